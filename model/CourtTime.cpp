@@ -1,0 +1,159 @@
+#include "model/CourtTime.h"
+
+#include "model/cDatabase.h"
+#include "model/cMatch.h"
+#include "model/cUnusedTime.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool SameLocalDate(TimePoint a, TimePoint b)
+{
+    const cLocalTime la = LocalTime(a);
+    const cLocalTime lb = LocalTime(b);
+    return la.year == lb.year && la.month == lb.month && la.day == lb.day;
+}
+
+long long MinutesBetween(TimePoint later, TimePoint earlier)
+{
+    return static_cast<long long>((later - earlier) / 60);
+}
+
+// Takes the period out of the list and puts it back in its sorted place.
+void Resort(cDatabase& db, cUnusedTime& period)
+{
+    cTournelDb& container = db.CourtTime();
+    std::unique_ptr<cDbItem> removed = container.RemoveItem(period);
+    if (removed) {
+        container.AddItem(std::move(removed), true);
+    }
+}
+
+} // namespace
+
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period)
+{
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        if (match.m_nCourt != period.m_nCourt || !SameLocalDate(match.m_tStart, period.m_tStart)) {
+            continue;
+        }
+        const long long e = MinutesBetween(match.m_tStart, period.m_tStart);
+        const long long f = MinutesBetween(match.m_tEnd, period.m_tStart);
+        const long long g = MinutesBetween(period.m_tStart, match.m_tStart);
+        const long long h = MinutesBetween(period.m_tEnd, match.m_tStart);
+        if ((e * f <= 0 && f != 0) || (g * h <= 0 && h != 0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period)
+{
+    if (HasMatchConflict(db, *period)) {
+        return eAddCourtTime::Conflict;
+    }
+    cTournelDb& container = db.CourtTime();
+    bool merged = false;
+    cDbItem* item = container.GetHead();
+    while (item != nullptr) {
+        cDbItem* next = item->NextLink();
+        auto& existing = static_cast<cUnusedTime&>(*item);
+        if (existing.m_nCourt == period->m_nCourt && SameLocalDate(existing.m_tStart, period->m_tStart)) {
+            const long long a = MinutesBetween(period->m_tStart, existing.m_tStart);
+            const long long b = MinutesBetween(period->m_tEnd, existing.m_tStart);
+            const long long c = MinutesBetween(existing.m_tStart, period->m_tStart);
+            const long long d = MinutesBetween(existing.m_tEnd, period->m_tStart);
+            if (a * b <= 0 || c * d <= 0) {
+                period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
+                period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
+                merged = true;
+                std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
+            }
+        }
+        item = next;
+    }
+    container.AddItem(std::move(period), true);
+    return merged ? eAddCourtTime::Merged : eAddCourtTime::Inserted;
+}
+
+void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to)
+{
+    cTournelDb& container = db.CourtTime();
+    if (from <= period.m_tStart && to >= period.m_tEnd) {
+        std::unique_ptr<cDbItem> removed = container.RemoveItem(period);
+        return;
+    }
+    if (from == period.m_tStart) {
+        period.m_tStart = to;
+        Resort(db, period);
+        return;
+    }
+    if (to == period.m_tEnd) {
+        period.m_tEnd = from;
+        db.SetModifiedFlag();
+        return;
+    }
+    auto before = std::make_unique<cUnusedTime>(period.m_nCourt, period.m_tStart, from);
+    period.m_tStart = to;
+    Resort(db, period);
+    AddCourtTime(db, std::move(before));
+}
+
+int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
+{
+    const int court = period.m_nCourt;
+    const cLocalTime start = LocalTime(period.m_tStart);
+    const cLocalTime end = LocalTime(period.m_tEnd);
+    // The end's clock time on the start's date: 00:00 stands for 2400.
+    const int endHour = end.hour;
+    const int endMinute = end.minute;
+    const bool endsAtMidnight = endHour == 0 && endMinute == 0;
+    int refused = 0;
+    for (int k = 1; k <= weeks; ++k) {
+        // From noon, so that a daylight-saving change cannot move the date.
+        const TimePoint noon = MakeTimePoint(start.year, start.month, start.day, 12, 0, 0) + 7LL * 86400 * k;
+        const cLocalTime day = LocalTime(noon);
+        const TimePoint copyStart = MakeTimePoint(day.year, day.month, day.day, start.hour, start.minute, 0);
+        TimePoint copyEnd = MakeTimePoint(day.year, day.month, day.day, endHour, endMinute, 0);
+        if (endsAtMidnight) {
+            copyEnd = MakeTimePoint(day.year, day.month, day.day + 1, 0, 0, 0);
+        }
+        if (AddCourtTime(db, std::make_unique<cUnusedTime>(court, copyStart, copyEnd)) ==
+            eAddCourtTime::Conflict) {
+            ++refused;
+        }
+    }
+    return refused;
+}
+
+int DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt)
+{
+    std::vector<std::pair<TimePoint, TimePoint>> periods;
+    for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        if (period.m_nCourt == sourceCourt) {
+            periods.emplace_back(period.m_tStart, period.m_tEnd);
+        }
+    }
+    int refused = 0;
+    for (const auto& [start, end] : periods) {
+        if (AddCourtTime(db, std::make_unique<cUnusedTime>(targetCourt, start, end)) ==
+            eAddCourtTime::Conflict) {
+            ++refused;
+        }
+    }
+    return refused;
+}
+
+long long CourtTimeMinutes(const cDatabase& db, int court)
+{
+    long long seconds = 0;
+    for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        if (period.m_nCourt == court) {
+            seconds += period.m_tEnd - period.m_tStart;
+        }
+    }
+    return seconds / 60;
+}

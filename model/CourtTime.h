@@ -1,0 +1,42 @@
+#pragma once
+
+// Free court time: inserting with merging, cutting a match's interval out,
+// and the bulk commands Repeat and Duplicate.
+
+#include "model/Calendar.h"
+
+#include <memory>
+
+class cDatabase;
+class cUnusedTime;
+
+enum class eAddCourtTime
+{
+    Inserted, // added as it was
+    Merged,   // combined with at least one touching or overlapping period
+    Conflict, // overlaps a scheduled match: not added
+};
+
+// Inserts a free period, merging it with the periods of the same court that
+// start on the same date and overlap or touch it. A period that overlaps a
+// scheduled match is refused (the caller tells the user).
+eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period);
+
+// True when the period overlaps a scheduled match on its court and day;
+// touching a match is allowed.
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period);
+
+// Removes [from, to) from the period that contains it: deletes, shrinks or
+// splits it. The period keeps its sorted place in the list.
+void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to);
+
+// Copies the period to the same clock times 1 ... weeks weeks later.
+// Returns the number of copies refused because of a scheduled match.
+int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks);
+
+// Copies every free period of the court `sourceCourt` to `targetCourt`.
+// Returns the number of copies refused because of a scheduled match.
+int DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt);
+
+// Total free minutes of a court.
+long long CourtTimeMinutes(const cDatabase& db, int court);

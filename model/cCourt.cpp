@@ -1,0 +1,62 @@
+#include "model/cCourt.h"
+
+#include "model/Strings.h"
+#include "model/cDatabase.h"
+#include "model/cHomeGround.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+
+std::string cCourt::GetColumnText(int column) const
+{
+    switch (column) {
+    case 0:
+        return m_strName;
+    case 1:
+        return m_strShortName;
+    case 2:
+        return GetString(m_bReservedHomeGround != 0 ? IDS_YES : IDS_NO);
+    case 3:
+        return std::to_string(m_nRating);
+    default:
+        return {};
+    }
+}
+
+void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
+{
+    // 1. Home grounds on this court.
+    for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
+        for (cTeam& team : league.Teams().AllItems<cTeam>()) {
+            cTournelDb& grounds = team.HomeGrounds();
+            for (cDbItem* item = grounds.GetHead(); item != nullptr;) {
+                cDbItem* next = item->NextLink();
+                if (static_cast<cHomeGround*>(item)->m_nCourt == m_nIndex) {
+                    grounds.DeleteItem(*item, db);
+                }
+                item = next;
+            }
+        }
+    }
+    // 2. Matches on this court go back to the unscheduled list.
+    cTournelDb& scheduled = db.Scheduled();
+    for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
+        cDbItem* next = item->NextLink();
+        if (static_cast<cMatch*>(item)->m_nCourt == m_nIndex) {
+            scheduled.DeleteItem(*item, db);
+        }
+        item = next;
+    }
+    // 3.
+    db.Unscheduled().m_bUpToDate = 0;
+    // 4. Its free time (including what the matches just gave back).
+    cTournelDb& courtTime = db.CourtTime();
+    for (cDbItem* item = courtTime.GetHead(); item != nullptr;) {
+        cDbItem* next = item->NextLink();
+        if (static_cast<cUnusedTime*>(item)->m_nCourt == m_nIndex) {
+            courtTime.DeleteItem(*item, db);
+        }
+        item = next;
+    }
+}

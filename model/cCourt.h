@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/cIndexedDbItem.h"
+
+// A court: a place where matches are played.
+class cCourt : public cIndexedDbItem
+{
+public:
+    std::string_view GetRuntimeClass() const override { return "cCourt"; }
+    std::string GetColumnText(int column) const override;
+
+    // Deletes its home grounds, its scheduled matches and its court time.
+    void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+
+    int m_nReserved1 = 1440; // stored, never used
+    int m_nReserved2 = 0;    // stored, always 0
+    int m_bReservedHomeGround = 0;
+    int m_nRating = 1; // 1-9
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/Calendar.h"
+#include "model/cDbItem.h"
+
+// A preferred playing time of a league, team or official.
+class cPreferredTime : public cDbItem
+{
+public:
+    std::string_view GetRuntimeClass() const override { return "cPreferredTime"; }
+    // Ascending weekday, then ascending start.
+    bool IsBefore(const cDbItem* other) const override;
+    std::string GetColumnText(int column) const override;
+
+    Weekday m_nWeekday = -1;
+    ClockTime m_nStart = 0;
+    ClockTime m_nEnd = 2400;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/Calendar.h"
+#include "model/cIndexedDbItem.h"
+
+// An official who may be assigned to matches.
+class cReferee : public cIndexedDbItem
+{
+public:
+    enum : int
+    {
+        kHolidays = 0,
+        kPreferredTimes = 1,
+        kTeamConflicts = 2,
+    };
+
+    cReferee();
+    std::string_view GetRuntimeClass() const override { return "cReferee"; }
+    std::string GetColumnText(int column) const override;
+    void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+
+    // The defaults of a new official entered by the user (the class itself
+    // starts with 10 and 2, replaced when a file is read).
+    void SetNewOfficialDefaults();
+
+    void AddGames(int delta) { m_nGames += delta; }
+    int GetRemainingGames() const { return m_nMaxGames - m_nGames; }
+
+    cTournelDb& Holidays() const { return *GetChild(kHolidays); }
+    cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
+    cTournelDb& TeamConflicts() const { return *GetChild(kTeamConflicts); }
+
+    std::string m_strClubOfficial;
+    int m_nRating = 1;
+    int m_nMaxGames = 10;
+    int m_nGames = 0; // match positions held now
+    int m_nMaxSubsequent = 2;
+    Weekday m_nDayOff1 = -1;
+    Weekday m_nDayOff2 = -1;
+};

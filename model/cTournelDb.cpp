@@ -1,0 +1,225 @@
+#include "model/cTournelDb.h"
+
+#include "model/Calendar.h"
+#include "model/cDatabase.h"
+
+#include <cassert>
+
+cTournelDb::~cTournelDb()
+{
+    cDbItem* item = m_pHead;
+    while (item != nullptr) {
+        cDbItem* next = item->m_pNext;
+        delete item;
+        item = next;
+    }
+}
+
+cDatabase* cTournelDb::GetDatabase() const
+{
+    if (m_pDatabase != nullptr) {
+        return m_pDatabase;
+    }
+    return m_pOwner != nullptr ? m_pOwner->GetDatabase() : nullptr;
+}
+
+void cTournelDb::MarkModified() const
+{
+    if (cDatabase* db = GetDatabase()) {
+        db->SetModifiedFlag(true);
+    }
+}
+
+cDbItem& cTournelDb::AddItem(std::unique_ptr<cDbItem> owned, bool sorted)
+{
+    assert(owned && owned->m_pOwner == nullptr);
+    cDbItem* item = owned.release();
+    item->m_pOwner = this;
+    item->m_pNext = nullptr;
+    item->m_pPrev = nullptr;
+    if (sorted) {
+        MarkModified();
+    }
+    ++m_nCount;
+    if (m_pHead == nullptr) {
+        m_pHead = m_pTail = item;
+        return *item;
+    }
+    if (sorted) {
+        for (cDbItem* p = m_pHead; p != nullptr; p = p->m_pNext) {
+            if (item->IsBefore(p)) {
+                item->m_pNext = p;
+                item->m_pPrev = p->m_pPrev;
+                if (p->m_pPrev != nullptr) {
+                    p->m_pPrev->m_pNext = item;
+                } else {
+                    m_pHead = item;
+                }
+                p->m_pPrev = item;
+                return *item;
+            }
+        }
+    }
+    item->m_pPrev = m_pTail;
+    m_pTail->m_pNext = item;
+    m_pTail = item;
+    return *item;
+}
+
+std::unique_ptr<cDbItem> cTournelDb::RemoveItem(cDbItem& item)
+{
+    if (item.m_pOwner != this) {
+        return nullptr;
+    }
+    --m_nCount;
+    if (item.m_pPrev != nullptr) {
+        item.m_pPrev->m_pNext = item.m_pNext;
+    } else {
+        m_pHead = item.m_pNext;
+    }
+    if (item.m_pNext != nullptr) {
+        item.m_pNext->m_pPrev = item.m_pPrev;
+    } else {
+        m_pTail = item.m_pPrev;
+    }
+    if (m_pCurrent == &item) {
+        m_pCurrent = nullptr;
+    }
+    item.m_pNext = nullptr;
+    item.m_pPrev = nullptr;
+    item.m_pOwner = nullptr;
+    MarkModified();
+    return std::unique_ptr<cDbItem>(&item);
+}
+
+bool cTournelDb::DeleteItem(cDbItem& item, cDatabase& db, int flags)
+{
+    std::unique_ptr<cDbItem> removed = RemoveItem(item);
+    if (!removed) {
+        return false;
+    }
+    removed->OnDelete(db, *this, flags);
+    return true;
+}
+
+void cTournelDb::DeleteAll()
+{
+    MarkModified();
+    cDbItem* item = m_pHead;
+    m_pHead = m_pTail = nullptr;
+    m_nCount = 0;
+    m_pCurrent = nullptr;
+    while (item != nullptr) {
+        cDbItem* next = item->m_pNext;
+        delete item;
+        item = next;
+    }
+}
+
+cDbItem* cTournelDb::GetFirst() const
+{
+    cDbItem* item = m_pHead;
+    while (item != nullptr && item->m_bHidden != 0) {
+        item = item->m_pNext;
+    }
+    return item;
+}
+
+cDbItem* cTournelDb::GetLast() const
+{
+    cDbItem* item = m_pTail;
+    while (item != nullptr && item->m_bHidden != 0) {
+        item = item->m_pPrev;
+    }
+    return item;
+}
+
+cDbItem* cTournelDb::GetNext(const cDbItem& from)
+{
+    cDbItem* item = from.m_pNext;
+    while (item != nullptr && item->m_bHidden != 0) {
+        item = item->m_pNext;
+    }
+    return item;
+}
+
+cDbItem* cTournelDb::GetPrev(const cDbItem& from)
+{
+    cDbItem* item = from.m_pPrev;
+    while (item != nullptr && item->m_bHidden != 0) {
+        item = item->m_pPrev;
+    }
+    return item;
+}
+
+void cTournelDb::Refresh()
+{
+    if (m_bUpToDate != 0) {
+        return;
+    }
+    if (cDatabase* db = GetDatabase()) {
+        db->Rebuild(*this);
+    }
+}
+
+cDbItem* cTournelDb::FindText(std::string_view text, const cDbItem* start, bool forward, bool fromEnd,
+                              bool exact, int lastColumn) const
+{
+    cDbItem* item = nullptr;
+    if (start == nullptr || fromEnd) {
+        item = forward ? GetFirst() : GetLast();
+    } else {
+        item = forward ? GetNext(*start) : GetPrev(*start);
+    }
+    for (; item != nullptr; item = forward ? GetNext(*item) : GetPrev(*item)) {
+        for (int column = 0; column <= lastColumn; ++column) {
+            if (CompareText(text, item->GetColumnText(column), exact) == 0) {
+                return item;
+            }
+        }
+    }
+    return nullptr;
+}
+
+cDbItem* cTournelDb::FindItem(const std::string (&texts)[3], const cDbItem* start, bool forward, bool fromEnd,
+                              bool wholeWord, bool all) const
+{
+    constexpr int kLastColumn = 12;
+    int wanted = 0;
+    for (const std::string& text : texts) {
+        if (!text.empty()) {
+            ++wanted;
+        }
+    }
+    if (wanted == 0) {
+        return nullptr;
+    }
+    cDbItem* item = nullptr;
+    if (start == nullptr || fromEnd) {
+        item = forward ? GetFirst() : GetLast();
+    } else {
+        item = forward ? GetNext(*start) : GetPrev(*start);
+    }
+    for (; item != nullptr; item = forward ? GetNext(*item) : GetPrev(*item)) {
+        std::string columns[kLastColumn + 1];
+        for (int column = 0; column <= kLastColumn; ++column) {
+            columns[column] = item->GetColumnText(column);
+        }
+        int matched = 0;
+        for (const std::string& text : texts) {
+            if (text.empty()) {
+                continue;
+            }
+            for (const std::string& column : columns) {
+                if (CompareText(text, column, wholeWord) == 0) {
+                    ++matched;
+                    break;
+                }
+            }
+        }
+        if (all ? matched == wanted : matched > 0) {
+            return item;
+        }
+    }
+    return nullptr;
+}
