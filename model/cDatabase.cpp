@@ -8,6 +8,7 @@
 #include "model/cResult.h"
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
+#include "model/cUserPrompt.h"
 
 #include <ctime>
 
@@ -49,6 +50,12 @@ cDatabase::cDatabase()
 cDatabase::~cDatabase()
 {
     DestroyContainers();
+}
+
+cUserPrompt& cDatabase::Prompt() const
+{
+    static cSilentPrompt silent;
+    return m_pPrompt != nullptr ? *m_pPrompt : silent;
 }
 
 TimePoint cDatabase::Now() const

@@ -16,6 +16,7 @@
 #include <string>
 
 class cCourt;
+class cUserPrompt;
 class cLeague;
 class cMatch;
 class cReferee;
@@ -84,6 +85,11 @@ public:
     // Dates and weekdays as the document shows them.
     std::string FormatDate(TimePoint t) const;
     std::string WeekdayOf(TimePoint t) const;
+
+    // Where messages and questions of the core go; a silent prompt (every
+    // question answered No) until the application sets its own.
+    cUserPrompt& Prompt() const;
+    void SetPrompt(cUserPrompt* prompt) { m_pPrompt = prompt; }
 
     // The current time; tests replace the clock.
     TimePoint Now() const;
@@ -181,4 +187,5 @@ private:
     std::unique_ptr<cTournelDb> m_pScheduled;
     std::unique_ptr<cTournelDb> m_pResults;
     bool m_bModified = false;
+    cUserPrompt* m_pPrompt = nullptr; // not owned
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+// The document: one database with its file, version and backups.
+
+#include "model/cDatabase.h"
+
+#include <string>
+
+class CTournelDoc : public cDatabase
+{
+public:
+    CTournelDoc();
+
+    // Every setting to its default, fresh empty containers, readable state,
+    // the clock as the last backup time, and a newly seeded random generator.
+    void InitDatabase();
+    // Destroys the contents and returns to the root directory.
+    void DeleteContents();
+
+    bool OnNewDocument();
+    // Reads the file; on a refusal or a failure the document is new and empty
+    // (and, for a refused version, cannot be saved). Messages go to Prompt().
+    bool OnOpenDocument(const std::string& path);
+    // Writes the file as the current version without ever harming the old file.
+    bool OnSaveDocument(const std::string& path);
+
+    // Writes the backup copy when the interval has passed; true when written.
+    bool BackupIfDue();
+    // The name the backup copy gets.
+    std::string BackupPathName() const;
+
+    bool IsReadProperly() const { return !m_bNotReadProperly; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path) { m_strPathName = path; }
+    // The file name without its folder, or "Untitled" for a new document.
+    std::string GetTitle() const;
+
+    // A fixed seed for the random generator instead of the clock (tests, --seed).
+    void SetFixedSeed(unsigned seed)
+    {
+        m_bFixedSeed = true;
+        m_nFixedSeed = seed;
+    }
+
+    TimePoint m_tLastBackup = 0;
+
+private:
+    std::string m_strPathName;
+    bool m_bNotReadProperly = false;
+    bool m_bFixedSeed = false;
+    unsigned m_nFixedSeed = 0;
+};
