@@ -1,0 +1,164 @@
+#include "scheduling/AutoScheduler.h"
+
+#include "model/CourtTime.h"
+#include "model/Strings.h"
+#include "model/cDatabase.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cResult.h"
+#include "model/cUnscheduledMatch.h"
+#include "model/cUnusedTime.h"
+#include "model/cUserPrompt.h"
+#include "scheduling/Placement.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+cScheduleRun ScheduleAutomatically(cDatabase& db)
+{
+    cScheduleRun run;
+    cUserPrompt& prompt = db.Prompt();
+    cTournelDb& unscheduled = db.Unscheduled();
+    unscheduled.Refresh();
+    if (unscheduled.GetFirst() == nullptr) {
+        run.complete = true;
+        run.scheduled = db.Scheduled().GetCount();
+        run.total = run.scheduled;
+        run.message = GetString(IDS_SCHEDULE_COMPLETE);
+        prompt.ShowMessage(IDS_SCHEDULE_COMPLETE, run.message);
+        return run;
+    }
+
+    int scheduled = db.Scheduled().GetCount();
+    const int total = scheduled + unscheduled.GetCount();
+    long long progress = 100LL * scheduled;
+    prompt.BeginProgress(GetString(IDS_SCHEDULING_PROGRESS));
+    prompt.SetProgress(static_cast<int>(progress / total));
+    for (cDbItem* item = unscheduled.GetFirst(); item != nullptr;) {
+        // A placed match leaves the list.
+        cDbItem* next = cTournelDb::GetNext(*item);
+        if (prompt.PollCancel() && prompt.AskYesNo(IDS_ABORT_SCHEDULING)) {
+            run.cancelled = true;
+            break;
+        }
+        auto& match = static_cast<cUnscheduledMatch&>(*item);
+        if (const std::optional<cCourtSlot> slot = FindCourtTime(db, match)) {
+            if (ScheduleMatch(db, *slot->courtTime, slot->start, slot->end, match, false) != nullptr) {
+                ++scheduled;
+                ++run.placed;
+                progress += 100;
+            }
+        }
+        prompt.SetProgress(static_cast<int>(progress / total));
+        item = next;
+    }
+    prompt.EndProgress();
+
+    run.scheduled = scheduled;
+    run.total = total;
+    run.message = StringPrintf("%d%s%d%s", scheduled, GetString(IDS_OUT_OF), total,
+                               GetString(IDS_MATCHES_ARE_SCHEDULED));
+    prompt.ShowMessage(0, run.message);
+    return run;
+}
+
+std::optional<cCourtSlot> FindCourtTime(const cDatabase& db, const cUnscheduledMatch& match)
+{
+    cTournelDb& courtTime = db.CourtTime();
+    if (courtTime.GetFirst() == nullptr) {
+        return std::nullopt;
+    }
+    const cLeague* league = db.GetLeague(match.GetLeague());
+    // Without a positive duration the walk would never move on.
+    if (league == nullptr || league->m_nGameDuration <= 0) {
+        return std::nullopt;
+    }
+    const TimePoint duration = static_cast<TimePoint>(league->m_nGameDuration) * 60;
+    const int passes = db.m_bSchedIgnorePreferredTime != 0 ? 1 : 2;
+    for (int pass = 1; pass <= passes; ++pass) {
+        for (cUnusedTime& period : courtTime.Items<cUnusedTime>()) {
+            for (TimePoint start = period.m_tStart; start + duration <= period.m_tEnd; start += duration) {
+                if (CheckPlacement(db, match, period, start, start + duration, pass) == 0) {
+                    return cCourtSlot{&period, start, start + duration};
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, TimePoint end,
+                      cUnscheduledMatch& match, bool byHand)
+{
+    cLeague* league = db.GetLeague(match.GetLeague());
+    if (league == nullptr) {
+        return nullptr;
+    }
+    std::unique_ptr<cDbItem> taken =
+        match.GetOwner() != nullptr ? match.GetOwner()->RemoveItem(match) : nullptr;
+
+    auto created = std::make_unique<cMatch>();
+    created->m_bByHand = byHand ? 1 : 0;
+    created->m_nCourt = courtTime.m_nCourt;
+    created->m_tStart = start;
+    created->m_tEnd = end;
+    created->m_nLeague = match.GetLeague();
+    created->m_nHomeTeam = match.GetHomeTeam();
+    created->m_nGuestTeam = match.GetGuestTeam();
+    created->m_nRound = match.GetRound();
+    created->m_nNumber = NextMatchNumber(db, *league, match.GetNumber());
+    created->m_bFiltered = (db.m_nLeagueFilter != -1 && created->m_nLeague != db.m_nLeagueFilter) ? 1 : 0;
+    league->m_nLastMatchNumber = std::max(league->m_nLastMatchNumber, created->m_nNumber);
+    auto& placed = static_cast<cMatch&>(db.Scheduled().AddItem(std::move(created), true));
+
+    TakeCourtTime(db, courtTime, start, end);
+    taken.reset();
+
+    auto result = std::make_unique<cResult>();
+    result->m_nHomeTeam = placed.m_nHomeTeam;
+    result->m_nGuestTeam = placed.m_nGuestTeam;
+    result->m_nRound = placed.m_nRound;
+    result->m_nLeague = placed.m_nLeague;
+    result->m_bFiltered = placed.m_bFiltered;
+    cResult::Link(*result, placed);
+    db.Results().AddItem(std::move(result), true);
+
+    db.SetModifiedFlag();
+    return &placed;
+}
+
+int NextMatchNumber(const cDatabase& db, const cLeague& league, int wanted)
+{
+    wanted = std::max(wanted, 0); // a negative number from a file means none
+    std::vector<int> inUse;
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.m_nLeague == league.m_nIndex) {
+            inUse.push_back(match.m_nNumber);
+        }
+    }
+    std::sort(inUse.begin(), inUse.end());
+    const int top = inUse.empty() ? 0 : std::max(inUse.back(), 0);
+    if (wanted > top) {
+        return wanted;
+    }
+    const bool wantedInUse = std::binary_search(inUse.begin(), inUse.end(), wanted);
+    if (wanted != 0 && !wantedInUse) {
+        return wanted;
+    }
+    int candidate = 1;
+    for (const int number : inUse) {
+        if (number > candidate) {
+            break;
+        }
+        if (number == candidate) {
+            ++candidate;
+        }
+    }
+    if (candidate <= top) {
+        return candidate;
+    }
+    // Every number up to the top is taken. The stored highest number can be
+    // too low in a file; never hand out a number that is in use.
+    return std::max(league.m_nLastMatchNumber, top) + 1;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// The automatic scheduler: one greedy pass over the unscheduled matches, each
+// taking the first acceptable start in the free court time. Also the steps it
+// shares with scheduling by hand: numbering a match and putting it into the
+// schedule with its result record.
+
+#include "model/Calendar.h"
+
+#include <optional>
+#include <string>
+
+class cDatabase;
+class cLeague;
+class cMatch;
+class cUnscheduledMatch;
+class cUnusedTime;
+
+// A place for a match: a free court time and the match's start and end in it.
+struct cCourtSlot
+{
+    cUnusedTime* courtTime = nullptr;
+    TimePoint start = 0;
+    TimePoint end = 0;
+};
+
+// The outcome of one run, also shown to the user as the final message.
+struct cScheduleRun
+{
+    bool complete = false;  // the list was empty: message 236, nothing done
+    bool cancelled = false; // the user stopped the run
+    int scheduled = 0;      // scheduled matches after the run, playoff matches included
+    int total = 0;          // scheduled + unscheduled at the start of the run
+    int placed = 0;         // matches placed by this run
+    std::string message;    // "37 out of 40 matches are scheduled!" (or message 236)
+};
+
+// The command "Schedule matches automatically", without the backup check,
+// which the document runs before. The unscheduled list is brought up to date
+// through its Refresh (see AttachScheduling). Progress, Cancel and the final
+// message go through db.Prompt().
+cScheduleRun ScheduleAutomatically(cDatabase& db);
+
+// The first start, walking the free court time from the earliest in steps of
+// the league's game duration, that CheckPlacement accepts; with preferred
+// playing times in force a first pass looks only at those. None when nothing
+// fits (or the match's league does not exist or has no game duration).
+std::optional<cCourtSlot> FindCourtTime(const cDatabase& db, const cUnscheduledMatch& match);
+
+// Turns the unscheduled match into a scheduled one on [start, end) of
+// `courtTime`: numbered, added in sorted position, cut out of the court time,
+// with its result record linked both ways. `match` is destroyed. Null (and
+// nothing changed) when the match's league does not exist.
+cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, TimePoint end,
+                      cUnscheduledMatch& match, bool byHand);
+
+// The number for a newly scheduled match of the league: `wanted` when it is
+// free, else the lowest free number, else one above every number in use.
+int NextMatchNumber(const cDatabase& db, const cLeague& league, int wanted);

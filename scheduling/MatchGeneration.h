@@ -1,0 +1,41 @@
+#pragma once
+
+// Derives the matches still to be played from each league's teams and number
+// of rounds: the document's list of unscheduled matches.
+
+#include <vector>
+
+class cDatabase;
+class cLeague;
+class cUnscheduledMatch;
+
+// Fills first[j], second[j] with the n(n-1)/2 pairs of `teams` (index
+// numbers, in list order), in distance classes: class i pairs list positions
+// d and (d + i) mod n. With `first` at home in odd rounds every team of an odd
+// league is at home (n-1)/2 times a round; in an even league the teams at even
+// positions are at home n/2 times, the others n/2 - 1 times.
+void PairTeams(int n, const int* teams, int* first, int* second);
+
+// The same, returning the pairs (first, second).
+std::vector<std::pair<int, int>> PairTeams(const std::vector<int>& teams);
+
+// Appends every match of the league, round by round, to its working list, and
+// applies the reduction of matches per team. False, with nothing generated,
+// for fewer than two teams (silently) or a reduction that leaves fewer than
+// two teams (message 335).
+bool GenerateLeagueMatches(cDatabase& db, cLeague& league);
+
+// `from` null: removes from the league's working list every match that is
+// already scheduled. `from` a match of the working list: removes it and all
+// after it, asking (336) to take each one's scheduled twin out of the
+// schedule for good.
+void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* from);
+
+// The rebuild of the document's unscheduled-matches container: generates every
+// league, takes out what is scheduled and interleaves the leagues at random
+// (db.m_random). The list stays out of date while any league cannot generate,
+// so the rebuild (with its messages) runs again at the next read.
+void RebuildUnscheduled(cDatabase& db);
+
+// Installs the scheduling engine's rebuild of the unscheduled matches.
+void AttachScheduling(cDatabase& db);

@@ -1,0 +1,252 @@
+#include "scheduling/Placement.h"
+
+#include "model/Strings.h"
+#include "model/cCourt.h"
+#include "model/cDatabase.h"
+#include "model/cHomeGround.h"
+#include "model/cIllDate.h"
+#include "model/cIllTeam.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cPreferredTime.h"
+#include "model/cTeam.h"
+#include "model/cUnscheduledMatch.h"
+#include "model/cUnusedTime.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kSecondsPerDay = 86400;
+
+bool FitsPreferredTime(const cTournelDb& times, Weekday weekday, ClockTime time)
+{
+    for (const cPreferredTime& entry : times.Items<cPreferredTime>()) {
+        if (entry.m_nWeekday == weekday && entry.m_nStart <= time && time <= entry.m_nEnd) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasItems(const cTournelDb& container)
+{
+    return container.GetFirst() != nullptr;
+}
+
+// Rule 1 for one team: its own entries decide; without any, the league's entries (which did not fit) refuse.
+bool TeamFitsPreferredTime(const cTeam* team, bool leagueHasTimes, Weekday weekday, ClockTime time)
+{
+    if (team != nullptr && HasItems(team->PreferredTimes())) {
+        return FitsPreferredTime(team->PreferredTimes(), weekday, time);
+    }
+    return !leagueHasTimes;
+}
+
+bool OnHoliday(const cTournelDb& holidays, TimePoint start)
+{
+    for (const cIllDate& holiday : holidays.Items<cIllDate>()) {
+        if (holiday.m_tStart <= start && start <= holiday.m_tEnd) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Rule 3 for the home team; 0 or the message id.
+int CheckHomeGround(const cTeam* home, const cCourt& court, Weekday weekday, ClockTime time)
+{
+    if (home == nullptr || !HasItems(home->HomeGrounds())) {
+        return court.m_bReservedHomeGround != 0 ? IDS_RESERVED_HOME_GROUND : 0;
+    }
+    for (const cHomeGround& ground : home->HomeGrounds().Items<cHomeGround>()) {
+        if (ground.m_nCourt == court.m_nIndex && (ground.m_nWeekday == weekday || ground.m_nWeekday == -1) &&
+            ground.m_nStart <= time && time <= ground.m_nEnd) {
+            return 0;
+        }
+    }
+    return IDS_NOT_LEGAL_HOME_GROUND;
+}
+
+bool Plays(const cMatch& match, int team)
+{
+    return match.m_nHomeTeam == team || match.m_nGuestTeam == team;
+}
+
+// Whether an entry of `conflicts` names team `first` or `second` of `league`,
+// and whether one of those is a twin.
+struct cConflictHit
+{
+    bool any = false;
+    bool twin = false;
+};
+
+void FindConflicts(const cTeam* owner, int league, int first, int second, cConflictHit& hit)
+{
+    if (owner == nullptr) {
+        return;
+    }
+    for (const cIllTeam& entry : owner->TeamConflicts().Items<cIllTeam>()) {
+        if (entry.m_nLeague == league && (entry.m_nTeam == first || entry.m_nTeam == second)) {
+            hit.any = true;
+            if (entry.m_bTwinTeam != 0) {
+                hit.twin = true;
+                return;
+            }
+        }
+    }
+}
+
+// True when `other` starts strictly inside (start - minutes, start + minutes).
+bool InWindow(TimePoint other, TimePoint start, long long minutes)
+{
+    return std::llabs(other - start) < minutes * 60;
+}
+
+} // namespace
+
+int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
+                   TimePoint start, TimePoint, int pass)
+{
+    const cCourt* court = db.GetCourt(courtTime.m_nCourt);
+    const cLeague* league = db.GetLeague(match.GetLeague());
+    if (court == nullptr || league == nullptr) {
+        return IDS_UNEXPECTED_ERROR;
+    }
+    const int leagueIndex = league->m_nIndex;
+    const int homeIndex = match.GetHomeTeam();
+    const int guestIndex = match.GetGuestTeam();
+    const cTeam* home = league->GetTeam(homeIndex);
+    const cTeam* guest = league->GetTeam(guestIndex);
+    const cLocalTime local = LocalTime(start);
+    const Weekday weekday = local.weekday;
+    const ClockTime time = local.hour * 100 + local.minute;
+    const long long duration = league->m_nGameDuration;
+    const long long margin = db.m_nSchedConflictMargin;
+    const int restDays = league->m_tsRestSameTeam / kSecondsPerDay;
+    const int returnDays = league->m_tsRestSamePair / kSecondsPerDay;
+    // A span under one day counts in minutes; from one day on only its whole days count.
+    const long long restMinutes = restDays == 0 ? league->m_tsRestSameTeam / 60 : 0;
+    const long long returnMinutes = returnDays == 0 ? league->m_tsRestSamePair / 60 : 0;
+
+    // 1. Preferred playing time.
+    if (db.m_bSchedIgnorePreferredTime == 0 && pass == 1 &&
+        !FitsPreferredTime(league->PreferredTimes(), weekday, time)) {
+        const bool leagueHasTimes = HasItems(league->PreferredTimes());
+        if (!TeamFitsPreferredTime(home, leagueHasTimes, weekday, time) ||
+            !TeamFitsPreferredTime(guest, leagueHasTimes, weekday, time)) {
+            return IDS_NOT_PREFERRED_TIME;
+        }
+    }
+    // 2. Court rating.
+    if (db.m_bSchedIgnoreCourtRatings == 0 &&
+        (court->m_nRating < league->m_nMinCourtRating || court->m_nRating > league->m_nMaxCourtRating)) {
+        return IDS_ILLEGAL_COURT_RATING;
+    }
+    // 3. Home ground: the home team's only.
+    if (db.m_bSchedIgnoreHomeGrounds == 0) {
+        if (const int id = CheckHomeGround(home, *court, weekday, time); id != 0) {
+            return id;
+        }
+    }
+    // 4. Holidays.
+    if (db.m_bSchedIgnoreHolidays == 0) {
+        if (OnHoliday(league->Holidays(), start)) {
+            return IDS_LEAGUE_HOLIDAY;
+        }
+        if (home != nullptr && OnHoliday(home->Holidays(), start)) {
+            return IDS_HOME_HOLIDAY;
+        }
+        if (guest != nullptr && OnHoliday(guest->Holidays(), start)) {
+            return IDS_GUEST_HOLIDAY;
+        }
+    }
+    // 5. Permanent day off.
+    if (db.m_bSchedIgnoreWeekdays == 0) {
+        if (home != nullptr && home->m_nDayOff == weekday) {
+            return IDS_HOME_DAY_OFF;
+        }
+        if (guest != nullptr && guest->m_nDayOff == weekday) {
+            return IDS_GUEST_DAY_OFF;
+        }
+    }
+    // 6. Latest start.
+    if (db.m_bSchedIgnoreLatestStart == 0 && time > league->m_nLatestStart) {
+        return IDS_TOO_LATE_START;
+    }
+
+    // 7. to 11.: one walk through the schedule.
+    const std::int64_t day = DayNumber(local.year, local.month, local.day);
+    int homeToday = 0;
+    int guestToday = 0;
+    for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
+        const std::int64_t distance = LocalDayNumber(other.m_tStart) - day;
+        const int dd = static_cast<int>(distance < 0 ? -distance : distance);
+        const bool sameLeague = !other.IsPlayoff() && other.m_nLeague == leagueIndex;
+        if (sameLeague) {
+            // 7. Rest between two matches of a team, in days.
+            if (dd < restDays) {
+                if (Plays(other, homeIndex)) {
+                    return IDS_HOME_REST;
+                }
+                if (Plays(other, guestIndex)) {
+                    return IDS_GUEST_REST;
+                }
+            }
+            // 8. Rest between two meetings of the same two teams.
+            if (db.m_bSchedIgnoreMinDays == 0 &&
+                (dd < returnDays ||
+                 (dd == 0 && returnDays == 0 && InWindow(other.m_tStart, start, returnMinutes + duration))) &&
+                Plays(other, homeIndex) && Plays(other, guestIndex)) {
+                return IDS_PAIR_REST;
+            }
+        }
+        if (other.IsPlayoff() || dd != 0) {
+            continue;
+        }
+        if (sameLeague) {
+            // 9. Matches per team and day.
+            if (Plays(other, homeIndex)) {
+                ++homeToday;
+            }
+            if (Plays(other, guestIndex)) {
+                ++guestToday;
+            }
+            if (homeToday >= league->m_nMatchesPerDay) {
+                return IDS_HOME_MATCHES_PER_DAY;
+            }
+            if (guestToday >= league->m_nMatchesPerDay) {
+                return IDS_GUEST_MATCHES_PER_DAY;
+            }
+            // 10. Rest under one day, in minutes.
+            if (restDays == 0 && InWindow(other.m_tStart, start, restMinutes + duration)) {
+                if (Plays(other, homeIndex)) {
+                    return IDS_HOME_SIMULTANEOUS;
+                }
+                if (Plays(other, guestIndex)) {
+                    return IDS_GUEST_SIMULTANEOUS;
+                }
+            }
+        }
+        // 11. Team conflicts with another league's match on another court that day.
+        if (db.m_bSchedIgnoreTeamConflicts == 0 && other.m_nCourt != court->m_nIndex && !sameLeague) {
+            cConflictHit hit;
+            FindConflicts(home, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
+            if (!hit.twin) {
+                FindConflicts(guest, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
+            }
+            if (!hit.twin) {
+                FindConflicts(db.GetTeam(other.m_nLeague, other.m_nHomeTeam), leagueIndex, homeIndex,
+                              guestIndex, hit);
+            }
+            if (!hit.twin) {
+                FindConflicts(db.GetTeam(other.m_nLeague, other.m_nGuestTeam), leagueIndex, homeIndex,
+                              guestIndex, hit);
+            }
+            if (hit.twin || (hit.any && InWindow(other.m_tStart, start, duration + margin))) {
+                return IDS_TEAM_CONFLICT;
+            }
+        }
+    }
+    return 0;
+}

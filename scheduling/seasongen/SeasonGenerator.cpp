@@ -1,0 +1,247 @@
+#include "scheduling/seasongen/SeasonGenerator.h"
+
+#include "model/CourtTime.h"
+#include "model/Strings.h"
+#include "model/cCourt.h"
+#include "model/cDatabase.h"
+#include "model/cHomeGround.h"
+#include "model/cIllDate.h"
+#include "model/cIllTeam.h"
+#include "model/cLeague.h"
+#include "model/cPreferredTime.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+
+#include <array>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::array<const char*, 24> kClubs = {"Lions",   "Tigers", "Eagles",  "Falcons", "Sharks", "Wolves",
+                                                "Bears",   "Hawks",  "Otters",  "Foxes",   "Ravens", "Bisons",
+                                                "Lynx",    "Owls",   "Vikings", "Comets",  "Rovers", "Stars",
+                                                "Rockets", "Giants", "Pumas",   "Cobras",  "Herons", "Elks"};
+
+class cDice
+{
+public:
+    explicit cDice(std::uint32_t seed)
+        : m_engine(seed)
+    {
+    }
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_engine); }
+    bool Chance(int percent) { return Between(1, 100) <= percent; }
+
+private:
+    std::mt19937 m_engine;
+};
+
+TimePoint DayAt(const cSeasonSpec& spec, int dayOfSeason, int hhmm)
+{
+    return MakeTimePoint(spec.startYear, spec.startMonth, spec.startDay + dayOfSeason, hhmm / 100,
+                         hhmm % 100);
+}
+
+template <class T> T& AddChild(cTournelDb& container, std::unique_ptr<T> item)
+{
+    return static_cast<T&>(container.AddItem(std::move(item), true));
+}
+
+void AddCourts(cDatabase& db, const cSeasonSpec& spec, cDice& dice)
+{
+    for (int c = 0; c < spec.courts; ++c) {
+        auto court = std::make_unique<cCourt>();
+        court->m_strName = StringPrintf("Sports hall %02d", c + 1);
+        court->m_strShortName = StringPrintf("H%02d", c + 1);
+        court->m_nRating = spec.constraints ? dice.Between(3, 9) : 5;
+        // Every fifth court is some club's own hall.
+        court->m_bReservedHomeGround = spec.constraints && c % 5 == 4 ? 1 : 0;
+        db.Courts().AddIndexedItem(std::move(court), true, -1);
+    }
+    // Evenings on working days, long days at the weekend; some halls are
+    // closed on some evenings.
+    for (int day = 0; day < spec.weeks * 7; ++day) {
+        const int weekday = (day + 1) % 7; // the season starts on a Monday
+        const bool weekend = weekday == 0 || weekday == 6;
+        for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+            if (!weekend && (court.m_nIndex + day) % 9 == 0) {
+                continue;
+            }
+            const int from = weekend ? 900 : 1800;
+            const int to = weekend ? 1800 : 2230;
+            db.CourtTime().AddItem(
+                std::make_unique<cUnusedTime>(court.m_nIndex, DayAt(spec, day, from), DayAt(spec, day, to)),
+                true);
+        }
+    }
+}
+
+void AddHoliday(cTournelDb& holidays, const cSeasonSpec& spec, int firstDay, int lastDay)
+{
+    auto holiday = std::make_unique<cIllDate>();
+    holiday->m_tStart = DayAt(spec, firstDay, 0);
+    holiday->m_tEnd = DayAt(spec, lastDay, 2359);
+    AddChild(holidays, std::move(holiday));
+}
+
+void AddPreferredTime(cTournelDb& times, Weekday weekday, ClockTime from, ClockTime to)
+{
+    auto time = std::make_unique<cPreferredTime>();
+    time->m_nWeekday = weekday;
+    time->m_nStart = from;
+    time->m_nEnd = to;
+    AddChild(times, std::move(time));
+}
+
+void ConstrainLeague(cLeague& league, const cSeasonSpec& spec, int l, cDice& dice)
+{
+    static constexpr std::array<int, 3> kDurations = {60, 75, 90};
+    league.m_nGameDuration = kDurations[static_cast<std::size_t>(l % 3)];
+    league.m_nMinCourtRating = dice.Between(1, 4);
+    league.m_nMaxCourtRating = 9;
+    league.m_nLatestStart = l % 4 == 0 ? 2100 : 2130;
+    league.m_tsRestSameTeam = (l % 5 == 0 ? 5 : 6) * 86400;
+    league.m_tsRestSamePair = (l % 2 == 0 ? 28 : 21) * 86400;
+    // Christmas break: 16 weeks after an early-September start.
+    AddHoliday(league.Holidays(), spec, 7 * 15 + 4, 7 * 17 + 1);
+    if (l % 3 == 1) {
+        // Youth leagues prefer the weekend daytime.
+        AddPreferredTime(league.PreferredTimes(), 6, 900, 1600);
+        AddPreferredTime(league.PreferredTimes(), 0, 1000, 1600);
+    }
+}
+
+void ConstrainTeam(cDatabase& db, cTeam& team, const cSeasonSpec& spec, cDice& dice, int reservedCourt)
+{
+    if (dice.Chance(20)) {
+        team.m_nDayOff = dice.Between(1, 5);
+    }
+    if (dice.Chance(25)) {
+        const int first = dice.Between(0, spec.weeks * 7 - 10);
+        AddHoliday(team.Holidays(), spec, first, first + dice.Between(2, 8));
+    }
+    if (dice.Chance(15)) {
+        AddPreferredTime(team.PreferredTimes(), dice.Between(1, 5), 1800, 2100);
+        AddPreferredTime(team.PreferredTimes(), 6, 900, 1700);
+    }
+    if (reservedCourt >= 0 || dice.Chance(15)) {
+        // A home hall, on any day, or a club hall of its own.
+        auto ground = std::make_unique<cHomeGround>();
+        ground->m_nCourt = reservedCourt >= 0 ? reservedCourt : dice.Between(0, db.Courts().GetMaxIndex());
+        ground->m_nWeekday = -1;
+        ground->m_nStart = 0;
+        ground->m_nEnd = 2400;
+        AddChild(team.HomeGrounds(), std::move(ground));
+        if (reservedCourt < 0 && dice.Chance(50)) {
+            auto second = std::make_unique<cHomeGround>();
+            second->m_nCourt = dice.Between(0, db.Courts().GetMaxIndex());
+            second->m_nWeekday = 6;
+            second->m_nStart = 900;
+            second->m_nEnd = 1800;
+            AddChild(team.HomeGrounds(), std::move(second));
+        }
+    }
+}
+
+// Teams of the same club in different leagues: a player or a coach in both.
+void AddTeamConflicts(cDatabase& db, cDice& dice)
+{
+    std::vector<cTeam*> teams;
+    for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
+        for (cTeam& team : league.Teams().AllItems<cTeam>()) {
+            teams.push_back(&team);
+        }
+    }
+    for (cTeam* team : teams) {
+        const cLeague* league = team->GetLeague();
+        for (cTeam* other : teams) {
+            const cLeague* otherLeague = other->GetLeague();
+            if (other == team || otherLeague == league || other->m_strClub != team->m_strClub ||
+                otherLeague->m_nIndex != league->m_nIndex + 1 || !dice.Chance(40)) {
+                continue;
+            }
+            auto conflict = std::make_unique<cIllTeam>();
+            conflict->m_nLeague = otherLeague->m_nIndex;
+            conflict->m_nTeam = other->m_nIndex;
+            conflict->m_bTwinTeam = dice.Chance(25) ? 1 : 0;
+            AddChild(team->TeamConflicts(), std::move(conflict));
+        }
+    }
+}
+
+} // namespace
+
+cSeasonSpec cSeasonSpec::Small()
+{
+    cSeasonSpec spec;
+    spec.leagues = 2;
+    spec.teamsPerLeague = 6;
+    spec.courts = 4;
+    spec.weeks = 20;
+    return spec;
+}
+
+cSeasonSpec cSeasonSpec::Medium()
+{
+    cSeasonSpec spec;
+    spec.leagues = 10;
+    spec.teamsPerLeague = 10;
+    spec.courts = 8;
+    spec.weeks = 30;
+    return spec;
+}
+
+cSeasonSpec cSeasonSpec::Large()
+{
+    cSeasonSpec spec;
+    spec.leagues = 40;
+    spec.teamsPerLeague = 12;
+    spec.courts = 20;
+    spec.weeks = 36;
+    return spec;
+}
+
+void GenerateSeason(cDatabase& db, const cSeasonSpec& spec)
+{
+    cDice dice(spec.seed);
+    AddCourts(db, spec, dice);
+    std::vector<int> reservedCourts;
+    for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+        if (court.m_bReservedHomeGround != 0) {
+            reservedCourts.push_back(court.m_nIndex);
+        }
+    }
+    std::size_t nextReserved = 0;
+    for (int l = 0; l < spec.leagues; ++l) {
+        auto created = std::make_unique<cLeague>();
+        created->m_strName = StringPrintf("Division %02d", l + 1);
+        created->m_strShortName = StringPrintf("D%02d", l + 1);
+        created->m_nRounds = spec.rounds;
+        auto& league = static_cast<cLeague&>(db.Leagues().AddIndexedItem(std::move(created), true, -1));
+        if (spec.constraints) {
+            ConstrainLeague(league, spec, l, dice);
+        }
+        for (int t = 0; t < spec.teamsPerLeague; ++t) {
+            auto team = std::make_unique<cTeam>();
+            const char* club =
+                kClubs[static_cast<std::size_t>((l * 7 + t) % static_cast<int>(kClubs.size()))];
+            team->SetName(StringPrintf("%s %c", club, 'A' + l % 3));
+            auto& added = static_cast<cTeam&>(league.Teams().AddIndexedItem(std::move(team), true, -1));
+            if (spec.constraints) {
+                // The club halls go to the first team of every other league.
+                int reserved = -1;
+                if (t == 0 && l % 2 == 0 && !reservedCourts.empty()) {
+                    reserved = reservedCourts[nextReserved++ % reservedCourts.size()];
+                }
+                ConstrainTeam(db, added, spec, dice, reserved);
+            }
+        }
+    }
+    if (spec.constraints) {
+        AddTeamConflicts(db, dice);
+    }
+    db.Unscheduled().m_bUpToDate = 0;
+}

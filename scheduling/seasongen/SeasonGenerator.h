@@ -1,0 +1,36 @@
+#pragma once
+
+// Realistic generated seasons: courts with evening and weekend court time,
+// leagues with their teams, and the constraints of a real season (home
+// grounds, holidays, days off, preferred playing times, team conflicts).
+// The same spec and seed always give the same season.
+
+#include <cstdint>
+
+class cDatabase;
+
+struct cSeasonSpec
+{
+    int leagues = 2;
+    int teamsPerLeague = 6;
+    int rounds = 2;
+    int courts = 4;
+    int weeks = 36;
+    // The Monday the season starts on.
+    int startYear = 2027;
+    int startMonth = 9;
+    int startDay = 6;
+    // Constraints on leagues and teams; off gives bare leagues and teams.
+    bool constraints = true;
+    std::uint32_t seed = 1;
+
+    // 2 leagues of 6 teams on 4 courts.
+    static cSeasonSpec Small();
+    // 10 leagues of 10 teams (900 matches) on 8 courts.
+    static cSeasonSpec Medium();
+    // 40 leagues of 12 teams (5,280 matches) on 20 courts.
+    static cSeasonSpec Large();
+};
+
+// Adds the season's courts, court time and leagues to the (empty) database.
+void GenerateSeason(cDatabase& db, const cSeasonSpec& spec);
