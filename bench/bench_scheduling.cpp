@@ -1,0 +1,162 @@
+// The scheduling engine on generated seasons of three sizes. The full
+// automatic run on the large season takes far too long for a routine run; it
+// is registered only with TOURNEL_BENCH_LARGE=1. Its first matches are
+// measured by BM_ScheduleLargeFirst.
+
+#include "model/cDatabase.h"
+#include "model/cUnscheduledMatch.h"
+#include "model/cUserPrompt.h"
+#include "scheduling/AutoScheduler.h"
+#include "scheduling/MatchGeneration.h"
+#include "scheduling/seasongen/SeasonGenerator.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+cSeasonSpec SpecOfSize(int size)
+{
+    switch (size) {
+    case 0:
+        return cSeasonSpec::Small();
+    case 1:
+        return cSeasonSpec::Medium();
+    default:
+        return cSeasonSpec::Large();
+    }
+}
+
+const char* NameOfSize(int size)
+{
+    static const char* const kNames[] = {"small", "medium", "large"};
+    return kNames[size];
+}
+
+std::unique_ptr<cDatabase> MakeSeason(int size)
+{
+    auto db = std::make_unique<cDatabase>();
+    AttachScheduling(*db);
+    db->m_random.Seed(1);
+    GenerateSeason(*db, SpecOfSize(size));
+    return db;
+}
+
+void BM_GenerateSeason(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        std::unique_ptr<cDatabase> db = MakeSeason(size);
+        benchmark::DoNotOptimize(db->CourtTime().GetCount());
+    }
+    state.SetLabel(NameOfSize(size));
+}
+
+// Match generation: the rebuild of the unscheduled list from the leagues.
+void BM_RebuildUnscheduled(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    std::unique_ptr<cDatabase> db = MakeSeason(size);
+    for (auto _ : state) {
+        db->Unscheduled().m_bUpToDate = 0;
+        db->Unscheduled().Refresh();
+        benchmark::DoNotOptimize(db->Unscheduled().GetCount());
+    }
+    state.counters["matches"] = db->Unscheduled().GetCount();
+    state.SetLabel(NameOfSize(size));
+}
+
+// Tells on standard error how far a long run has come: percent of the bar and seconds.
+class cTimingPrompt : public cSilentPrompt
+{
+public:
+    void BeginProgress(std::string_view) override { m_start = std::chrono::steady_clock::now(); }
+    void SetProgress(int percent) override
+    {
+        if (percent != m_last) {
+            m_last = percent;
+            const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - m_start;
+            std::fprintf(stderr, "%3d %% after %.1f s\n", percent, elapsed.count());
+        }
+    }
+
+private:
+    std::chrono::steady_clock::time_point m_start;
+    int m_last = -1;
+};
+
+void BM_ScheduleAutomatically(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    cScheduleRun run;
+    cTimingPrompt timing;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<cDatabase> db = MakeSeason(size);
+        if (size == 2) {
+            db->SetPrompt(&timing);
+        }
+        state.ResumeTiming();
+        run = ScheduleAutomatically(*db);
+        state.PauseTiming();
+        db.reset();
+        state.ResumeTiming();
+    }
+    state.counters["placed"] = run.placed;
+    state.counters["total"] = run.total;
+    state.SetLabel(std::string(NameOfSize(size)) + ": " + run.message);
+}
+
+// The first state.range(0) matches of the large season's automatic run, the
+// same steps as ScheduleAutomatically (refresh, then find and place each match
+// in list order).
+void BM_ScheduleLargeFirst(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    int placed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<cDatabase> db = MakeSeason(2);
+        state.ResumeTiming();
+        db->Unscheduled().Refresh();
+        placed = 0;
+        int tried = 0;
+        for (cDbItem* item = db->Unscheduled().GetFirst(); item != nullptr && tried < count; ++tried) {
+            cDbItem* next = cTournelDb::GetNext(*item);
+            auto& match = static_cast<cUnscheduledMatch&>(*item);
+            if (const auto slot = FindCourtTime(*db, match)) {
+                ScheduleMatch(*db, *slot->courtTime, slot->start, slot->end, match, false);
+                ++placed;
+            }
+            item = next;
+        }
+        state.PauseTiming();
+        db.reset();
+        state.ResumeTiming();
+    }
+    state.counters["placed"] = placed;
+}
+
+BENCHMARK(BM_GenerateSeason)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildUnscheduled)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScheduleAutomatically)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ScheduleLargeFirst)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+[[maybe_unused]] const bool kLarge = [] {
+    const char* large = std::getenv("TOURNEL_BENCH_LARGE");
+    if (large != nullptr && std::string(large) == "1") {
+        benchmark::RegisterBenchmark("BM_ScheduleAutomatically/2", BM_ScheduleAutomatically)
+            ->Arg(2)
+            ->Unit(benchmark::kSecond)
+            ->Iterations(1);
+    }
+    return true;
+}();
+
+} // namespace
+
+BENCHMARK_MAIN();
