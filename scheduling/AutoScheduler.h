@@ -49,8 +49,9 @@ std::optional<cCourtSlot> FindCourtTime(const cDatabase& db, const cUnscheduledM
 
 // Turns the unscheduled match into a scheduled one on [start, end) of
 // `courtTime`: numbered, added in sorted position, cut out of the court time,
-// with its result record linked both ways. `match` is destroyed. Null (and
-// nothing changed) when the match's league does not exist.
+// with its result record linked both ways. `match` leaves its list and is
+// destroyed (a match in no list stays its owner's). Null, and nothing
+// changed, when the match's league does not exist.
 cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, TimePoint end,
                       cUnscheduledMatch& match, bool byHand);
 

@@ -180,6 +180,77 @@ TEST(NextMatchNumber, FillsGapsKeepsWantedNumbersAndNeverRepeats)
     }
 }
 
+TEST(ScheduleAutomatically, AMatchTakenOutAndScheduledAgainGetsItsNumberBack)
+{
+    cTestSeason season;
+    const cCourt& court = season.Court("C1");
+    FreeLeague(season, "A", 2, 60).m_nRounds = 6;
+    season.Time(court, 0, 1200, 1700);
+    ScheduleAutomatically(season.db);
+    ASSERT_EQ(season.db.Scheduled().GetCount(), 5);
+    cMatch* third = nullptr;
+    for (cMatch& match : season.db.Scheduled().AllItems<cMatch>()) {
+        if (match.m_nNumber == 3) {
+            third = &match;
+        }
+    }
+    ASSERT_NE(third, nullptr);
+    const TimePoint start = third->m_tStart;
+    // Taken out of the schedule: back among the unscheduled matches with its number.
+    season.db.Scheduled().DeleteItem(*third, season.db);
+    ASSERT_EQ(season.db.Unscheduled().GetCount(), 2);
+    EXPECT_EQ(static_cast<cUnscheduledMatch*>(season.db.Unscheduled().GetLast())->GetNumber(), 3);
+
+    // The list is still up to date, so the run takes it as it is.
+    ScheduleAutomatically(season.db);
+    std::vector<int> numbers;
+    for (const cMatch& match : season.db.Scheduled().AllItems<cMatch>()) {
+        numbers.push_back(match.m_nNumber);
+        if (match.m_tStart == start) {
+            EXPECT_EQ(match.m_nNumber, 3);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST(ScheduleAutomatically, NamesThatNameNothingPlaceNothing)
+{
+    struct cCase
+    {
+        const char* name;
+        std::function<void(cTestSeason&, cLeague&)> damage;
+    };
+    const std::vector<cCase> cases = {
+        {"a game duration of zero", [](cTestSeason&, cLeague& league) { league.m_nGameDuration = 0; }},
+        {"court time of a court that does not exist",
+         [](cTestSeason& season, cLeague&) {
+             for (cUnusedTime& period : season.db.CourtTime().AllItems<cUnusedTime>()) {
+                 period.m_nCourt = 7;
+             }
+         }},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTestSeason season;
+        const cCourt& court = season.Court("C1");
+        cLeague& league = FreeLeague(season, "A", 2, 60);
+        season.Time(court, 0, 1200, 1700);
+        c.damage(season, league);
+        const cScheduleRun run = ScheduleAutomatically(season.db);
+        EXPECT_EQ(run.placed, 0);
+        EXPECT_EQ(run.message, "0 out of 1 matches are scheduled!");
+    }
+
+    cTestSeason season;
+    const cCourt& court = season.Court("C1");
+    cUnusedTime& period = season.Time(court, 0, 1200, 1700);
+    cUnscheduledMatch orphan(5, 0, 1, 1, 0);
+    EXPECT_EQ(ScheduleMatch(season.db, period, At(0, 1200), At(0, 1300), orphan, true), nullptr);
+    EXPECT_EQ(season.db.Scheduled().GetCount(), 0);
+    EXPECT_EQ(season.db.CourtTime().GetCount(), 1);
+}
+
 TEST(ScheduleAutomatically, EmptyListShowsScheduleComplete)
 {
     cTestSeason season;
