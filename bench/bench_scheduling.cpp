@@ -149,7 +149,7 @@ BENCHMARK(BM_ScheduleLargeFirst)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark:
 [[maybe_unused]] const bool kLarge = [] {
     const char* large = std::getenv("TOURNEL_BENCH_LARGE");
     if (large != nullptr && std::string(large) == "1") {
-        benchmark::RegisterBenchmark("BM_ScheduleAutomatically/2", BM_ScheduleAutomatically)
+        benchmark::RegisterBenchmark("BM_ScheduleAutomatically", BM_ScheduleAutomatically)
             ->Arg(2)
             ->Unit(benchmark::kSecond)
             ->Iterations(1);
