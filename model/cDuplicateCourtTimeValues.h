@@ -26,4 +26,5 @@ cValidation Validate(const cDuplicateCourtTimeValues& values, const cDatabase& d
 // Copies every free period of the source court to the chosen court. Every
 // copy refused because of a scheduled match is told through db.Prompt();
 // answers the number of refused copies.
-int ApplyDuplicateCourtTime(cDatabase& db, const cUnusedTime& source, const cDuplicateCourtTimeValues& values);
+int ApplyDuplicateCourtTime(cDatabase& db, const cUnusedTime& source,
+                            const cDuplicateCourtTimeValues& values);

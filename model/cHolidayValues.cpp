@@ -51,7 +51,7 @@ cValidation Validate(const cHolidayValues& values)
         int field;
     };
     const cRange ranges[] = {
-        {values.startDay, 1, 31, F::kStartDay},       {values.startMonth, 1, 12, F::kStartMonth},
+        {values.startDay, 1, 31, F::kStartDay},        {values.startMonth, 1, 12, F::kStartMonth},
         {values.startYear, 1997, 2038, F::kStartYear}, {values.finalDay, 1, 31, F::kFinalDay},
         {values.finalMonth, 1, 12, F::kFinalMonth},    {values.finalYear, 1997, 2038, F::kFinalYear},
     };

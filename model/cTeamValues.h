@@ -21,8 +21,8 @@ struct cTeamValues
     };
 
     std::string name;
-    Weekday dayOff = -1;  // -1 "<None>"
-    int bonusPoints = 0;  // -999 ... 999
+    Weekday dayOff = -1; // -1 "<None>"
+    int bonusPoints = 0; // -999 ... 999
 
     // A default-constructed value set is the one of a new team.
     static cTeamValues FromItem(const cTeam& team);

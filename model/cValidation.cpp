@@ -16,9 +16,9 @@ cValidation CheckRange(int value, int low, int high, int field)
     if (value >= low && value <= high) {
         return std::nullopt;
     }
-    return cValidationError{IDS_ENTER_INTEGER_BETWEEN, field,
-                            FormatString(IDS_ENTER_INTEGER_BETWEEN,
-                                         {std::to_string(low), std::to_string(high)})};
+    return cValidationError{
+        IDS_ENTER_INTEGER_BETWEEN, field,
+        FormatString(IDS_ENTER_INTEGER_BETWEEN, {std::to_string(low), std::to_string(high)})};
 }
 
 cValidation CheckText(std::string_view text, int blankMessageId, int field, int limit)
