@@ -38,17 +38,30 @@ TEST_F(CourtTime, MergesTouchingAndOverlappingPeriodsOfOneCourtAndDay)
         {"touching before", 17, 0, 18, 0, 0, {"15/03-2024 0 1700-2000"}, eAddCourtTime::Merged},
         {"overlapping", 19, 0, 21, 0, 0, {"15/03-2024 0 1800-2100"}, eAddCourtTime::Merged},
         {"inside", 18, 30, 19, 0, 0, {"15/03-2024 0 1800-2000"}, eAddCourtTime::Merged},
-        {"a minute apart", 20, 1, 22, 0, 0, {"15/03-2024 0 1800-2000", "15/03-2024 0 2001-2200"},
+        {"a minute apart",
+         20,
+         1,
+         22,
+         0,
+         0,
+         {"15/03-2024 0 1800-2000", "15/03-2024 0 2001-2200"},
          eAddCourtTime::Inserted},
-        {"other court", 20, 0, 22, 0, 1, {"15/03-2024 0 1800-2000", "15/03-2024 1 2000-2200"},
+        {"other court",
+         20,
+         0,
+         22,
+         0,
+         1,
+         {"15/03-2024 0 1800-2000", "15/03-2024 1 2000-2200"},
          eAddCourtTime::Inserted},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
         m_db.CourtTime().DeleteAll();
         Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 20));
-        EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(c.court, At(2024, 3, 15, c.fromHour, c.fromMinute),
-                                                                    At(2024, 3, 15, c.toHour, c.toMinute))),
+        EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(c.court,
+                                                                   At(2024, 3, 15, c.fromHour, c.fromMinute),
+                                                                   At(2024, 3, 15, c.toHour, c.toMinute))),
                   c.answer);
         EXPECT_EQ(FreeTime(), c.expected);
     }
@@ -128,9 +141,9 @@ TEST_F(CourtTime, FreeTimeMayTouchAMatchButNotOverlapIt)
         bool conflict;
     };
     const std::vector<cCase> cases = {
-        {"after", 20, 30, 21, 0, 0, false},   {"before", 18, 0, 19, 0, 0, false},
+        {"after", 20, 30, 21, 0, 0, false},      {"before", 18, 0, 19, 0, 0, false},
         {"over the end", 20, 0, 21, 0, 0, true}, {"over the start", 18, 0, 19, 1, 0, true},
-        {"around", 18, 0, 22, 0, 0, true},    {"inside", 19, 30, 20, 0, 0, true},
+        {"around", 18, 0, 22, 0, 0, true},       {"inside", 19, 30, 20, 0, 0, true},
         {"other court", 19, 0, 21, 0, 1, false},
     };
     for (const cCase& c : cases) {
@@ -172,7 +185,8 @@ TEST_F(CourtTime, RepeatMergesWithFreeTimeAndIsRefusedNextToMatches)
     Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 30, 11), At(2024, 3, 30, 12));
     const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
     EXPECT_EQ(ApplyRepeatCourtTime(m_db, period, cRepeatCourtTimeValues{3}), 1);
-    EXPECT_EQ(FreeTime(), (Strings{"16/03-2024 0 1000-1200", "23/03-2024 0 1000-1400", "06/04-2024 0 1000-1200"}));
+    EXPECT_EQ(FreeTime(),
+              (Strings{"16/03-2024 0 1000-1200", "23/03-2024 0 1000-1400", "06/04-2024 0 1000-1200"}));
     EXPECT_EQ(m_prompt.Ids(), std::vector<int>{IDS_COURT_TIME_CONFLICT});
 }
 
@@ -214,8 +228,8 @@ TEST_F(CourtTime, DuplicateCopiesEveryPeriodOfTheSourceCourt)
     const cDuplicateCourtTimeValues values{1};
     EXPECT_FALSE(Validate(values, m_db, source));
     EXPECT_EQ(ApplyDuplicateCourtTime(m_db, source, values), 0);
-    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 1800-2000", "15/03-2024 1 1800-2100", "16/03-2024 0 1000-1200",
-                                   "16/03-2024 1 1000-1200"}));
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 1800-2000", "15/03-2024 1 1800-2100",
+                                   "16/03-2024 0 1000-1200", "16/03-2024 1 1000-1200"}));
 }
 
 TEST_F(CourtTime, CourtTimeMinutesAddsUpACourt)

@@ -80,8 +80,8 @@ public:
 
     // Places a league match as the scheduler does: takes its time out of the
     // free period that holds it (if any), and gives it a linked result.
-    cMatch& Match(const cLeague& league, int home, int guest, int round, int number, int court, TimePoint start,
-                  TimePoint end)
+    cMatch& Match(const cLeague& league, int home, int guest, int round, int number, int court,
+                  TimePoint start, TimePoint end)
     {
         auto match = std::make_unique<cMatch>();
         match->m_nLeague = league.m_nIndex;
