@@ -41,8 +41,8 @@ protected:
                           At(2024, 3, 15, 19));
         u12second = &Match(*u12, bears->m_nIndex, lions->m_nIndex, 1, 2, hall->m_nIndex, At(2024, 3, 15, 18),
                            At(2024, 3, 15, 19));
-        u14first = &Match(*u14, lions14->m_nIndex, wolves->m_nIndex, 2, 1, arena->m_nIndex, At(2024, 3, 16, 10),
-                          At(2024, 3, 16, 11));
+        u14first = &Match(*u14, lions14->m_nIndex, wolves->m_nIndex, 2, 1, arena->m_nIndex,
+                          At(2024, 3, 16, 10), At(2024, 3, 16, 11));
         auto playoff = std::make_unique<cPlayoffMatch>();
         playoff->m_strHomeTeam = "North";
         playoff->m_strGuestTeam = "South";

@@ -84,8 +84,8 @@ TEST_F(LeagueDeletion, ColumnsAndMatchCount)
     for (int column = 0; column < 12; ++column) {
         columns.push_back(u12->GetColumnText(column));
     }
-    EXPECT_EQ(columns, (Texts{"Under 12", "U12", "2", "0", "1", "1-9", "3-9", "60", "1", "1d 2h 30m", "30d 0h 0m",
-                              "2200"}));
+    EXPECT_EQ(columns, (Texts{"Under 12", "U12", "2", "0", "1", "1-9", "3-9", "60", "1", "1d 2h 30m",
+                              "30d 0h 0m", "2200"}));
     EXPECT_EQ(u12->GetMatchCount(), 6);
     EXPECT_EQ(u14->GetMatchCount(), 2);
 }

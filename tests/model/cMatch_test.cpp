@@ -72,7 +72,8 @@ TEST_F(MatchDeletion, OrderLabelsAndColumns)
     for (int column = 0; column < 11; ++column) {
         columns.push_back(u12first->GetColumnText(column));
     }
-    EXPECT_EQ(columns, (Texts{"U12-7", "15/03-2024", "A", "1800", "Lions", "Tigers", "Olsen", "Berg", "", "", ""}));
+    EXPECT_EQ(columns,
+              (Texts{"U12-7", "15/03-2024", "A", "1800", "Lions", "Tigers", "Olsen", "Berg", "", "", ""}));
     EXPECT_EQ(final->GetColumnText(0), "F1");
     EXPECT_EQ(final->GetColumnText(4), "North");
     EXPECT_EQ(final->m_nRound, 0);

@@ -40,7 +40,7 @@ TEST(Team, ClubIsTheNameWithoutATrailingSingleLetter)
         const char* club;
     };
     const cCase cases[] = {
-        {"Lions B", "Lions"}, {"Lions", "Lions"},       {"AB", "AB"},     {"A B", "A"},
+        {"Lions B", "Lions"},  {"Lions", "Lions"},       {"AB", "AB"},     {"A B", "A"},
         {"Lions  B", "Lions"}, {"Lions BC", "Lions BC"}, {"Ørn 2", "Ørn"}, {"", ""},
     };
     for (const cCase& c : cases) {
