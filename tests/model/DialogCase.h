@@ -20,7 +20,8 @@ template <class V> struct cDialogCase
     std::string text = {}; // checked when not empty
 };
 
-template <class V, class F> void RunDialogCases(const V& valid, const std::vector<cDialogCase<V>>& cases, F validate)
+template <class V, class F>
+void RunDialogCases(const V& valid, const std::vector<cDialogCase<V>>& cases, F validate)
 {
     for (const cDialogCase<V>& c : cases) {
         SCOPED_TRACE(c.name);

@@ -39,7 +39,8 @@ TEST(LeagueValues, ChecksInOrder)
     f.League("Under 12", "U12");
     const std::vector<cDialogCase<V>> cases = {
         {"valid", [](V&) {}, 0},
-        {"equal ratings", [](V& v) { v.minOfficialRating = v.maxOfficialRating = 5, v.minCourtRating = 9; }, 0},
+        {"equal ratings", [](V& v) { v.minOfficialRating = v.maxOfficialRating = 5, v.minCourtRating = 9; },
+         0},
         {"reduction 0 and 98", [](V& v) { v.matchReduction = 98; }, 0},
         {"latest start 2400", [](V& v) { v.latestStart = 2400; }, 0},
         {"short name blank", [](V& v) { v.shortName = " "; }, IDS_LEAGUE_NEEDS_SHORT_NAME, V::kShortName,
@@ -48,44 +49,51 @@ TEST(LeagueValues, ChecksInOrder)
          IDS_LEAGUE_NEEDS_SHORT_NAME, V::kShortName},
         {"full name blank", [](V& v) { v.fullName = ""; }, IDS_LEAGUE_NEEDS_NAME, V::kFullName,
          "Every league must have a unique name!"},
-        {"full name too long", [](V& v) { v.fullName = std::string(51, 'x'); }, IDS_TEXT_TOO_LONG, V::kFullName},
+        {"full name too long", [](V& v) { v.fullName = std::string(51, 'x'); }, IDS_TEXT_TOO_LONG,
+         V::kFullName},
         {"rounds 0", [](V& v) { v.rounds = 0; }, IDS_ENTER_INTEGER_BETWEEN, V::kRounds,
          "Please enter an integer between 1 and 999."},
         {"sets 8", [](V& v) { v.setsPerGame = 8; }, IDS_ENTER_INTEGER_BETWEEN, V::kSetsPerGame},
-        {"reduction 100", [](V& v) { v.matchReduction = 100; }, IDS_ENTER_INTEGER_BETWEEN, V::kMatchReduction},
+        {"reduction 100", [](V& v) { v.matchReduction = 100; }, IDS_ENTER_INTEGER_BETWEEN,
+         V::kMatchReduction},
         {"reduction 3", [](V& v) { v.matchReduction = 3; }, IDS_ENTER_EVEN_NUMBER, V::kMatchReduction,
          "Please enter an even number."},
         {"reduction before matches per day", [](V& v) { v.matchReduction = 3, v.matchesPerDay = 0; },
          IDS_ENTER_EVEN_NUMBER, V::kMatchReduction},
-        {"matches per day 100", [](V& v) { v.matchesPerDay = 100; }, IDS_ENTER_INTEGER_BETWEEN, V::kMatchesPerDay},
+        {"matches per day 100", [](V& v) { v.matchesPerDay = 100; }, IDS_ENTER_INTEGER_BETWEEN,
+         V::kMatchesPerDay},
         {"official minimum 0", [](V& v) { v.minOfficialRating = 0; }, IDS_ENTER_INTEGER_BETWEEN,
          V::kMinOfficialRating},
-        {"court maximum 10", [](V& v) { v.maxCourtRating = 10; }, IDS_ENTER_INTEGER_BETWEEN, V::kMaxCourtRating},
+        {"court maximum 10", [](V& v) { v.maxCourtRating = 10; }, IDS_ENTER_INTEGER_BETWEEN,
+         V::kMaxCourtRating},
         {"duration 1441", [](V& v) { v.gameDuration = 1441; }, IDS_ENTER_INTEGER_BETWEEN, V::kGameDuration,
          "Please enter an integer between 1 and 1440."},
         {"latest start 2401", [](V& v) { v.latestStart = 2401; }, IDS_ENTER_INTEGER_BETWEEN, V::kLatestStart},
         {"rest days 366", [](V& v) { v.restTeamDays = 366; }, IDS_ENTER_INTEGER_BETWEEN, V::kRestTeamDays},
         {"rest hours 24", [](V& v) { v.restPairHours = 24; }, IDS_ENTER_INTEGER_BETWEEN, V::kRestPairHours},
-        {"rest minutes 60", [](V& v) { v.restTeamMinutes = 60; }, IDS_ENTER_INTEGER_BETWEEN, V::kRestTeamMinutes},
+        {"rest minutes 60", [](V& v) { v.restTeamMinutes = 60; }, IDS_ENTER_INTEGER_BETWEEN,
+         V::kRestTeamMinutes},
         {"short name taken", [](V& v) { v.shortName = " U12 "; }, IDS_SHORT_NAME_UNIQUE, V::kShortName},
         {"short name is another's name", [](V& v) { v.shortName = "under 12"; }, IDS_SHORT_NAME_UNIQUE,
          V::kShortName},
         {"full name taken", [](V& v) { v.fullName = "U12"; }, IDS_NAME_UNIQUE, V::kFullName},
-        {"ranges before uniqueness", [](V& v) { v.fullName = "U12", v.rounds = 0; }, IDS_ENTER_INTEGER_BETWEEN,
-         V::kRounds},
+        {"ranges before uniqueness", [](V& v) { v.fullName = "U12", v.rounds = 0; },
+         IDS_ENTER_INTEGER_BETWEEN, V::kRounds},
         {"latest start 2160", [](V& v) { v.latestStart = 2160; }, IDS_LATEST_START_INVALID, V::kLatestStart,
          "The indication of latest allowed game start is not a valid time!"},
         {"uniqueness before latest start", [](V& v) { v.fullName = "U12", v.latestStart = 2160; },
          IDS_NAME_UNIQUE, V::kFullName},
         {"official maximum below minimum", [](V& v) { v.minOfficialRating = 6, v.maxOfficialRating = 5; },
          IDS_OFFICIAL_RATING_ORDER, V::kMaxOfficialRating},
-        {"latest start before ratings", [](V& v) { v.latestStart = 2160, v.maxOfficialRating = 1,
-                                                   v.minOfficialRating = 2; },
+        {"latest start before ratings",
+         [](V& v) { v.latestStart = 2160, v.maxOfficialRating = 1, v.minOfficialRating = 2; },
          IDS_LATEST_START_INVALID, V::kLatestStart},
         {"court maximum below minimum", [](V& v) { v.minCourtRating = 6, v.maxCourtRating = 5; },
          IDS_COURT_RATING_ORDER, V::kMaxCourtRating},
         {"official order before court order",
-         [](V& v) { v.minCourtRating = 6, v.maxCourtRating = 5, v.minOfficialRating = 3, v.maxOfficialRating = 2; },
+         [](V& v) {
+             v.minCourtRating = 6, v.maxCourtRating = 5, v.minOfficialRating = 3, v.maxOfficialRating = 2;
+         },
          IDS_OFFICIAL_RATING_ORDER, V::kMaxOfficialRating},
     };
     RunDialogCases(Valid(), cases, [&](const V& v) { return Validate(v, f.m_db, nullptr); });
@@ -147,8 +155,9 @@ TEST_F(LeagueEdit, RoundsBelowAScheduledRoundAreRefusedButTheRestIsKept)
     const cLeagueEdit edit = ApplyLeague(m_db, *u12, values);
     EXPECT_TRUE(edit.roundsRefused);
     EXPECT_EQ(m_prompt.Ids(), std::vector<int>{IDS_CANNOT_REDUCE_ROUNDS});
-    EXPECT_EQ(m_prompt.m_shown.front().text,
-              "You cannot reduce the number of rounds any further, since matches are scheduled in this league.");
+    EXPECT_EQ(
+        m_prompt.m_shown.front().text,
+        "You cannot reduce the number of rounds any further, since matches are scheduled in this league.");
     EXPECT_EQ(u12->m_nRounds, 4);
     EXPECT_EQ(u12->m_strName, "Juniors");
     EXPECT_EQ(u12->m_nMaxRatingOfficial[1], 6); // bands recomputed

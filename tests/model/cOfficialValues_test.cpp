@@ -28,8 +28,8 @@ TEST(OfficialValues, ChecksInOrder)
         {"rating before max games", [](V& v) { v.rating = 0, v.maxGames = 0; }, IDS_ENTER_INTEGER_BETWEEN,
          V::kRating},
         {"name taken", [](V& v) { v.name = " OLSEN"; }, IDS_NAME_UNIQUE, V::kName},
-        {"both Sunday", [](V& v) { v.firstDayOff = v.secondDayOff = 0; }, IDS_SAME_WEEKDAY_TWICE, V::kSecondDayOff,
-         "There is no reason to enter the same weekday twice!"},
+        {"both Sunday", [](V& v) { v.firstDayOff = v.secondDayOff = 0; }, IDS_SAME_WEEKDAY_TWICE,
+         V::kSecondDayOff, "There is no reason to enter the same weekday twice!"},
         {"name before weekdays", [](V& v) { v.name = "Olsen", v.firstDayOff = v.secondDayOff = 0; },
          IDS_NAME_UNIQUE, V::kName},
     };

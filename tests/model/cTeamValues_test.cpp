@@ -18,7 +18,8 @@ TEST(TeamValues, ChecksInOrder)
     const std::vector<cDialogCase<V>> cases = {
         {"valid", [](V&) {}, 0},
         {"bonus limits", [](V& v) { v.bonusPoints = -999; }, 0},
-        {"name blank", [](V& v) { v.name = "  "; }, IDS_TEAM_NEEDS_NAME, V::kName, "Every team must have a name!"},
+        {"name blank", [](V& v) { v.name = "  "; }, IDS_TEAM_NEEDS_NAME, V::kName,
+         "Every team must have a name!"},
         {"name too long", [](V& v) { v.name = std::string(51, 'x'); }, IDS_TEXT_TOO_LONG, V::kName},
         {"bonus 1000", [](V& v) { v.bonusPoints = 1000; }, IDS_ENTER_INTEGER_BETWEEN, V::kBonusPoints,
          "Please enter an integer between -999 and 999."},
