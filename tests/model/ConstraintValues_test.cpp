@@ -69,9 +69,11 @@ TEST_F(Constraints, HolidayChecksInOrder)
          IDS_ENTER_INTEGER_BETWEEN, V::kFinalMonth},
         {"30 February", [](V& v) { v.startDay = 30, v.startMonth = 2; }, IDS_START_DATE_ILLEGAL, V::kStartDay,
          "The start date is not a legal date!\nAn example of an illegal date is 30. of February."},
-        {"start before final", [](V& v) { v.startDay = 31, v.startMonth = 4, v.finalDay = 31, v.finalMonth = 6; },
+        {"start before final",
+         [](V& v) { v.startDay = 31, v.startMonth = 4, v.finalDay = 31, v.finalMonth = 6; },
          IDS_START_DATE_ILLEGAL, V::kStartDay},
-        {"final 31 June", [](V& v) { v.finalDay = 31, v.finalMonth = 6; }, IDS_FINAL_DATE_ILLEGAL, V::kFinalDay,
+        {"final 31 June", [](V& v) { v.finalDay = 31, v.finalMonth = 6; }, IDS_FINAL_DATE_ILLEGAL,
+         V::kFinalDay,
          "The final date is not a legal date!\nAn example of an illegal date is 30. of February."},
         {"start after final", [](V& v) { v.startDay = 2; }, IDS_START_AFTER_FINAL, V::kStartDay,
          "The start date cannot be later than the final date!"},
@@ -106,8 +108,8 @@ TEST_F(Constraints, TeamConflictChecksInOrder)
     const V valid{u12->m_nIndex, tigers->m_nIndex, true};
     const std::vector<cDialogCase<V>> cases = {
         {"valid", [](V&) {}, 0},
-        {"same team name of another league", [&](V& v) { v.league = u14->m_nIndex, v.team = lions14->m_nIndex; },
-         0},
+        {"same team name of another league",
+         [&](V& v) { v.league = u14->m_nIndex, v.team = lions14->m_nIndex; }, 0},
         {"no league", [](V& v) { v.league = -1; }, IDS_SPECIFY_TEAM, V::kLeague, "You must specify a team!"},
         {"no team", [](V& v) { v.team = -1; }, IDS_SPECIFY_TEAM, V::kTeam},
         {"team of another league's numbering", [&](V& v) { v.league = u14->m_nIndex, v.team = 2; },
@@ -141,8 +143,10 @@ TEST_F(Constraints, PreferredTimeChecksInOrder)
     const V valid{6, 1000, 1400};
     const std::vector<cDialogCase<V>> cases = {
         {"valid", [](V&) {}, 0},
-        {"no weekday", [](V& v) { v.weekday = -1; }, IDS_SPECIFY_WEEKDAY, V::kWeekday, "You must specify a weekday!"},
-        {"weekday before times", [](V& v) { v.weekday = -1, v.start = 1099; }, IDS_SPECIFY_WEEKDAY, V::kWeekday},
+        {"no weekday", [](V& v) { v.weekday = -1; }, IDS_SPECIFY_WEEKDAY, V::kWeekday,
+         "You must specify a weekday!"},
+        {"weekday before times", [](V& v) { v.weekday = -1, v.start = 1099; }, IDS_SPECIFY_WEEKDAY,
+         V::kWeekday},
         {"start 1099", [](V& v) { v.start = 1099; }, IDS_FIRST_TIME_INVALID, V::kStart},
         {"end 1461", [](V& v) { v.end = 1461; }, IDS_FINAL_TIME_INVALID, V::kEnd},
         {"end equals start", [](V& v) { v.end = 1000; }, IDS_FINAL_NOT_AFTER_FIRST, V::kEnd},
@@ -167,7 +171,7 @@ TEST(DialogFields, IntegersThatCannotBeRead)
         bool ok;
         int value;
     };
-    const cCase cases[] = {{"12", true, 12}, {" -7 ", true, -7}, {"+3", true, 3},     {"", false, 0},
+    const cCase cases[] = {{"12", true, 12}, {" -7 ", true, -7}, {"+3", true, 3},          {"", false, 0},
                            {"1a", false, 0}, {"x", false, 0},    {"99999999999", false, 0}};
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.text);
