@@ -53,9 +53,7 @@ cTeam& InsertTeam(cDatabase& db, cLeague& league, const cTeamValues& values)
     auto owned = std::make_unique<cTeam>();
     Store(*owned, values);
     auto& team = static_cast<cTeam&>(league.Teams().AddIndexedItem(std::move(owned), true, -1));
-    auto row = std::make_unique<cTableItem>();
-    row->m_nTeam = team.m_nIndex;
-    league.Table().AddItem(std::move(row), true);
+    league.Table().AddItem(std::make_unique<cTableItem>(team.m_nIndex), true);
     league.Table().m_bUpToDate = 0;
     db.Unscheduled().m_bUpToDate = 0;
     return team;

@@ -105,10 +105,7 @@ public:
         }
         auto& placed = static_cast<cMatch&>(m_db.Scheduled().AddItem(std::move(match), true));
         auto result = std::make_unique<cResult>();
-        result->m_nLeague = placed.m_nLeague;
-        result->m_nHomeTeam = placed.m_nHomeTeam;
-        result->m_nGuestTeam = placed.m_nGuestTeam;
-        result->m_nRound = placed.m_nRound;
+        result->CopyPairing(placed);
         auto& added = static_cast<cResult&>(m_db.Results().AddItem(std::move(result), false));
         cResult::Link(added, placed);
         if (cLeague* league = m_db.GetLeague(placed.m_nLeague)) {
