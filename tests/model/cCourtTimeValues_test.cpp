@@ -107,4 +107,17 @@ TEST_F(CourtTimeValues, InsertMergesAndEditReinserts)
     EXPECT_EQ(FreeTime().back(), "20/03-2024 0 1800-1900");
 }
 
+TEST_F(CourtTimeValues, APeriodEndingAt2400OnNewYearsEveEndsOnTheFirstOfJanuary)
+{
+    InsertCourtTime(m_db, V{0, 31, 12, 2024, 2200, 2400});
+    const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    const cLocalTime end = LocalTime(period.m_tEnd);
+    EXPECT_EQ(end.year, 2025);
+    EXPECT_EQ(end.month, 1);
+    EXPECT_EQ(end.day, 1);
+    EXPECT_EQ(period.GetColumnText(4), "2400");
+    EXPECT_EQ(period.GetColumnText(0), "Tuesday");
+    EXPECT_EQ(CourtTimeMinutes(m_db, 0), 120);
+}
+
 } // namespace

@@ -82,6 +82,17 @@ TEST_F(MatchDeletion, OrderLabelsAndColumns)
     EXPECT_EQ(fresh.m_nNumber, -2);
 }
 
+TEST(Match, OfficialCountCountsTheFilledPositions)
+{
+    cMatch match;
+    EXPECT_EQ(match.GetOfficialCount(), 0);
+    match.m_nOfficial[0] = 4;
+    match.m_nOfficial[2] = 0;
+    EXPECT_EQ(match.GetOfficialCount(), 2);
+    EXPECT_EQ(match.GetOfficial(5), -1);
+    EXPECT_EQ(match.m_bByHand, 1);
+}
+
 TEST(UnscheduledMatch, SettersIgnoreValuesOutOfRange)
 {
     cUnscheduledMatch match;
