@@ -56,6 +56,19 @@ TEST(TournelDb, IndexedDeleteAllEmptiesTheTable)
     EXPECT_EQ(f.Court("Pool", "P").m_nIndex, 0);
 }
 
+TEST(TournelDb, TheRememberedRowIsClampedToTheList)
+{
+    cModelFixture f;
+    cIndexedDb& courts = f.m_db.Courts();
+    courts.m_nCursor = 3;
+    EXPECT_EQ(courts.GetCursor(), -1);
+    f.Court("Arena", "A");
+    f.Court("Hall", "B");
+    EXPECT_EQ(courts.GetCursor(), 1);
+    courts.m_nCursor = 0;
+    EXPECT_EQ(courts.GetCursor(), 0);
+}
+
 class Find : public cSeasonFixture
 {
 };
