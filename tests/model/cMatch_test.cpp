@@ -145,4 +145,17 @@ TEST_F(MatchDeletion, ColumnTextsFollowTheDocumentsDateFormatAndLanguage)
               (Texts{"U12", "Tigers", "No"}));
 }
 
+TEST(UnscheduledMatch, Columns)
+{
+    cModelFixture f;
+    cLeague& league = f.League("Under 12", "U12");
+    f.Team(league, "Lions");
+    f.Team(league, "Tigers");
+    f.m_db.Unscheduled().AddItem(std::make_unique<cUnscheduledMatch>(league.m_nIndex, 1, 0, 2, 5), false);
+    const cDbItem& match = *f.m_db.Unscheduled().GetFirst();
+    EXPECT_EQ((Texts{match.GetColumnText(0), match.GetColumnText(1), match.GetColumnText(2),
+                     match.GetColumnText(3)}),
+              (Texts{"U12-5", "Tigers", "Lions", "2"}));
+}
+
 } // namespace
