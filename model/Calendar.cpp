@@ -4,6 +4,7 @@
 #include "model/TextCodec.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -98,6 +99,11 @@ TimePoint MakeTimePoint(int year, int month, int day, int hour, int minute, int 
     local.tm_sec = second;
     local.tm_isdst = -1;
     return static_cast<TimePoint>(mktime(&local));
+}
+
+bool FitsInFile(TimePoint t)
+{
+    return t >= INT32_MIN && t <= INT32_MAX;
 }
 
 cLocalTime LocalTime(TimePoint t)

@@ -39,6 +39,9 @@ struct cLocalTime
 TimePoint MakeTimePoint(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 cLocalTime LocalTime(TimePoint t);
 
+// True when the file's signed 32-bit seconds can hold t (up to 2038-01-19 03:14:07 UTC).
+bool FitsInFile(TimePoint t);
+
 // strftime of the local time of t.
 std::string FormatTime(TimePoint t, const char* pattern);
 

@@ -35,7 +35,8 @@ void Resort(cDatabase& db, cUnusedTime& period)
 
 bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period)
 {
-    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+    // Hidden matches still occupy their court.
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
         if (match.m_nCourt != period.m_nCourt || !SameLocalDate(match.m_tStart, period.m_tStart)) {
             continue;
         }
@@ -120,6 +121,9 @@ int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
         TimePoint copyEnd = MakeTimePoint(day.year, day.month, day.day, endHour, endMinute, 0);
         if (endsAtMidnight) {
             copyEnd = MakeTimePoint(day.year, day.month, day.day + 1, 0, 0, 0);
+        }
+        if (!FitsInFile(copyStart) || !FitsInFile(copyEnd)) {
+            break; // the file could not hold this week or any later one
         }
         if (AddCourtTime(db, std::make_unique<cUnusedTime>(court, copyStart, copyEnd)) ==
             eAddCourtTime::Conflict) {

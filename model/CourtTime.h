@@ -30,7 +30,8 @@ bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period);
 // splits it. The period keeps its sorted place in the list.
 void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to);
 
-// Copies the period to the same clock times 1 ... weeks weeks later.
+// Copies the period to the same clock times 1 ... weeks weeks later; weeks
+// whose times the file could not hold (after 2038-01-19) are left out.
 // Returns the number of copies refused because of a scheduled match.
 int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks);
 

@@ -23,6 +23,14 @@ void cResult::Link(cResult& result, cMatch& match)
     match.SetResult(&result);
 }
 
+void cResult::CopyPairing(const cMatch& match)
+{
+    m_nLeague = match.m_nLeague;
+    m_nHomeTeam = match.m_nHomeTeam;
+    m_nGuestTeam = match.m_nGuestTeam;
+    m_nRound = match.m_nRound;
+}
+
 int cResult::GetHomeScore(int index) const
 {
     if (m_bPlayed == 0 || index < 0 || index >= kScores) {

@@ -30,6 +30,9 @@ public:
     cMatch* GetMatch() const { return m_pMatch; }
     void SetMatch(cMatch* match) { m_pMatch = match; }
 
+    // Takes league, teams and round from the match, as a new result does.
+    void CopyPairing(const cMatch& match);
+
     // Links result and match both ways.
     static void Link(cResult& result, cMatch& match);
 

@@ -6,6 +6,13 @@
 class cTableItem : public cIndexedDbItem
 {
 public:
+    cTableItem() = default;
+    // A new row of a team: position 1, every count 0.
+    explicit cTableItem(int team)
+        : m_nTeam(team)
+    {
+    }
+
     std::string_view GetRuntimeClass() const override { return "cTableItem"; }
     // Rows keep their list order: the order is the table order.
     bool IsBefore(const cDbItem* other) const override { return other == nullptr; }

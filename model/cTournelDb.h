@@ -86,6 +86,9 @@ public:
 
     int GetCount() const { return m_nCount; }
 
+    // The remembered row, never past the last item (-1 when the list is empty).
+    int GetCursor() const { return m_nCursor < m_nCount ? m_nCursor : m_nCount - 1; }
+
     // Rebuilds the contents when out of date (derived lists, tables, filters).
     void Refresh();
 

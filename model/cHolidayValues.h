@@ -1,0 +1,44 @@
+#pragma once
+
+// The values of the dialog "Holiday properties".
+
+#include "model/Calendar.h"
+#include "model/cValidation.h"
+
+class cDatabase;
+class cIllDate;
+class cTournelDb;
+
+struct cHolidayValues
+{
+    enum Field : int
+    {
+        kStartDay,
+        kStartMonth,
+        kStartYear,
+        kFinalDay,
+        kFinalMonth,
+        kFinalYear,
+    };
+
+    int startDay = 1;
+    int startMonth = 1;
+    int startYear = 1997;
+    int finalDay = 1;
+    int finalMonth = 1;
+    int finalYear = 1997;
+
+    // A new holiday: today to today.
+    static cHolidayValues Defaults(const cDatabase& db);
+    static cHolidayValues FromItem(const cIllDate& holiday);
+
+    // 00:00 of the first day and 23:59 of the last; meaningful once Validate passed.
+    TimePoint StartTime() const;
+    TimePoint FinalTime() const;
+};
+
+cValidation Validate(const cHolidayValues& values);
+
+// Adds a new holiday to the holidays of a league, team or official (sorted).
+cIllDate& InsertHoliday(cDatabase& db, cTournelDb& holidays, const cHolidayValues& values);
+void ApplyHoliday(cDatabase& db, cIllDate& holiday, const cHolidayValues& values);

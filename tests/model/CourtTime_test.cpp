@@ -1,0 +1,243 @@
+#include "ModelFixture.h"
+#include "model/Strings.h"
+#include "model/cDuplicateCourtTimeValues.h"
+#include "model/cRepeatCourtTimeValues.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class CourtTime : public ::testing::Test, public cModelFixture
+{
+protected:
+    void SetUp() override
+    {
+        Court("Arena", "A");
+        Court("Hall", "B");
+        m_league = &League("Under 12", "U12");
+        Team(*m_league, "Lions");
+        Team(*m_league, "Tigers");
+    }
+    cLeague* m_league = nullptr;
+};
+
+TEST_F(CourtTime, MergesTouchingAndOverlappingPeriodsOfOneCourtAndDay)
+{
+    struct cCase
+    {
+        const char* name;
+        int fromHour, fromMinute, toHour, toMinute;
+        int court;
+        Strings expected;
+        eAddCourtTime answer;
+    };
+    const std::vector<cCase> cases = {
+        {"touching after", 20, 0, 22, 0, 0, {"15/03-2024 0 1800-2200"}, eAddCourtTime::Merged},
+        {"touching before", 17, 0, 18, 0, 0, {"15/03-2024 0 1700-2000"}, eAddCourtTime::Merged},
+        {"overlapping", 19, 0, 21, 0, 0, {"15/03-2024 0 1800-2100"}, eAddCourtTime::Merged},
+        {"inside", 18, 30, 19, 0, 0, {"15/03-2024 0 1800-2000"}, eAddCourtTime::Merged},
+        {"a minute apart",
+         20,
+         1,
+         22,
+         0,
+         0,
+         {"15/03-2024 0 1800-2000", "15/03-2024 0 2001-2200"},
+         eAddCourtTime::Inserted},
+        {"other court",
+         20,
+         0,
+         22,
+         0,
+         1,
+         {"15/03-2024 0 1800-2000", "15/03-2024 1 2000-2200"},
+         eAddCourtTime::Inserted},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_db.CourtTime().DeleteAll();
+        Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 20));
+        EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(c.court,
+                                                                   At(2024, 3, 15, c.fromHour, c.fromMinute),
+                                                                   At(2024, 3, 15, c.toHour, c.toMinute))),
+                  c.answer);
+        EXPECT_EQ(FreeTime(), c.expected);
+    }
+}
+
+TEST_F(CourtTime, ANewPeriodAbsorbsEveryPeriodItTouches)
+{
+    Free(0, At(2024, 3, 15, 10, 30), At(2024, 3, 15, 11));
+    Free(0, At(2024, 3, 15, 11, 30), At(2024, 3, 15, 13));
+    Free(0, At(2024, 3, 15, 10), At(2024, 3, 15, 12));
+    EXPECT_EQ(FreeTime(), Strings{"15/03-2024 0 1000-1300"});
+}
+
+TEST_F(CourtTime, PeriodsOfDifferentDatesNeverMerge)
+{
+    Free(0, At(2024, 3, 15, 20), At(2024, 3, 16, 0));
+    Free(0, At(2024, 3, 16, 0), At(2024, 3, 16, 2));
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 2000-2400", "16/03-2024 0 0000-0200"}));
+}
+
+TEST_F(CourtTime, ListIsSortedByStartThenCourt)
+{
+    Free(1, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+    Free(0, At(2024, 3, 14, 18), At(2024, 3, 14, 19));
+    EXPECT_EQ(FreeTime(),
+              (Strings{"14/03-2024 0 1800-1900", "15/03-2024 0 1800-1900", "15/03-2024 1 1800-1900"}));
+}
+
+TEST_F(CourtTime, AMatchSplitsTheFreeTimeAndGivesItBackWhenDeleted)
+{
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 22));
+    cMatch& match = Match(*m_league, 0, 1, 1, 7, 0, At(2024, 3, 15, 19), At(2024, 3, 15, 20, 30));
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 1800-1900", "15/03-2024 0 2030-2200"}));
+
+    EXPECT_TRUE(m_db.Scheduled().DeleteItem(match, m_db));
+    EXPECT_EQ(FreeTime(), Strings{"15/03-2024 0 1800-2200"});
+    ASSERT_EQ(m_db.Unscheduled().GetCount(), 1);
+    const auto& back = static_cast<const cUnscheduledMatch&>(*m_db.Unscheduled().GetFirst());
+    EXPECT_EQ(back.GetNumber(), 7);
+    EXPECT_EQ(back.GetRound(), 1);
+    EXPECT_EQ(back.GetHomeTeam(), 0);
+    EXPECT_EQ(back.GetGuestTeam(), 1);
+}
+
+TEST_F(CourtTime, TakeCourtTimeShrinksFromEitherEndOrRemovesThePeriod)
+{
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 22));
+    Free(1, At(2024, 3, 15, 18, 30), At(2024, 3, 15, 20));
+    auto& period = static_cast<cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    ASSERT_EQ(period.m_nCourt, 0);
+    // A cut at the start moves the period behind the later-starting one of court 1.
+    TakeCourtTime(m_db, period, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 1 1830-2000", "15/03-2024 0 1900-2200"}));
+    TakeCourtTime(m_db, period, At(2024, 3, 15, 21), At(2024, 3, 15, 22));
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 1 1830-2000", "15/03-2024 0 1900-2100"}));
+    TakeCourtTime(m_db, period, At(2024, 3, 15, 19), At(2024, 3, 15, 21));
+    EXPECT_EQ(FreeTime(), Strings{"15/03-2024 1 1830-2000"});
+}
+
+TEST_F(CourtTime, AMatchFillingAPeriodRemovesItAndDeletingItRestoresIt)
+{
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+    cMatch& match = Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+    EXPECT_TRUE(FreeTime().empty());
+    m_db.Scheduled().DeleteItem(match, m_db);
+    EXPECT_EQ(FreeTime(), Strings{"15/03-2024 0 1800-1900"});
+}
+
+TEST_F(CourtTime, FreeTimeMayTouchAMatchButNotOverlapIt)
+{
+    Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 15, 19), At(2024, 3, 15, 20, 30));
+    struct cCase
+    {
+        const char* name;
+        int fromHour, fromMinute, toHour, toMinute, court;
+        bool conflict;
+    };
+    const std::vector<cCase> cases = {
+        {"after", 20, 30, 21, 0, 0, false},      {"before", 18, 0, 19, 0, 0, false},
+        {"over the end", 20, 0, 21, 0, 0, true}, {"over the start", 18, 0, 19, 1, 0, true},
+        {"around", 18, 0, 22, 0, 0, true},       {"inside", 19, 30, 20, 0, 0, true},
+        {"other court", 19, 0, 21, 0, 1, false},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const cUnusedTime period(c.court, At(2024, 3, 15, c.fromHour, c.fromMinute),
+                                 At(2024, 3, 15, c.toHour, c.toMinute));
+        EXPECT_EQ(HasMatchConflict(m_db, period), c.conflict);
+    }
+    const int before = m_db.CourtTime().GetCount();
+    EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(0, At(2024, 3, 15, 20), At(2024, 3, 15, 21))),
+              eAddCourtTime::Conflict);
+    EXPECT_EQ(m_db.CourtTime().GetCount(), before);
+}
+
+TEST_F(CourtTime, RepeatFiftyTwoWeeksAcrossDaylightSavingKeepsDayAndClockTimes)
+{
+    // 16 March 2024 is a Saturday; the clocks change on 31 March and 27 October.
+    Free(0, At(2024, 3, 16, 9), At(2024, 3, 17, 0));
+    const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    EXPECT_EQ(ApplyRepeatCourtTime(m_db, period, cRepeatCourtTimeValues{52}), 0);
+    ASSERT_EQ(m_db.CourtTime().GetCount(), 53);
+    int week = 0;
+    for (const cUnusedTime& copy : m_db.CourtTime().AllItems<cUnusedTime>()) {
+        SCOPED_TRACE(week);
+        EXPECT_EQ(copy.GetColumnText(0), "Saturday");
+        EXPECT_EQ(copy.GetColumnText(3), "0900");
+        EXPECT_EQ(copy.GetColumnText(4), "2400");
+        EXPECT_EQ(DayDistance(copy.m_tStart, At(2024, 3, 16)), 7 * week);
+        EXPECT_EQ(DayDistance(copy.m_tEnd, At(2024, 3, 17)), 7 * week);
+        ++week;
+    }
+    EXPECT_TRUE(m_prompt.m_shown.empty());
+}
+
+TEST_F(CourtTime, RepeatMergesWithFreeTimeAndIsRefusedNextToMatches)
+{
+    Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+    Free(0, At(2024, 3, 23, 12), At(2024, 3, 23, 14));
+    Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 30, 11), At(2024, 3, 30, 12));
+    const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    EXPECT_EQ(ApplyRepeatCourtTime(m_db, period, cRepeatCourtTimeValues{3}), 1);
+    EXPECT_EQ(FreeTime(),
+              (Strings{"16/03-2024 0 1000-1200", "23/03-2024 0 1000-1400", "06/04-2024 0 1000-1200"}));
+    EXPECT_EQ(m_prompt.Ids(), std::vector<int>{IDS_COURT_TIME_CONFLICT});
+}
+
+TEST_F(CourtTime, RepeatStopsWhereTheFileCouldNotHoldTheDate)
+{
+    Free(0, At(2037, 12, 26, 10), At(2037, 12, 26, 12));
+    const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    ApplyRepeatCourtTime(m_db, period, cRepeatCourtTimeValues{52});
+    // 2, 9 and 16 January 2038 still fit; 23 January is past 19 January 2038.
+    EXPECT_EQ(m_db.CourtTime().GetCount(), 4);
+}
+
+TEST_F(CourtTime, RepeatWeeksAreOneToFiftyTwo)
+{
+    EXPECT_FALSE(Validate(cRepeatCourtTimeValues{1}));
+    EXPECT_FALSE(Validate(cRepeatCourtTimeValues{52}));
+    for (const int weeks : {0, 53}) {
+        const auto error = Validate(cRepeatCourtTimeValues{weeks});
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->text, "Please enter an integer between 1 and 52.");
+        EXPECT_EQ(error->field, cRepeatCourtTimeValues::kWeeks);
+    }
+}
+
+TEST_F(CourtTime, DuplicateCopiesEveryPeriodOfTheSourceCourt)
+{
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 20));
+    Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+    Free(1, At(2024, 3, 15, 19), At(2024, 3, 15, 21));
+    const auto& source = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+
+    const cDuplicateCourtTimeValues defaults = cDuplicateCourtTimeValues::Defaults(m_db);
+    EXPECT_EQ(defaults.court, 0); // "Arena" comes first
+    const auto same = Validate(defaults, m_db, source);
+    ASSERT_TRUE(same);
+    EXPECT_EQ(same->messageId, IDS_SAME_SOURCE_COURT);
+    EXPECT_EQ(same->text, "Select another court. Same source and destination selected!");
+
+    const cDuplicateCourtTimeValues values{1};
+    EXPECT_FALSE(Validate(values, m_db, source));
+    EXPECT_EQ(ApplyDuplicateCourtTime(m_db, source, values), 0);
+    EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 1800-2000", "15/03-2024 1 1800-2100",
+                                   "16/03-2024 0 1000-1200", "16/03-2024 1 1000-1200"}));
+}
+
+TEST_F(CourtTime, CourtTimeMinutesAddsUpACourt)
+{
+    Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 20));
+    Free(0, At(2024, 3, 16, 23), At(2024, 3, 17, 0));
+    Free(1, At(2024, 3, 15, 18), At(2024, 3, 15, 20));
+    EXPECT_EQ(CourtTimeMinutes(m_db, 0), 180);
+}
+
+} // namespace
