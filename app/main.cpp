@@ -22,8 +22,9 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Plans the season of sports leagues."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption noSplash(QStringList{QStringLiteral("nosplash"), QStringLiteral("nologo")},
-                                      QStringLiteral("Start without the splash screen and the tip of the day."));
+    const QCommandLineOption noSplash(
+        QStringList{QStringLiteral("nosplash"), QStringLiteral("nologo")},
+        QStringLiteral("Start without the splash screen and the tip of the day."));
     parser.addOption(noSplash);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database (.tnd) to open."),
                                  QStringLiteral("[file]"));

@@ -156,7 +156,8 @@ QVariant CItemListModel::headerData(int section, Qt::Orientation orientation, in
         if (m_bFolder) {
             return QString::fromUtf8(GetString(IDS_COLUMN_NAME));
         }
-        return QString::fromUtf8(GetString(m_pContainer->GetColumns()[static_cast<std::size_t>(section)].titleId));
+        return QString::fromUtf8(
+            GetString(m_pContainer->GetColumns()[static_cast<std::size_t>(section)].titleId));
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(AlignmentOf(section));

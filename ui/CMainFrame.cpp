@@ -47,11 +47,12 @@ QString Text(int id)
 const std::set<int>& Implemented()
 {
     static const std::set<int> ids = {
-        ID_FILE_NEW,      ID_FILE_OPEN,        ID_FILE_SAVE,       ID_FILE_SAVE_AS,  ID_APP_EXIT,
-        ID_INSERT_ITEM,   ID_DELETE_ITEM,      ID_PROPERTIES,      ID_EDIT_FIND,       ID_EDIT_SELECT_ALL,
-        ID_VIEW_TOOLBAR,  ID_VIEW_STATUS_BAR,  ID_VIEW_FILTER,     ID_INSERT_COURT,    ID_INSERT_TIME,
-        ID_INSERT_LEAGUE, ID_INSERT_OFFICIAL,  ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,  ID_CONTEXT_HELP,
-        ID_APP_ABOUT,     ID_FILE_MRU_FILE1,   ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
+        ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,          ID_FILE_SAVE_AS,
+        ID_APP_EXIT,          ID_INSERT_ITEM,     ID_DELETE_ITEM,        ID_PROPERTIES,
+        ID_EDIT_FIND,         ID_EDIT_SELECT_ALL, ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
+        ID_VIEW_FILTER,       ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
+        ID_INSERT_OFFICIAL,   ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
+        ID_APP_ABOUT,         ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
         ID_FILE_MRU_FILE1 + 3};
     return ids;
 }
@@ -134,8 +135,8 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& keys
 
 void CMainFrame::CreateActions()
 {
-    AddCommand(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("Ctrl+N"), QStringLiteral("Create a new document"),
-               QStringLiteral("New"));
+    AddCommand(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("Ctrl+N"),
+               QStringLiteral("Create a new document"), QStringLiteral("New"));
     AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Ctrl+O"),
                QStringLiteral("Open an existing document"), QStringLiteral("Open"));
     AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), QStringLiteral("Ctrl+S"),
@@ -144,12 +145,14 @@ void CMainFrame::CreateActions()
                QStringLiteral("Save the active document with a new name"));
     AddCommand(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Ctrl+P"),
                QStringLiteral("Print the active document"), QStringLiteral("Print"));
-    AddCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view..."), {}, QStringLiteral("Display full pages"));
+    AddCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view..."), {},
+               QStringLiteral("Display full pages"));
     AddCommand(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), {},
                QStringLiteral("Change the printer and printing options"));
     AddCommand(ID_WRITE_TO_FILE, QStringLiteral("&Write to File..."), QStringLiteral("Ctrl+W"),
                QStringLiteral("Write the schedule and the tables to files"));
-    AddCommand(ID_PRINT_SCHEDULE, QStringLiteral("Print &Schedule..."), {}, QStringLiteral("Print the schedule"));
+    AddCommand(ID_PRINT_SCHEDULE, QStringLiteral("Print &Schedule..."), {},
+               QStringLiteral("Print the schedule"));
     AddCommand(ID_PRINT_TABLES, QStringLiteral("Print &Tables"), {},
                QStringLiteral("Print the tables of all leagues"));
     AddCommand(ID_PRINT_CONTENT, QStringLiteral("Print &Content"), {},
@@ -163,9 +166,11 @@ void CMainFrame::CreateActions()
                QStringLiteral("Insert a new item in the list"), QStringLiteral("Insert item"));
     AddCommand(ID_DELETE_ITEM, QStringLiteral("&Delete Item"), QStringLiteral("Del"),
                QStringLiteral("Delete the selected item(s)"), QStringLiteral("Delete item(s)"));
-    QAction* properties = AddCommand(ID_PROPERTIES, QStringLiteral("&Properties..."), QStringLiteral("Alt+Return"),
-                                     QStringLiteral("Edit the item properties"), QStringLiteral("Edit properties"));
-    properties->setShortcuts({QKeySequence(QStringLiteral("Alt+Return")), QKeySequence(QStringLiteral("Alt+Enter"))});
+    QAction* properties =
+        AddCommand(ID_PROPERTIES, QStringLiteral("&Properties..."), QStringLiteral("Alt+Return"),
+                   QStringLiteral("Edit the item properties"), QStringLiteral("Edit properties"));
+    properties->setShortcuts(
+        {QKeySequence(QStringLiteral("Alt+Return")), QKeySequence(QStringLiteral("Alt+Enter"))});
     AddCommand(ID_DUPLICATE_TIME, QStringLiteral("D&uplicate Time..."), QStringLiteral("Ctrl+D"),
                QStringLiteral("Copy the selected court time to another court"));
     AddCommand(ID_EDIT_REPEAT, QStringLiteral("&Repeat Time..."), QStringLiteral("Ctrl+R"),
@@ -227,7 +232,8 @@ void CMainFrame::CreateActions()
     AddCommand(ID_SETTINGS_WEB_TEMPLATES, QStringLiteral("&Web Templates..."), {},
                QStringLiteral("Choose the templates and headings of the web pages"));
     AddCommand(ID_PRINT_FONT, QStringLiteral("&Print Font..."), {},
-               QStringLiteral("Select the font to be used during printing."), QStringLiteral("Select print font"));
+               QStringLiteral("Select the font to be used during printing."),
+               QStringLiteral("Select print font"));
     AddCommand(ID_DOCUMENT_INFO, QStringLiteral("&Document Info..."), {},
                QStringLiteral("Show and edit the document information"));
 
@@ -269,7 +275,8 @@ void CMainFrame::CreateActions()
     connect(Action(ID_INSERT_COURT), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Courts()); });
     connect(Action(ID_INSERT_TIME), &QAction::triggered, this, [this] { OnInsertInto(m_doc.CourtTime()); });
     connect(Action(ID_INSERT_LEAGUE), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Leagues()); });
-    connect(Action(ID_INSERT_OFFICIAL), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Officials()); });
+    connect(Action(ID_INSERT_OFFICIAL), &QAction::triggered, this,
+            [this] { OnInsertInto(m_doc.Officials()); });
 
     for (int i = 0; i < kRecentFiles; ++i) {
         QAction* recent = AddCommand(ID_FILE_MRU_FILE1 + i, {}, {}, QStringLiteral("Open this document"));
@@ -397,7 +404,8 @@ void CMainFrame::CreateStatusBar()
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(QStringLiteral("Ready"), bar), 1);
     m_pDirectoryPane = new QLabel(Text(IDS_DATABASE), bar);
-    m_pDirectoryPane->setMinimumWidth(3 * m_pDirectoryPane->fontMetrics().horizontalAdvance(Text(IDS_DATABASE)));
+    m_pDirectoryPane->setMinimumWidth(3 *
+                                      m_pDirectoryPane->fontMetrics().horizontalAdvance(Text(IDS_DATABASE)));
     m_pDirectoryPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addPermanentWidget(m_pDirectoryPane);
     connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, bar, &QWidget::setVisible);
@@ -418,8 +426,8 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::AfterDocumentChanged()
 {
-    const QString title = QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle()
-                                                                             : m_doc.GetPathName());
+    const QString title =
+        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
     m_pList->Model().Clear();
     m_pTree->RebuildTree(m_doc, title);
     SelectDirectory(nullptr, true, false);
@@ -433,8 +441,8 @@ bool CMainFrame::SaveModified()
     if (!m_doc.IsModified()) {
         return true;
     }
-    const QString name = QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle()
-                                                                            : m_doc.GetPathName());
+    const QString name =
+        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
     const QString text = QString::fromStdString(FormatString(IDS_SAVE_CHANGES, {name.toStdString()}));
     const QMessageBox::StandardButton answer =
         m_fnAskSaveChanges ? m_fnAskSaveChanges(text)
@@ -477,11 +485,11 @@ bool CMainFrame::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString suggested = QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle()
-                                                                                     : m_doc.GetPathName());
-        target = m_fnAskFileName ? m_fnAskFileName(true, suggested)
-                                 : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested,
-                                                                kFileFilter);
+        const QString suggested =
+            QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
+        target = m_fnAskFileName
+                     ? m_fnAskFileName(true, suggested)
+                     : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, kFileFilter);
         if (target.isEmpty()) {
             return false;
         }
@@ -514,9 +522,9 @@ void CMainFrame::OnFileNew()
 
 void CMainFrame::OnFileOpen()
 {
-    const QString path =
-        m_fnAskFileName ? m_fnAskFileName(false, {})
-                        : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), {}, kFileFilter);
+    const QString path = m_fnAskFileName
+                             ? m_fnAskFileName(false, {})
+                             : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), {}, kFileFilter);
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
     }
@@ -540,7 +548,8 @@ void CMainFrame::LoadRecentFiles()
 {
     m_recentFiles.clear();
     for (int i = 0; i < kRecentFiles; ++i) {
-        const QString path = m_pProfile->value(QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1)).toString();
+        const QString path =
+            m_pProfile->value(QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1)).toString();
         if (!path.isEmpty() && !m_recentFiles.contains(path)) {
             m_recentFiles.append(path);
         }
@@ -577,7 +586,8 @@ void CMainFrame::UpdateRecentMenu()
     for (int i = 0; i < kRecentFiles; ++i) {
         QAction* action = m_recentActions[static_cast<std::size_t>(i)];
         if (i < m_recentFiles.size()) {
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles[i])));
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles[i])));
             action->setVisible(true);
         } else {
             action->setVisible(false);
@@ -788,7 +798,8 @@ std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
             QMenu* remove = menu->addMenu(QStringLiteral("Remove officials"));
             add(*remove, QStringLiteral("Remove all officials\tF7"), ID_REMOVE_ALL_OFFICIALS);
             for (int i = 0; i < 5; ++i) {
-                add(*remove, QStringLiteral("Remove %1. officials\tCtrl+%1").arg(i + 1), ID_REMOVE_OFFICIAL1 + i);
+                add(*remove, QStringLiteral("Remove %1. officials\tCtrl+%1").arg(i + 1),
+                    ID_REMOVE_OFFICIAL1 + i);
             }
         }
         break;
@@ -821,7 +832,8 @@ void CMainFrame::OnRowActivated(int row)
         node->setExpanded(true);
         QTreeWidgetItem* target = CTournelView::NodeOf(m_pList->Model().ObjectAt(row));
         if (target == nullptr || target->parent() != node) {
-            const QString text = m_pList->Model().data(m_pList->Model().index(row, 0), Qt::DisplayRole).toString();
+            const QString text =
+                m_pList->Model().data(m_pList->Model().index(row, 0), Qt::DisplayRole).toString();
             target = nullptr;
             for (int i = 0; i < node->childCount() && target == nullptr; ++i) {
                 if (node->child(i)->text(0) == text) {
@@ -843,7 +855,8 @@ void CMainFrame::OnRowActivated(int row)
 
 void CMainFrame::EditItem(cDbItem& item, int row)
 {
-    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+    const cItemDialogRegistry::cEntry* entry =
+        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
     if (entry == nullptr || !entry->edit) {
         return;
     }
@@ -870,7 +883,8 @@ void CMainFrame::OnInsertItem()
         m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
         return;
     }
-    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+    const cItemDialogRegistry::cEntry* entry =
+        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
     if (entry == nullptr || !entry->create) {
         return;
     }
@@ -1009,7 +1023,8 @@ void CMainFrame::OnViewFilter()
     }
     m_doc.m_nCourtFilter = dialog.CourtFilter();
     m_doc.m_nLeagueFilter = dialog.LeagueFilter();
-    for (cTournelDb* container : {&m_doc.Scheduled(), &m_doc.Unscheduled(), &m_doc.Results(), &m_doc.CourtTime()}) {
+    for (cTournelDb* container :
+         {&m_doc.Scheduled(), &m_doc.Unscheduled(), &m_doc.Results(), &m_doc.CourtTime()}) {
         container->m_bUpToDate = 0;
     }
     switch (m_doc.m_nCurrentDirectory) {

@@ -17,7 +17,7 @@ CSplashWnd::CSplashWnd(QWidget* mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(m_picture.size());
     QRect area = mainWindow != nullptr && mainWindow->isVisible() ? mainWindow->frameGeometry()
-                                                                   : QApplication::primaryScreen()->geometry();
+                                                                  : QApplication::primaryScreen()->geometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
     qApp->installEventFilter(this);
     QTimer::singleShot(kLifetimeMs, this, &CSplashWnd::HideSplashScreen);

@@ -28,8 +28,8 @@ bool CTipDialog::ShowAtStartUp(QSettings& profile)
 QString CTipDialog::FindTipsFile()
 {
     const QString name = QStringLiteral("tips.txt");
-    for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                  QStringLiteral(TOURNEL_DATADIR)}) {
+    for (const QString& folder :
+         {QDir::currentPath(), QCoreApplication::applicationDirPath(), QStringLiteral(TOURNEL_DATADIR)}) {
         const QString path = QDir(folder).filePath(name);
         if (QFileInfo(path).isFile()) {
             return path;
@@ -99,7 +99,8 @@ CTipDialog::CTipDialog(const QString& tipsPath, QSettings& profile, QWidget* par
     }
     m_bLoaded = true;
     const QString stamp = QString::fromStdString(m_tips.TimeStamp());
-    if (m_tips.Start(profile.value(kTimeStamp).toString().toStdString(), profile.value(kFilePos, 0).toInt())) {
+    if (m_tips.Start(profile.value(kTimeStamp).toString().toStdString(),
+                     profile.value(kFilePos, 0).toInt())) {
         profile.setValue(kTimeStamp, stamp);
     }
     NextTip();

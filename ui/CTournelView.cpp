@@ -66,10 +66,10 @@ void CTournelView::RebuildTree(cDatabase& db, const QString& title)
     root->setIcon(0, NodeIcon(12, 13));
     SetObject(root, nullptr);
     if (db.HasContainers()) {
-        for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(),
-                                      static_cast<cTournelDb*>(&db.Leagues()),
-                                      static_cast<cTournelDb*>(&db.Officials()), &db.Scheduled(),
-                                      &db.Unscheduled(), &db.Results()}) {
+        for (cTournelDb* container :
+             {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(),
+              static_cast<cTournelDb*>(&db.Leagues()), static_cast<cTournelDb*>(&db.Officials()),
+              &db.Scheduled(), &db.Unscheduled(), &db.Results()}) {
             AddContainerNode(root, *container, true);
         }
     }
@@ -94,7 +94,8 @@ void CTournelView::AddItemNodes(QTreeWidgetItem* containerNode, cTournelDb& cont
         if (item.GetChildCount() <= 0) {
             continue;
         }
-        auto* node = new QTreeWidgetItem(containerNode, QStringList(QString::fromStdString(item.GetColumnText(0))));
+        auto* node =
+            new QTreeWidgetItem(containerNode, QStringList(QString::fromStdString(item.GetColumnText(0))));
         node->setIcon(0, DirectoryImage(container.m_nKind));
         SetObject(node, &item);
         item.SetTreeNode(node);

@@ -12,8 +12,9 @@ int MulDiv(int number, int numerator, int denominator)
     }
     const long long product = static_cast<long long>(number) * numerator;
     const long long half = std::llabs(static_cast<long long>(denominator)) / 2;
-    const long long rounded = (product >= 0) == (denominator > 0) ? (std::llabs(product) + half) / std::llabs(denominator)
-                                                                  : -((std::llabs(product) + half) / std::llabs(denominator));
+    const long long rounded = (product >= 0) == (denominator > 0)
+                                  ? (std::llabs(product) + half) / std::llabs(denominator)
+                                  : -((std::llabs(product) + half) / std::llabs(denominator));
     return static_cast<int>(rounded);
 }
 

@@ -1,14 +1,15 @@
 #include "ui/cTipFile.h"
 
-#include <sys/stat.h>
-
 #include <ctime>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 cTipFile::eLoad cTipFile::Load(const std::string& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return eLoad::Missing;
     }
