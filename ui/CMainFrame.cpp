@@ -96,7 +96,7 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
 
     setAcceptDrops(true);
     resize(900, 600);
-    AfterDocumentChanged();
+    UpdateAllViews();
     m_pList->setFocus();
 }
 
@@ -424,7 +424,7 @@ void CMainFrame::UpdateTitle()
     setWindowModified(m_doc.IsModified());
 }
 
-void CMainFrame::AfterDocumentChanged()
+void CMainFrame::UpdateAllViews()
 {
     const QString title =
         QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
@@ -477,7 +477,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         }
         AddRecentFile(absolute);
     }
-    AfterDocumentChanged();
+    UpdateAllViews();
     return opened;
 }
 
@@ -517,7 +517,7 @@ void CMainFrame::OnFileNew()
     m_pList->Model().Clear();
     m_pTree->clear();
     m_doc.OnNewDocument();
-    AfterDocumentChanged();
+    UpdateAllViews();
 }
 
 void CMainFrame::OnFileOpen()

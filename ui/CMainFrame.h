@@ -69,6 +69,8 @@ public:
     void AddRecentFile(const QString& path);
 
     // Views.
+    // Builds the tree again for the document as it stands and selects the root.
+    void UpdateAllViews();
     void SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree);
     void RefreshList();
     void FillList(cTournelDb& container);
@@ -115,7 +117,6 @@ private:
     void CreateStatusBar();
     QAction* AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
                         const QString& tip = {});
-    void AfterDocumentChanged();
     void UpdateTitle();
     void OnTreeSelection(cTournelObject* object);
     void OnContextMenu(int row, const QPoint& globalPos);
