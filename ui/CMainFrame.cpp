@@ -2,6 +2,7 @@
 
 #include "model/Strings.h"
 #include "model/cIndexedDb.h"
+#include "model/cLeague.h"
 #include "ui/CAboutDialog.h"
 #include "ui/CMessagePrompt.h"
 #include "ui/CTipDialog.h"
@@ -31,6 +32,7 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include <new>
 #include <set>
 
 namespace {
@@ -877,6 +879,17 @@ void CMainFrame::EditItem(cDbItem& item, int row)
 
 void CMainFrame::OnInsertItem()
 {
+    try {
+        InsertItem();
+    } catch (const std::bad_alloc&) {
+        // Whatever was created is released on the way out.
+        m_doc.Prompt().ShowMessage(IDS_OUT_OF_MEMORY);
+        RefreshList();
+    }
+}
+
+void CMainFrame::InsertItem()
+{
     m_doc.BackupIfDue();
     cTournelDb* container = m_doc.m_pCurrentContainer;
     if (container == nullptr || container->m_bReadOnly != 0) {
@@ -909,8 +922,17 @@ void CMainFrame::OnInsertItem()
     switch (m_doc.m_nCurrentDirectory) {
     case kDirLeagues:
     case kDirOfficials:
+        m_pTree->RebuildBranch(*container);
+        break;
     case kDirTeams:
         m_pTree->RebuildBranch(*container);
+        // The league's table gains a team and the matches to play change.
+        if (const cDbItem* league = container->GetOwnerItem()) {
+            if (cTournelDb* table = league->GetChild(cLeague::kTable)) {
+                table->m_bUpToDate = 0;
+            }
+        }
+        m_doc.Unscheduled().m_bUpToDate = 0;
         break;
     default:
         break;

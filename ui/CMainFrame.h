@@ -121,6 +121,7 @@ private:
     void OnTreeSelection(cTournelObject* object);
     void OnContextMenu(int row, const QPoint& globalPos);
     void EditItem(cDbItem& item, int row);
+    void InsertItem();
     void LoadRecentFiles();
     void SaveRecentFiles();
     void UpdateRecentMenu();
