@@ -104,7 +104,11 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    // The views point into the document; empty them before it goes.
+    // The views point into the document; empty them before it goes, and let
+    // no signal of a dying view reach this half-destroyed frame.
+    m_pTree->disconnect(this);
+    m_pList->disconnect(this);
+    m_pList->selectionModel()->disconnect(this);
     m_pList->Model().Clear();
     m_pTree->clear();
     m_doc.SetPrompt(nullptr);

@@ -17,10 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -687,4 +691,130 @@ void tst_MainFrame::OpenAndSaveRoundTrip()
     QVERIFY(f.Frame().OpenDocumentFile(path));
     QCOMPARE(f.Doc().Courts().GetCount(), 3);
     QCOMPARE(f.Tree().Root()->text(0), path);
+}
+
+namespace {
+
+// Texts of a menu's entries, sub-menus by their titles, with the shortcuts as shown.
+QStringList EntryTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible()) {
+            continue;
+        }
+        QString text = action->text();
+        if (!action->shortcut().isEmpty()) {
+            text += QLatin1Char('\t') + action->shortcut().toString();
+        }
+        texts << text;
+    }
+    return texts;
+}
+
+QMenu* TopMenu(CMainFrame& frame, int position)
+{
+    return frame.menuBar()->actions().at(position)->menu();
+}
+
+} // namespace
+
+void tst_MainFrame::MenusStandInTheirOrder()
+{
+    cFixture f;
+    QStringList titles;
+    for (const QAction* action : f.Frame().menuBar()->actions()) {
+        titles << action->text();
+    }
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Schedule", "&Assign Officials", "Se&ttings",
+                                  "&Help"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 0)),
+             (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
+                          "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
+                          "&Write to File...\tCtrl+W", "Print Spe&cial...", "Sen&d...", "E&xit\tAlt+F4"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
+             (QStringList{"&Insert New Item...\tCtrl+I", "&Delete Item\tDel", "&Properties...\tAlt+Return",
+                          "D&uplicate Time...\tCtrl+D", "&Repeat Time...\tCtrl+R", "Re&move Results",
+                          "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
+             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Insert Playoff Match",
+                          "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",
+                          "M&ove Match", "R&enumber Matches...\tF8"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 4)),
+             (QStringList{"&Automatically ...\tF4", "Manually...\tF5", "&Remove Officials"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 5)),
+             (QStringList{"&Schedule...", "&Official Assignments...", "&Tables...", "&Web Templates...",
+                          "&Print Font...", "&Document Info..."}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 6)).front(), QStringLiteral("Ti&p of the Day..."));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 6)).back(), QStringLiteral("&About Tournel..."));
+    QCOMPARE(f.Frame().Action(ID_REMOVE_OFFICIAL1 + 4)->shortcut().toString(), QStringLiteral("Ctrl+5"));
+    QCOMPARE(f.Frame().Action(ID_REMOVE_ALL_OFFICIALS)->shortcut().toString(), QStringLiteral("F7"));
+    QCOMPARE(f.Frame().Action(ID_DELETE_ITEM)->statusTip(), QStringLiteral("Delete the selected item(s)"));
+    QCOMPARE(f.Frame().Action(ID_PRINT_FONT)->statusTip(),
+             QStringLiteral("Select the font to be used during printing."));
+}
+
+void tst_MainFrame::BarsCanBeHidden()
+{
+    cFixture f;
+    f.Frame().show();
+    QVERIFY(f.Frame().ToolBar().isVisible());
+    f.Frame().Action(ID_VIEW_TOOLBAR)->trigger();
+    QVERIFY(!f.Frame().ToolBar().isVisible());
+    f.Frame().Action(ID_VIEW_STATUS_BAR)->trigger();
+    QVERIFY(!f.Frame().statusBar()->isVisible());
+    QCOMPARE(f.Frame().Splitter().sizes().front(), int(CMainFrame::kTreeWidth));
+}
+
+void tst_MainFrame::EditRenamesAndSortsTheNode()
+{
+    cFixture f;
+    f.AddOfficial("Anna Berg");
+    cReferee& lars = f.AddOfficial("Lars Olsen");
+    f.Frame().UpdateAllViews();
+    cItemDialogRegistry::cEntry officials;
+    officials.edit = [](CTournelDoc&, cDbItem& item, QWidget*) {
+        static_cast<cReferee&>(item).m_strName = "Aaron Lund";
+        return true;
+    };
+    cItemDialogRegistry::Instance().Register(kDirOfficials, officials);
+    f.Select(&f.Doc().Officials());
+    f.List().SelectOnly(1);
+    f.Frame().OnProperties();
+    QCOMPARE(ChildTexts(CTournelView::NodeOf(&f.Doc().Officials())),
+             (QStringList{"Aaron Lund", "Anna Berg"}));
+    QCOMPARE(CTournelView::NodeOf(&lars)->text(0), QStringLiteral("Aaron Lund"));
+}
+
+void tst_MainFrame::InsertTeamRebuildsItsBranch()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    f.AddTeam(league, "Lions");
+    f.Frame().UpdateAllViews();
+    cItemDialogRegistry::cEntry teams;
+    teams.create = [](CTournelDoc&, cTournelDb&, QWidget*) {
+        auto team = std::make_unique<cTeam>();
+        team->SetName("Bears");
+        return std::unique_ptr<cDbItem>(std::move(team));
+    };
+    cItemDialogRegistry::Instance().Register(kDirTeams, teams);
+    f.Select(&league.Teams());
+    league.Table().m_bUpToDate = 1;
+    f.Frame().OnInsertItem();
+    QCOMPARE(ChildTexts(CTournelView::NodeOf(&league.Teams())), (QStringList{"Bears", "Lions"}));
+    QCOMPARE(f.Rows(), 2);
+    QCOMPARE(league.Table().m_bUpToDate, 0);
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&league.Teams()));
+}
+
+void tst_MainFrame::RecentEntryOpensItsFile()
+{
+    cFixture f;
+    const QString path = f.m_dir.filePath(QStringLiteral("recent.tnd"));
+    f.Frame().AddRecentFile(path);
+    QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
+    f.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
+    QCOMPARE(opening.count(), 1);
+    QCOMPARE(opening.at(0).at(0).toString(), path);
 }

@@ -10,7 +10,12 @@ class tst_MainFrame : public QObject
 
 private slots:
     void cleanup();
+    void MenusStandInTheirOrder();
+    void BarsCanBeHidden();
     void TreeShowsDirectoriesAndItemNodes();
+    void EditRenamesAndSortsTheNode();
+    void InsertTeamRebuildsItsBranch();
+    void RecentEntryOpensItsFile();
     void ListShowsColumnsOfTheDirectory();
     void ItemNodeListsItsDirectories();
     void DoubleClickOnLeagueMovesIntoItsNode();
