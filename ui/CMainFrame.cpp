@@ -83,6 +83,12 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     m_pSplitter->setSizes({kTreeWidth, 600});
     m_pSplitter->setChildrenCollapsible(false);
     setCentralWidget(m_pSplitter);
+    m_pTree->setWhatsThis(
+        QStringLiteral("The directories of the database. Select one to list its items on the "
+                       "right; leagues, teams and officials hold directories of their own."));
+    m_pList->setWhatsThis(
+        QStringLiteral("The items of the selected directory. Double-click an item to edit it "
+                       "(or to open a league, team or official); right-click for its commands."));
 
     CreateActions();
     CreateMenus();
@@ -175,8 +181,8 @@ void CMainFrame::CreateActions()
     QAction* properties =
         AddCommand(ID_PROPERTIES, QStringLiteral("&Properties..."), QStringLiteral("Alt+Return"),
                    QStringLiteral("Edit the item properties"), QStringLiteral("Edit properties"));
-    properties->setShortcuts(
-        {QKeySequence(QStringLiteral("Alt+Return")), QKeySequence(QStringLiteral("Alt+Enter"))});
+    // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
+    properties->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
     AddCommand(ID_DUPLICATE_TIME, QStringLiteral("D&uplicate Time..."), QStringLiteral("Ctrl+D"),
                QStringLiteral("Copy the selected court time to another court"));
     AddCommand(ID_EDIT_REPEAT, QStringLiteral("&Repeat Time..."), QStringLiteral("Ctrl+R"),

@@ -733,7 +733,7 @@ void tst_MainFrame::MenusStandInTheirOrder()
                           "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
                           "&Write to File...\tCtrl+W", "Print Spe&cial...", "Sen&d...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
-             (QStringList{"&Insert New Item...\tCtrl+I", "&Delete Item\tDel", "&Properties...\tAlt+Return",
+             (QStringList{"&Insert New Item...\tCtrl+I", "&Delete Item\tDel", "&Properties...\tAlt+Enter",
                           "D&uplicate Time...\tCtrl+D", "&Repeat Time...\tCtrl+R", "Re&move Results",
                           "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
