@@ -1,0 +1,820 @@
+#include "MainFrame_test.h"
+
+#include "Fixture.h"
+#include "model/Strings.h"
+#include "model/cUnusedTime.h"
+#include "ui/CFindDialog.h"
+#include "ui/CViewFilterDialog.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandRules.h"
+#include "ui/cItemDialogRegistry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+QStringList ChildTexts(const QTreeWidgetItem* node)
+{
+    QStringList texts;
+    for (int i = 0; i < node->childCount(); ++i) {
+        texts << node->child(i)->text(0);
+    }
+    return texts;
+}
+
+QList<int> MenuIds(const QMenu& menu)
+{
+    QList<int> ids;
+    for (const QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->menu() == nullptr) {
+            ids << action->data().toInt();
+        }
+    }
+    return ids;
+}
+
+void SelectRows(cTournelListView& list, std::initializer_list<int> rows)
+{
+    QItemSelectionModel* selection = list.selectionModel();
+    selection->clearSelection();
+    for (int row : rows) {
+        selection->select(list.Model().index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    selection->setCurrentIndex(list.Model().index(*rows.begin(), 0), QItemSelectionModel::NoUpdate);
+}
+
+void AddThreeCourts(cFixture& f)
+{
+    f.AddCourt("Alpha Hall", "AH");
+    f.AddCourt("Beta Arena", "BA");
+    f.AddCourt("Gamma Court", "GC");
+    f.Frame().UpdateAllViews();
+}
+
+} // namespace
+
+void tst_MainFrame::cleanup()
+{
+    cItemDialogRegistry::Instance().Clear();
+}
+
+void tst_MainFrame::TreeShowsDirectoriesAndItemNodes()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    f.AddTeam(league, "Lions");
+    f.AddTeam(league, "Bears");
+    f.AddOfficial("Olsen");
+    f.AddCourt("Hall", "H");
+    f.Frame().UpdateAllViews();
+
+    QTreeWidgetItem* root = f.Tree().Root();
+    QCOMPARE(root->text(0), QStringLiteral("Untitled"));
+    QVERIFY(root->isExpanded());
+    QCOMPARE(ChildTexts(root), (QStringList{"Courts", "Unused Time", "Leagues", "Officials",
+                                            "Scheduled matches", "Unscheduled matches", "Results"}));
+    QCOMPARE(root->child(0)->childCount(), 0); // courts own no directories
+    QTreeWidgetItem* leagueNode = CTournelView::NodeOf(&league);
+    QVERIFY(leagueNode != nullptr);
+    QCOMPARE(leagueNode->parent(), root->child(2));
+    QCOMPARE(ChildTexts(leagueNode), (QStringList{"Holidays", "Preferred playing time", "Table", "Teams"}));
+    QTreeWidgetItem* teams = CTournelView::NodeOf(&league.Teams());
+    QCOMPARE(ChildTexts(teams), (QStringList{"Bears", "Lions"}));
+    QCOMPARE(ChildTexts(teams->child(0)),
+             (QStringList{"Holidays", "Home grounds", "Preferred playing time", "Team conflicts"}));
+    QCOMPARE(ChildTexts(root->child(3)), QStringList{"Olsen"});
+    QCOMPARE(ChildTexts(root->child(3)->child(0)),
+             (QStringList{"Holidays", "Preferred playing time", "Team conflicts"}));
+    QCOMPARE(f.Tree().currentItem(), root);
+    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirRoot));
+}
+
+void tst_MainFrame::ListShowsColumnsOfTheDirectory()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+
+    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirCourts));
+    QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Courts"));
+    const CItemListModel& model = f.List().Model();
+    QCOMPARE(model.columnCount(), 4);
+    QStringList headings;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        headings << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    QCOMPARE(headings, (QStringList{"Court name", "Short Name", "Reserved ?", "Rating"}));
+    const int a = f.List().fontMetrics().horizontalAdvance(QLatin1Char('A'));
+    QCOMPARE(f.List().header()->sectionSize(0), 25 * a + 16);
+    QCOMPARE(f.List().header()->sectionSize(2), 12 * a);
+    QCOMPARE(model.data(model.index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignHCenter | Qt::AlignVCenter);
+    QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignLeft | Qt::AlignVCenter);
+    QCOMPARE(f.Rows(), 3);
+    QCOMPARE(f.Cell(0, 0), QStringLiteral("Alpha Hall"));
+    QCOMPARE(f.Cell(2, 1), QStringLiteral("GC"));
+    QCOMPARE(f.List().CurrentRow(), 0);
+
+    f.Select(nullptr);
+    QCOMPARE(model.columnCount(), 0);
+    QCOMPARE(f.Rows(), 0);
+    QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Database"));
+}
+
+void tst_MainFrame::ItemNodeListsItsDirectories()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    f.AddTeam(league, "Lions");
+    f.Frame().UpdateAllViews();
+    f.Select(&league);
+
+    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirItem));
+    QVERIFY(f.Doc().m_pCurrentContainer == nullptr);
+    QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("North League"));
+    QCOMPARE(f.List().Model().columnCount(), 1);
+    QCOMPARE(f.List().Model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("Name"));
+    QCOMPARE(f.Rows(), 4);
+    QCOMPARE(f.Cell(3, 0), QStringLiteral("Teams"));
+
+    f.Frame().OnRowActivated(3);
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&league.Teams()));
+    QVERIFY(f.Doc().m_pCurrentContainer == &league.Teams());
+    QCOMPARE(f.Cell(0, 0), QStringLiteral("Lions"));
+}
+
+void tst_MainFrame::DoubleClickOnLeagueMovesIntoItsNode()
+{
+    cFixture f;
+    f.AddLeague("Alpha League", "AL");
+    cLeague& second = f.AddLeague("Beta League", "BL");
+    f.Frame().UpdateAllViews();
+    f.Select(&f.Doc().Leagues());
+
+    f.Frame().OnRowActivated(1);
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&second));
+    QCOMPARE(f.Rows(), 4);
+    QVERIFY(f.m_prompt.m_ids.empty());
+}
+
+void tst_MainFrame::EnablingFollowsDirectoryAndRow()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    AddThreeCourts(f);
+    auto enabled = [&f](int id) { return f.Frame().Action(id)->isEnabled(); };
+
+    QVERIFY(!enabled(ID_INSERT_ITEM));
+    QVERIFY(!enabled(ID_EDIT_FIND));
+    QVERIFY(enabled(ID_FILE_SAVE));
+    QVERIFY(enabled(ID_VIEW_FILTER));
+
+    f.Select(&f.Doc().Courts());
+    for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}) {
+        QVERIFY2(enabled(id), qPrintable(QString::number(id)));
+    }
+    f.Select(&f.Doc().Officials());
+    QVERIFY(enabled(ID_INSERT_ITEM));
+    QVERIFY(!enabled(ID_DELETE_ITEM));
+    QVERIFY(!enabled(ID_PROPERTIES));
+
+    f.Select(&league.Table());
+    QVERIFY(!enabled(ID_INSERT_ITEM));
+    QVERIFY(!enabled(ID_DELETE_ITEM));
+    QVERIFY(enabled(ID_EDIT_FIND));
+
+    // Commands of engines still to come stay disabled whatever the rule says.
+    QVERIFY(!enabled(ID_SCHEDULE_AUTO));
+    QVERIFY(!enabled(ID_DOCUMENT_INFO));
+    QVERIFY(enabled(ID_PRINT_FONT));
+}
+
+void tst_MainFrame::EnablingRules_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("directory"); // 0: the root
+    QTest::addColumn<bool>("hasRow");
+    QTest::addColumn<bool>("readProperly");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("insert in results") << int(ID_INSERT_ITEM) << 6 << true << true << false;
+    QTest::newRow("properties in results") << int(ID_PROPERTIES) << 6 << true << true << true;
+    QTest::newRow("delete in results") << int(ID_DELETE_ITEM) << 6 << true << true << false;
+    QTest::newRow("properties in unscheduled") << int(ID_PROPERTIES) << 8 << true << true << false;
+    QTest::newRow("insert without row") << int(ID_INSERT_ITEM) << 1 << false << true << true;
+    QTest::newRow("delete without row") << int(ID_DELETE_ITEM) << 1 << false << true << false;
+    QTest::newRow("repeat in court time") << int(ID_EDIT_REPEAT) << 2 << true << true << true;
+    QTest::newRow("duplicate in courts") << int(ID_DUPLICATE_TIME) << 1 << true << true << false;
+    QTest::newRow("3rd officials with 2 per game")
+        << int(ID_REMOVE_OFFICIAL1 + 2) << 9 << true << true << false;
+    QTest::newRow("2nd officials with 2 per game")
+        << int(ID_REMOVE_OFFICIAL1 + 1) << 9 << true << true << true;
+    QTest::newRow("remove selected matches") << int(ID_REMOVE_SELECTED_MATCHES) << 9 << true << true << true;
+    QTest::newRow("remove selected matches in courts")
+        << int(ID_REMOVE_SELECTED_MATCHES) << 1 << true << true << false;
+    QTest::newRow("find at the root") << int(ID_EDIT_FIND) << 0 << false << true << false;
+    QTest::newRow("manual scheduling") << int(ID_SCHEDULE_MANUAL) << 8 << true << true << true;
+    QTest::newRow("renumber without matches") << int(ID_SCHEDULE_RENUMBER) << 9 << true << true << false;
+    QTest::newRow("playoff without court time") << int(ID_INSERT_PLAYOFF) << 9 << true << true << false;
+    QTest::newRow("save not read properly") << int(ID_FILE_SAVE) << 0 << false << false << false;
+    QTest::newRow("save as read properly") << int(ID_FILE_SAVE_AS) << 0 << false << true << true;
+    QTest::newRow("view filter anywhere") << int(ID_VIEW_FILTER) << 0 << false << false << true;
+}
+
+void tst_MainFrame::EnablingRules()
+{
+    QFETCH(int, command);
+    QFETCH(int, directory);
+    QFETCH(bool, hasRow);
+    QFETCH(bool, readProperly);
+    QFETCH(bool, expected);
+    cDatabase db;
+    for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Scheduled(),
+                                  &db.Unscheduled(), &db.Results()}) {
+        if (container->m_nDirectoryId == directory) {
+            db.m_pCurrentContainer = container;
+            db.m_nCurrentDirectory = directory;
+        }
+    }
+    QCOMPARE(CommandRuleHolds(command, db, hasRow, readProperly), expected);
+}
+
+void tst_MainFrame::ContextMenuFitsTheDirectory()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    AddThreeCourts(f);
+    QVERIFY(f.Frame().CreateContextMenu(-1) == nullptr); // the root
+
+    f.Select(&f.Doc().Courts());
+    auto onRow = f.Frame().CreateContextMenu(0);
+    QCOMPARE(MenuIds(*onRow),
+             (QList<int>{ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+    QCOMPARE(onRow->actions().front()->text(), QStringLiteral("Insert new item...\tCtrl+I"));
+    auto beside = f.Frame().CreateContextMenu(-1);
+    QCOMPARE(MenuIds(*beside), (QList<int>{ID_INSERT_ITEM, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+    QCOMPARE(beside->actions().front()->text(), QStringLiteral("Insert new item\tCtrl+I"));
+
+    f.Select(&league.Table());
+    QVERIFY(f.Frame().CreateContextMenu(0) == nullptr);
+    QCOMPARE(MenuIds(*f.Frame().CreateContextMenu(-1)), (QList<int>{ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+
+    f.Select(&f.Doc().Scheduled());
+    auto matches = f.Frame().CreateContextMenu(0);
+    QCOMPARE(MenuIds(*matches),
+             (QList<int>{ID_MOVE_MATCH, ID_INSERT_PLAYOFF, ID_DELETE_ITEM, ID_REMOVE_AUTO_SCHEDULED,
+                         ID_OFFICIALS_MANUAL, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+    QCOMPARE(matches->actions().at(2)->text(), QStringLiteral("Remove Match\tDel"));
+
+    f.Select(&f.Doc().Results());
+    QCOMPARE(MenuIds(*f.Frame().CreateContextMenu(0)),
+             (QList<int>{ID_PROPERTIES, ID_REMOVE_RESULTS, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+}
+
+void tst_MainFrame::DeleteAnsweredYesDeletesSelectedInContainerOrder()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    SelectRows(f.List(), {2, 0});
+    f.m_prompt.Answer(true);
+
+    f.Frame().OnDeleteItem();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_DELETE_QUESTION});
+    QCOMPARE(f.m_prompt.m_waits, std::vector<std::string>{"Just a moment!"});
+    QCOMPARE(f.Doc().Courts().GetCount(), 1);
+    QCOMPARE(f.Rows(), 1);
+    QCOMPARE(f.Cell(0, 0), QStringLiteral("Beta Arena"));
+    QVERIFY(f.Doc().IsModified());
+}
+
+void tst_MainFrame::DeleteAnsweredNoChangesNothing()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    SelectRows(f.List(), {0, 1});
+    f.m_prompt.Answer(false);
+
+    f.Frame().OnDeleteItem();
+    QCOMPARE(f.Doc().Courts().GetCount(), 3);
+    QCOMPARE(f.Rows(), 3);
+    QVERIFY(f.m_prompt.m_waits.empty());
+    QCOMPARE(f.List().SelectedRows(), (std::vector<int>{0, 1}));
+}
+
+void tst_MainFrame::DeleteLeagueRemovesItsBranch()
+{
+    cFixture f;
+    cLeague& first = f.AddLeague("Alpha League", "AL");
+    f.AddTeam(first, "Lions");
+    cLeague& second = f.AddLeague("Beta League", "BL");
+    f.AddOfficial("Olsen");
+    f.Frame().UpdateAllViews();
+    QTreeWidgetItem* leaguesNode = CTournelView::NodeOf(&f.Doc().Leagues());
+    f.Select(&f.Doc().Leagues());
+    SelectRows(f.List(), {0});
+    f.m_prompt.Answer(true);
+
+    f.Frame().OnDeleteItem();
+    QCOMPARE(f.Doc().Leagues().GetCount(), 1);
+    QCOMPARE(ChildTexts(leaguesNode), QStringList{"Beta League"});
+    QCOMPARE(CTournelView::NodeOf(&second), leaguesNode->child(0));
+    QCOMPARE(f.Tree().currentItem(), leaguesNode);
+
+    f.Select(&f.Doc().Officials());
+    SelectRows(f.List(), {0});
+    f.m_prompt.Answer(true);
+    f.Frame().OnDeleteItem();
+    QCOMPARE(CTournelView::NodeOf(&f.Doc().Officials())->childCount(), 0);
+}
+
+void tst_MainFrame::RememberedRowIsClamped()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(2);
+    f.Select(&f.Doc().Leagues());
+    f.Select(&f.Doc().Courts());
+    QCOMPARE(f.List().CurrentRow(), 2);
+
+    f.Select(nullptr);
+    f.Doc().Courts().DeleteItem(*f.Doc().Courts().GetLast(), f.Doc());
+    f.Doc().Courts().DeleteItem(*f.Doc().Courts().GetLast(), f.Doc());
+    f.Select(&f.Doc().Courts());
+    QCOMPARE(f.List().CurrentRow(), 0);
+    QCOMPARE(f.List().SelectedRows(), std::vector<int>{0});
+
+    f.Select(nullptr);
+    f.Doc().Courts().DeleteItem(*f.Doc().Courts().GetFirst(), f.Doc());
+    f.Select(&f.Doc().Courts());
+    QCOMPARE(f.List().CurrentRow(), -1);
+}
+
+void tst_MainFrame::WaitWindowAboveHundredRows()
+{
+    for (int count : {100, 101}) {
+        cFixture f;
+        for (int i = 0; i < count; ++i) {
+            f.AddCourt(QStringLiteral("Court %1").arg(i, 3, 10, QLatin1Char('0')).toStdString(), "C", false);
+        }
+        f.Frame().UpdateAllViews();
+        f.Select(&f.Doc().Courts());
+        QCOMPARE(f.Rows(), count);
+        QCOMPARE(f.m_prompt.m_waits.size(), std::size_t(count > 100 ? 1 : 0));
+    }
+}
+
+void tst_MainFrame::FindSelectsTheMatchingRow()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    QString shownText;
+    f.m_fnDialog = [&shownText](QDialog& dialog) {
+        auto& find = dynamic_cast<CFindDialog&>(dialog);
+        shownText = find.TextField(0)->text();
+        find.TextField(0)->setText(QStringLiteral("  gam "));
+        find.m_pAny->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+
+    f.Frame().OnFind();
+    QCOMPARE(f.List().CurrentRow(), 2);
+    QCOMPARE(f.List().SelectedRows(), std::vector<int>{2});
+    QCOMPARE(f.Frame().FindTexts()[0], std::string("gam"));
+    QVERIFY(f.m_prompt.m_ids.empty());
+
+    f.List().SelectOnly(0);
+    f.Frame().OnFind();
+    QCOMPARE(shownText, QStringLiteral("gam")); // the texts are kept
+    QCOMPARE(f.List().CurrentRow(), 2);
+}
+
+void tst_MainFrame::FindReportsEmptyAndMissing()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Officials());
+    f.Frame().OnFind();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_DIRECTORY_EMPTY});
+    QCOMPARE(f.m_nDialogs, 0);
+
+    f.m_prompt.m_ids.clear();
+    f.Select(&f.Doc().Courts());
+    f.m_fnDialog = [](QDialog&) { return int(QDialog::Accepted); }; // three empty texts
+    f.Frame().OnFind();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_CANNOT_FIND_ITEM});
+
+    // Forward from the last row finds nothing unless the search starts at the beginning.
+    f.m_prompt.m_ids.clear();
+    f.List().SelectOnly(2);
+    bool fromBeginning = false;
+    f.m_fnDialog = [&fromBeginning](QDialog& dialog) {
+        auto& find = dynamic_cast<CFindDialog&>(dialog);
+        find.TextField(0)->setText(QStringLiteral("Alpha"));
+        find.m_pFromEnd->setChecked(fromBeginning);
+        return int(QDialog::Accepted);
+    };
+    f.Frame().OnFind();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_CANNOT_FIND_ITEM});
+    fromBeginning = true;
+    f.Frame().OnFind();
+    QCOMPARE(f.List().CurrentRow(), 0);
+}
+
+void tst_MainFrame::ViewFilterHidesOtherCourts()
+{
+    cFixture f;
+    cCourt& alpha = f.AddCourt("Alpha Hall", "AH");
+    cCourt& beta = f.AddCourt("Beta Arena", "BA");
+    const TimePoint day = MakeTimePoint(2026, 3, 2, 18, 0);
+    for (const auto& [court, hours] :
+         {std::pair{alpha.m_nIndex, 0}, std::pair{beta.m_nIndex, 24}, std::pair{alpha.m_nIndex, 48}}) {
+        const TimePoint start = day + hours * 3600;
+        f.Doc().CourtTime().AddItem(std::make_unique<cUnusedTime>(court, start, start + 7200), true);
+    }
+    f.Frame().UpdateAllViews();
+    f.Select(&f.Doc().CourtTime());
+    QCOMPARE(f.Rows(), 3);
+
+    int choice = alpha.m_nIndex;
+    QStringList courts;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto& filter = dynamic_cast<CViewFilterDialog&>(dialog);
+        courts.clear();
+        for (int i = 0; i < filter.m_pCourts->count(); ++i) {
+            courts << filter.m_pCourts->itemText(i);
+        }
+        filter.m_pCourts->setCurrentIndex(filter.m_pCourts->findData(choice));
+        return int(QDialog::Accepted);
+    };
+    f.Frame().OnViewFilter();
+    QCOMPARE(courts, (QStringList{"<All>", "AH", "BA"}));
+    QCOMPARE(f.Doc().m_nCourtFilter, alpha.m_nIndex);
+    QCOMPARE(f.Doc().m_nLeagueFilter, -1);
+    QCOMPARE(f.Rows(), 2);
+    QCOMPARE(f.Doc().CourtTime().GetCount(), 3);
+
+    choice = -1;
+    f.Frame().OnViewFilter();
+    QCOMPARE(f.Rows(), 3);
+}
+
+void tst_MainFrame::InsertAndPropertiesUseTheRegistry()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    int edits = 0;
+    cItemDialogRegistry::cEntry courts;
+    courts.create = [](CTournelDoc&, cTournelDb&, QWidget*) {
+        auto court = std::make_unique<cCourt>();
+        court->m_strName = "Delta Dome";
+        court->m_strShortName = "DD";
+        return std::unique_ptr<cDbItem>(std::move(court));
+    };
+    courts.edit = [&edits](CTournelDoc& doc, cDbItem& item, QWidget*) {
+        ++edits;
+        auto& court = static_cast<cCourt&>(item);
+        std::unique_ptr<cDbItem> taken = doc.Courts().RemoveItem(court);
+        court.m_strName = "Aardvark Hall";
+        std::unique_ptr<cIndexedDbItem> back(static_cast<cIndexedDbItem*>(taken.release()));
+        doc.Courts().AddIndexedItem(std::move(back), true, court.m_nIndex);
+        return true;
+    };
+    cItemDialogRegistry::Instance().Register(kDirCourts, courts);
+    cItemDialogRegistry::cEntry leagues;
+    leagues.create = [](CTournelDoc&, cTournelDb&, QWidget*) {
+        auto league = std::make_unique<cLeague>();
+        league->m_strName = "Zeta League";
+        return std::unique_ptr<cDbItem>(std::move(league));
+    };
+    cItemDialogRegistry::Instance().Register(kDirLeagues, leagues);
+
+    f.Select(&f.Doc().Courts());
+    f.Frame().OnInsertItem();
+    QCOMPARE(f.Doc().Courts().GetCount(), 4);
+    QCOMPARE(f.Rows(), 4);
+    QCOMPARE(f.Cell(2, 0), QStringLiteral("Delta Dome"));
+    QVERIFY(f.Doc().IsModified());
+
+    f.List().SelectOnly(2);
+    f.Frame().OnProperties();
+    QCOMPARE(edits, 1);
+    QCOMPARE(f.Cell(0, 0), QStringLiteral("Aardvark Hall")); // relisted in its new place
+
+    f.Frame().OnRowActivated(1); // a court opens its dialog
+    QCOMPARE(edits, 2);
+
+    f.Select(&f.Doc().Leagues());
+    f.Frame().OnInsertItem();
+    QCOMPARE(ChildTexts(CTournelView::NodeOf(&f.Doc().Leagues())), QStringList{"Zeta League"});
+    QCOMPARE(f.Cell(0, 0), QStringLiteral("Zeta League"));
+
+    // No dialog registered: nothing happens and nothing is said.
+    f.Select(&f.Doc().Officials());
+    f.Frame().OnInsertItem();
+    QCOMPARE(f.Doc().Officials().GetCount(), 0);
+    QVERIFY(f.m_prompt.m_ids.empty());
+}
+
+void tst_MainFrame::ToolbarInsertSwitchesDirectory()
+{
+    cFixture f;
+    int opened = 0;
+    cItemDialogRegistry::cEntry courts;
+    courts.create = [&opened](CTournelDoc& doc, cTournelDb&, QWidget*) {
+        ++opened;
+        // The directory changed before the dialog opens.
+        if (doc.m_nCurrentDirectory != kDirCourts) {
+            QTest::qFail("the courts directory was not current", __FILE__, __LINE__);
+        }
+        return std::unique_ptr<cDbItem>(); // cancelled
+    };
+    cItemDialogRegistry::Instance().Register(kDirCourts, courts);
+    f.Select(&f.Doc().Officials());
+
+    f.Frame().Action(ID_INSERT_COURT)->trigger();
+    QCOMPARE(opened, 1);
+    QVERIFY(f.Doc().m_pCurrentContainer == &f.Doc().Courts());
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&f.Doc().Courts()));
+    QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Courts"));
+    QCOMPARE(f.Frame().Action(ID_INSERT_COURT)->toolTip(), QStringLiteral("Insert court"));
+    QCOMPARE(f.Frame().Action(ID_INSERT_TIME)->statusTip(),
+             QStringLiteral("Insert more available time on some court"));
+
+    f.Frame().Action(ID_INSERT_LEAGUE)->trigger();
+    QVERIFY(f.Doc().m_pCurrentContainer == &f.Doc().Leagues());
+}
+
+void tst_MainFrame::SelectAllSelectsEveryRow()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    f.Frame().Action(ID_EDIT_SELECT_ALL)->trigger();
+    QCOMPARE(f.List().SelectedRows(), (std::vector<int>{0, 1, 2}));
+    f.Frame().MarkSelected();
+    int marked = 0;
+    for (const cDbItem& item : f.Doc().Courts().Items<cDbItem>()) {
+        marked += item.m_bMarked;
+    }
+    QCOMPARE(marked, 3);
+    f.Frame().ClearMarks();
+    QCOMPARE(f.Doc().Courts().GetFirst()->m_bMarked, 0);
+}
+
+void tst_MainFrame::PrintFontStoresPoints()
+{
+    cFixture f;
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto& fonts = dynamic_cast<QFontDialog&>(dialog);
+        QFont chosen(QStringLiteral("Courier New"));
+        chosen.setPointSize(12);
+        chosen.setItalic(true);
+        fonts.setCurrentFont(chosen);
+        return int(QDialog::Accepted);
+    };
+    f.Frame().OnPrintFont();
+    QCOMPARE(f.Doc().m_lfPrintFont.lfHeight, -12);
+    QCOMPARE(f.Doc().m_lfPrintFont.lfItalic, std::uint8_t(1));
+    QCOMPARE(f.Doc().m_crPrintColor, std::uint32_t(9));
+    QVERIFY(f.Doc().IsModified());
+
+    f.Doc().SetModifiedFlag(false);
+    f.m_fnDialog = nullptr; // cancelled
+    f.Frame().OnPrintFont();
+    QCOMPARE(f.Doc().m_lfPrintFont.lfHeight, -12);
+    QVERIFY(!f.Doc().IsModified());
+}
+
+void tst_MainFrame::RecentFilesKeepFourInTheProfile()
+{
+    cFixture f;
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths << f.m_dir.filePath(QStringLiteral("season%1.tnd").arg(i));
+        f.Frame().AddRecentFile(paths.back());
+    }
+    QCOMPARE(f.Frame().RecentFiles(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    f.Frame().AddRecentFile(paths[2]);
+    QCOMPARE(f.Frame().RecentFiles(), (QStringList{paths[2], paths[4], paths[3], paths[1]}));
+    QCOMPARE(f.m_pProfile->value(QStringLiteral("Recent File List/File1")).toString(), paths[2]);
+    QVERIFY(f.Frame().Action(ID_FILE_MRU_FILE1)->isVisible());
+    QVERIFY(f.Frame().Action(ID_FILE_MRU_FILE1)->text().startsWith(QStringLiteral("&1 ")));
+
+    CMainFrame again(f.m_pProfile.get());
+    QCOMPARE(again.RecentFiles(), f.Frame().RecentFiles());
+}
+
+void tst_MainFrame::DroppedDatabaseIsOpened()
+{
+    cFixture f;
+    QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
+    const QString path = f.m_dir.filePath(QStringLiteral("dropped.tnd"));
+
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(f.m_dir.filePath(QStringLiteral("notes.txt")))});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(&f.Frame(), &refused);
+    QVERIFY(!refused.isAccepted());
+
+    QMimeData database;
+    database.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &database, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    QApplication::sendEvent(&f.Frame(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &database, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f.Frame(), &drop);
+    QCOMPARE(opening.count(), 1);
+    QCOMPARE(opening.at(0).at(0).toString(), path);
+}
+
+void tst_MainFrame::CloseAsksToSaveChanges()
+{
+    cFixture f;
+    f.Doc().SetModifiedFlag();
+    f.m_saveAnswer = QMessageBox::Cancel;
+    QVERIFY(!f.Frame().close());
+    QCOMPARE(f.m_strSaveQuestion, QStringLiteral("Save changes to Untitled?"));
+    f.m_saveAnswer = QMessageBox::No;
+    QVERIFY(f.Frame().close());
+}
+
+void tst_MainFrame::NewDocumentRebuildsTheTree()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    f.Select(&f.Doc().Courts());
+    f.Doc().SetModifiedFlag();
+    f.Frame().Action(ID_FILE_NEW)->trigger();
+    QCOMPARE(f.m_strSaveQuestion, QStringLiteral("Save changes to Untitled?"));
+    QCOMPARE(f.Doc().Courts().GetCount(), 0);
+    QCOMPARE(f.Tree().currentItem(), f.Tree().Root());
+    QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Database"));
+    QCOMPARE(f.List().Model().columnCount(), 0);
+}
+
+void tst_MainFrame::OpenAndSaveRoundTrip()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    const QString path = f.m_dir.filePath(QStringLiteral("season.tnd"));
+    if (!f.Frame().DoSave(path)) {
+        QSKIP("the document does not write database files yet");
+    }
+    QCOMPARE(f.Frame().RecentFiles().front(), path);
+    QVERIFY(!f.Doc().IsModified());
+    f.Frame().OnFileNew();
+    QCOMPARE(f.Doc().Courts().GetCount(), 0);
+    QVERIFY(f.Frame().OpenDocumentFile(path));
+    QCOMPARE(f.Doc().Courts().GetCount(), 3);
+    QCOMPARE(f.Tree().Root()->text(0), path);
+}
+
+namespace {
+
+// Texts of a menu's entries, sub-menus by their titles, with the shortcuts as shown.
+QStringList EntryTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible()) {
+            continue;
+        }
+        QString text = action->text();
+        if (!action->shortcut().isEmpty()) {
+            text += QLatin1Char('\t') + action->shortcut().toString();
+        }
+        texts << text;
+    }
+    return texts;
+}
+
+QMenu* TopMenu(CMainFrame& frame, int position)
+{
+    return frame.menuBar()->actions().at(position)->menu();
+}
+
+} // namespace
+
+void tst_MainFrame::MenusStandInTheirOrder()
+{
+    cFixture f;
+    QStringList titles;
+    for (const QAction* action : f.Frame().menuBar()->actions()) {
+        titles << action->text();
+    }
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Schedule", "&Assign Officials", "Se&ttings",
+                                  "&Help"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 0)),
+             (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...",
+                          "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
+                          "&Write to File...\tCtrl+W", "Print Spe&cial...", "Sen&d...", "E&xit\tAlt+F4"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
+             (QStringList{"&Insert New Item...\tCtrl+I", "&Delete Item\tDel", "&Properties...\tAlt+Enter",
+                          "D&uplicate Time...\tCtrl+D", "&Repeat Time...\tCtrl+R", "Re&move Results",
+                          "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
+             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Insert Playoff Match",
+                          "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",
+                          "M&ove Match", "R&enumber Matches...\tF8"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 4)),
+             (QStringList{"&Automatically ...\tF4", "Manually...\tF5", "&Remove Officials"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 5)),
+             (QStringList{"&Schedule...", "&Official Assignments...", "&Tables...", "&Web Templates...",
+                          "&Print Font...", "&Document Info..."}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 6)).front(), QStringLiteral("Ti&p of the Day..."));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 6)).back(), QStringLiteral("&About Tournel..."));
+    QCOMPARE(f.Frame().Action(ID_REMOVE_OFFICIAL1 + 4)->shortcut().toString(), QStringLiteral("Ctrl+5"));
+    QCOMPARE(f.Frame().Action(ID_REMOVE_ALL_OFFICIALS)->shortcut().toString(), QStringLiteral("F7"));
+    QCOMPARE(f.Frame().Action(ID_DELETE_ITEM)->statusTip(), QStringLiteral("Delete the selected item(s)"));
+    QCOMPARE(f.Frame().Action(ID_PRINT_FONT)->statusTip(),
+             QStringLiteral("Select the font to be used during printing."));
+}
+
+void tst_MainFrame::BarsCanBeHidden()
+{
+    cFixture f;
+    f.Frame().show();
+    QVERIFY(f.Frame().ToolBar().isVisible());
+    f.Frame().Action(ID_VIEW_TOOLBAR)->trigger();
+    QVERIFY(!f.Frame().ToolBar().isVisible());
+    f.Frame().Action(ID_VIEW_STATUS_BAR)->trigger();
+    QVERIFY(!f.Frame().statusBar()->isVisible());
+    QCOMPARE(f.Frame().Splitter().sizes().front(), int(CMainFrame::kTreeWidth));
+}
+
+void tst_MainFrame::EditRenamesAndSortsTheNode()
+{
+    cFixture f;
+    f.AddOfficial("Anna Berg");
+    cReferee& lars = f.AddOfficial("Lars Olsen");
+    f.Frame().UpdateAllViews();
+    cItemDialogRegistry::cEntry officials;
+    officials.edit = [](CTournelDoc&, cDbItem& item, QWidget*) {
+        static_cast<cReferee&>(item).m_strName = "Aaron Lund";
+        return true;
+    };
+    cItemDialogRegistry::Instance().Register(kDirOfficials, officials);
+    f.Select(&f.Doc().Officials());
+    f.List().SelectOnly(1);
+    f.Frame().OnProperties();
+    QCOMPARE(ChildTexts(CTournelView::NodeOf(&f.Doc().Officials())),
+             (QStringList{"Aaron Lund", "Anna Berg"}));
+    QCOMPARE(CTournelView::NodeOf(&lars)->text(0), QStringLiteral("Aaron Lund"));
+}
+
+void tst_MainFrame::InsertTeamRebuildsItsBranch()
+{
+    cFixture f;
+    cLeague& league = f.AddLeague("North League", "NL");
+    f.AddTeam(league, "Lions");
+    f.Frame().UpdateAllViews();
+    cItemDialogRegistry::cEntry teams;
+    teams.create = [](CTournelDoc&, cTournelDb&, QWidget*) {
+        auto team = std::make_unique<cTeam>();
+        team->SetName("Bears");
+        return std::unique_ptr<cDbItem>(std::move(team));
+    };
+    cItemDialogRegistry::Instance().Register(kDirTeams, teams);
+    f.Select(&league.Teams());
+    league.Table().m_bUpToDate = 1;
+    f.Frame().OnInsertItem();
+    QCOMPARE(ChildTexts(CTournelView::NodeOf(&league.Teams())), (QStringList{"Bears", "Lions"}));
+    QCOMPARE(f.Rows(), 2);
+    QCOMPARE(league.Table().m_bUpToDate, 0);
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&league.Teams()));
+}
+
+void tst_MainFrame::RecentEntryOpensItsFile()
+{
+    cFixture f;
+    const QString path = f.m_dir.filePath(QStringLiteral("recent.tnd"));
+    f.Frame().AddRecentFile(path);
+    QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
+    f.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
+    QCOMPARE(opening.count(), 1);
+    QCOMPARE(opening.at(0).at(0).toString(), path);
+}

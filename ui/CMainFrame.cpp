@@ -1,0 +1,1100 @@
+#include "ui/CMainFrame.h"
+
+#include "model/Strings.h"
+#include "model/cIndexedDb.h"
+#include "model/cLeague.h"
+#include "ui/CAboutDialog.h"
+#include "ui/CMessagePrompt.h"
+#include "ui/CTipDialog.h"
+#include "ui/CTournelView.h"
+#include "ui/CViewFilterDialog.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandRules.h"
+#include "ui/Images.h"
+#include "ui/PrintFont.h"
+#include "ui/cItemDialogRegistry.h"
+#include "ui/cTournelListView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include <new>
+#include <set>
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Tournel Database (*.tnd)");
+const QString kRecentSection = QStringLiteral("Recent File List");
+
+QString Text(int id)
+{
+    return QString::fromUtf8(GetString(id));
+}
+
+// The commands that work in this release; the others stand in the menus, disabled.
+const std::set<int>& Implemented()
+{
+    static const std::set<int> ids = {
+        ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,          ID_FILE_SAVE_AS,
+        ID_APP_EXIT,          ID_INSERT_ITEM,     ID_DELETE_ITEM,        ID_PROPERTIES,
+        ID_EDIT_FIND,         ID_EDIT_SELECT_ALL, ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
+        ID_VIEW_FILTER,       ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
+        ID_INSERT_OFFICIAL,   ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
+        ID_APP_ABOUT,         ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
+        ID_FILE_MRU_FILE1 + 3};
+    return ids;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
+    : QMainWindow(parent)
+    , m_pProfile(profile)
+    , m_pPrompt(std::make_unique<CMessagePrompt>(this))
+{
+    if (m_pProfile == nullptr) {
+        m_pOwnProfile = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                    QStringLiteral("Tournel"), QStringLiteral("Tournel"));
+        m_pProfile = m_pOwnProfile.get();
+    }
+    m_doc.SetPrompt(m_pPrompt.get());
+
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pTree = new CTournelView(m_pSplitter);
+    m_pList = new cTournelListView(m_pSplitter);
+    m_pSplitter->addWidget(m_pTree);
+    m_pSplitter->addWidget(m_pList);
+    m_pSplitter->setStretchFactor(0, 0);
+    m_pSplitter->setStretchFactor(1, 1);
+    m_pSplitter->setSizes({kTreeWidth, 600});
+    m_pSplitter->setChildrenCollapsible(false);
+    setCentralWidget(m_pSplitter);
+    m_pTree->setWhatsThis(
+        QStringLiteral("The directories of the database. Select one to list its items on the "
+                       "right; leagues, teams and officials hold directories of their own."));
+    m_pList->setWhatsThis(
+        QStringLiteral("The items of the selected directory. Double-click an item to edit it "
+                       "(or to open a league, team or official); right-click for its commands."));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    LoadRecentFiles();
+
+    connect(m_pTree, &CTournelView::DirectoryChosen, this, &CMainFrame::OnTreeSelection);
+    connect(m_pList, &cTournelListView::RowActivated, this, &CMainFrame::OnRowActivated);
+    connect(m_pList, &cTournelListView::ContextMenuWanted, this, &CMainFrame::OnContextMenu);
+    connect(m_pList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { UpdateCommands(); });
+
+    setAcceptDrops(true);
+    resize(900, 600);
+    UpdateAllViews();
+    m_pList->setFocus();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The views point into the document; empty them before it goes, and let
+    // no signal of a dying view reach this half-destroyed frame.
+    m_pTree->disconnect(this);
+    m_pList->disconnect(this);
+    m_pList->selectionModel()->disconnect(this);
+    m_pList->Model().Clear();
+    m_pTree->clear();
+    m_doc.SetPrompt(nullptr);
+}
+
+QAction* CMainFrame::Action(int commandId) const
+{
+    const auto it = m_actions.find(commandId);
+    return it != m_actions.end() ? it->second : nullptr;
+}
+
+QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
+                                const QString& tip)
+{
+    auto* action = new QAction(text, this);
+    if (!keys.isEmpty()) {
+        action->setShortcut(QKeySequence(keys));
+    }
+    action->setStatusTip(prompt);
+    action->setToolTip(tip.isEmpty() ? QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
+                                     : tip);
+    action->setData(id);
+    const QIcon icon = CommandImage(id);
+    if (!icon.isNull()) {
+        action->setIcon(icon);
+    }
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    AddCommand(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("Ctrl+N"),
+               QStringLiteral("Create a new document"), QStringLiteral("New"));
+    AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Ctrl+O"),
+               QStringLiteral("Open an existing document"), QStringLiteral("Open"));
+    AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), QStringLiteral("Ctrl+S"),
+               QStringLiteral("Save the active document"), QStringLiteral("Save"));
+    AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As..."), {},
+               QStringLiteral("Save the active document with a new name"));
+    AddCommand(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Ctrl+P"),
+               QStringLiteral("Print the active document"), QStringLiteral("Print"));
+    AddCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view..."), {},
+               QStringLiteral("Display full pages"));
+    AddCommand(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), {},
+               QStringLiteral("Change the printer and printing options"));
+    AddCommand(ID_WRITE_TO_FILE, QStringLiteral("&Write to File..."), QStringLiteral("Ctrl+W"),
+               QStringLiteral("Write the schedule and the tables to files"));
+    AddCommand(ID_PRINT_SCHEDULE, QStringLiteral("Print &Schedule..."), {},
+               QStringLiteral("Print the schedule"));
+    AddCommand(ID_PRINT_TABLES, QStringLiteral("Print &Tables"), {},
+               QStringLiteral("Print the tables of all leagues"));
+    AddCommand(ID_PRINT_CONTENT, QStringLiteral("Print &Content"), {},
+               QStringLiteral("Print a summary of the database content"));
+    AddCommand(ID_FILE_SEND_MAIL, QStringLiteral("Sen&d..."), {},
+               QStringLiteral("Send the active document through electronic mail"));
+    AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Alt+F4"),
+               QStringLiteral("Quit the application; prompts to save documents"));
+
+    AddCommand(ID_INSERT_ITEM, QStringLiteral("&Insert New Item..."), QStringLiteral("Ctrl+I"),
+               QStringLiteral("Insert a new item in the list"), QStringLiteral("Insert item"));
+    AddCommand(ID_DELETE_ITEM, QStringLiteral("&Delete Item"), QStringLiteral("Del"),
+               QStringLiteral("Delete the selected item(s)"), QStringLiteral("Delete item(s)"));
+    QAction* properties =
+        AddCommand(ID_PROPERTIES, QStringLiteral("&Properties..."), QStringLiteral("Alt+Return"),
+                   QStringLiteral("Edit the item properties"), QStringLiteral("Edit properties"));
+    // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
+    properties->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
+    AddCommand(ID_DUPLICATE_TIME, QStringLiteral("D&uplicate Time..."), QStringLiteral("Ctrl+D"),
+               QStringLiteral("Copy the selected court time to another court"));
+    AddCommand(ID_EDIT_REPEAT, QStringLiteral("&Repeat Time..."), QStringLiteral("Ctrl+R"),
+               QStringLiteral("Repeat the selected court time for later weeks"));
+    AddCommand(ID_REMOVE_RESULTS, QStringLiteral("Re&move Results"), {},
+               QStringLiteral("Remove the results of the selected matches"));
+    AddCommand(ID_EDIT_FIND, QStringLiteral("&Find Item..."), QStringLiteral("Ctrl+F"),
+               QStringLiteral("Find an item in the current directory"), QStringLiteral("Find item"));
+    AddCommand(ID_EDIT_SELECT_ALL, QStringLiteral("&Select All"), QStringLiteral("Ctrl+A"),
+               QStringLiteral("Select all the items of the current directory"));
+
+    QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), {},
+                                  QStringLiteral("Show or hide the toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    QAction* statusBarAction = AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"), {},
+                                          QStringLiteral("Show or hide the status bar"));
+    statusBarAction->setCheckable(true);
+    statusBarAction->setChecked(true);
+    AddCommand(ID_VIEW_FILTER, QStringLiteral("&View Filter..."), {},
+               QStringLiteral("Show only the court time of one court and the matches of one league"));
+
+    AddCommand(ID_SCHEDULE_AUTO, QStringLiteral("&Automatically..."), QStringLiteral("F2"),
+               QStringLiteral("Schedule the unscheduled matches automatically"));
+    AddCommand(ID_SCHEDULE_MANUAL, QStringLiteral("&Manually..."), QStringLiteral("F3"),
+               QStringLiteral("Schedule the selected match by hand"));
+    AddCommand(ID_INSERT_PLAYOFF, QStringLiteral("&Insert Playoff Match"), {},
+               QStringLiteral("Insert a playoff match in the schedule"));
+    AddCommand(ID_REMOVE_AUTO_SCHEDULED, QStringLiteral("&Remove Automatically Scheduled Matches"), {},
+               QStringLiteral("Remove every match that was scheduled automatically"));
+    // The same key as Delete Item: shown only, so that the key stays unambiguous.
+    AddCommand(ID_REMOVE_SELECTED_MATCHES, QStringLiteral("Remove &Selected Matches\tDel"), {},
+               QStringLiteral("Remove the selected matches from the schedule"));
+    AddCommand(ID_MOVE_MATCH, QStringLiteral("M&ove Match"), {},
+               QStringLiteral("Move the selected match to another time"));
+    AddCommand(ID_SCHEDULE_RENUMBER, QStringLiteral("R&enumber Matches..."), QStringLiteral("F8"),
+               QStringLiteral("Number all the matches again"));
+
+    AddCommand(ID_OFFICIALS_AUTO, QStringLiteral("&Automatically ..."), QStringLiteral("F4"),
+               QStringLiteral("Assign officials to the matches automatically"));
+    AddCommand(ID_OFFICIALS_MANUAL, QStringLiteral("Manually..."), QStringLiteral("F5"),
+               QStringLiteral("Assign officials to the selected match by hand"));
+    AddCommand(ID_REMOVE_ALL_OFFICIALS, QStringLiteral("&All Officials"), QStringLiteral("F7"),
+               QStringLiteral("Remove all officials from the selected matches"));
+    for (int i = 0; i < 5; ++i) {
+        AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
+                   QStringLiteral("Ctrl+%1").arg(i + 1),
+                   QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
+    }
+
+    AddCommand(ID_SETTINGS_SCHEDULE, QStringLiteral("&Schedule..."), {},
+               QStringLiteral("Choose the rules the scheduling may ignore"));
+    AddCommand(ID_SETTINGS_OFFICIALS, QStringLiteral("&Official Assignments..."), {},
+               QStringLiteral("Choose the rules of the official assignment"));
+    AddCommand(ID_SETTINGS_TEAM_RATING, QStringLiteral("&Team Rating..."), {},
+               QStringLiteral("Choose the ranking criteria of the tables"));
+    AddCommand(ID_SETTINGS_RESULTS, QStringLiteral("&Results and Point Awards..."), {},
+               QStringLiteral("Choose how results are entered and points awarded"));
+    AddCommand(ID_SETTINGS_WEB_TEMPLATES, QStringLiteral("&Web Templates..."), {},
+               QStringLiteral("Choose the templates and headings of the web pages"));
+    AddCommand(ID_PRINT_FONT, QStringLiteral("&Print Font..."), {},
+               QStringLiteral("Select the font to be used during printing."),
+               QStringLiteral("Select print font"));
+    AddCommand(ID_DOCUMENT_INFO, QStringLiteral("&Document Info..."), {},
+               QStringLiteral("Show and edit the document information"));
+
+    AddCommand(ID_TIP_OF_THE_DAY, Text(IDS_TIP_OF_THE_DAY_MENU), {},
+               QStringLiteral("Display a tip about the program"));
+    AddCommand(ID_HELP_FINDER, QStringLiteral("&Contents and Index"), {},
+               QStringLiteral("List the help topics"));
+    AddCommand(ID_CONTEXT_HELP, QStringLiteral("What's &This?"), QStringLiteral("Shift+F1"),
+               QStringLiteral("Display help for clicked on buttons, menus and windows"));
+    AddCommand(ID_APP_ABOUT, Text(IDS_ABOUT), {},
+               QStringLiteral("Display program information, version number and copyright"),
+               QStringLiteral("About"));
+
+    AddCommand(ID_INSERT_COURT, QStringLiteral("Insert court"), {},
+               QStringLiteral("Insert a new court in the database"), QStringLiteral("Insert court"));
+    AddCommand(ID_INSERT_TIME, QStringLiteral("Insert time"), {},
+               QStringLiteral("Insert more available time on some court"), QStringLiteral("Insert time"));
+    AddCommand(ID_INSERT_LEAGUE, QStringLiteral("Insert league"), {},
+               QStringLiteral("Insert a new league in the database"), QStringLiteral("Insert league"));
+    AddCommand(ID_INSERT_OFFICIAL, QStringLiteral("Insert official"), {},
+               QStringLiteral("Insert a new official in the database"), QStringLiteral("Insert official"));
+
+    auto on = [this](int id, auto slot) { connect(Action(id), &QAction::triggered, this, slot); };
+    on(ID_FILE_NEW, &CMainFrame::OnFileNew);
+    on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
+    on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
+    on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
+    on(ID_APP_EXIT, &QWidget::close);
+    on(ID_INSERT_ITEM, &CMainFrame::OnInsertItem);
+    on(ID_DELETE_ITEM, &CMainFrame::OnDeleteItem);
+    on(ID_PROPERTIES, &CMainFrame::OnProperties);
+    on(ID_EDIT_FIND, &CMainFrame::OnFind);
+    on(ID_EDIT_SELECT_ALL, &CMainFrame::OnSelectAll);
+    on(ID_VIEW_FILTER, &CMainFrame::OnViewFilter);
+    on(ID_PRINT_FONT, &CMainFrame::OnPrintFont);
+    on(ID_TIP_OF_THE_DAY, &CMainFrame::OnTipOfTheDay);
+    on(ID_APP_ABOUT, &CMainFrame::OnAbout);
+    connect(Action(ID_CONTEXT_HELP), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(Action(ID_INSERT_COURT), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Courts()); });
+    connect(Action(ID_INSERT_TIME), &QAction::triggered, this, [this] { OnInsertInto(m_doc.CourtTime()); });
+    connect(Action(ID_INSERT_LEAGUE), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Leagues()); });
+    connect(Action(ID_INSERT_OFFICIAL), &QAction::triggered, this,
+            [this] { OnInsertInto(m_doc.Officials()); });
+
+    for (int i = 0; i < kRecentFiles; ++i) {
+        QAction* recent = AddCommand(ID_FILE_MRU_FILE1 + i, {}, {}, QStringLiteral("Open this document"));
+        recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, i] {
+            if (i < m_recentFiles.size()) {
+                OpenDocumentFile(m_recentFiles[i]);
+            }
+        });
+        m_recentActions[static_cast<std::size_t>(i)] = recent;
+    }
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    m_pFileMenu = bar->addMenu(QStringLiteral("&File"));
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
+        m_pFileMenu->addAction(Action(id));
+    }
+    m_pFileMenu->addSeparator();
+    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_WRITE_TO_FILE}) {
+        m_pFileMenu->addAction(Action(id));
+    }
+    QMenu* special = m_pFileMenu->addMenu(QStringLiteral("Print Spe&cial..."));
+    for (int id : {ID_PRINT_SCHEDULE, ID_PRINT_TABLES, ID_PRINT_CONTENT}) {
+        special->addAction(Action(id));
+    }
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(Action(ID_FILE_SEND_MAIL));
+    m_pRecentSeparator = m_pFileMenu->addSeparator();
+    for (QAction* recent : m_recentActions) {
+        m_pFileMenu->addAction(recent);
+    }
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(Action(ID_APP_EXIT));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
+        edit->addAction(Action(id));
+    }
+    edit->addSeparator();
+    edit->addAction(Action(ID_DUPLICATE_TIME));
+    edit->addAction(Action(ID_EDIT_REPEAT));
+    edit->addSeparator();
+    edit->addAction(Action(ID_REMOVE_RESULTS));
+    edit->addSeparator();
+    edit->addAction(Action(ID_EDIT_FIND));
+    edit->addAction(Action(ID_EDIT_SELECT_ALL));
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->addAction(Action(ID_VIEW_TOOLBAR));
+    view->addAction(Action(ID_VIEW_STATUS_BAR));
+    view->addSeparator();
+    view->addAction(Action(ID_VIEW_FILTER));
+
+    QMenu* schedule = bar->addMenu(QStringLiteral("&Schedule"));
+    schedule->addAction(Action(ID_SCHEDULE_AUTO));
+    schedule->addAction(Action(ID_SCHEDULE_MANUAL));
+    schedule->addSeparator();
+    for (int id : {ID_INSERT_PLAYOFF, ID_REMOVE_AUTO_SCHEDULED, ID_REMOVE_SELECTED_MATCHES, ID_MOVE_MATCH}) {
+        schedule->addAction(Action(id));
+    }
+    schedule->addSeparator();
+    schedule->addAction(Action(ID_SCHEDULE_RENUMBER));
+
+    QMenu* officials = bar->addMenu(QStringLiteral("&Assign Officials"));
+    officials->addAction(Action(ID_OFFICIALS_AUTO));
+    officials->addAction(Action(ID_OFFICIALS_MANUAL));
+    QMenu* remove = officials->addMenu(QStringLiteral("&Remove Officials"));
+    remove->addAction(Action(ID_REMOVE_ALL_OFFICIALS));
+    remove->addSeparator();
+    for (int i = 0; i < 5; ++i) {
+        remove->addAction(Action(ID_REMOVE_OFFICIAL1 + i));
+    }
+
+    QMenu* settings = bar->addMenu(QStringLiteral("Se&ttings"));
+    settings->addAction(Action(ID_SETTINGS_SCHEDULE));
+    settings->addAction(Action(ID_SETTINGS_OFFICIALS));
+    QMenu* tables = settings->addMenu(QStringLiteral("&Tables..."));
+    tables->addAction(Action(ID_SETTINGS_TEAM_RATING));
+    tables->addAction(Action(ID_SETTINGS_RESULTS));
+    settings->addAction(Action(ID_SETTINGS_WEB_TEMPLATES));
+    settings->addSeparator();
+    settings->addAction(Action(ID_PRINT_FONT));
+    settings->addAction(Action(ID_DOCUMENT_INFO));
+
+    // The help menu begins with the tip of the day.
+    QMenu* help = bar->addMenu(Text(IDS_HELP_MENU));
+    help->addAction(Action(ID_TIP_OF_THE_DAY));
+    help->addSeparator();
+    help->addAction(Action(ID_HELP_FINDER));
+    help->addAction(Action(ID_CONTEXT_HELP));
+    help->addSeparator();
+    help->addAction(Action(ID_APP_ABOUT));
+
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_pToolBar->setObjectName(QStringLiteral("Toolbar"));
+    m_pToolBar->setMovable(false);
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}) {
+        m_pToolBar->addAction(Action(id));
+    }
+    m_pToolBar->addSeparator();
+    for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
+        m_pToolBar->addAction(Action(id));
+    }
+    m_pToolBar->addSeparator();
+    for (int id : {ID_INSERT_COURT, ID_INSERT_TIME, ID_INSERT_LEAGUE, ID_INSERT_OFFICIAL}) {
+        m_pToolBar->addAction(Action(id));
+    }
+    m_pToolBar->addSeparator();
+    m_pToolBar->addAction(Action(ID_APP_ABOUT));
+    connect(Action(ID_VIEW_TOOLBAR), &QAction::toggled, m_pToolBar, &QWidget::setVisible);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->addWidget(new QLabel(QStringLiteral("Ready"), bar), 1);
+    m_pDirectoryPane = new QLabel(Text(IDS_DATABASE), bar);
+    m_pDirectoryPane->setMinimumWidth(3 *
+                                      m_pDirectoryPane->fontMetrics().horizontalAdvance(Text(IDS_DATABASE)));
+    m_pDirectoryPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addPermanentWidget(m_pDirectoryPane);
+    connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+int CMainFrame::RunDialog(QDialog& dialog)
+{
+    return m_fnRunDialog ? m_fnRunDialog(dialog) : dialog.exec();
+}
+
+// ---- documents ----
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(QStringLiteral("%1[*] - Tournel").arg(QString::fromStdString(m_doc.GetTitle())));
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::UpdateAllViews()
+{
+    const QString title =
+        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
+    m_pList->Model().Clear();
+    m_pTree->RebuildTree(m_doc, title);
+    SelectDirectory(nullptr, true, false);
+    RefreshList();
+    UpdateTitle();
+    UpdateCommands();
+}
+
+bool CMainFrame::SaveModified()
+{
+    if (!m_doc.IsModified()) {
+        return true;
+    }
+    const QString name =
+        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
+    const QString text = QString::fromStdString(FormatString(IDS_SAVE_CHANGES, {name.toStdString()}));
+    const QMessageBox::StandardButton answer =
+        m_fnAskSaveChanges ? m_fnAskSaveChanges(text)
+                           : QMessageBox::question(this, QStringLiteral("Tournel"), text,
+                                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                   QMessageBox::Yes);
+    switch (answer) {
+    case QMessageBox::Yes:
+        // A refused file is never written over: its database was not read.
+        return DoSave(m_doc.IsReadProperly() ? QString::fromStdString(m_doc.GetPathName()) : QString());
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path)
+{
+    if (!SaveModified()) {
+        return false;
+    }
+    emit OpeningFile(path);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // The views must let go of the items before the document replaces them.
+    m_pList->Model().Clear();
+    m_pTree->clear();
+    const bool opened = m_doc.OnOpenDocument(absolute.toStdString());
+    if (opened) {
+        if (m_doc.GetPathName().empty()) {
+            m_doc.SetPathName(absolute.toStdString());
+        }
+        AddRecentFile(absolute);
+    }
+    UpdateAllViews();
+    return opened;
+}
+
+bool CMainFrame::DoSave(const QString& path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        const QString suggested =
+            QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
+        target = m_fnAskFileName
+                     ? m_fnAskFileName(true, suggested)
+                     : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, kFileFilter);
+        if (target.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo(target).suffix().isEmpty()) {
+            target += QStringLiteral(".tnd");
+        }
+    }
+    target = QFileInfo(target).absoluteFilePath();
+    if (!m_doc.OnSaveDocument(target.toStdString())) {
+        return false;
+    }
+    m_doc.SetPathName(target.toStdString());
+    m_doc.SetModifiedFlag(false);
+    AddRecentFile(target);
+    m_pTree->SetRootTitle(target);
+    UpdateTitle();
+    return true;
+}
+
+void CMainFrame::OnFileNew()
+{
+    if (!SaveModified()) {
+        return;
+    }
+    m_pList->Model().Clear();
+    m_pTree->clear();
+    m_doc.OnNewDocument();
+    UpdateAllViews();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    const QString path = m_fnAskFileName
+                             ? m_fnAskFileName(false, {})
+                             : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), {}, kFileFilter);
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+void CMainFrame::OnFileSave()
+{
+    if (m_doc.IsReadProperly()) {
+        DoSave(QString::fromStdString(m_doc.GetPathName()));
+    }
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    if (m_doc.IsReadProperly()) {
+        DoSave({});
+    }
+}
+
+void CMainFrame::LoadRecentFiles()
+{
+    m_recentFiles.clear();
+    for (int i = 0; i < kRecentFiles; ++i) {
+        const QString path =
+            m_pProfile->value(QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1)).toString();
+        if (!path.isEmpty() && !m_recentFiles.contains(path)) {
+            m_recentFiles.append(path);
+        }
+    }
+    UpdateRecentMenu();
+}
+
+void CMainFrame::SaveRecentFiles()
+{
+    for (int i = 0; i < kRecentFiles; ++i) {
+        const QString key = QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1);
+        if (i < m_recentFiles.size()) {
+            m_pProfile->setValue(key, m_recentFiles[i]);
+        } else {
+            m_pProfile->remove(key);
+        }
+    }
+}
+
+void CMainFrame::AddRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_recentFiles.removeAll(absolute);
+    m_recentFiles.prepend(absolute);
+    while (m_recentFiles.size() > kRecentFiles) {
+        m_recentFiles.removeLast();
+    }
+    SaveRecentFiles();
+    UpdateRecentMenu();
+}
+
+void CMainFrame::UpdateRecentMenu()
+{
+    for (int i = 0; i < kRecentFiles; ++i) {
+        QAction* action = m_recentActions[static_cast<std::size_t>(i)];
+        if (i < m_recentFiles.size()) {
+            action->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles[i])));
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+    m_pRecentSeparator->setVisible(!m_recentFiles.isEmpty());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+QString CMainFrame::DroppedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".tnd"), Qt::CaseInsensitive)) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    activateWindow();
+    OpenDocumentFile(path);
+}
+
+// ---- views ----
+
+void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree)
+{
+    QString name;
+    if (object == nullptr) {
+        m_doc.m_nCurrentDirectory = kDirRoot;
+        m_doc.m_pCurrentContainer = nullptr;
+        name = Text(IDS_DATABASE);
+    } else if (auto* container = dynamic_cast<cTournelDb*>(object)) {
+        m_doc.m_nCurrentDirectory = container->m_nDirectoryId;
+        m_doc.m_pCurrentContainer = container;
+        name = Text(container->m_nTitleId);
+    } else if (auto* item = dynamic_cast<cDbItem*>(object)) {
+        m_doc.m_nCurrentDirectory = kDirItem;
+        m_doc.m_pCurrentContainer = nullptr;
+        name = QString::fromStdString(item->GetColumnText(0));
+    }
+    if (updateStatus) {
+        m_pDirectoryPane->setText(name);
+    }
+    if (selectInTree) {
+        m_pTree->setFocus();
+        m_pTree->SelectNode(CTournelView::NodeOf(object));
+    }
+}
+
+void CMainFrame::OnTreeSelection(cTournelObject* object)
+{
+    SelectDirectory(object, true, false);
+    RefreshList();
+}
+
+void CMainFrame::RefreshList()
+{
+    if (m_doc.m_pCurrentContainer != nullptr) {
+        FillList(*m_doc.m_pCurrentContainer);
+    } else if (m_doc.m_nCurrentDirectory == kDirItem && m_pTree->currentItem() != nullptr) {
+        std::vector<CItemListModel::cFolderRow> rows;
+        QTreeWidgetItem* node = m_pTree->currentItem();
+        for (int i = 0; i < node->childCount(); ++i) {
+            cTournelObject* object = CTournelView::ObjectOf(node->child(i));
+            const auto* container = dynamic_cast<const cTournelDb*>(object);
+            rows.push_back({node->child(i)->text(0), container != nullptr ? container->m_nImage : 0, object});
+        }
+        m_pList->ListFolder(std::move(rows));
+    } else {
+        m_pList->Clear();
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::FillList(cTournelDb& container)
+{
+    const bool wait = container.GetCount() > 100;
+    if (wait) {
+        m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
+    }
+    m_pList->FillList(container);
+    if (wait) {
+        m_doc.Prompt().EndWait();
+    }
+    UpdateCommands();
+}
+
+void CMainFrame::MarkSelected()
+{
+    cTournelDb* container = m_pList->Model().Container();
+    if (container == nullptr) {
+        return;
+    }
+    for (cDbItem& item : container->AllItems<cDbItem>()) {
+        item.m_bMarked = 0;
+    }
+    for (int row : m_pList->SelectedRows()) {
+        if (cDbItem* item = m_pList->Model().ItemAt(row)) {
+            item->m_bMarked = 1;
+        }
+    }
+}
+
+void CMainFrame::ClearMarks()
+{
+    for (int row : m_pList->SelectedRows()) {
+        if (cDbItem* item = m_pList->Model().ItemAt(row)) {
+            item->m_bMarked = 0;
+        }
+    }
+}
+
+cDbItem* CMainFrame::GetCurrentItem() const
+{
+    return m_pList->Model().ItemAt(m_pList->CurrentRow());
+}
+
+void CMainFrame::UpdateCommands()
+{
+    const bool hasRow = m_doc.m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
+    for (const auto& [id, action] : m_actions) {
+        const bool implemented = Implemented().count(id) > 0;
+        action->setEnabled(implemented && CommandRuleHolds(id, m_doc, hasRow, m_doc.IsReadProperly()));
+    }
+    setWindowModified(m_doc.IsModified());
+}
+
+std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
+{
+    if (m_doc.m_pCurrentContainer == nullptr) {
+        return nullptr;
+    }
+    UpdateCommands();
+    auto menu = std::make_unique<QMenu>(this);
+    auto add = [this](QMenu& into, const QString& text, int id) {
+        QAction* command = Action(id);
+        QAction* entry = into.addAction(text);
+        entry->setData(id);
+        entry->setEnabled(command->isEnabled());
+        connect(entry, &QAction::triggered, command, &QAction::trigger);
+    };
+    auto findAndSelect = [&] {
+        add(*menu, QStringLiteral("Find item...\tCtrl+F"), ID_EDIT_FIND);
+        add(*menu, QStringLiteral("&Select All\tCtrl+A"), ID_EDIT_SELECT_ALL);
+    };
+    const bool onRow = row >= 0;
+    switch (m_doc.m_nCurrentDirectory) {
+    case kDirUnscheduled:
+        if (onRow) {
+            add(*menu, QStringLiteral("Schedule Manually..."), ID_SCHEDULE_MANUAL);
+        }
+        break;
+    case kDirResults:
+        if (onRow) {
+            add(*menu, QStringLiteral("&Properties (Enter Result)...\tAlt+Enter"), ID_PROPERTIES);
+            add(*menu, QStringLiteral("Re&move results"), ID_REMOVE_RESULTS);
+        }
+        break;
+    case kDirTable:
+        if (onRow) {
+            return nullptr;
+        }
+        break;
+    case kDirCourtTime:
+        if (onRow) {
+            add(*menu, QStringLiteral("Insert new item...\tCtrl+I"), ID_INSERT_ITEM);
+            add(*menu, QStringLiteral("Delete item\tDel"), ID_DELETE_ITEM);
+            add(*menu, QStringLiteral("Properties...\tAlt+Enter"), ID_PROPERTIES);
+            add(*menu, QStringLiteral("Duplicate time...\tCtrl+D"), ID_DUPLICATE_TIME);
+            add(*menu, QStringLiteral("Repeat time...\tCtrl+R"), ID_EDIT_REPEAT);
+        } else {
+            add(*menu, QStringLiteral("Insert new item\tCtrl+I"), ID_INSERT_ITEM);
+        }
+        break;
+    case kDirScheduled:
+        if (onRow) {
+            add(*menu, QStringLiteral("Move match"), ID_MOVE_MATCH);
+            add(*menu, QStringLiteral("&Insert Playoff Match"), ID_INSERT_PLAYOFF);
+            add(*menu, QStringLiteral("Remove Match\tDel"), ID_DELETE_ITEM);
+            add(*menu, QStringLiteral("Remove Automatically Scheduled Matches"), ID_REMOVE_AUTO_SCHEDULED);
+            add(*menu, QStringLiteral("Assign officials manually...\tF5"), ID_OFFICIALS_MANUAL);
+            QMenu* remove = menu->addMenu(QStringLiteral("Remove officials"));
+            add(*remove, QStringLiteral("Remove all officials\tF7"), ID_REMOVE_ALL_OFFICIALS);
+            for (int i = 0; i < 5; ++i) {
+                add(*remove, QStringLiteral("Remove %1. officials\tCtrl+%1").arg(i + 1),
+                    ID_REMOVE_OFFICIAL1 + i);
+            }
+        }
+        break;
+    default:
+        if (onRow) {
+            add(*menu, QStringLiteral("Insert new item...\tCtrl+I"), ID_INSERT_ITEM);
+            add(*menu, QStringLiteral("Delete item\tDel"), ID_DELETE_ITEM);
+            add(*menu, QStringLiteral("Properties...\tAlt+Enter"), ID_PROPERTIES);
+        } else {
+            add(*menu, QStringLiteral("Insert new item\tCtrl+I"), ID_INSERT_ITEM);
+        }
+        break;
+    }
+    findAndSelect();
+    return menu;
+}
+
+void CMainFrame::OnContextMenu(int row, const QPoint& globalPos)
+{
+    if (std::unique_ptr<QMenu> menu = CreateContextMenu(row)) {
+        menu->exec(globalPos);
+    }
+}
+
+void CMainFrame::OnRowActivated(int row)
+{
+    QTreeWidgetItem* node = m_pTree->currentItem();
+    if (node != nullptr && node->childCount() > 0) {
+        // Rows of leagues, teams and officials, and of an item's directories, lead into their nodes.
+        node->setExpanded(true);
+        QTreeWidgetItem* target = CTournelView::NodeOf(m_pList->Model().ObjectAt(row));
+        if (target == nullptr || target->parent() != node) {
+            const QString text =
+                m_pList->Model().data(m_pList->Model().index(row, 0), Qt::DisplayRole).toString();
+            target = nullptr;
+            for (int i = 0; i < node->childCount() && target == nullptr; ++i) {
+                if (node->child(i)->text(0) == text) {
+                    target = node->child(i);
+                }
+            }
+        }
+        if (target == nullptr) {
+            m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
+            return;
+        }
+        m_pTree->SelectNode(target);
+        return;
+    }
+    if (cDbItem* item = m_pList->Model().ItemAt(row)) {
+        EditItem(*item, row);
+    }
+}
+
+void CMainFrame::EditItem(cDbItem& item, int row)
+{
+    const cItemDialogRegistry::cEntry* entry =
+        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+    if (entry == nullptr || !entry->edit) {
+        return;
+    }
+    if (!entry->edit(m_doc, item, this)) {
+        return;
+    }
+    m_pTree->UpdateItemNode(item);
+    cTournelDb* container = item.GetOwner();
+    if (container != nullptr && container->m_bRelistOnEdit != 0) {
+        RefreshList();
+    } else {
+        m_pList->Model().RowChanged(row);
+    }
+    UpdateTitle();
+}
+
+// ---- item commands ----
+
+void CMainFrame::OnInsertItem()
+{
+    try {
+        InsertItem();
+    } catch (const std::bad_alloc&) {
+        // Whatever was created is released on the way out.
+        m_doc.Prompt().ShowMessage(IDS_OUT_OF_MEMORY);
+        RefreshList();
+    }
+}
+
+void CMainFrame::InsertItem()
+{
+    m_doc.BackupIfDue();
+    cTournelDb* container = m_doc.m_pCurrentContainer;
+    if (container == nullptr || container->m_bReadOnly != 0) {
+        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
+        return;
+    }
+    const cItemDialogRegistry::cEntry* entry =
+        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+    if (entry == nullptr || !entry->create) {
+        return;
+    }
+    std::unique_ptr<cDbItem> item = entry->create(m_doc, *container, this);
+    if (!item) {
+        return;
+    }
+    cDbItem* added = nullptr;
+    if (entry->add) {
+        added = entry->add(m_doc, *container, std::move(item));
+    } else if (auto* indexed = dynamic_cast<cIndexedDb*>(container);
+               indexed != nullptr && dynamic_cast<cIndexedDbItem*>(item.get()) != nullptr) {
+        std::unique_ptr<cIndexedDbItem> indexedItem(static_cast<cIndexedDbItem*>(item.release()));
+        added = &indexed->AddIndexedItem(std::move(indexedItem), true, -1);
+    } else {
+        added = &container->AddItem(std::move(item), true);
+    }
+    if (added == nullptr) {
+        return;
+    }
+    m_doc.SetModifiedFlag();
+    switch (m_doc.m_nCurrentDirectory) {
+    case kDirLeagues:
+    case kDirOfficials:
+        m_pTree->RebuildBranch(*container);
+        break;
+    case kDirTeams:
+        m_pTree->RebuildBranch(*container);
+        // The league's table gains a team and the matches to play change.
+        if (const cDbItem* league = container->GetOwnerItem()) {
+            if (cTournelDb* table = league->GetChild(cLeague::kTable)) {
+                table->m_bUpToDate = 0;
+            }
+        }
+        m_doc.Unscheduled().m_bUpToDate = 0;
+        break;
+    default:
+        break;
+    }
+    FillList(*container);
+    UpdateTitle();
+}
+
+void CMainFrame::OnInsertInto(cTournelDb& container)
+{
+    SelectDirectory(&container, true, true);
+    OnInsertItem();
+}
+
+void CMainFrame::OnProperties()
+{
+    m_doc.BackupIfDue();
+    const int row = m_pList->CurrentRow();
+    if (cDbItem* item = m_pList->Model().ItemAt(row)) {
+        EditItem(*item, row);
+    }
+}
+
+void CMainFrame::OnDeleteItem()
+{
+    m_doc.BackupIfDue();
+    cTournelDb* container = m_doc.m_pCurrentContainer;
+    if (container == nullptr || container->m_bReadOnly != 0 || m_pList->SelectedRows().empty()) {
+        return;
+    }
+    if (!m_doc.Prompt().AskYesNo(IDS_DELETE_QUESTION)) {
+        return;
+    }
+    m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
+    MarkSelected();
+    // The rows point at the items: let go of them before any is destroyed.
+    m_pList->StoreCursor();
+    m_pList->Model().Clear();
+    cDbItem* item = container->GetFirst();
+    while (item != nullptr) {
+        cDbItem* next = cTournelDb::GetNext(*item);
+        if (item->m_bMarked != 0) {
+            item->m_bMarked = 0;
+            QTreeWidgetItem* node = CTournelView::NodeOf(item);
+            if (node != nullptr) {
+                // The node goes first: afterwards its object would no longer exist.
+                m_pTree->DeleteNode(node);
+            }
+            container->DeleteItem(*item, m_doc);
+        }
+        item = next;
+    }
+    m_doc.Prompt().EndWait();
+    RefreshList();
+    UpdateTitle();
+}
+
+void CMainFrame::OnFind()
+{
+    cTournelDb* container = m_doc.m_pCurrentContainer;
+    if (container == nullptr) {
+        return;
+    }
+    if (container->GetFirst() == nullptr) {
+        m_doc.Prompt().ShowMessage(IDS_DIRECTORY_EMPTY);
+        return;
+    }
+    const cDbItem* start = GetCurrentItem();
+    const bool hadRow = start != nullptr;
+    if (!hadRow) {
+        start = container->GetFirst();
+    }
+    CFindDialog::cValues values;
+    values.texts = m_findTexts;
+    CFindDialog dialog(values, this);
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    values = dialog.Values();
+    m_findTexts = values.texts;
+    if (!hadRow && !values.forward) {
+        start = container->GetLast();
+    }
+    const std::string texts[3] = {values.texts[0], values.texts[1], values.texts[2]};
+    const cDbItem* found =
+        container->FindItem(texts, start, values.forward, values.fromEnd, values.wholeWord, values.all);
+    if (found == nullptr) {
+        m_doc.Prompt().ShowMessage(IDS_CANNOT_FIND_ITEM);
+        return;
+    }
+    m_pList->setFocus();
+    m_pList->SelectOnly(m_pList->Model().RowOf(found));
+    UpdateCommands();
+}
+
+void CMainFrame::OnSelectAll()
+{
+    m_doc.BackupIfDue();
+    m_pList->setFocus();
+    m_pList->selectAll();
+    UpdateCommands();
+}
+
+void CMainFrame::OnViewFilter()
+{
+    m_doc.BackupIfDue();
+    CViewFilterDialog dialog(m_doc, this);
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    m_doc.m_nCourtFilter = dialog.CourtFilter();
+    m_doc.m_nLeagueFilter = dialog.LeagueFilter();
+    for (cTournelDb* container :
+         {&m_doc.Scheduled(), &m_doc.Unscheduled(), &m_doc.Results(), &m_doc.CourtTime()}) {
+        container->m_bUpToDate = 0;
+    }
+    switch (m_doc.m_nCurrentDirectory) {
+    case kDirScheduled:
+    case kDirUnscheduled:
+    case kDirResults:
+    case kDirCourtTime:
+        FillList(*m_doc.m_pCurrentContainer);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnPrintFont()
+{
+    m_doc.BackupIfDue();
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
+    QFontDialog dialog(PrintFontToQFont(m_doc.m_lfPrintFont, dpi), this);
+    dialog.setWindowTitle(QStringLiteral("Print Font"));
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    // The colour stays as it was: the font dialog offers none.
+    m_doc.m_lfPrintFont = QFontToPrintFont(dialog.currentFont(), dpi, m_doc.m_lfPrintFont);
+    m_doc.SetModifiedFlag();
+    UpdateTitle();
+}
+
+void CMainFrame::OnTipOfTheDay()
+{
+    CTipDialog dialog(CTipDialog::FindTipsFile(), *m_pProfile, this);
+    RunDialog(dialog);
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDialog dialog(this);
+    RunDialog(dialog);
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+// The main window: menu, toolbar, status bar with the directory pane, and a
+// splitter with the directory tree and the item list of the one document.
+// It routes the commands to the document and keeps them enabled by the
+// current directory and the list's selection.
+
+#include "document/CTournelDoc.h"
+#include "ui/CFindDialog.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class CMessagePrompt;
+class CTournelView;
+class QLabel;
+class QMenu;
+class QMimeData;
+class QSettings;
+class QSplitter;
+class QToolBar;
+class cDbItem;
+class cTournelDb;
+class cTournelListView;
+class cTournelObject;
+
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRecentFiles = 4;
+    static constexpr int kTreeWidth = 200;
+
+    // `profile` is the profile store (not owned); null: the user's "Tournel" INI file.
+    explicit CMainFrame(QSettings* profile = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CTournelDoc& Document() { return m_doc; }
+    CTournelView& Tree() const { return *m_pTree; }
+    cTournelListView& List() const { return *m_pList; }
+    QSplitter& Splitter() const { return *m_pSplitter; }
+    QLabel& DirectoryPane() const { return *m_pDirectoryPane; }
+    QToolBar& ToolBar() const { return *m_pToolBar; }
+    QSettings& Profile() const { return *m_pProfile; }
+    CMessagePrompt& MessagePrompt() const { return *m_pPrompt; }
+    // The action of a command id, or null.
+    QAction* Action(int commandId) const;
+
+    // How modal windows are run; tests replace these so that no window waits for a user.
+    std::function<int(QDialog& dialog)> m_fnRunDialog;
+    // Asks for a file name to open (save false) or to save to; empty: cancelled.
+    std::function<QString(bool save, const QString& suggested)> m_fnAskFileName;
+    // "Save changes to %1?" with Yes, No and Cancel.
+    std::function<QMessageBox::StandardButton(const QString& text)> m_fnAskSaveChanges;
+
+    // Documents.
+    bool OpenDocumentFile(const QString& path);
+    // Asks to save a modified document; false when the user cancelled.
+    bool SaveModified();
+    // Saves to `path` (empty: asks for a name); false when not saved.
+    bool DoSave(const QString& path);
+    QStringList RecentFiles() const { return m_recentFiles; }
+    void AddRecentFile(const QString& path);
+
+    // Views.
+    // Builds the tree again for the document as it stands and selects the root.
+    void UpdateAllViews();
+    void SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree);
+    void RefreshList();
+    void FillList(cTournelDb& container);
+    void MarkSelected();
+    void ClearMarks();
+    // The item of the row with the focus, or null.
+    cDbItem* GetCurrentItem() const;
+    void UpdateCommands();
+    // The context menu of the current directory for a click on `row` (-1: beside the rows); null: none.
+    std::unique_ptr<QMenu> CreateContextMenu(int row);
+    void OnRowActivated(int row);
+
+    // Commands.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnInsertItem();
+    void OnInsertInto(cTournelDb& container);
+    void OnProperties();
+    void OnDeleteItem();
+    void OnFind();
+    void OnSelectAll();
+    void OnViewFilter();
+    void OnPrintFont();
+    void OnTipOfTheDay();
+    void OnAbout();
+
+    const std::array<std::string, 3>& FindTexts() const { return m_findTexts; }
+
+signals:
+    // A file is about to be opened (menu, recent list, drop or command line).
+    void OpeningFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction* AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
+                        const QString& tip = {});
+    void UpdateTitle();
+    void OnTreeSelection(cTournelObject* object);
+    void OnContextMenu(int row, const QPoint& globalPos);
+    void EditItem(cDbItem& item, int row);
+    void InsertItem();
+    void LoadRecentFiles();
+    void SaveRecentFiles();
+    void UpdateRecentMenu();
+    int RunDialog(QDialog& dialog);
+    static QString DroppedFile(const QMimeData* data);
+
+    CTournelDoc m_doc;
+    std::unique_ptr<QSettings> m_pOwnProfile;
+    QSettings* m_pProfile = nullptr;
+    std::unique_ptr<CMessagePrompt> m_pPrompt;
+    CTournelView* m_pTree = nullptr;
+    cTournelListView* m_pList = nullptr;
+    QSplitter* m_pSplitter = nullptr;
+    QLabel* m_pDirectoryPane = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;
+    std::array<QAction*, kRecentFiles> m_recentActions{};
+    QStringList m_recentFiles;
+    std::map<int, QAction*> m_actions;
+    std::array<std::string, 3> m_findTexts; // the texts of the last Find, kept until the program ends
+};
