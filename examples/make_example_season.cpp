@@ -26,8 +26,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 enum : Weekday
 {
@@ -81,7 +80,10 @@ struct cLeagueSpec
 class cExampleSeason
 {
 public:
-    explicit cExampleSeason(CTournelDoc& doc) : m_doc(doc) {}
+    explicit cExampleSeason(CTournelDoc& doc)
+        : m_doc(doc)
+    {
+    }
 
     void Build()
     {
@@ -153,8 +155,8 @@ private:
              2030,
              6,
              21,
-             {"Northgate A", "Riverside A", "Harbour A", "Eastfield A", "Millbrook A", "Oakwood A", "Kingsbridge A",
-              "Westhill A"}},
+             {"Northgate A", "Riverside A", "Harbour A", "Eastfield A", "Millbrook A", "Oakwood A",
+              "Kingsbridge A", "Westhill A"}},
             {"W1",
              "Women's Division 1",
              2,
@@ -313,11 +315,16 @@ private:
             Weekday dayOff;
         };
         const cOfficialSpec officials[] = {
-            {"Anna Lindqvist", "Northgate", 8, -1},  {"Ben Carter", "Riverside", 6, kSunday},
-            {"Chloé Martin", "Harbour", 7, -1},      {"David Okafor", "Eastfield", 5, kFriday},
-            {"Eva Sørensen", "Millbrook", 9, -1},    {"Frank Müller", "Oakwood", 4, kSaturday},
-            {"Grace Kim", "Kingsbridge", 6, -1},     {"Henrik Åberg", "Westhill", 7, kMonday},
-            {"Isabel Costa", "", 3, -1},             {"Jonas Weber", "Riverside", 8, kWednesday},
+            {"Anna Lindqvist", "Northgate", 8, -1},
+            {"Ben Carter", "Riverside", 6, kSunday},
+            {"Chloé Martin", "Harbour", 7, -1},
+            {"David Okafor", "Eastfield", 5, kFriday},
+            {"Eva Sørensen", "Millbrook", 9, -1},
+            {"Frank Müller", "Oakwood", 4, kSaturday},
+            {"Grace Kim", "Kingsbridge", 6, -1},
+            {"Henrik Åberg", "Westhill", 7, kMonday},
+            {"Isabel Costa", "", 3, -1},
+            {"Jonas Weber", "Riverside", 8, kWednesday},
         };
         for (const cOfficialSpec& spec : officials) {
             cOfficialValues values;

@@ -3,6 +3,8 @@
 #include "model/Strings.h"
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
+#include "scheduling/AutoScheduler.h"
+#include "scheduling/MatchGeneration.h"
 #include "ui/CAboutDialog.h"
 #include "ui/CMessagePrompt.h"
 #include "ui/CTipDialog.h"
@@ -49,13 +51,13 @@ QString Text(int id)
 const std::set<int>& Implemented()
 {
     static const std::set<int> ids = {
-        ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,          ID_FILE_SAVE_AS,
-        ID_APP_EXIT,          ID_INSERT_ITEM,     ID_DELETE_ITEM,        ID_PROPERTIES,
-        ID_EDIT_FIND,         ID_EDIT_SELECT_ALL, ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
-        ID_VIEW_FILTER,       ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
-        ID_INSERT_OFFICIAL,   ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
-        ID_APP_ABOUT,         ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
-        ID_FILE_MRU_FILE1 + 3};
+        ID_FILE_NEW,           ID_FILE_OPEN,       ID_FILE_SAVE,          ID_FILE_SAVE_AS,
+        ID_APP_EXIT,           ID_INSERT_ITEM,     ID_DELETE_ITEM,        ID_PROPERTIES,
+        ID_EDIT_FIND,          ID_EDIT_SELECT_ALL, ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
+        ID_VIEW_FILTER,        ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
+        ID_INSERT_OFFICIAL,    ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
+        ID_APP_ABOUT,          ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
+        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO};
     return ids;
 }
 
@@ -72,6 +74,7 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
         m_pProfile = m_pOwnProfile.get();
     }
     m_doc.SetPrompt(m_pPrompt.get());
+    AttachScheduling(m_doc);
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pTree = new CTournelView(m_pSplitter);
@@ -281,6 +284,7 @@ void CMainFrame::CreateActions()
     on(ID_EDIT_SELECT_ALL, &CMainFrame::OnSelectAll);
     on(ID_VIEW_FILTER, &CMainFrame::OnViewFilter);
     on(ID_PRINT_FONT, &CMainFrame::OnPrintFont);
+    on(ID_SCHEDULE_AUTO, &CMainFrame::OnScheduleAutomatically);
     on(ID_TIP_OF_THE_DAY, &CMainFrame::OnTipOfTheDay);
     on(ID_APP_ABOUT, &CMainFrame::OnAbout);
     connect(Action(ID_CONTEXT_HELP), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
@@ -1085,6 +1089,24 @@ void CMainFrame::OnPrintFont()
     m_doc.m_lfPrintFont = QFontToPrintFont(dialog.currentFont(), dpi, m_doc.m_lfPrintFont);
     m_doc.SetModifiedFlag();
     UpdateTitle();
+}
+
+void CMainFrame::OnScheduleAutomatically()
+{
+    m_doc.BackupIfDue();
+    ScheduleAutomatically(m_doc);
+    switch (m_doc.m_nCurrentDirectory) {
+    case kDirScheduled:
+    case kDirUnscheduled:
+    case kDirCourtTime:
+    case kDirResults:
+        RefreshList();
+        break;
+    default:
+        break;
+    }
+    UpdateTitle();
+    UpdateCommands();
 }
 
 void CMainFrame::OnTipOfTheDay()

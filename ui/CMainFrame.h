@@ -96,6 +96,7 @@ public:
     void OnSelectAll();
     void OnViewFilter();
     void OnPrintFont();
+    void OnScheduleAutomatically();
     void OnTipOfTheDay();
     void OnAbout();
 
