@@ -22,6 +22,7 @@ public:
     // (and, for a refused version, cannot be saved). Messages go to Prompt().
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
+    // Refused (false, nothing written) while the document was not read properly.
     bool OnSaveDocument(const std::string& path);
 
     // Writes the backup copy when the interval has passed; true when written.
@@ -30,6 +31,8 @@ public:
     std::string BackupPathName() const;
 
     bool IsReadProperly() const { return !m_bNotReadProperly; }
+    // Save and Save As are offered only for a document read properly.
+    bool CanSave() const { return !m_bNotReadProperly; }
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
     // The file name without its folder, or "Untitled" for a new document.
@@ -45,6 +48,10 @@ public:
     TimePoint m_tLastBackup = 0;
 
 private:
+    // Stamps the times and writes the whole document to `path` safely; the
+    // write error is shown on failure.
+    bool WriteTo(const std::string& path);
+
     std::string m_strPathName;
     bool m_bNotReadProperly = false;
     bool m_bFixedSeed = false;
