@@ -36,6 +36,7 @@ bool CTournelDoc::OnNewDocument()
     DeleteContents();
     InitDatabase();
     m_strPathName.clear();
+    m_fFileVersion = kVersion;
     SetModifiedFlag(false);
     return true;
 }
@@ -52,6 +53,7 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     cDatabase loaded;
     loaded.m_fnClock = m_fnClock;
     const eReadStatus status = ReadDatabase(*bytes, loaded, Prompt());
+    m_fFileVersion = ReadVersion(*bytes);
     DeleteContents();
     InitDatabase();
     SetModifiedFlag(false);
@@ -73,6 +75,7 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     }
     Prompt().ShowMessage(IDS_UNEXPECTED_FILE_FORMAT);
     m_strPathName.clear();
+    m_fFileVersion = kVersion;
     return false;
 }
 

@@ -45,6 +45,10 @@ public:
         m_nFixedSeed = seed;
     }
 
+    // The version stored in the file last opened (the current version for a
+    // new document); a converted file is saved as the current version.
+    double GetFileVersion() const { return m_fFileVersion; }
+
     TimePoint m_tLastBackup = 0;
 
 private:
@@ -54,6 +58,7 @@ private:
 
     std::string m_strPathName;
     bool m_bNotReadProperly = false;
+    double m_fFileVersion = kVersion;
     bool m_bFixedSeed = false;
     unsigned m_nFixedSeed = 0;
 };

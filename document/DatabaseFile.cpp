@@ -87,7 +87,8 @@ std::unique_ptr<cDbItem> ReadItem(cArchiveIn& ar, unsigned allowed)
         {"cUnscheduledMatch", kUnscheduledClass,
          [](cArchiveIn& a) { return Make<cUnscheduledMatch>(a, ReadUnscheduledMatch); }},
         {"cMatch", kMatchClass, [](cArchiveIn& a) { return Make<cMatch>(a, ReadMatch); }},
-        {"cPlayoffMatch", kPlayoffClass, [](cArchiveIn& a) { return Make<cPlayoffMatch>(a, ReadPlayoffMatch); }},
+        {"cPlayoffMatch", kPlayoffClass,
+         [](cArchiveIn& a) { return Make<cPlayoffMatch>(a, ReadPlayoffMatch); }},
         {"cResult", kResultClass, [](cArchiveIn& a) { return Make<cResult>(a, ReadResult); }},
         {"cTableItem", kTableItemClass, [](cArchiveIn& a) { return Make<cTableItem>(a, ReadTableItem); }},
     };
@@ -614,10 +615,11 @@ void ReadTableItem(cArchiveIn& ar, cTableItem& row)
     ReadDbItemPart(ar, row);
     row.m_nPosition = ar.Int();
     row.m_nTeam = ar.Int();
-    for (int* field : {&row.m_nHomeWins, &row.m_nHomeDraws, &row.m_nHomeLosses, &row.m_nHomeDisq,
-                       &row.m_nHomeScored, &row.m_nHomeConceded, &row.m_nHomeSetScored, &row.m_nHomeSetConceded,
-                       &row.m_nAwayWins, &row.m_nAwayDraws, &row.m_nAwayLosses, &row.m_nAwayDisq,
-                       &row.m_nAwayScored, &row.m_nAwayConceded, &row.m_nAwaySetScored, &row.m_nAwaySetConceded}) {
+    for (int* field :
+         {&row.m_nHomeWins, &row.m_nHomeDraws, &row.m_nHomeLosses, &row.m_nHomeDisq, &row.m_nHomeScored,
+          &row.m_nHomeConceded, &row.m_nHomeSetScored, &row.m_nHomeSetConceded, &row.m_nAwayWins,
+          &row.m_nAwayDraws, &row.m_nAwayLosses, &row.m_nAwayDisq, &row.m_nAwayScored, &row.m_nAwayConceded,
+          &row.m_nAwaySetScored, &row.m_nAwaySetConceded}) {
         *field = ar.Int();
     }
 }
@@ -627,11 +629,11 @@ void WriteTableItem(cArchiveOut& ar, const cTableItem& row)
     WriteDbItemPart(ar, row);
     ar.Int(row.m_nPosition);
     ar.Int(row.m_nTeam);
-    for (const int field : {row.m_nHomeWins, row.m_nHomeDraws, row.m_nHomeLosses, row.m_nHomeDisq,
-                            row.m_nHomeScored, row.m_nHomeConceded, row.m_nHomeSetScored, row.m_nHomeSetConceded,
-                            row.m_nAwayWins, row.m_nAwayDraws, row.m_nAwayLosses, row.m_nAwayDisq,
-                            row.m_nAwayScored, row.m_nAwayConceded, row.m_nAwaySetScored,
-                            row.m_nAwaySetConceded}) {
+    for (const int field :
+         {row.m_nHomeWins, row.m_nHomeDraws, row.m_nHomeLosses, row.m_nHomeDisq, row.m_nHomeScored,
+          row.m_nHomeConceded, row.m_nHomeSetScored, row.m_nHomeSetConceded, row.m_nAwayWins,
+          row.m_nAwayDraws, row.m_nAwayLosses, row.m_nAwayDisq, row.m_nAwayScored, row.m_nAwayConceded,
+          row.m_nAwaySetScored, row.m_nAwaySetConceded}) {
         ar.Int(field);
     }
 }
@@ -698,9 +700,9 @@ void WritePrintFont(cArchiveOut& ar, const cLogFont& font)
     ar.Int(font.lfEscapement);
     ar.Int(font.lfOrientation);
     ar.Int(font.lfWeight);
-    for (const std::uint8_t b : {font.lfItalic, font.lfUnderline, font.lfStrikeOut, font.lfCharSet,
-                                 font.lfOutPrecision, font.lfClipPrecision, font.lfQuality,
-                                 font.lfPitchAndFamily}) {
+    for (const std::uint8_t b :
+         {font.lfItalic, font.lfUnderline, font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision,
+          font.lfClipPrecision, font.lfQuality, font.lfPitchAndFamily}) {
         ar.Byte(b);
     }
     ar.Text(font.lfFaceName);
@@ -765,9 +767,9 @@ eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& pro
          {&db.m_nSchedConflictMargin, &db.m_nOfficialsPerGame, &db.m_nMinDaysBetweenGames,
           &db.m_nMaxSubsequentGames, &db.m_nConflictMargin, &db.m_bSchedIgnoreCourtRatings,
           &db.m_bSchedIgnoreHomeGrounds, &db.m_bSchedIgnoreTeamConflicts, &db.m_bSchedIgnoreHolidays,
-          &db.m_bSchedIgnoreWeekdays, &db.m_bSchedIgnoreMinDays, &db.m_bSchedIgnoreLatestStart, &db.m_bIgnoreClub,
-          &db.m_bIgnoreRatings, &db.m_bIgnoreTeamConflicts, &db.m_bIgnoreHolidays, &db.m_bIgnoreDaysOff,
-          &db.m_bSchedIgnorePreferredTime, &db.m_bIgnorePreferredTime}) {
+          &db.m_bSchedIgnoreWeekdays, &db.m_bSchedIgnoreMinDays, &db.m_bSchedIgnoreLatestStart,
+          &db.m_bIgnoreClub, &db.m_bIgnoreRatings, &db.m_bIgnoreTeamConflicts, &db.m_bIgnoreHolidays,
+          &db.m_bIgnoreDaysOff, &db.m_bSchedIgnorePreferredTime, &db.m_bIgnorePreferredTime}) {
         *field = ar.Int();
     }
     ReadTableSettings(ar, db.m_tableSettings);
@@ -809,8 +811,8 @@ eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& pro
         return eReadStatus::kDamaged;
     }
     LinkResults(db);
-    for (cTournelDb* container :
-         {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
+    for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Unscheduled(),
+                                  &db.Scheduled(), &db.Results()}) {
         container->m_bUpToDate = 0;
     }
     return eReadStatus::kOk;
@@ -837,12 +839,12 @@ std::string WriteDatabase(const cDatabase& db)
     ar.Int(db.m_nBackupMinutes);
     ar.Text("");
     for (const int field :
-         {db.m_nSchedConflictMargin, db.m_nOfficialsPerGame, db.m_nMinDaysBetweenGames, db.m_nMaxSubsequentGames,
-          db.m_nConflictMargin, db.m_bSchedIgnoreCourtRatings, db.m_bSchedIgnoreHomeGrounds,
-          db.m_bSchedIgnoreTeamConflicts, db.m_bSchedIgnoreHolidays, db.m_bSchedIgnoreWeekdays,
-          db.m_bSchedIgnoreMinDays, db.m_bSchedIgnoreLatestStart, db.m_bIgnoreClub, db.m_bIgnoreRatings,
-          db.m_bIgnoreTeamConflicts, db.m_bIgnoreHolidays, db.m_bIgnoreDaysOff, db.m_bSchedIgnorePreferredTime,
-          db.m_bIgnorePreferredTime}) {
+         {db.m_nSchedConflictMargin, db.m_nOfficialsPerGame, db.m_nMinDaysBetweenGames,
+          db.m_nMaxSubsequentGames, db.m_nConflictMargin, db.m_bSchedIgnoreCourtRatings,
+          db.m_bSchedIgnoreHomeGrounds, db.m_bSchedIgnoreTeamConflicts, db.m_bSchedIgnoreHolidays,
+          db.m_bSchedIgnoreWeekdays, db.m_bSchedIgnoreMinDays, db.m_bSchedIgnoreLatestStart, db.m_bIgnoreClub,
+          db.m_bIgnoreRatings, db.m_bIgnoreTeamConflicts, db.m_bIgnoreHolidays, db.m_bIgnoreDaysOff,
+          db.m_bSchedIgnorePreferredTime, db.m_bIgnorePreferredTime}) {
         ar.Int(field);
     }
     WriteTableSettings(ar, db.m_tableSettings);

@@ -34,9 +34,9 @@ class cUserPrompt;
 enum class eReadStatus
 {
     kOk,
-    kNewerVersion,     // refused: shown "Cannot read this document ..."
-    kDeclinedVersion,  // an older file whose conversion was declined
-    kDamaged,          // anything malformed: "Unexpected file format."
+    kNewerVersion,    // refused: shown "Cannot read this document ..."
+    kDeclinedVersion, // an older file whose conversion was declined
+    kDamaged,         // anything malformed: "Unexpected file format."
 };
 
 // Reads a whole file into `db`, which must be fresh (defaults, empty

@@ -10,8 +10,9 @@ std::optional<cDocumentInfoError> OutOfRange(int value, int low, int high, int f
     if (value >= low && value <= high) {
         return std::nullopt;
     }
-    return cDocumentInfoError{IDS_ENTER_INTEGER_BETWEEN, field,
-                              FormatString(IDS_ENTER_INTEGER_BETWEEN, {std::to_string(low), std::to_string(high)})};
+    return cDocumentInfoError{
+        IDS_ENTER_INTEGER_BETWEEN, field,
+        FormatString(IDS_ENTER_INTEGER_BETWEEN, {std::to_string(low), std::to_string(high)})};
 }
 
 } // namespace
@@ -49,7 +50,8 @@ void cDocumentInfoValues::ApplyTo(cDatabase& db) const
 
 std::optional<cDocumentInfoError> Validate(const cDocumentInfoValues& values)
 {
-    if (auto error = OutOfRange(values.language, 0, kLanguageCount - 1, cDocumentInfoValues::kFieldLanguage)) {
+    if (auto error =
+            OutOfRange(values.language, 0, kLanguageCount - 1, cDocumentInfoValues::kFieldLanguage)) {
         return error;
     }
     if (auto error =
