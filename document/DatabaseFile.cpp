@@ -202,6 +202,16 @@ void WriteIndexedPart(cArchiveOut& ar, const cIndexedDbItem& item)
     ar.Text(item.m_strShortName);
 }
 
+// Values no dialog can enter are brought into range, so that sums and
+// products of them (points, scores, table totals) stay within an int.
+constexpr int kMaxTableCount = 1000000;
+constexpr int kMaxScore = 99999;
+
+int Clamp(int value, int low, int high)
+{
+    return std::clamp(value, low, high);
+}
+
 std::int32_t ToInt32(TimePoint t)
 {
     return static_cast<std::int32_t>(t);
@@ -257,13 +267,13 @@ void ReadTableSettings(cArchiveIn& ar, cTableSettings& settings)
         settings.m_nPriority[static_cast<std::size_t>(i)] = ar.Int();
         settings.m_nCriterionByPriority[static_cast<std::size_t>(i)] = ar.Int();
     }
-    settings.m_nPointsVictory = ar.Int();
-    settings.m_nPointsDraw = ar.Int();
-    settings.m_nPointsLost = ar.Int();
-    settings.m_nPointsDisqualified = ar.Int();
+    settings.m_nPointsVictory = Clamp(ar.Int(), -99, 99);
+    settings.m_nPointsDraw = Clamp(ar.Int(), -99, 99);
+    settings.m_nPointsLost = Clamp(ar.Int(), -99, 99);
+    settings.m_nPointsDisqualified = Clamp(ar.Int(), -99, 99);
     settings.m_bIgnoreBonusPoints = ar.Int();
     settings.m_bAllowDraws = ar.Int();
-    settings.m_nMaxSets = ar.Int();
+    settings.m_nMaxSets = Clamp(ar.Int(), 1, 9);
     settings.m_nCriteriaCount = ar.Int();
     settings.RecomputeOrder();
 }
@@ -394,7 +404,7 @@ void ReadTeam(cArchiveIn& ar, cTeam& team)
     ReadIndexedPart(ar, team);
     team.m_strClub = ar.Text();
     team.m_nDayOff = ar.Int();
-    team.m_nBonusPoints = ar.Int();
+    team.m_nBonusPoints = Clamp(ar.Int(), -999, 999);
     ReadContainer(ar, team.HomeGrounds(), kHomeGroundClass);
     ReadContainer(ar, team.Holidays(), kIllDateClass);
     ReadContainer(ar, team.TeamConflicts(), kIllTeamClass);
@@ -586,8 +596,8 @@ void ReadResult(cArchiveIn& ar, cResult& result)
     result.m_nGuestTeam = ar.Int();
     result.m_nRound = ar.Int();
     for (int i = 0; i < cResult::kScores; ++i) {
-        result.m_nHomeScore[static_cast<std::size_t>(i)] = ar.Int();
-        result.m_nGuestScore[static_cast<std::size_t>(i)] = ar.Int();
+        result.m_nHomeScore[static_cast<std::size_t>(i)] = Clamp(ar.Int(), -kMaxScore, kMaxScore);
+        result.m_nGuestScore[static_cast<std::size_t>(i)] = Clamp(ar.Int(), -kMaxScore, kMaxScore);
     }
     result.m_bPlayed = ar.Int();
     result.m_bHomeDisqualified = ar.Int();
@@ -620,7 +630,7 @@ void ReadTableItem(cArchiveIn& ar, cTableItem& row)
           &row.m_nHomeConceded, &row.m_nHomeSetScored, &row.m_nHomeSetConceded, &row.m_nAwayWins,
           &row.m_nAwayDraws, &row.m_nAwayLosses, &row.m_nAwayDisq, &row.m_nAwayScored, &row.m_nAwayConceded,
           &row.m_nAwaySetScored, &row.m_nAwaySetConceded}) {
-        *field = ar.Int();
+        *field = Clamp(ar.Int(), -kMaxTableCount, kMaxTableCount);
     }
 }
 

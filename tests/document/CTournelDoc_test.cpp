@@ -49,8 +49,9 @@ TEST_F(CTournelDocTest, BackupIsWrittenOnlyAfterTheInterval)
         // The interval starts again.
         EXPECT_FALSE(doc.BackupIfDue());
     }
-    EXPECT_EQ(prompt.m_waits, (std::vector<std::string>{"Just a moment!\nSaving a backup of your document!",
-                                                        "Just a moment!\nSaving a backup of your document!"}));
+    EXPECT_EQ(prompt.m_waits,
+              (std::vector<std::string>{"Just a moment!\nSaving a backup of your document!",
+                                        "Just a moment!\nSaving a backup of your document!"}));
 }
 
 TEST_F(CTournelDocTest, BackupOffOrExactlyAtTheIntervalWritesNothing)
@@ -149,7 +150,8 @@ TEST(cDocumentInfoValues, Validate)
          "Please enter an integer between 5 and 60."},
         {"61 minutes", 2, 0, 61, cDocumentInfoValues::kFieldBackupMinutes,
          "Please enter an integer between 5 and 60."},
-        {"language 11", 11, 0, 15, cDocumentInfoValues::kFieldLanguage, "Please enter an integer between 0 and 10."},
+        {"language 11", 11, 0, 15, cDocumentInfoValues::kFieldLanguage,
+         "Please enter an integer between 0 and 10."},
         {"date format 7", 2, 7, 15, cDocumentInfoValues::kFieldDateFormat,
          "Please enter an integer between 0 and 6."},
     };

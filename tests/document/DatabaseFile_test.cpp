@@ -170,8 +170,8 @@ TEST_F(DatabaseFile, OlderVersionsConvertWithTheirDefaults)
     struct cCase
     {
         const char* name;
-        int hidden;  // m_bHidden of the second official
-        int byHand;  // m_bByHand of the first match
+        int hidden; // m_bHidden of the second official
+        int byHand; // m_bByHand of the first match
         int reduction;
         int holidays; // league holidays
         int numberAfterTime;
@@ -180,9 +180,9 @@ TEST_F(DatabaseFile, OlderVersionsConvertWithTheirDefaults)
     };
     const cCase cases[] = {
         {"v2.5", 1, 0, 2, 1, 0, 0, 0}, {"v2.4", 1, 0, 0, 1, 0, 0, 0}, {"v2.3", 1, 0, 0, 1, 0, 0, 0},
-        {"v2.2", 1, 0, 0, 1, 0, 0, 0}, {"v2.1", 1, 0, 0, 1, 0, 0, 0}, {"v2.0", 1, 0, 0, 1, 0, 0, 0}, {"v1.7", 1, 0, 0, 1, 0, 0, 0},
-        {"v1.6", 1, 0, 0, 0, 0, 0, 0}, {"v1.5", 1, 0, 0, 0, 0, 0, 1}, {"v1.4", 0, 0, 0, 0, 0, 0, 1},
-        {"v1.3", 0, 1, 0, 0, 0, 0, 1}, {"v1.1", 0, 1, 0, 0, 0, -1, 1},
+        {"v2.2", 1, 0, 0, 1, 0, 0, 0}, {"v2.1", 1, 0, 0, 1, 0, 0, 0}, {"v2.0", 1, 0, 0, 1, 0, 0, 0},
+        {"v1.7", 1, 0, 0, 1, 0, 0, 0}, {"v1.6", 1, 0, 0, 0, 0, 0, 0}, {"v1.5", 1, 0, 0, 0, 0, 0, 1},
+        {"v1.4", 0, 0, 0, 0, 0, 0, 1}, {"v1.3", 0, 1, 0, 0, 0, 0, 1}, {"v1.1", 0, 1, 0, 0, 0, -1, 1},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -233,11 +233,13 @@ TEST_F(DatabaseFile, RefusedVersionsLeaveAnEmptyDocumentThatCannotBeSaved)
         EXPECT_FALSE(doc.OnOpenDocument(GoldenPath(c.name)));
         EXPECT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
         if (c.messageId == IDS_NEWER_VERSION) {
-            EXPECT_EQ(prompt.m_shown[0].text, "Cannot read this document because it is created by a newer version "
-                                              "of Tournel!\nYou need a new software release!");
+            EXPECT_EQ(prompt.m_shown[0].text,
+                      "Cannot read this document because it is created by a newer version "
+                      "of Tournel!\nYou need a new software release!");
         } else {
-            EXPECT_EQ(prompt.m_shown[0].text, "This document is created by an old version of Tournel!\nDo you "
-                                              "want to read and convert it to the current version?");
+            EXPECT_EQ(prompt.m_shown[0].text,
+                      "This document is created by an old version of Tournel!\nDo you "
+                      "want to read and convert it to the current version?");
         }
         EXPECT_FALSE(doc.IsReadProperly());
         EXPECT_FALSE(doc.CanSave());
@@ -334,7 +336,7 @@ TEST(DatabaseFileDamage, NegativeOrRepeatedIndexNumbersAreDamage)
         ASSERT_NE(db.GetCourt(1), nullptr);
     }
     for (const std::string& index : {std::string("\0\0\0\0", 4), std::string("\xFF\xFF\xFF\xFF", 4),
-                                    std::string("\x00\x00\x00\x40", 4)}) {
+                                     std::string("\x00\x00\x00\x40", 4)}) {
         std::string bad = good;
         bad.replace(at, 4, index);
         cDatabase db;

@@ -77,8 +77,9 @@ TEST(cArchive, ReadingPastTheEndIsStickyAndAnswersZero)
 
 TEST(cArchive, TextLongerThanTheFileFails)
 {
-    for (const std::string& data : {Bytes({10, 'a'}), Bytes({255, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
-                                    Bytes({255, 0xFE, 0xFF, 2, 'a', 0}), Bytes({255, 0xFE, 0xFF, 255, 0xFE, 0xFF})}) {
+    for (const std::string& data :
+         {Bytes({10, 'a'}), Bytes({255, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
+          Bytes({255, 0xFE, 0xFF, 2, 'a', 0}), Bytes({255, 0xFE, 0xFF, 255, 0xFE, 0xFF})}) {
         cArchiveIn in(data);
         (void)in.Text();
         EXPECT_TRUE(in.Failed());
@@ -92,8 +93,8 @@ TEST(cArchive, SecondObjectOfAClassUsesItsClassNumber)
     out.WriteObjectHeader("cCourt");
     out.WriteObjectHeader("cLeague");
     out.WriteObjectHeader("cLeague");
-    EXPECT_EQ(out.Data(), Bytes({0xFF, 0xFF, 1, 0, 6, 0, 'c', 'C', 'o', 'u', 'r', 't', 0x01, 0x80, 0xFF, 0xFF, 1, 0,
-                                 7, 0, 'c', 'L', 'e', 'a', 'g', 'u', 'e', 0x04, 0x80}));
+    EXPECT_EQ(out.Data(), Bytes({0xFF, 0xFF, 1, 0, 6, 0,   'c', 'C', 'o', 'u', 'r', 't', 0x01, 0x80, 0xFF,
+                                 0xFF, 1,    0, 7, 0, 'c', 'L', 'e', 'a', 'g', 'u', 'e', 0x04, 0x80}));
     cArchiveIn in(out.Data());
     EXPECT_EQ(in.ReadObjectHeader(), "cCourt");
     EXPECT_EQ(in.ReadObjectHeader(), "cCourt");
