@@ -47,6 +47,7 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     if (!bytes) {
         Prompt().ShowMessage(IDS_READ_ERROR, FormatString(IDS_READ_ERROR, {path}));
         OnNewDocument();
+        m_bNotReadProperly = true;
         return false;
     }
     // Read aside and swap in only a database read whole.
@@ -73,9 +74,12 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     case eReadStatus::kDamaged:
         break;
     }
+    // Like a refused file: an empty database that cannot be saved, so that
+    // nothing is written in place of what could not be read.
     Prompt().ShowMessage(IDS_UNEXPECTED_FILE_FORMAT);
     m_strPathName.clear();
     m_fFileVersion = kVersion;
+    m_bNotReadProperly = true;
     return false;
 }
 

@@ -19,7 +19,7 @@ public:
 
     bool OnNewDocument();
     // Reads the file; on a refusal or a failure the document is new and empty
-    // (and, for a refused version, cannot be saved). Messages go to Prompt().
+    // and cannot be saved until New or a successful Open. Messages go to Prompt().
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
     // Refused (false, nothing written) while the document was not read properly.

@@ -127,6 +127,8 @@ TEST_F(CTournelDocTest, AMissingFileIsReportedAndLeavesANewDocument)
 {
     EXPECT_FALSE(doc.OnOpenDocument(folder / "missing.tnd"));
     EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_READ_ERROR});
+    EXPECT_FALSE(doc.CanSave());
+    doc.OnNewDocument();
     EXPECT_TRUE(doc.CanSave());
     EXPECT_EQ(doc.GetPathName(), "");
 }

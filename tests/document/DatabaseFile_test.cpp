@@ -276,7 +276,7 @@ TEST(DatabaseFileDamage, EveryCutOfAGoodFileIsRefusedCleanly)
         ASSERT_NE(ReadDatabase(std::string_view(good).substr(0, length), loaded, prompt), eReadStatus::kOk)
             << length;
     }
-    // Through the document: the message, and a new, empty, savable database.
+    // Through the document: the message, and an empty database that cannot be saved.
     for (const std::size_t length : {std::size_t{0}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
         WriteBytes(folder / "cut.tnd", good.substr(0, length));
         ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
@@ -285,7 +285,7 @@ TEST(DatabaseFileDamage, EveryCutOfAGoodFileIsRefusedCleanly)
         EXPECT_EQ(prompt.ids, std::vector<int>{IDS_UNEXPECTED_FILE_FORMAT});
         EXPECT_EQ(doc.Courts().GetCount(), 0);
         EXPECT_EQ(doc.Leagues().GetCount(), 0);
-        EXPECT_TRUE(doc.CanSave());
+        EXPECT_FALSE(doc.CanSave());
         EXPECT_EQ(doc.GetPathName(), "");
     }
 }

@@ -51,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ReadDatabase(written, again, prompt) != eReadStatus::kOk || WriteDatabase(again) != written) {
         std::abort();
     }
-    for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(),
-                                  static_cast<cTournelDb*>(&db.Leagues()), static_cast<cTournelDb*>(&db.Officials()),
-                                  &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
+    for (cTournelDb* container :
+         {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), static_cast<cTournelDb*>(&db.Leagues()),
+          static_cast<cTournelDb*>(&db.Officials()), &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
         Touch(*container);
     }
     return 0;
