@@ -55,6 +55,11 @@ void PrintHelp(std::ostream& out)
            "Every message and question goes to standard error with its text; a question\n"
            "is followed by the line \"Answer: Yes\" or \"Answer: No\".\n"
            "\n"
+           "The JSON of dump holds \"version\" (of the file), \"document\" (every setting by\n"
+           "its member name) and the arrays \"courts\", \"courtTime\", \"leagues\",\n"
+           "\"officials\", \"unscheduled\", \"scheduled\" and \"results\"; each item has its\n"
+           "\"class\" and its fields, with child lists nested; times are integer seconds.\n"
+           "\n"
            "Exit status: 0 success, 1 the operation was refused or failed, 2 usage error.\n";
 }
 
@@ -71,10 +76,8 @@ const std::vector<cCliCommand>& CliCommands()
     static const std::vector<cCliCommand> commands = {
         {"new", "FILE.tnd", "write a new, empty database", 1, New},
         {"dump", "FILE.tnd", "print the whole database as JSON on standard output", 1, Dump},
-        {"convert", "IN.tnd OUT.tnd",
-         "read a database (an older version only when the conversion is answered Yes) and write it "
-         "as the current version",
-         2, Convert},
+        {"convert", "IN.tnd OUT.tnd", "write IN as the current version (an older one only with --yes)", 2,
+         Convert},
     };
     return commands;
 }
