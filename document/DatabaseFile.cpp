@@ -275,6 +275,23 @@ void ReadTableSettings(cArchiveIn& ar, cTableSettings& settings)
     settings.m_bAllowDraws = ar.Int();
     settings.m_nMaxSets = Clamp(ar.Int(), 1, 9);
     settings.m_nCriteriaCount = ar.Int();
+    // Priorities out of range, repeated or with gaps would leave holes in the
+    // criterion order; the used criteria are numbered 1, 2, ... in their order.
+    std::array<int, cTableSettings::kCriteria> byPriority{};
+    byPriority.fill(-1);
+    int used = 0;
+    for (int priority = 1; priority <= cTableSettings::kCriteria; ++priority) {
+        for (int criterion = 0; criterion < cTableSettings::kCriteria; ++criterion) {
+            if (settings.m_nPriority[static_cast<std::size_t>(criterion)] == priority) {
+                byPriority[static_cast<std::size_t>(used++)] = criterion;
+                break;
+            }
+        }
+    }
+    settings.m_nPriority.fill(0);
+    for (int rank = 0; rank < used; ++rank) {
+        settings.m_nPriority[static_cast<std::size_t>(byPriority[static_cast<std::size_t>(rank)])] = rank + 1;
+    }
     settings.RecomputeOrder();
 }
 

@@ -398,3 +398,28 @@ TEST(DatabaseFileSpeed, ASeasonOfFiveThousandMatchesLinksInOnePass)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DatabaseFileDamage, CriterionPrioritiesAreMadeAnUnbrokenOrder)
+{
+    cDatabase db;
+    db.m_tableSettings.m_nPriority.fill(0);
+    db.m_tableSettings.m_nPriority[0] = 3;  // gap before it
+    db.m_tableSettings.m_nPriority[4] = 99; // out of range
+    db.m_tableSettings.m_nPriority[5] = 1;
+    db.m_tableSettings.m_nPriority[6] = 1; // repeated
+    cDatabase loaded;
+    cSilentPrompt prompt;
+    ASSERT_EQ(ReadDatabase(WriteDatabase(db), loaded, prompt), eReadStatus::kOk);
+    const cTableSettings& settings = loaded.m_tableSettings;
+    EXPECT_EQ(settings.m_nCriteriaCount, 2);
+    EXPECT_EQ(settings.m_nCriterionByPriority[0], 5);
+    EXPECT_EQ(settings.m_nCriterionByPriority[1], 0);
+    EXPECT_EQ(settings.m_nCriterionByPriority[2], -1);
+    EXPECT_EQ(settings.m_nPriority[0], 2);
+    EXPECT_EQ(settings.m_nPriority[4], 0);
+    EXPECT_EQ(settings.m_nPriority[6], 0);
+}
+
+} // namespace
