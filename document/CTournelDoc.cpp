@@ -1,5 +1,10 @@
 #include "document/CTournelDoc.h"
 
+#include "document/DatabaseFile.h"
+#include "document/FileIo.h"
+#include "model/Strings.h"
+#include "model/cUserPrompt.h"
+
 #include <filesystem>
 
 CTournelDoc::CTournelDoc()
@@ -31,25 +36,94 @@ bool CTournelDoc::OnNewDocument()
     DeleteContents();
     InitDatabase();
     m_strPathName.clear();
+    m_fFileVersion = kVersion;
     SetModifiedFlag(false);
     return true;
 }
 
-bool CTournelDoc::OnOpenDocument(const std::string&)
+bool CTournelDoc::OnOpenDocument(const std::string& path)
 {
-    // The file reader comes with the database-file work.
-    OnNewDocument();
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) {
+        Prompt().ShowMessage(IDS_READ_ERROR, FormatString(IDS_READ_ERROR, {path}));
+        OnNewDocument();
+        m_bNotReadProperly = true;
+        return false;
+    }
+    // Read aside and swap in only a database read whole.
+    cDatabase loaded;
+    loaded.m_fnClock = m_fnClock;
+    const eReadStatus status = ReadDatabase(*bytes, loaded, Prompt());
+    m_fFileVersion = ReadVersion(*bytes);
+    DeleteContents();
+    InitDatabase();
+    SetModifiedFlag(false);
+    switch (status) {
+    case eReadStatus::kOk:
+        TakeContentsFrom(loaded);
+        m_strPathName = path;
+        SetModifiedFlag(false);
+        return true;
+    case eReadStatus::kNewerVersion:
+    case eReadStatus::kDeclinedVersion:
+        // The refused file keeps its name so that it is plain which file
+        // this is, but it cannot be overwritten from here.
+        m_bNotReadProperly = true;
+        m_strPathName = path;
+        return false;
+    case eReadStatus::kDamaged:
+        break;
+    }
+    // Like a refused file: an empty database that cannot be saved, so that
+    // nothing is written in place of what could not be read.
+    Prompt().ShowMessage(IDS_UNEXPECTED_FILE_FORMAT);
+    m_strPathName.clear();
+    m_fFileVersion = kVersion;
+    m_bNotReadProperly = true;
     return false;
 }
 
-bool CTournelDoc::OnSaveDocument(const std::string&)
+bool CTournelDoc::WriteTo(const std::string& path)
 {
-    return false;
+    const TimePoint previousModified = m_tModified;
+    m_tModified = Now();
+    if (!ReplaceFile(path, WriteDatabase(*this))) {
+        m_tModified = previousModified;
+        Prompt().ShowMessage(IDS_WRITE_ERROR, FormatString(IDS_WRITE_ERROR, {path}));
+        return false;
+    }
+    m_tLastBackup = m_tModified;
+    return true;
+}
+
+bool CTournelDoc::OnSaveDocument(const std::string& path)
+{
+    if (m_bNotReadProperly) {
+        return false;
+    }
+    if (!WriteTo(path)) {
+        return false;
+    }
+    m_strPathName = path;
+    SetModifiedFlag(false);
+    return true;
 }
 
 bool CTournelDoc::BackupIfDue()
 {
-    return false;
+    // A refused file left nothing worth a copy.
+    if (m_bAutoBackup == 0 || m_bNotReadProperly) {
+        return false;
+    }
+    if (Now() - m_tLastBackup <= static_cast<TimePoint>(m_nBackupMinutes) * 60) {
+        return false;
+    }
+    Prompt().BeginWait(GetString(IDS_SAVING_BACKUP));
+    const bool modified = IsModified();
+    const bool written = WriteTo(BackupPathName());
+    SetModifiedFlag(modified);
+    Prompt().EndWait();
+    return written;
 }
 
 std::string CTournelDoc::BackupPathName() const

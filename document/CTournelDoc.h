@@ -19,9 +19,10 @@ public:
 
     bool OnNewDocument();
     // Reads the file; on a refusal or a failure the document is new and empty
-    // (and, for a refused version, cannot be saved). Messages go to Prompt().
+    // and cannot be saved until New or a successful Open. Messages go to Prompt().
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
+    // Refused (false, nothing written) while the document was not read properly.
     bool OnSaveDocument(const std::string& path);
 
     // Writes the backup copy when the interval has passed; true when written.
@@ -30,6 +31,8 @@ public:
     std::string BackupPathName() const;
 
     bool IsReadProperly() const { return !m_bNotReadProperly; }
+    // Save and Save As are offered only for a document read properly.
+    bool CanSave() const { return !m_bNotReadProperly; }
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
     // The file name without its folder, or "Untitled" for a new document.
@@ -42,11 +45,20 @@ public:
         m_nFixedSeed = seed;
     }
 
+    // The version stored in the file last opened (the current version for a
+    // new document); a converted file is saved as the current version.
+    double GetFileVersion() const { return m_fFileVersion; }
+
     TimePoint m_tLastBackup = 0;
 
 private:
+    // Stamps the times and writes the whole document to `path` safely; the
+    // write error is shown on failure.
+    bool WriteTo(const std::string& path);
+
     std::string m_strPathName;
     bool m_bNotReadProperly = false;
+    double m_fFileVersion = kVersion;
     bool m_bFixedSeed = false;
     unsigned m_nFixedSeed = 0;
 };

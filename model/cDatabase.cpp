@@ -296,3 +296,79 @@ void cDatabase::RebuildResults()
     }
     m_pResults->m_bUpToDate = 1;
 }
+
+void cDatabase::TakeContentsFrom(cDatabase& other)
+{
+    DestroyContainers();
+    m_pCourts = std::move(other.m_pCourts);
+    m_pCourtTime = std::move(other.m_pCourtTime);
+    m_pLeagues = std::move(other.m_pLeagues);
+    m_pOfficials = std::move(other.m_pOfficials);
+    m_pUnscheduled = std::move(other.m_pUnscheduled);
+    m_pScheduled = std::move(other.m_pScheduled);
+    m_pResults = std::move(other.m_pResults);
+    for (cTournelDb* container :
+         {static_cast<cTournelDb*>(m_pCourts.get()), m_pCourtTime.get(),
+          static_cast<cTournelDb*>(m_pLeagues.get()), static_cast<cTournelDb*>(m_pOfficials.get()),
+          m_pUnscheduled.get(), m_pScheduled.get(), m_pResults.get()}) {
+        if (container != nullptr) {
+            container->SetDatabase(this);
+        }
+    }
+    other.CreateContainers();
+
+    m_lfPrintFont = other.m_lfPrintFont;
+    m_crPrintColor = other.m_crPrintColor;
+    m_strScheduleHeading = other.m_strScheduleHeading;
+    m_strTableHeading = other.m_strTableHeading;
+    m_tCreated = other.m_tCreated;
+    m_tModified = other.m_tModified;
+    m_strComments = other.m_strComments;
+    m_strAuthor = other.m_strAuthor;
+    m_nLanguage = other.m_nLanguage;
+    m_nDateFormat = other.m_nDateFormat;
+    m_bAutoBackup = other.m_bAutoBackup;
+    m_nBackupMinutes = other.m_nBackupMinutes;
+    m_nSchedConflictMargin = other.m_nSchedConflictMargin;
+    m_bSchedIgnoreCourtRatings = other.m_bSchedIgnoreCourtRatings;
+    m_bSchedIgnoreHomeGrounds = other.m_bSchedIgnoreHomeGrounds;
+    m_bSchedIgnoreTeamConflicts = other.m_bSchedIgnoreTeamConflicts;
+    m_bSchedIgnoreHolidays = other.m_bSchedIgnoreHolidays;
+    m_bSchedIgnoreWeekdays = other.m_bSchedIgnoreWeekdays;
+    m_bSchedIgnoreMinDays = other.m_bSchedIgnoreMinDays;
+    m_bSchedIgnoreLatestStart = other.m_bSchedIgnoreLatestStart;
+    m_bSchedIgnorePreferredTime = other.m_bSchedIgnorePreferredTime;
+    m_nOfficialsPerGame = other.m_nOfficialsPerGame;
+    m_nMinDaysBetweenGames = other.m_nMinDaysBetweenGames;
+    m_nMaxSubsequentGames = other.m_nMaxSubsequentGames;
+    m_nConflictMargin = other.m_nConflictMargin;
+    m_bIgnoreClub = other.m_bIgnoreClub;
+    m_bIgnoreRatings = other.m_bIgnoreRatings;
+    m_bIgnoreTeamConflicts = other.m_bIgnoreTeamConflicts;
+    m_bIgnoreHolidays = other.m_bIgnoreHolidays;
+    m_bIgnoreDaysOff = other.m_bIgnoreDaysOff;
+    m_bIgnorePreferredTime = other.m_bIgnorePreferredTime;
+    m_tableSettings = other.m_tableSettings;
+    m_nScheduleLayout = other.m_nScheduleLayout;
+    m_nScheduleSorting = other.m_nScheduleSorting;
+    m_bNumberBeforeTime = other.m_bNumberBeforeTime;
+    m_bNumberAfterTime = other.m_bNumberAfterTime;
+    m_bTableBallDiff = other.m_bTableBallDiff;
+    m_bTableDisqualified = other.m_bTableDisqualified;
+    m_bTableDrawn = other.m_bTableDrawn;
+    m_bTablePlayed = other.m_bTablePlayed;
+    m_bTableLost = other.m_bTableLost;
+    m_bTablePoints = other.m_bTablePoints;
+    m_bTableRank = other.m_bTableRank;
+    m_bTableResults = other.m_bTableResults;
+    m_bTableScoreDiff = other.m_bTableScoreDiff;
+    m_bTableRatio = other.m_bTableRatio;
+    m_bTableWon = other.m_bTableWon;
+    m_strScheduleTemplate = other.m_strScheduleTemplate;
+    m_strTableTemplate = other.m_strTableTemplate;
+    m_nLeagueFilter = other.m_nLeagueFilter;
+    m_nCourtFilter = other.m_nCourtFilter;
+    m_nPlayoffCounter = other.m_nPlayoffCounter;
+    m_nCurrentDirectory = kDirRoot;
+    m_pCurrentContainer = nullptr;
+}

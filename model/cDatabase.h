@@ -174,6 +174,12 @@ public:
 
     int m_nPlayoffCounter = 0;
 
+    // Takes the seven containers and every stored setting of `other` (the
+    // fields of the database file), leaving `other` with empty containers.
+    // The prompt, clock, rebuild functions, random generator and modified
+    // flag stay this database's own. Used to swap in a database read aside.
+    void TakeContentsFrom(cDatabase& other);
+
 private:
     void RebuildCourtTime();
     void RebuildScheduled();

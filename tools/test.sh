@@ -28,3 +28,16 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
     ctest --test-dir build-asan -j"$jobs" --timeout 600
+
+echo "== fuzz the database reader =="
+# A short, bounded run that fails on any crash, hang or leak the reader shows.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOURNEL_FUZZ=ON \
+    -DTOURNEL_SANITIZE=ON -DTOURNEL_WERROR=ON -DTOURNEL_BUILD_UI=OFF -DTOURNEL_BUILD_BENCH=OFF
+cmake --build build-fuzz -j"$jobs" --target tournel_fuzz_reader
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+for case in tests/data/format/*/; do
+    cp "$case/database.tnd" "$corpus/$(basename "$case").tnd"
+done
+build-fuzz/tests/fuzz/tournel_fuzz_reader -max_total_time="${TOURNEL_FUZZ_SECONDS:-60}" -timeout=10 \
+    -rss_limit_mb=2048 -max_len=16384 -artifact_prefix="$PWD/build-fuzz/" "$corpus"

@@ -1,0 +1,137 @@
+#include "cli/CliCommands.h"
+
+#include "cli/DumpJson.h"
+#include "cli/cCliPrompt.h"
+#include "document/CTournelDoc.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace {
+
+int New(cCliContext& context, std::span<const std::string> operands)
+{
+    context.doc.OnNewDocument();
+    return context.doc.OnSaveDocument(operands[0]) ? kExitOk : kExitFailed;
+}
+
+int Dump(cCliContext& context, std::span<const std::string> operands)
+{
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    context.out << DumpDocument(context.doc).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+                << '\n';
+    return kExitOk;
+}
+
+int Convert(cCliContext& context, std::span<const std::string> operands)
+{
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    return context.doc.OnSaveDocument(operands[1]) ? kExitOk : kExitFailed;
+}
+
+void PrintHelp(std::ostream& out)
+{
+    out << "Usage: tournel-cli [--yes] [--seed N] COMMAND ARGUMENTS...\n"
+           "\n"
+           "Works on Tournel season databases (.tnd files) without the desktop application.\n"
+           "\n"
+           "Commands:\n";
+    for (const cCliCommand& command : CliCommands()) {
+        std::string line = "  " + std::string(command.name) + " " + std::string(command.operands);
+        line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
+        out << line << command.summary << '\n';
+    }
+    out << "\n"
+           "Options:\n"
+           "  --yes                         answer every question Yes (without it every\n"
+           "                                question is answered No)\n"
+           "  --seed N                      seed the random generator with N instead of the clock\n"
+           "  --help                        show this text\n"
+           "\n"
+           "Every message and question goes to standard error with its text; a question\n"
+           "is followed by the line \"Answer: Yes\" or \"Answer: No\".\n"
+           "\n"
+           "The JSON of dump holds \"version\" (of the file), \"document\" (every setting by\n"
+           "its member name) and the arrays \"courts\", \"courtTime\", \"leagues\",\n"
+           "\"officials\", \"unscheduled\", \"scheduled\" and \"results\"; each item has its\n"
+           "\"class\" and its fields, with child lists nested; times are integer seconds.\n"
+           "\n"
+           "Exit status: 0 success, 1 the operation was refused or failed, 2 usage error.\n";
+}
+
+int UsageError(std::ostream& err, std::string_view what)
+{
+    err << "tournel-cli: " << what << "\nTry 'tournel-cli --help'.\n";
+    return kExitUsage;
+}
+
+} // namespace
+
+const std::vector<cCliCommand>& CliCommands()
+{
+    static const std::vector<cCliCommand> commands = {
+        {"new", "FILE.tnd", "write a new, empty database", 1, New},
+        {"dump", "FILE.tnd", "print the whole database as JSON on standard output", 1, Dump},
+        {"convert", "IN.tnd OUT.tnd", "write IN as the current version (an older one only with --yes)", 2,
+         Convert},
+    };
+    return commands;
+}
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err)
+{
+    bool answerYes = false;
+    bool seeded = false;
+    unsigned seed = 0;
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp(out);
+            return kExitOk;
+        }
+        if (arg == "--yes") {
+            answerYes = true;
+        } else if (arg == "--seed") {
+            if (i + 1 >= args.size()) {
+                return UsageError(err, "--seed needs a number");
+            }
+            const std::string& value = args[++i];
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+            if (error != std::errc() || end != value.data() + value.size()) {
+                return UsageError(err, "--seed needs a number, not '" + value + "'");
+            }
+            seeded = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
+            return UsageError(err, "unknown option '" + arg + "'");
+        } else if (arg != "--") {
+            words.push_back(arg);
+        }
+    }
+    if (words.empty()) {
+        return UsageError(err, "no command given");
+    }
+    for (const cCliCommand& command : CliCommands()) {
+        if (command.name != words[0]) {
+            continue;
+        }
+        if (static_cast<int>(words.size()) - 1 != command.operandCount) {
+            return UsageError(err, "usage: tournel-cli " + std::string(command.name) + " " +
+                                       std::string(command.operands));
+        }
+        cCliPrompt prompt(err, answerYes);
+        CTournelDoc doc;
+        doc.SetPrompt(&prompt);
+        if (seeded) {
+            doc.SetFixedSeed(seed);
+        }
+        doc.OnNewDocument();
+        cCliContext context{doc, out, err};
+        return command.run(context, std::span<const std::string>(words).subspan(1));
+    }
+    return UsageError(err, "unknown command '" + words[0] + "'");
+}

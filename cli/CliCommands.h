@@ -1,0 +1,43 @@
+#pragma once
+
+// The subcommands of tournel-cli, kept as a table so that later commands
+// (schedule, assign, export) are one more row each.
+
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CTournelDoc;
+
+enum : int
+{
+    kExitOk = 0,
+    kExitFailed = 1, // refused or failed
+    kExitUsage = 2,
+};
+
+struct cCliContext
+{
+    CTournelDoc& doc;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct cCliCommand
+{
+    std::string_view name;
+    std::string_view operands; // as shown in the usage, e.g. "IN.tnd OUT.tnd"
+    std::string_view summary;
+    int operandCount;
+    std::function<int(cCliContext&, std::span<const std::string>)> run;
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<cCliCommand>& CliCommands();
+
+// The whole tool: parses the global options and runs one subcommand.
+// Returns the exit status.
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Runs tournel-cli against the golden files and the independent reader and
+writer in tests/data/format/tnd.py.
+
+    cli_tests.py TOURNEL_CLI DATA_FOLDER CASE
+"""
+
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+CLI, DATA, CASE = sys.argv[1], sys.argv[2], sys.argv[3]
+FORMAT = os.path.join(DATA, "format")
+sys.path.insert(0, FORMAT)
+import tnd  # noqa: E402
+
+OLD_QUESTION = ("This document is created by an old version of Tournel!\n"
+                "Do you want to read and convert it to the current version?\n")
+NEWER = ("Cannot read this document because it is created by a newer version of Tournel!\n"
+         "You need a new software release!\n")
+DAMAGED = "Unexpected file format.\n"
+
+
+def run(*args):
+    done = subprocess.run([CLI, *args], capture_output=True, timeout=60)
+    return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
+
+
+def check(condition, what):
+    if not condition:
+        raise SystemExit("FAILED: " + what)
+
+
+def contains(expected, actual, where="$"):
+    """Every field of `expected` is in `actual` with the same value."""
+    if isinstance(expected, dict):
+        check(isinstance(actual, dict), where + " is not an object")
+        for key, value in expected.items():
+            check(key in actual, "%s.%s missing" % (where, key))
+            contains(value, actual[key], where + "." + key)
+    elif isinstance(expected, list):
+        check(isinstance(actual, list) and len(actual) == len(expected),
+              "%s: %r != %r" % (where, actual, expected))
+        for i, (e, a) in enumerate(zip(expected, actual)):
+            contains(e, a, "%s[%d]" % (where, i))
+    else:
+        check(expected == actual, "%s: %r != %r" % (where, actual, expected))
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def case_folders():
+    return sorted(d for d in os.listdir(FORMAT)
+                  if os.path.isfile(os.path.join(FORMAT, d, "database.json")))
+
+
+def test_dump_golden():
+    for name in case_folders():
+        path = os.path.join(FORMAT, name, "database.tnd")
+        expected = tnd.parse(read(path))
+        with open(os.path.join(FORMAT, name, "database.json"), encoding="utf-8") as f:
+            committed = json.load(f)
+        check(committed == json.loads(json.dumps(expected)), name + ": database.json is stale")
+        status, out, err = run("--yes", "dump", path)
+        check(status == 0, "%s: dump exit %d: %s" % (name, status, err))
+        old = expected["version"] < tnd.CURRENT - 1e-6
+        check(err == (OLD_QUESTION + "Answer: Yes\n" if old else ""), name + ": stderr " + repr(err))
+        contains(expected, json.loads(out), name)
+
+
+def test_new_is_read_by_the_independent_reader():
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "season.tnd")
+        status, out, err = run("new", path)
+        check(status == 0 and out == "" and err == "", "new: %d %r" % (status, err))
+        data = read(path)
+        parsed = tnd.parse(data)
+        contains(tnd.default_document(), {**parsed["document"], "m_tCreated": 0, "m_tModified": 0})
+        for name, _, _ in tnd.TOP:
+            check(parsed[name] == [], name + " not empty")
+        check(parsed["document"]["m_tCreated"] == parsed["document"]["m_tModified"], "times")
+        # The independent writer gives the same bytes from what it read.
+        stale = dict(parsed)
+        check(tnd.write(stale) == data, "independent writer differs from tournel-cli new")
+        # And tournel-cli dump says the same as the independent reader.
+        status, out, err = run("dump", path)
+        check(status == 0, "dump of new")
+        contains(parsed, json.loads(out))
+
+
+def test_convert_full_keeps_every_byte():
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(FORMAT, "full", "database.tnd")
+        target = os.path.join(folder, "out.tnd")
+        status, out, err = run("convert", source, target)
+        check(status == 0 and err == "", "convert full: %d %r" % (status, err))
+        written = tnd.parse(read(target))
+        original = tnd.parse(read(source))
+        written["document"]["m_tModified"] = original["document"]["m_tModified"]
+        check(written == original, "convert changed the database")
+        # Byte for byte, apart from the modification time.
+        db = tnd.full_database()
+        db["document"]["m_tModified"] = tnd.parse(read(target))["document"]["m_tModified"]
+        check(tnd.write(db) == read(target), "bytes differ from the independent writer")
+
+
+def test_convert_old_versions():
+    with tempfile.TemporaryDirectory() as folder:
+        for version in tnd.OLD_VERSIONS:
+            name = "v%.1f" % version
+            source = os.path.join(FORMAT, name, "database.tnd")
+            target = os.path.join(folder, name + ".tnd")
+            status, out, err = run("--yes", "convert", source, target)
+            check(status == 0, "%s: exit %d %r" % (name, status, err))
+            check(err == OLD_QUESTION + "Answer: Yes\n", name + ": " + repr(err))
+            converted = tnd.parse(read(target))
+            check(converted["version"] == tnd.CURRENT, name + " not current")
+            old = tnd.parse(read(source))
+            for parsed in (old, converted):
+                parsed.pop("version")
+                parsed["document"].pop("m_tModified")
+                parsed["document"].pop("m_strScheduleTemplate", None)
+                parsed["document"].pop("m_strTableTemplate", None)
+            check(converted == old, name + ": conversion changed data")
+
+
+def test_refusals():
+    with tempfile.TemporaryDirectory() as folder:
+        target = os.path.join(folder, "out.tnd")
+        status, out, err = run("convert", os.path.join(FORMAT, "v2.2", "database.tnd"), target)
+        check(status == 1 and err == OLD_QUESTION + "Answer: No\n", "declined: %d %r" % (status, err))
+        check(not os.path.exists(target), "declined file written")
+        for options in ([], ["--yes"]):
+            status, out, err = run(*options, "convert", os.path.join(FORMAT, "newer", "database.tnd"), target)
+            check(status == 1 and err == NEWER, "newer: %d %r" % (status, err))
+            check(not os.path.exists(target), "newer file written")
+        damaged = os.path.join(folder, "damaged.tnd")
+        with open(damaged, "wb") as f:
+            f.write(read(os.path.join(FORMAT, "full", "database.tnd"))[:1000])
+        status, out, err = run("dump", damaged)
+        check(status == 1 and err == DAMAGED and out == "", "damaged: %d %r" % (status, err))
+        status, out, err = run("dump", os.path.join(folder, "missing.tnd"))
+        check(status == 1 and "An unexpected error occurred while reading" in err, "missing: %r" % err)
+
+
+def test_usage():
+    for args in ([], ["frobnicate"], ["dump"], ["new", "a", "b"], ["--seed"], ["--seed", "x", "new", "a"],
+                 ["--bogus", "new", "a"]):
+        status, out, err = run(*args)
+        check(status == 2 and err, "%r: exit %d" % (args, status))
+    status, out, err = run("--help")
+    check(status == 0 and "convert IN.tnd OUT.tnd" in out and "--yes" in out and "--seed" in out, "help")
+
+
+def test_failed_save_keeps_old_file():
+    with tempfile.TemporaryDirectory() as folder:
+        # A name so long that no temporary name can be made beside it.
+        path = os.path.join(folder, "s" * 250 + ".tnd")
+        with open(path, "wb") as f:
+            f.write(b"old contents")
+        status, out, err = run("new", path)
+        check(status == 1 and "An unexpected error occurred while writing" in err, "save: %r" % err)
+        check(read(path) == b"old contents", "old file harmed")
+        check(os.listdir(folder) == [os.path.basename(path)], "temporary file left behind")
+
+
+CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
+
+if __name__ == "__main__":
+    CASES[CASE]()
+    print("ok " + CASE)

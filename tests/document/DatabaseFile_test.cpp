@@ -1,0 +1,425 @@
+#include "DocTestSupport.h"
+#include "document/CTournelDoc.h"
+#include "document/DatabaseFile.h"
+#include "model/cCourt.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cPlayoffMatch.h"
+#include "model/cReferee.h"
+#include "model/cResult.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+#include "support/cScriptedPrompt.h"
+
+#include <memory>
+
+namespace {
+
+// Opens documents with a clock the test sets.
+struct cDocFixture : ::testing::Test
+{
+    cDocFixture()
+    {
+        doc.m_fnClock = [this] { return now; };
+        doc.SetPrompt(&prompt);
+        doc.SetFixedSeed(7);
+        doc.OnNewDocument();
+    }
+
+    TimePoint now = kT0;
+    cScriptedPrompt prompt;
+    CTournelDoc doc;
+    cTempFolder folder;
+};
+
+using DatabaseFile = cDocFixture;
+
+// The bytes of the document with the modification time the golden file holds.
+std::string SaveBytes(CTournelDoc& doc, TimePoint& now, TimePoint modified, const std::string& path)
+{
+    now = modified;
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    return ReadBytes(path);
+}
+
+TEST_F(DatabaseFile, GoldenFilesReadAndWriteBackByteForByte)
+{
+    for (const char* name : {"empty", "full"}) {
+        SCOPED_TRACE(name);
+        const std::string golden = ReadBytes(GoldenPath(name));
+        ASSERT_FALSE(golden.empty());
+        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath(name)));
+        EXPECT_TRUE(prompt.m_shown.empty());
+        EXPECT_EQ(SaveBytes(doc, now, doc.m_tModified, folder / "out.tnd"), golden);
+    }
+}
+
+TEST_F(DatabaseFile, WriteReadWriteGivesTheSameBytes)
+{
+    auto court = std::make_unique<cCourt>();
+    court->m_strName = "Hall";
+    doc.Courts().AddIndexedItem(std::move(court), true, -1);
+    doc.m_strAuthor = "Åsa";
+    const std::string first = SaveBytes(doc, now, kT0, folder / "a.tnd");
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "a.tnd"));
+    const std::string second = SaveBytes(doc, now, kT0, folder / "b.tnd");
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "b.tnd"));
+    const std::string third = SaveBytes(doc, now, kT0 + 60, folder / "c.tnd");
+    // Only the up-to-date flags of the rebuilt lists differ after the first read ...
+    EXPECT_EQ(first.size(), second.size());
+    // ... and from then on only the modification time.
+    ASSERT_EQ(second.size(), third.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < second.size(); ++i) {
+        differing += second[i] != third[i] ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 1u);
+}
+
+TEST_F(DatabaseFile, EveryItemClassIsRead)
+{
+    ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+    EXPECT_EQ(doc.Courts().GetCount(), 2);
+    EXPECT_NE(doc.GetCourt(2), nullptr);
+    EXPECT_EQ(doc.GetCourt(1), nullptr);
+    const cLeague* league = doc.GetLeague(0);
+    ASSERT_NE(league, nullptr);
+    EXPECT_EQ(league->m_strName, "Herrar División 1");
+    EXPECT_EQ(league->m_tsRestSameTeam, 3 * 86400);
+    EXPECT_EQ(league->Teams().GetCount(), 3);
+    ASSERT_NE(doc.GetTeam(0, 1), nullptr);
+    EXPECT_EQ(doc.GetTeam(0, 1)->m_strName.size(), std::string("Örnar Ål").size() + 250);
+    EXPECT_EQ(doc.GetTeam(0, 0)->HomeGrounds().GetCount(), 1);
+    EXPECT_EQ(league->Table().GetCount(), 1);
+    EXPECT_EQ(league->Table().m_bUpToDate, 0);
+    EXPECT_EQ(league->UnscheduledList().GetCount(), 1);
+    const cReferee* official = doc.GetOfficial(0);
+    ASSERT_NE(official, nullptr);
+    EXPECT_EQ(official->m_strName, "Zoë Ψ Pálsdóttir 🏐");
+    EXPECT_EQ(doc.GetOfficial(1)->m_bHidden, 1);
+    EXPECT_EQ(doc.m_strAuthor, "Åsa Öberg");
+    EXPECT_EQ(doc.m_tableSettings.m_nCriteriaCount, 3);
+    EXPECT_EQ(doc.m_tableSettings.m_nCriterionByPriority[2], 0);
+    EXPECT_EQ(doc.m_lfPrintFont.lfFaceName, "Times New Roman");
+    // The lists rebuilt on display are out of date after reading.
+    EXPECT_EQ(doc.CourtTime().m_bUpToDate, 0);
+    EXPECT_EQ(doc.Scheduled().m_bUpToDate, 0);
+    EXPECT_EQ(doc.Results().m_bUpToDate, 0);
+}
+
+TEST_F(DatabaseFile, EveryResultIsLinkedToItsOwnMatch)
+{
+    ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+    ASSERT_EQ(doc.Results().GetCount(), 5);
+    std::vector<const cMatch*> linked;
+    for (const cResult& result : doc.Results().AllItems<cResult>()) {
+        const cMatch* match = result.GetMatch();
+        ASSERT_NE(match, nullptr);
+        EXPECT_EQ(match->GetResult(), &result);
+        EXPECT_EQ(match->m_nLeague, result.m_nLeague);
+        EXPECT_EQ(match->m_nHomeTeam, result.m_nHomeTeam);
+        EXPECT_EQ(match->m_nRound, result.m_nRound);
+        linked.push_back(match);
+    }
+    // The two playoff results share a pairing but not a match.
+    EXPECT_EQ(static_cast<const cPlayoffMatch*>(linked[2])->m_strNumber, "F1");
+    EXPECT_EQ(static_cast<const cPlayoffMatch*>(linked[3])->m_strNumber, "F2");
+}
+
+TEST_F(DatabaseFile, AResultOfNoMatchIsDropped)
+{
+    auto result = std::make_unique<cResult>();
+    result->m_nLeague = 4;
+    doc.Results().AddItem(std::move(result), false);
+    SaveBytes(doc, now, kT0, folder / "orphan.tnd");
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "orphan.tnd"));
+    EXPECT_EQ(doc.Results().GetCount(), 0);
+}
+
+TEST_F(DatabaseFile, ItemsNamingMissingCourtsLeaguesTeamsAndOfficialsAreKept)
+{
+    auto match = std::make_unique<cMatch>();
+    match->m_nLeague = 42;
+    match->m_nHomeTeam = 3;
+    match->m_nGuestTeam = -7;
+    match->m_nCourt = 99;
+    match->m_nOfficial = {5, -1, 1000, -1, -1};
+    match->m_tStart = kT0;
+    match->m_tEnd = kT0 + 3600;
+    doc.Scheduled().AddItem(std::move(match), false);
+    doc.CourtTime().AddItem(std::make_unique<cUnusedTime>(77, kT0, kT0 + 3600), false);
+    SaveBytes(doc, now, kT0, folder / "dangling.tnd");
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "dangling.tnd"));
+    ASSERT_EQ(doc.Scheduled().GetCount(), 1);
+    doc.Scheduled().Refresh();
+    doc.CourtTime().Refresh();
+    for (const cDbItem& item : doc.Scheduled().AllItems<cDbItem>()) {
+        for (int column = 0; column < 12; ++column) {
+            (void)item.GetColumnText(column);
+        }
+    }
+    for (const cDbItem& item : doc.CourtTime().AllItems<cDbItem>()) {
+        for (int column = 0; column < 6; ++column) {
+            (void)item.GetColumnText(column);
+        }
+    }
+}
+
+TEST_F(DatabaseFile, OlderVersionsConvertWithTheirDefaults)
+{
+    struct cCase
+    {
+        const char* name;
+        int hidden; // m_bHidden of the second official
+        int byHand; // m_bByHand of the first match
+        int reduction;
+        int holidays; // league holidays
+        int numberAfterTime;
+        int leagueFilter;
+        int autoBackup;
+    };
+    const cCase cases[] = {
+        {"v2.5", 1, 0, 2, 1, 0, 0, 0}, {"v2.4", 1, 0, 0, 1, 0, 0, 0}, {"v2.3", 1, 0, 0, 1, 0, 0, 0},
+        {"v2.2", 1, 0, 0, 1, 0, 0, 0}, {"v2.1", 1, 0, 0, 1, 0, 0, 0}, {"v2.0", 1, 0, 0, 1, 0, 0, 0},
+        {"v1.7", 1, 0, 0, 1, 0, 0, 0}, {"v1.6", 1, 0, 0, 0, 0, 0, 0}, {"v1.5", 1, 0, 0, 0, 0, 0, 1},
+        {"v1.4", 0, 0, 0, 0, 0, 0, 1}, {"v1.3", 0, 1, 0, 0, 0, 0, 1}, {"v1.1", 0, 1, 0, 0, 0, -1, 1},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompt.Answer(true);
+        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath(c.name)));
+        EXPECT_EQ(prompt.Ids().back(), IDS_CONVERT_OLD_VERSION);
+        EXPECT_TRUE(doc.IsReadProperly());
+        const cLeague* second = doc.GetLeague(3);
+        ASSERT_NE(second, nullptr);
+        EXPECT_EQ(second->m_nMatchesPerDay, 1);
+        EXPECT_EQ(second->m_nMatchReduction, c.reduction);
+        // Rest spans: 7 and 30 days, in days before 2.4.
+        EXPECT_EQ(second->m_tsRestSameTeam, 604800);
+        EXPECT_EQ(second->m_tsRestSamePair, 30 * 86400);
+        EXPECT_EQ(doc.GetLeague(0)->Holidays().GetCount(), c.holidays);
+        EXPECT_EQ(doc.GetOfficial(1)->m_bHidden, c.hidden);
+        EXPECT_EQ(static_cast<const cMatch*>(doc.Scheduled().GetHead())->m_bByHand, c.byHand);
+        EXPECT_EQ(doc.m_bNumberAfterTime, c.numberAfterTime);
+        EXPECT_EQ(doc.m_nLeagueFilter, c.leagueFilter);
+        EXPECT_EQ(doc.m_bAutoBackup, c.autoBackup);
+        EXPECT_EQ(doc.Results().GetCount(), 5);
+        // Saved as the current version.
+        ASSERT_TRUE(doc.OnSaveDocument(folder / "converted.tnd"));
+        EXPECT_DOUBLE_EQ(ReadVersion(ReadBytes(folder / "converted.tnd")), 2.6);
+    }
+    EXPECT_TRUE(prompt.AllAnswered());
+}
+
+TEST_F(DatabaseFile, RefusedVersionsLeaveAnEmptyDocumentThatCannotBeSaved)
+{
+    struct cCase
+    {
+        const char* name;
+        bool answer; // to a question, if one is asked
+        int messageId;
+    };
+    const cCase cases[] = {
+        {"newer", false, IDS_NEWER_VERSION},
+        {"v2.2", false, IDS_CONVERT_OLD_VERSION},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+        prompt.m_shown.clear();
+        if (c.messageId == IDS_CONVERT_OLD_VERSION) {
+            prompt.Answer(c.answer);
+        }
+        EXPECT_FALSE(doc.OnOpenDocument(GoldenPath(c.name)));
+        EXPECT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
+        if (c.messageId == IDS_NEWER_VERSION) {
+            EXPECT_EQ(prompt.m_shown[0].text,
+                      "Cannot read this document because it is created by a newer version "
+                      "of Tournel!\nYou need a new software release!");
+        } else {
+            EXPECT_EQ(prompt.m_shown[0].text,
+                      "This document is created by an old version of Tournel!\nDo you "
+                      "want to read and convert it to the current version?");
+        }
+        EXPECT_FALSE(doc.IsReadProperly());
+        EXPECT_FALSE(doc.CanSave());
+        EXPECT_EQ(doc.Courts().GetCount(), 0);
+        EXPECT_EQ(doc.Scheduled().GetCount(), 0);
+        EXPECT_EQ(doc.m_strAuthor, "");
+        EXPECT_FALSE(doc.OnSaveDocument(folder / "refused.tnd"));
+        EXPECT_FALSE(std::filesystem::exists(folder / "refused.tnd"));
+        EXPECT_FALSE(doc.BackupIfDue());
+        doc.OnNewDocument();
+        EXPECT_TRUE(doc.CanSave());
+    }
+}
+
+// Answers No and records, for files whose version may be anything.
+class cLenientPrompt : public cSilentPrompt
+{
+public:
+    using cUserPrompt::ShowMessage;
+    void ShowMessage(int messageId, std::string_view) override { ids.push_back(messageId); }
+    std::vector<int> ids;
+};
+
+TEST(DatabaseFileDamage, EveryCutOfAGoodFileIsRefusedCleanly)
+{
+    const std::string good = ReadBytes(GoldenPath("full"));
+    ASSERT_GT(good.size(), 1000u);
+    cTempFolder folder;
+    cLenientPrompt prompt;
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        cDatabase loaded;
+        ASSERT_NE(ReadDatabase(std::string_view(good).substr(0, length), loaded, prompt), eReadStatus::kOk)
+            << length;
+    }
+    // Through the document: the message, and an empty database that cannot be saved.
+    for (const std::size_t length : {std::size_t{0}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
+        WriteBytes(folder / "cut.tnd", good.substr(0, length));
+        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+        prompt.ids.clear();
+        EXPECT_FALSE(doc.OnOpenDocument(folder / "cut.tnd"));
+        EXPECT_EQ(prompt.ids, std::vector<int>{IDS_UNEXPECTED_FILE_FORMAT});
+        EXPECT_EQ(doc.Courts().GetCount(), 0);
+        EXPECT_EQ(doc.Leagues().GetCount(), 0);
+        EXPECT_FALSE(doc.CanSave());
+        EXPECT_EQ(doc.GetPathName(), "");
+    }
+}
+
+TEST(DatabaseFileDamage, FlippedBitsNeverCrash)
+{
+    const std::string good = ReadBytes(GoldenPath("full"));
+    cLenientPrompt prompt;
+    int read = 0;
+    for (std::size_t i = 0; i < good.size(); ++i) {
+        for (const unsigned char mask : {0x01, 0x80, 0xFF}) {
+            std::string bad = good;
+            bad[i] = static_cast<char>(bad[i] ^ mask);
+            cDatabase loaded;
+            if (ReadDatabase(bad, loaded, prompt) == eReadStatus::kOk) {
+                ++read;
+                // Whatever was read can be written and read again.
+                cDatabase again;
+                EXPECT_EQ(ReadDatabase(WriteDatabase(loaded), again, prompt), eReadStatus::kOk);
+            }
+        }
+    }
+    EXPECT_GT(read, 0);
+}
+
+// The bytes of a database with two courts, and the offset of the second court's index.
+std::string TwoCourts(std::size_t& secondIndex)
+{
+    cDatabase db;
+    for (const char* name : {"A", "B"}) {
+        auto court = std::make_unique<cCourt>();
+        court->m_strName = name;
+        db.Courts().AddIndexedItem(std::move(court), false, -1);
+    }
+    std::string bytes = WriteDatabase(db);
+    secondIndex = bytes.find(std::string("\x01\x80", 2)) + 2 + 12;
+    return bytes;
+}
+
+TEST(DatabaseFileDamage, NegativeOrRepeatedIndexNumbersAreDamage)
+{
+    std::size_t at = 0;
+    const std::string good = TwoCourts(at);
+    cLenientPrompt prompt;
+    {
+        cDatabase db;
+        ASSERT_EQ(ReadDatabase(good, db, prompt), eReadStatus::kOk);
+        ASSERT_NE(db.GetCourt(1), nullptr);
+    }
+    for (const std::string& index : {std::string("\0\0\0\0", 4), std::string("\xFF\xFF\xFF\xFF", 4),
+                                     std::string("\x00\x00\x00\x40", 4)}) {
+        std::string bad = good;
+        bad.replace(at, 4, index);
+        cDatabase db;
+        EXPECT_EQ(ReadDatabase(bad, db, prompt), eReadStatus::kDamaged);
+    }
+}
+
+TEST(DatabaseFileDamage, AContainerHoldsOnlyItsOwnClasses)
+{
+    std::size_t at = 0;
+    std::string bad = TwoCourts(at);
+    // Same length: a match where courts belong.
+    bad.replace(bad.find("cCourt"), 6, "cMatch");
+    cLenientPrompt prompt;
+    cDatabase db;
+    EXPECT_EQ(ReadDatabase(bad, db, prompt), eReadStatus::kDamaged);
+}
+
+TEST_F(DatabaseFile, TextsOutsideTheCodePageSurviveARoundTrip)
+{
+    doc.m_strAuthor = "Zoë Ψ 🏐 Łódź";
+    auto court = std::make_unique<cCourt>();
+    court->m_strName = "Спортзал";
+    doc.Courts().AddIndexedItem(std::move(court), true, -1);
+    SaveBytes(doc, now, kT0, folder / "wide.tnd");
+    doc.OnNewDocument();
+    ASSERT_TRUE(doc.OnOpenDocument(folder / "wide.tnd"));
+    EXPECT_EQ(doc.m_strAuthor, "Zoë Ψ 🏐 Łódź");
+    ASSERT_NE(doc.GetCourt(0), nullptr);
+    EXPECT_EQ(doc.GetCourt(0)->m_strName, "Спортзал");
+}
+
+TEST(DatabaseFileSpeed, ASeasonOfFiveThousandMatchesLinksInOnePass)
+{
+    // Correctness of the linking at size; the time is measured elsewhere.
+    cDatabase db;
+    for (int i = 0; i < 5000; ++i) {
+        auto match = std::make_unique<cMatch>();
+        match->m_nLeague = i % 10;
+        match->m_nHomeTeam = i / 10 % 20;
+        match->m_nGuestTeam = i / 200;
+        match->m_nRound = 1;
+        db.Scheduled().AddItem(std::move(match), false);
+        auto result = std::make_unique<cResult>();
+        result->m_nLeague = i % 10;
+        result->m_nHomeTeam = i / 10 % 20;
+        result->m_nGuestTeam = i / 200;
+        result->m_nRound = 1;
+        result->m_bPlayed = i % 2;
+        db.Results().AddItem(std::move(result), false);
+    }
+    cDatabase loaded;
+    cLenientPrompt prompt;
+    ASSERT_EQ(ReadDatabase(WriteDatabase(db), loaded, prompt), eReadStatus::kOk);
+    EXPECT_EQ(loaded.Results().GetCount(), 5000);
+    for (const cResult& result : loaded.Results().AllItems<cResult>()) {
+        ASSERT_NE(result.GetMatch(), nullptr);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(DatabaseFileDamage, CriterionPrioritiesAreMadeAnUnbrokenOrder)
+{
+    cDatabase db;
+    db.m_tableSettings.m_nPriority.fill(0);
+    db.m_tableSettings.m_nPriority[0] = 3;  // gap before it
+    db.m_tableSettings.m_nPriority[4] = 99; // out of range
+    db.m_tableSettings.m_nPriority[5] = 1;
+    db.m_tableSettings.m_nPriority[6] = 1; // repeated
+    cDatabase loaded;
+    cSilentPrompt prompt;
+    ASSERT_EQ(ReadDatabase(WriteDatabase(db), loaded, prompt), eReadStatus::kOk);
+    const cTableSettings& settings = loaded.m_tableSettings;
+    EXPECT_EQ(settings.m_nCriteriaCount, 2);
+    EXPECT_EQ(settings.m_nCriterionByPriority[0], 5);
+    EXPECT_EQ(settings.m_nCriterionByPriority[1], 0);
+    EXPECT_EQ(settings.m_nCriterionByPriority[2], -1);
+    EXPECT_EQ(settings.m_nPriority[0], 2);
+    EXPECT_EQ(settings.m_nPriority[4], 0);
+    EXPECT_EQ(settings.m_nPriority[6], 0);
+}
+
+} // namespace
