@@ -3,6 +3,8 @@
 #include "cli/DumpJson.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
+#include "scheduling/AutoScheduler.h"
+#include "scheduling/MatchGeneration.h"
 
 #include <charconv>
 #include <ostream>
@@ -33,6 +35,23 @@ int Convert(cCliContext& context, std::span<const std::string> operands)
     return context.doc.OnSaveDocument(operands[1]) ? kExitOk : kExitFailed;
 }
 
+// Schedules the unscheduled matches as Schedule > Automatically does and
+// writes the result to the -o file; the final message goes to standard output.
+int Schedule(cCliContext& context, std::span<const std::string> operands)
+{
+    if (context.output.empty()) {
+        context.err << "tournel-cli: schedule needs -o OUT.tnd\nTry 'tournel-cli --help'.\n";
+        return kExitUsage;
+    }
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    context.doc.BackupIfDue();
+    const cScheduleRun run = ScheduleAutomatically(context.doc);
+    context.out << run.message << '\n';
+    return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
+}
+
 void PrintHelp(std::ostream& out)
 {
     out << "Usage: tournel-cli [--yes] [--seed N] COMMAND ARGUMENTS...\n"
@@ -50,6 +69,7 @@ void PrintHelp(std::ostream& out)
            "  --yes                         answer every question Yes (without it every\n"
            "                                question is answered No)\n"
            "  --seed N                      seed the random generator with N instead of the clock\n"
+           "  -o FILE                       the file schedule writes\n"
            "  --help                        show this text\n"
            "\n"
            "Every message and question goes to standard error with its text; a question\n"
@@ -78,6 +98,11 @@ const std::vector<cCliCommand>& CliCommands()
         {"dump", "FILE.tnd", "print the whole database as JSON on standard output", 1, Dump},
         {"convert", "IN.tnd OUT.tnd", "write IN as the current version (an older one only with --yes)", 2,
          Convert},
+        {"schedule", "IN.tnd -o OUT.tnd",
+         "schedule the unscheduled matches into the free court time and write OUT; the final message "
+         "(\"37 out of 40 matches are scheduled!\") goes to standard output; the same --seed gives the same "
+         "schedule",
+         1, Schedule},
     };
     return commands;
 }
@@ -87,6 +112,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     bool answerYes = false;
     bool seeded = false;
     unsigned seed = 0;
+    std::string output;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -106,6 +132,11 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--seed needs a number, not '" + value + "'");
             }
             seeded = true;
+        } else if (arg == "-o" || arg == "--output") {
+            if (i + 1 >= args.size()) {
+                return UsageError(err, arg + " needs a file name");
+            }
+            output = args[++i];
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
             return UsageError(err, "unknown option '" + arg + "'");
         } else if (arg != "--") {
@@ -126,11 +157,12 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         cCliPrompt prompt(err, answerYes);
         CTournelDoc doc;
         doc.SetPrompt(&prompt);
+        AttachScheduling(doc);
         if (seeded) {
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err};
+        cCliContext context{doc, out, err, output};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

@@ -24,6 +24,7 @@ struct cCliContext
     CTournelDoc& doc;
     std::ostream& out;
     std::ostream& err;
+    std::string output; // -o FILE, empty when not given
 };
 
 struct cCliCommand

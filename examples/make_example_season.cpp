@@ -88,6 +88,8 @@ public:
     void Build()
     {
         m_doc.m_strAuthor = "Tournel example";
+        m_doc.m_strScheduleTemplate = "Plain_Template.htm";
+        m_doc.m_strTableTemplate = "Plain_Template.htm";
         m_doc.m_strComments = "Indoor leagues of a small town, January to April 2027.\n"
                               "Press F2 (Schedule > Automatically) to plan the season.";
         AddCourts();

@@ -1,6 +1,6 @@
 # The Debian packages Tournel builds, tests and runs with. Sourced by the scripts in tools/.
 TOURNEL_PACKAGES=(
-    cmake make g++ clang clang-format libclang-rt-14-dev
+    cmake make g++ python3 clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth

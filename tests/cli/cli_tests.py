@@ -6,6 +6,7 @@ writer in tests/data/format/tnd.py.
 """
 
 import json
+import re
 import os
 import subprocess
 import sys
@@ -167,6 +168,28 @@ def test_failed_save_keeps_old_file():
         check(status == 1 and "An unexpected error occurred while writing" in err, "save: %r" % err)
         check(read(path) == b"old contents", "old file harmed")
         check(os.listdir(folder) == [os.path.basename(path)], "temporary file left behind")
+
+
+def test_schedule_example_season():
+    example = os.path.join(DATA, "..", "..", "examples", "season.tnd")
+    with tempfile.TemporaryDirectory() as folder:
+        outputs = []
+        for name in ("first.tnd", "second.tnd"):
+            target = os.path.join(folder, name)
+            code, out, err = run("--seed", "7", "schedule", example, "-o", target)
+            check(code == 0, "schedule failed: " + err)
+            check(re.fullmatch(r"\d+ out of 131 matches are scheduled!\n", out) is not None,
+                  "final message: %r" % out)
+            outputs.append(tnd.parse(read(target)))
+        for parsed in outputs:
+            parsed["document"].pop("m_tModified", None)
+        check(outputs[0] == outputs[1], "the same seed gave different schedules")
+        scheduled = outputs[0]["scheduled"]
+        check(len(scheduled) > 100 and len(outputs[0]["results"]) == len(scheduled), "every match has its result")
+        code, out, err = run("schedule", os.path.join(folder, "first.tnd"), "-o", os.path.join(folder, "x.tnd"))
+        check(code == 0 and out.endswith(" out of 131 matches are scheduled!\n"), "second run: %r" % out)
+        code, out, err = run("schedule", example)
+        check(code == 2, "schedule without -o is a usage error")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
