@@ -1,9 +1,13 @@
 #include "ui/CMessagePrompt.h"
 
+#include "model/Strings.h"
+
 #include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -106,7 +110,7 @@ void CMessagePrompt::BeginWait(std::string_view text)
     if (m_nWaitDepth++ > 0) {
         return;
     }
-    m_pWait = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_pWait = new QWidget(m_pMainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_pWait->setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(m_pWait);
     auto* label = new QLabel(ToQt(text), m_pWait);
@@ -116,6 +120,9 @@ void CMessagePrompt::BeginWait(std::string_view text)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
     CentreOver(*m_pWait, m_pMainWindow);
+    // The backup notice stays long enough to be read.
+    m_nWaitMinimumMs = text == GetString(IDS_SAVING_BACKUP) ? 1500 : 0;
+    m_nWaitShownAt = QDateTime::currentMSecsSinceEpoch();
     m_pWait->show();
     // Paint it now: the work that follows does not return to the event loop.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -126,6 +133,12 @@ void CMessagePrompt::EndWait()
     if (m_nWaitDepth == 0 || --m_nWaitDepth > 0) {
         return;
     }
-    delete m_pWait;
+    const qint64 remaining = m_nWaitMinimumMs - (QDateTime::currentMSecsSinceEpoch() - m_nWaitShownAt);
+    if (remaining > 0) {
+        // Closed later without holding up the user: the notice is modeless.
+        QTimer::singleShot(static_cast<int>(remaining), m_pWait, &QObject::deleteLater);
+    } else {
+        delete m_pWait;
+    }
     m_pWait = nullptr;
 }

@@ -37,5 +37,7 @@ private:
     QProgressDialog* m_pProgress = nullptr; // owned; null while no run is going on
     QWidget* m_pWait = nullptr;             // owned; null while no notice is shown
     int m_nWaitDepth = 0;
+    int m_nWaitMinimumMs = 0;  // how long the notice stays at least
+    qint64 m_nWaitShownAt = 0; // when it appeared, ms since the epoch
     bool m_bCancelled = false;
 };
