@@ -6,6 +6,7 @@
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "ui/CAboutDialog.h"
+#include "ui/CDocumentInfoDialog.h"
 #include "ui/CMessagePrompt.h"
 #include "ui/CTipDialog.h"
 #include "ui/CTournelView.h"
@@ -57,7 +58,7 @@ const std::set<int>& Implemented()
         ID_VIEW_FILTER,        ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
         ID_INSERT_OFFICIAL,    ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
         ID_APP_ABOUT,          ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
-        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO};
+        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO,   ID_DOCUMENT_INFO};
     return ids;
 }
 
@@ -285,6 +286,7 @@ void CMainFrame::CreateActions()
     on(ID_VIEW_FILTER, &CMainFrame::OnViewFilter);
     on(ID_PRINT_FONT, &CMainFrame::OnPrintFont);
     on(ID_SCHEDULE_AUTO, &CMainFrame::OnScheduleAutomatically);
+    on(ID_DOCUMENT_INFO, &CMainFrame::OnDocumentInfo);
     on(ID_TIP_OF_THE_DAY, &CMainFrame::OnTipOfTheDay);
     on(ID_APP_ABOUT, &CMainFrame::OnAbout);
     connect(Action(ID_CONTEXT_HELP), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
@@ -1107,6 +1109,18 @@ void CMainFrame::OnScheduleAutomatically()
     }
     UpdateTitle();
     UpdateCommands();
+}
+
+void CMainFrame::OnDocumentInfo()
+{
+    m_doc.BackupIfDue();
+    CDocumentInfoDialog dialog(m_doc, this);
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    // Dates and weekday names appear in their new forms at once.
+    RefreshList();
+    UpdateTitle();
 }
 
 void CMainFrame::OnTipOfTheDay()

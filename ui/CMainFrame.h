@@ -97,6 +97,7 @@ public:
     void OnViewFilter();
     void OnPrintFont();
     void OnScheduleAutomatically();
+    void OnDocumentInfo();
     void OnTipOfTheDay();
     void OnAbout();
 
