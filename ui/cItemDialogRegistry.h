@@ -20,8 +20,7 @@ public:
     {
         // Runs the dialog for a new item of `container` and answers it, or
         // null when the user cancelled. Null function: Insert does nothing.
-        std::function<std::unique_ptr<cDbItem>(CTournelDoc& doc, cTournelDb& container, QWidget* parent)>
-            create;
+        std::function<std::unique_ptr<cDbItem>(CTournelDoc& doc, cTournelDb& container, QWidget* parent)> create;
         // Adds the new item; answers the item as it now stands in the
         // container, or null when it was refused (the function tells the user).
         // Null function: AddIndexedItem with a new number for indexed
