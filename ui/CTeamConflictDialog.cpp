@@ -20,6 +20,12 @@ CTeamConflictDialog::CTeamConflictDialog(CTournelDoc& doc, cTournelDb& conflicts
     m_pLeague = new QComboBox(this);
     AddLeagues(*m_pLeague, doc);
     m_pTeam = new QComboBox(this);
+    // The team list is empty until it gets the focus: both lists are wide
+    // enough for a name from the start.
+    for (QComboBox* combo : {m_pLeague, m_pTeam}) {
+        combo->setMinimumContentsLength(24);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
     m_pTwinTeam = new QCheckBox(QStringLiteral("Twin team   "), this);
     auto* content = new QFormLayout;
     content->addRow(QStringLiteral("League"), m_pLeague);

@@ -107,8 +107,9 @@ cItemDialogRegistry::cEntry Entry(MakeNew makeNew, MakeEdit makeEdit)
     };
     entry.add = AddInserted;
     entry.edit = [makeEdit](CTournelDoc& doc, cDbItem& item, QWidget* parent) {
+        // Only an item in its container can be changed: it is taken out and put back sorted.
         auto* typed = dynamic_cast<Item*>(&item);
-        if (typed == nullptr) {
+        if (typed == nullptr || item.GetOwner() == nullptr) {
             return false;
         }
         std::unique_ptr<CPropertyDialog> dialog = makeEdit(doc, *typed, parent);
@@ -117,7 +118,8 @@ cItemDialogRegistry::cEntry Entry(MakeNew makeNew, MakeEdit makeEdit)
     return entry;
 }
 
-// The container an item lives in; the dialogs of child items need it.
+// The container of an item being edited (Entry makes sure it has one); the
+// dialogs of child items need it.
 cTournelDb& OwnerOf(cDbItem& item)
 {
     return *item.GetOwner();
