@@ -91,8 +91,9 @@ cDbItem* AddInserted(CTournelDoc& doc, cTournelDb& container, std::unique_ptr<cD
     return &container.AddItem(std::move(item), true);
 }
 
-// The entry of a directory whose dialog is made by `make` (null: refused
-// before it opens) for a new item of a container, or for an existing item.
+// The entry of a directory: `makeNew` makes the dialog of a new item of a
+// container, `makeEdit` the one of an existing item; either answers null
+// when the dialog must not open (it has told the user why, if needed).
 template <class Item, class MakeNew, class MakeEdit>
 cItemDialogRegistry::cEntry Entry(MakeNew makeNew, MakeEdit makeEdit)
 {
