@@ -1,0 +1,165 @@
+#pragma once
+
+// A document for dialog tests: a fixed clock, a scripted prompt and small
+// builders. Dialogs are shown without a modal loop and driven through their
+// accept() and reject() slots.
+
+#include "document/CTournelDoc.h"
+#include "model/Calendar.h"
+#include "model/cCourt.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cReferee.h"
+#include "model/cTableItem.h"
+#include "model/cTeam.h"
+#include "support/cScriptedPrompt.h"
+#include "ui/CPropertyDialog.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+
+class cDialogDoc
+{
+public:
+    cDialogDoc()
+    {
+        m_doc.SetPrompt(&m_prompt);
+        m_doc.m_fnClock = [] { return MakeTimePoint(2024, 3, 15, 10, 0, 0); };
+    }
+    ~cDialogDoc() { m_doc.SetPrompt(nullptr); }
+    cDialogDoc(const cDialogDoc&) = delete;
+    cDialogDoc& operator=(const cDialogDoc&) = delete;
+
+    cCourt& Court(const std::string& name, const std::string& shortName)
+    {
+        auto court = std::make_unique<cCourt>();
+        court->m_strName = name;
+        court->m_strShortName = shortName;
+        return static_cast<cCourt&>(m_doc.Courts().AddIndexedItem(std::move(court), true, -1));
+    }
+
+    cLeague& League(const std::string& name, const std::string& shortName)
+    {
+        auto league = std::make_unique<cLeague>();
+        league->m_strName = name;
+        league->m_strShortName = shortName;
+        return static_cast<cLeague&>(m_doc.Leagues().AddIndexedItem(std::move(league), true, -1));
+    }
+
+    cTeam& Team(cLeague& league, const std::string& name)
+    {
+        auto team = std::make_unique<cTeam>();
+        team->SetName(name);
+        auto& added = static_cast<cTeam&>(league.Teams().AddIndexedItem(std::move(team), true, -1));
+        auto row = std::make_unique<cTableItem>();
+        row->m_nTeam = added.m_nIndex;
+        league.Table().AddItem(std::move(row), true);
+        return added;
+    }
+
+    cReferee& Official(const std::string& name)
+    {
+        auto official = std::make_unique<cReferee>();
+        official->SetNewOfficialDefaults();
+        official->m_strName = name;
+        return static_cast<cReferee&>(m_doc.Officials().AddIndexedItem(std::move(official), true, -1));
+    }
+
+    // The ids shown so far, and forgets them.
+    std::vector<int> TakeShown()
+    {
+        std::vector<int> ids = m_prompt.Ids();
+        m_prompt.m_shown.clear();
+        return ids;
+    }
+
+    CTournelDoc m_doc;
+    cScriptedPrompt m_prompt;
+};
+
+template <class W> W* Field(const CPropertyDialog& dialog, int field)
+{
+    auto* widget = qobject_cast<W*>(dialog.FieldWidget(field));
+    if (widget == nullptr) {
+        qFatal("field %d has no widget of the expected kind", field);
+    }
+    return widget;
+}
+
+// Presses OK on a dialog shown without a modal loop; true when it closed
+// accepted.
+inline bool PressOk(QDialog& dialog)
+{
+    if (!dialog.isVisible()) {
+        dialog.show();
+    }
+    dialog.accept();
+    return dialog.result() == QDialog::Accepted && !dialog.isVisible();
+}
+
+// The focus after a refusal stays in the dialog, on the field.
+inline bool HasFocusOn(const CPropertyDialog& dialog, int field)
+{
+    return dialog.isVisible() && dialog.focusWidget() == dialog.FieldWidget(field);
+}
+
+inline QStringList GroupTitles(const QWidget& dialog)
+{
+    QStringList titles;
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        titles << group->title();
+    }
+    return titles;
+}
+
+inline QStringList LabelTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
+// The field ids in the order the focus chain reaches their widgets.
+inline QList<int> FieldsInTabOrder(const CPropertyDialog& dialog, int fieldCount)
+{
+    QList<int> order;
+    QWidget* first = dialog.FieldWidget(0);
+    QWidget* widget = first;
+    do {
+        for (int field = 0; field < fieldCount; ++field) {
+            if (dialog.FieldWidget(field) == widget && !order.contains(field)) {
+                order << field;
+            }
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != nullptr && widget != first);
+    return order;
+}
+
+inline QList<int> Range(int count)
+{
+    QList<int> fields;
+    for (int i = 0; i < count; ++i) {
+        fields << i;
+    }
+    return fields;
+}
+
+// The texts of a combo box's entries.
+inline QStringList EntryTexts(const QComboBox& combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i) {
+        texts << combo.itemText(i);
+    }
+    return texts;
+}

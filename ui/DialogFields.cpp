@@ -1,0 +1,72 @@
+#include "ui/DialogFields.h"
+
+#include "model/Calendar.h"
+#include "model/cCourt.h"
+#include "model/cDatabase.h"
+#include "model/cLeague.h"
+#include "model/cTeam.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStdString(const QString& text)
+{
+    return text.toStdString();
+}
+
+QSpinBox* NewSpinBox(int low, int high, QWidget* parent, int step)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setRange(low, high);
+    spin->setSingleStep(step);
+    return spin;
+}
+
+int ReadSpinBox(QSpinBox& spin)
+{
+    spin.interpretText();
+    return spin.value();
+}
+
+void AddCourts(QComboBox& combo, const cDatabase& db)
+{
+    for (const cCourt& court : db.Courts().Items<cCourt>()) {
+        combo.addItem(ToQString(court.m_strShortName), court.m_nIndex);
+    }
+}
+
+void AddWeekdays(QComboBox& combo, bool withNone)
+{
+    for (Weekday day = withNone ? -1 : 0; day <= 6; ++day) {
+        combo.addItem(ToQString(WeekdayName(day, kDefaultLanguage)), day);
+    }
+}
+
+void AddLeagues(QComboBox& combo, const cDatabase& db)
+{
+    for (const cLeague& league : db.Leagues().Items<cLeague>()) {
+        combo.addItem(ToQString(league.m_strName), league.m_nIndex);
+    }
+}
+
+void AddTeams(QComboBox& combo, const cLeague& league)
+{
+    for (const cTeam& team : league.Teams().Items<cTeam>()) {
+        combo.addItem(ToQString(team.m_strName), team.m_nIndex);
+    }
+}
+
+void SelectData(QComboBox& combo, int value)
+{
+    combo.setCurrentIndex(combo.findData(value));
+}
+
+int SelectedData(const QComboBox& combo)
+{
+    return combo.currentIndex() < 0 ? -1 : combo.currentData().toInt();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// Small builders of the dialogs' fields: texts between the core's UTF-8 and
+// Qt, spin boxes with their ranges, and the lists of courts, weekdays,
+// leagues and teams whose item data is the index number or Weekday.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class QComboBox;
+class QSpinBox;
+class QWidget;
+class cDatabase;
+class cLeague;
+
+QString ToQString(std::string_view text);
+std::string ToStdString(const QString& text);
+
+QSpinBox* NewSpinBox(int low, int high, QWidget* parent, int step = 1);
+// The value including text typed but not yet taken over.
+int ReadSpinBox(QSpinBox& spin);
+
+// Courts by short name in the order of the courts directory.
+void AddCourts(QComboBox& combo, const cDatabase& db);
+// The weekdays Sunday ... Saturday in English, after "<None>" (-1) when the
+// weekday is optional.
+void AddWeekdays(QComboBox& combo, bool withNone);
+// Leagues and teams by name, in the order of their directories.
+void AddLeagues(QComboBox& combo, const cDatabase& db);
+void AddTeams(QComboBox& combo, const cLeague& league);
+
+// Selects the entry whose data is `value`; none when no entry has it.
+void SelectData(QComboBox& combo, int value);
+// The data of the selected entry, -1 when none is selected.
+int SelectedData(const QComboBox& combo);

@@ -1,0 +1,252 @@
+#include "ui/ItemDialogs.h"
+
+#include "document/CTournelDoc.h"
+#include "model/CourtTime.h"
+#include "model/cCourt.h"
+#include "model/cHomeGround.h"
+#include "model/cIllDate.h"
+#include "model/cIllTeam.h"
+#include "model/cLeague.h"
+#include "model/cPreferredTime.h"
+#include "model/cReferee.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+#include "model/cUserPrompt.h"
+#include "ui/CCourtDialog.h"
+#include "ui/CCourtTimeDialog.h"
+#include "ui/CDuplicateCourtTimeDialog.h"
+#include "ui/CHolidayDialog.h"
+#include "ui/CHomeGroundDialog.h"
+#include "ui/CLeagueDialog.h"
+#include "ui/COfficialDialog.h"
+#include "ui/CPreferredTimeDialog.h"
+#include "ui/CRepeatCourtTimeDialog.h"
+#include "ui/CScheduleSettingsDialog.h"
+#include "ui/CTeamConflictDialog.h"
+#include "ui/CTeamDialog.h"
+#include "ui/cItemDialogRegistry.h"
+
+#include <memory>
+
+namespace {
+
+DialogRunner& Runner()
+{
+    static DialogRunner runner;
+    return runner;
+}
+
+bool RunDialog(QDialog& dialog)
+{
+    const DialogRunner& runner = Runner();
+    return (runner ? runner(dialog) : dialog.exec()) == QDialog::Accepted;
+}
+
+// What `create` answers for an item its dialog has already inserted. It owns
+// nothing: the container owns the item.
+class cInsertedItem : public cDbItem
+{
+public:
+    explicit cInsertedItem(cDbItem& item)
+        : m_pItem(&item)
+    {
+    }
+    std::string_view GetRuntimeClass() const override { return "cInsertedItem"; }
+
+    cDbItem* m_pItem;
+};
+
+std::unique_ptr<cDbItem> Inserted(const CPropertyDialog& dialog)
+{
+    if (dialog.Result() == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<cInsertedItem>(*dialog.Result());
+}
+
+// The stand-in's item; any other item is added the default way.
+cDbItem* AddInserted(CTournelDoc& doc, cTournelDb& container, std::unique_ptr<cDbItem> item)
+{
+    if (!item) {
+        return nullptr;
+    }
+    if (const auto* inserted = dynamic_cast<const cInsertedItem*>(item.get())) {
+        return inserted->m_pItem;
+    }
+    if (auto* period = dynamic_cast<cUnusedTime*>(item.get());
+        period != nullptr && &container == &doc.CourtTime()) {
+        item.release();
+        std::unique_ptr<cUnusedTime> owned(period);
+        if (AddCourtTime(doc, std::move(owned)) == eAddCourtTime::Conflict) {
+            doc.Prompt().ShowMessage(IDS_COURT_TIME_CONFLICT);
+            return nullptr;
+        }
+        return period;
+    }
+    auto* indexedContainer = dynamic_cast<cIndexedDb*>(&container);
+    if (auto* indexed = dynamic_cast<cIndexedDbItem*>(item.get()); indexed != nullptr && indexedContainer) {
+        item.release();
+        return &indexedContainer->AddIndexedItem(std::unique_ptr<cIndexedDbItem>(indexed), true, -1);
+    }
+    return &container.AddItem(std::move(item), true);
+}
+
+// The entry of a directory: `makeNew` makes the dialog of a new item of a
+// container, `makeEdit` the one of an existing item; either answers null
+// when the dialog must not open (it has told the user why, if needed).
+template <class Item, class MakeNew, class MakeEdit>
+cItemDialogRegistry::cEntry Entry(MakeNew makeNew, MakeEdit makeEdit)
+{
+    cItemDialogRegistry::cEntry entry;
+    entry.create = [makeNew](CTournelDoc& doc, cTournelDb& container,
+                             QWidget* parent) -> std::unique_ptr<cDbItem> {
+        std::unique_ptr<CPropertyDialog> dialog = makeNew(doc, container, parent);
+        if (!dialog || !RunDialog(*dialog)) {
+            return nullptr;
+        }
+        return Inserted(*dialog);
+    };
+    entry.add = AddInserted;
+    entry.edit = [makeEdit](CTournelDoc& doc, cDbItem& item, QWidget* parent) {
+        // Only an item in its container can be changed: it is taken out and put back sorted.
+        auto* typed = dynamic_cast<Item*>(&item);
+        if (typed == nullptr || item.GetOwner() == nullptr) {
+            return false;
+        }
+        std::unique_ptr<CPropertyDialog> dialog = makeEdit(doc, *typed, parent);
+        return dialog && RunDialog(*dialog);
+    };
+    return entry;
+}
+
+// The container of an item being edited (Entry makes sure it has one); the
+// dialogs of child items need it.
+cTournelDb& OwnerOf(cDbItem& item)
+{
+    return *item.GetOwner();
+}
+
+} // namespace
+
+DialogRunner SetDialogRunner(DialogRunner runner)
+{
+    DialogRunner previous = std::move(Runner());
+    Runner() = std::move(runner);
+    return previous;
+}
+
+void RegisterItemDialogs(cItemDialogRegistry& registry)
+{
+    registry.Register(kDirCourts, Entry<cCourt>(
+                                      [](CTournelDoc& doc, cTournelDb&, QWidget* parent) {
+                                          return std::make_unique<CCourtDialog>(doc, nullptr, parent);
+                                      },
+                                      [](CTournelDoc& doc, cCourt& court, QWidget* parent) {
+                                          return std::make_unique<CCourtDialog>(doc, &court, parent);
+                                      }));
+
+    registry.Register(kDirCourtTime, Entry<cUnusedTime>(
+                                         [](CTournelDoc& doc, cTournelDb&,
+                                            QWidget* parent) -> std::unique_ptr<CPropertyDialog> {
+                                             if (const auto refused = CanInsertCourtTime(doc)) {
+                                                 doc.Prompt().ShowMessage(refused->messageId, refused->text);
+                                                 return nullptr;
+                                             }
+                                             return std::make_unique<CCourtTimeDialog>(doc, nullptr, parent);
+                                         },
+                                         [](CTournelDoc& doc, cUnusedTime& period, QWidget* parent) {
+                                             return std::make_unique<CCourtTimeDialog>(doc, &period, parent);
+                                         }));
+
+    registry.Register(kDirLeagues, Entry<cLeague>(
+                                       [](CTournelDoc& doc, cTournelDb&, QWidget* parent) {
+                                           return std::make_unique<CLeagueDialog>(doc, nullptr, parent);
+                                       },
+                                       [](CTournelDoc& doc, cLeague& league, QWidget* parent) {
+                                           return std::make_unique<CLeagueDialog>(doc, &league, parent);
+                                       }));
+
+    registry.Register(kDirOfficials, Entry<cReferee>(
+                                         [](CTournelDoc& doc, cTournelDb&, QWidget* parent) {
+                                             return std::make_unique<COfficialDialog>(doc, nullptr, parent);
+                                         },
+                                         [](CTournelDoc& doc, cReferee& official, QWidget* parent) {
+                                             return std::make_unique<COfficialDialog>(doc, &official, parent);
+                                         }));
+
+    registry.Register(
+        kDirTeams,
+        Entry<cTeam>(
+            [](CTournelDoc& doc, cTournelDb& teams, QWidget* parent) -> std::unique_ptr<CPropertyDialog> {
+                auto* league = dynamic_cast<cLeague*>(teams.GetOwnerItem());
+                if (league == nullptr) {
+                    return nullptr;
+                }
+                return std::make_unique<CTeamDialog>(doc, *league, nullptr, parent);
+            },
+            [](CTournelDoc& doc, cTeam& team, QWidget* parent) -> std::unique_ptr<CPropertyDialog> {
+                cLeague* league = team.GetLeague();
+                if (league == nullptr) {
+                    return nullptr;
+                }
+                return std::make_unique<CTeamDialog>(doc, *league, &team, parent);
+            }));
+
+    registry.Register(kDirHomeGrounds,
+                      Entry<cHomeGround>(
+                          [](CTournelDoc& doc, cTournelDb& grounds, QWidget* parent) {
+                              return std::make_unique<CHomeGroundDialog>(doc, grounds, nullptr, parent);
+                          },
+                          [](CTournelDoc& doc, cHomeGround& ground, QWidget* parent) {
+                              return std::make_unique<CHomeGroundDialog>(doc, OwnerOf(ground), &ground,
+                                                                         parent);
+                          }));
+
+    registry.Register(kDirHolidays, Entry<cIllDate>(
+                                        [](CTournelDoc& doc, cTournelDb& holidays, QWidget* parent) {
+                                            return std::make_unique<CHolidayDialog>(doc, holidays, nullptr,
+                                                                                    parent);
+                                        },
+                                        [](CTournelDoc& doc, cIllDate& holiday, QWidget* parent) {
+                                            return std::make_unique<CHolidayDialog>(doc, OwnerOf(holiday),
+                                                                                    &holiday, parent);
+                                        }));
+
+    registry.Register(kDirTeamConflicts,
+                      Entry<cIllTeam>(
+                          [](CTournelDoc& doc, cTournelDb& conflicts, QWidget* parent) {
+                              return std::make_unique<CTeamConflictDialog>(doc, conflicts, nullptr, parent);
+                          },
+                          [](CTournelDoc& doc, cIllTeam& conflict, QWidget* parent) {
+                              return std::make_unique<CTeamConflictDialog>(doc, OwnerOf(conflict), &conflict,
+                                                                           parent);
+                          }));
+
+    registry.Register(kDirPreferredTimes,
+                      Entry<cPreferredTime>(
+                          [](CTournelDoc& doc, cTournelDb& times, QWidget* parent) {
+                              return std::make_unique<CPreferredTimeDialog>(doc, times, nullptr, parent);
+                          },
+                          [](CTournelDoc& doc, cPreferredTime& time, QWidget* parent) {
+                              return std::make_unique<CPreferredTimeDialog>(doc, OwnerOf(time), &time,
+                                                                            parent);
+                          }));
+}
+
+bool RunRepeatCourtTime(CTournelDoc& doc, cUnusedTime& period, QWidget* parent)
+{
+    CRepeatCourtTimeDialog dialog(doc, period, parent);
+    return RunDialog(dialog);
+}
+
+bool RunDuplicateCourtTime(CTournelDoc& doc, cUnusedTime& period, QWidget* parent)
+{
+    CDuplicateCourtTimeDialog dialog(doc, period, parent);
+    return RunDialog(dialog);
+}
+
+bool RunScheduleSettings(CTournelDoc& doc, QWidget* parent)
+{
+    CScheduleSettingsDialog dialog(doc, parent);
+    return RunDialog(dialog);
+}
