@@ -2,6 +2,8 @@
 #include "ui/CSplashWnd.h"
 #include "ui/CTipDialog.h"
 #include "ui/Images.h"
+#include "ui/ItemDialogs.h"
+#include "ui/cItemDialogRegistry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,6 +33,7 @@ int main(int argc, char** argv)
     parser.process(app);
     const bool showSplash = !parser.isSet(noSplash);
 
+    RegisterItemDialogs(cItemDialogRegistry::Instance());
     CMainFrame frame;
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() && !frame.OpenDocumentFile(files.front())) {

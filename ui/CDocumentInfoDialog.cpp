@@ -15,8 +15,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 QString ToQt(const std::string& text)
 {
@@ -62,7 +61,8 @@ CDocumentInfoDialog::CDocumentInfoDialog(CTournelDoc& doc, QWidget* parent)
     m_pAutoBackup = new QCheckBox(QStringLiteral("Save a backup of the document every"), this);
     m_pAutoBackup->setChecked(m_values.autoBackup);
     m_pBackupMinutes = new QSpinBox(this);
-    m_pBackupMinutes->setRange(cDocumentInfoValues::kMinBackupMinutes, cDocumentInfoValues::kMaxBackupMinutes);
+    m_pBackupMinutes->setRange(cDocumentInfoValues::kMinBackupMinutes,
+                               cDocumentInfoValues::kMaxBackupMinutes);
     m_pBackupMinutes->setValue(m_values.backupMinutes);
     backup->addWidget(m_pAutoBackup);
     backup->addWidget(m_pBackupMinutes);

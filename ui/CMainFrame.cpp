@@ -3,6 +3,7 @@
 #include "model/Strings.h"
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
+#include "model/cUnusedTime.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "ui/CAboutDialog.h"
@@ -14,6 +15,7 @@
 #include "ui/CommandIds.h"
 #include "ui/CommandRules.h"
 #include "ui/Images.h"
+#include "ui/ItemDialogs.h"
 #include "ui/PrintFont.h"
 #include "ui/cItemDialogRegistry.h"
 #include "ui/cTournelListView.h"
@@ -52,13 +54,14 @@ QString Text(int id)
 const std::set<int>& Implemented()
 {
     static const std::set<int> ids = {
-        ID_FILE_NEW,           ID_FILE_OPEN,       ID_FILE_SAVE,          ID_FILE_SAVE_AS,
-        ID_APP_EXIT,           ID_INSERT_ITEM,     ID_DELETE_ITEM,        ID_PROPERTIES,
-        ID_EDIT_FIND,          ID_EDIT_SELECT_ALL, ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
-        ID_VIEW_FILTER,        ID_INSERT_COURT,    ID_INSERT_TIME,        ID_INSERT_LEAGUE,
-        ID_INSERT_OFFICIAL,    ID_PRINT_FONT,      ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
-        ID_APP_ABOUT,          ID_FILE_MRU_FILE1,  ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
-        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO,   ID_DOCUMENT_INFO};
+        ID_FILE_NEW,           ID_FILE_OPEN,        ID_FILE_SAVE,          ID_FILE_SAVE_AS,
+        ID_APP_EXIT,           ID_INSERT_ITEM,      ID_DELETE_ITEM,        ID_PROPERTIES,
+        ID_EDIT_FIND,          ID_EDIT_SELECT_ALL,  ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
+        ID_VIEW_FILTER,        ID_INSERT_COURT,     ID_INSERT_TIME,        ID_INSERT_LEAGUE,
+        ID_INSERT_OFFICIAL,    ID_PRINT_FONT,       ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
+        ID_APP_ABOUT,          ID_FILE_MRU_FILE1,   ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
+        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO,    ID_DOCUMENT_INFO,      ID_EDIT_REPEAT,
+        ID_DUPLICATE_TIME,     ID_SETTINGS_SCHEDULE};
     return ids;
 }
 
@@ -287,6 +290,9 @@ void CMainFrame::CreateActions()
     on(ID_PRINT_FONT, &CMainFrame::OnPrintFont);
     on(ID_SCHEDULE_AUTO, &CMainFrame::OnScheduleAutomatically);
     on(ID_DOCUMENT_INFO, &CMainFrame::OnDocumentInfo);
+    on(ID_EDIT_REPEAT, &CMainFrame::OnRepeatTime);
+    on(ID_DUPLICATE_TIME, &CMainFrame::OnDuplicateTime);
+    on(ID_SETTINGS_SCHEDULE, &CMainFrame::OnScheduleSettings);
     on(ID_TIP_OF_THE_DAY, &CMainFrame::OnTipOfTheDay);
     on(ID_APP_ABOUT, &CMainFrame::OnAbout);
     connect(Action(ID_CONTEXT_HELP), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
@@ -1109,6 +1115,34 @@ void CMainFrame::OnScheduleAutomatically()
     }
     UpdateTitle();
     UpdateCommands();
+}
+
+void CMainFrame::OnRepeatTime()
+{
+    m_doc.BackupIfDue();
+    auto* period = dynamic_cast<cUnusedTime*>(GetCurrentItem());
+    if (period != nullptr && RunRepeatCourtTime(m_doc, *period, this)) {
+        RefreshList();
+        UpdateTitle();
+    }
+}
+
+void CMainFrame::OnDuplicateTime()
+{
+    m_doc.BackupIfDue();
+    auto* period = dynamic_cast<cUnusedTime*>(GetCurrentItem());
+    if (period != nullptr && RunDuplicateCourtTime(m_doc, *period, this)) {
+        RefreshList();
+        UpdateTitle();
+    }
+}
+
+void CMainFrame::OnScheduleSettings()
+{
+    m_doc.BackupIfDue();
+    if (RunScheduleSettings(m_doc, this)) {
+        UpdateTitle();
+    }
 }
 
 void CMainFrame::OnDocumentInfo()

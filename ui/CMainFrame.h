@@ -98,6 +98,9 @@ public:
     void OnPrintFont();
     void OnScheduleAutomatically();
     void OnDocumentInfo();
+    void OnRepeatTime();
+    void OnDuplicateTime();
+    void OnScheduleSettings();
     void OnTipOfTheDay();
     void OnAbout();
 
