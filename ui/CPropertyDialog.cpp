@@ -34,6 +34,10 @@ void CPropertyDialog::SetContent(QLayout* content)
 void CPropertyDialog::SetField(int field, QWidget* widget)
 {
     m_fields[field] = widget;
+    // Names of up to 50 characters: show a good part of one.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    }
 }
 
 bool CPropertyDialog::Refuse(const cValidation& error)
