@@ -108,14 +108,14 @@ private:
             {"EG", "Eastfield School Gym", false, 4},
             {"HC", "Harbour Club Hall", true, 6},
         };
-        for (const cCourtSpec& spec : courts) {
+        for (const cCourtSpec& entry : courts) {
             cCourtValues values;
-            values.shortName = spec.shortName;
-            values.fullName = spec.fullName;
-            values.reservedHomeGround = spec.reserved;
-            values.rating = spec.rating;
-            Check(Validate(values, m_doc, nullptr), spec.fullName);
-            m_courts[spec.shortName] = InsertCourt(m_doc, values).m_nIndex;
+            values.shortName = entry.shortName;
+            values.fullName = entry.fullName;
+            values.reservedHomeGround = entry.reserved;
+            values.rating = entry.rating;
+            Check(Validate(values, m_doc, nullptr), entry.fullName);
+            m_courts[entry.shortName] = InsertCourt(m_doc, values).m_nIndex;
         }
     }
 
@@ -190,22 +190,22 @@ private:
              30,
              {"Northgate V", "Riverside V", "Harbour V", "Millbrook V", "Kingsbridge V", "Westhill V"}},
         };
-        for (const cLeagueSpec& spec : leagues) {
+        for (const cLeagueSpec& entry : leagues) {
             cLeagueValues values;
-            values.shortName = spec.shortName;
-            values.fullName = spec.fullName;
-            values.rounds = spec.rounds;
+            values.shortName = entry.shortName;
+            values.fullName = entry.fullName;
+            values.rounds = entry.rounds;
             values.setsPerGame = 5;
-            values.gameDuration = spec.duration;
-            values.minCourtRating = spec.minCourtRating;
-            values.minOfficialRating = spec.minOfficialRating;
-            values.latestStart = spec.latestStart;
-            values.restTeamDays = spec.restDays;
-            values.restPairDays = spec.returnDays;
-            Check(Validate(values, m_doc, nullptr), spec.fullName);
+            values.gameDuration = entry.duration;
+            values.minCourtRating = entry.minCourtRating;
+            values.minOfficialRating = entry.minOfficialRating;
+            values.latestStart = entry.latestStart;
+            values.restTeamDays = entry.restDays;
+            values.restPairDays = entry.returnDays;
+            Check(Validate(values, m_doc, nullptr), entry.fullName);
             cLeague& league = InsertLeague(m_doc, values);
-            m_leagues[spec.shortName] = league.m_nIndex;
-            for (const char* name : spec.teams) {
+            m_leagues[entry.shortName] = league.m_nIndex;
+            for (const char* name : entry.teams) {
                 cTeamValues team;
                 team.name = name;
                 Check(Validate(team, league, nullptr), name);
@@ -328,13 +328,13 @@ private:
             {"Isabel Costa", "", 3, -1},
             {"Jonas Weber", "Riverside", 8, kWednesday},
         };
-        for (const cOfficialSpec& spec : officials) {
+        for (const cOfficialSpec& entry : officials) {
             cOfficialValues values;
-            values.name = spec.name;
-            values.club = spec.club;
-            values.rating = spec.rating;
-            values.firstDayOff = spec.dayOff;
-            Check(Validate(values, m_doc, nullptr), spec.name);
+            values.name = entry.name;
+            values.club = entry.club;
+            values.rating = entry.rating;
+            values.firstDayOff = entry.dayOff;
+            Check(Validate(values, m_doc, nullptr), entry.name);
             InsertOfficial(m_doc, values);
         }
         cReferee* isabel = nullptr;

@@ -39,9 +39,9 @@ private:
     std::mt19937 m_engine;
 };
 
-TimePoint DayAt(const cSeasonSpec& spec, int dayOfSeason, int hhmm)
+TimePoint DayAt(const cSeasonSpec& shape, int dayOfSeason, int hhmm)
 {
-    return MakeTimePoint(spec.startYear, spec.startMonth, spec.startDay + dayOfSeason, hhmm / 100,
+    return MakeTimePoint(shape.startYear, shape.startMonth, shape.startDay + dayOfSeason, hhmm / 100,
                          hhmm % 100);
 }
 
@@ -50,20 +50,20 @@ template <class T> T& AddChild(cTournelDb& container, std::unique_ptr<T> item)
     return static_cast<T&>(container.AddItem(std::move(item), true));
 }
 
-void AddCourts(cDatabase& db, const cSeasonSpec& spec, cDice& dice)
+void AddCourts(cDatabase& db, const cSeasonSpec& shape, cDice& dice)
 {
-    for (int c = 0; c < spec.courts; ++c) {
+    for (int c = 0; c < shape.courts; ++c) {
         auto court = std::make_unique<cCourt>();
         court->m_strName = StringPrintf("Sports hall %02d", c + 1);
         court->m_strShortName = StringPrintf("H%02d", c + 1);
-        court->m_nRating = spec.constraints ? dice.Between(3, 9) : 5;
+        court->m_nRating = shape.constraints ? dice.Between(3, 9) : 5;
         // Every fifth court is some club's own hall.
-        court->m_bReservedHomeGround = spec.constraints && c % 5 == 4 ? 1 : 0;
+        court->m_bReservedHomeGround = shape.constraints && c % 5 == 4 ? 1 : 0;
         db.Courts().AddIndexedItem(std::move(court), true, -1);
     }
     // Evenings on working days, long days at the weekend; some halls are
     // closed on some evenings.
-    for (int day = 0; day < spec.weeks * 7; ++day) {
+    for (int day = 0; day < shape.weeks * 7; ++day) {
         const int weekday = (day + 1) % 7; // the season starts on a Monday
         const bool weekend = weekday == 0 || weekday == 6;
         for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
@@ -73,17 +73,17 @@ void AddCourts(cDatabase& db, const cSeasonSpec& spec, cDice& dice)
             const int from = weekend ? 900 : 1800;
             const int to = weekend ? 1800 : 2230;
             db.CourtTime().AddItem(
-                std::make_unique<cUnusedTime>(court.m_nIndex, DayAt(spec, day, from), DayAt(spec, day, to)),
+                std::make_unique<cUnusedTime>(court.m_nIndex, DayAt(shape, day, from), DayAt(shape, day, to)),
                 true);
         }
     }
 }
 
-void AddHoliday(cTournelDb& holidays, const cSeasonSpec& spec, int firstDay, int lastDay)
+void AddHoliday(cTournelDb& holidays, const cSeasonSpec& shape, int firstDay, int lastDay)
 {
     auto holiday = std::make_unique<cIllDate>();
-    holiday->m_tStart = DayAt(spec, firstDay, 0);
-    holiday->m_tEnd = DayAt(spec, lastDay, 2359);
+    holiday->m_tStart = DayAt(shape, firstDay, 0);
+    holiday->m_tEnd = DayAt(shape, lastDay, 2359);
     AddChild(holidays, std::move(holiday));
 }
 
@@ -96,7 +96,7 @@ void AddPreferredTime(cTournelDb& times, Weekday weekday, ClockTime from, ClockT
     AddChild(times, std::move(time));
 }
 
-void ConstrainLeague(cLeague& league, const cSeasonSpec& spec, int l, cDice& dice)
+void ConstrainLeague(cLeague& league, const cSeasonSpec& shape, int l, cDice& dice)
 {
     static constexpr std::array<int, 3> kDurations = {60, 75, 90};
     league.m_nGameDuration = kDurations[static_cast<std::size_t>(l % 3)];
@@ -106,7 +106,7 @@ void ConstrainLeague(cLeague& league, const cSeasonSpec& spec, int l, cDice& dic
     league.m_tsRestSameTeam = (l % 5 == 0 ? 5 : 6) * 86400;
     league.m_tsRestSamePair = (l % 2 == 0 ? 28 : 21) * 86400;
     // Christmas break: 16 weeks after an early-September start.
-    AddHoliday(league.Holidays(), spec, 7 * 15 + 4, 7 * 17 + 1);
+    AddHoliday(league.Holidays(), shape, 7 * 15 + 4, 7 * 17 + 1);
     if (l % 3 == 1) {
         // Youth leagues prefer the weekend daytime.
         AddPreferredTime(league.PreferredTimes(), 6, 900, 1600);
@@ -114,14 +114,14 @@ void ConstrainLeague(cLeague& league, const cSeasonSpec& spec, int l, cDice& dic
     }
 }
 
-void ConstrainTeam(cDatabase& db, cTeam& team, const cSeasonSpec& spec, cDice& dice, int reservedCourt)
+void ConstrainTeam(cDatabase& db, cTeam& team, const cSeasonSpec& shape, cDice& dice, int reservedCourt)
 {
     if (dice.Chance(20)) {
         team.m_nDayOff = dice.Between(1, 5);
     }
     if (dice.Chance(25)) {
-        const int first = dice.Between(0, spec.weeks * 7 - 10);
-        AddHoliday(team.Holidays(), spec, first, first + dice.Between(2, 8));
+        const int first = dice.Between(0, shape.weeks * 7 - 10);
+        AddHoliday(team.Holidays(), shape, first, first + dice.Between(2, 8));
     }
     if (dice.Chance(15)) {
         AddPreferredTime(team.PreferredTimes(), dice.Between(1, 5), 1800, 2100);
@@ -176,38 +176,38 @@ void AddTeamConflicts(cDatabase& db, cDice& dice)
 
 cSeasonSpec cSeasonSpec::Small()
 {
-    cSeasonSpec spec;
-    spec.leagues = 2;
-    spec.teamsPerLeague = 6;
-    spec.courts = 4;
-    spec.weeks = 20;
-    return spec;
+    cSeasonSpec shape;
+    shape.leagues = 2;
+    shape.teamsPerLeague = 6;
+    shape.courts = 4;
+    shape.weeks = 20;
+    return shape;
 }
 
 cSeasonSpec cSeasonSpec::Medium()
 {
-    cSeasonSpec spec;
-    spec.leagues = 10;
-    spec.teamsPerLeague = 10;
-    spec.courts = 8;
-    spec.weeks = 30;
-    return spec;
+    cSeasonSpec shape;
+    shape.leagues = 10;
+    shape.teamsPerLeague = 10;
+    shape.courts = 8;
+    shape.weeks = 30;
+    return shape;
 }
 
 cSeasonSpec cSeasonSpec::Large()
 {
-    cSeasonSpec spec;
-    spec.leagues = 40;
-    spec.teamsPerLeague = 12;
-    spec.courts = 20;
-    spec.weeks = 36;
-    return spec;
+    cSeasonSpec shape;
+    shape.leagues = 40;
+    shape.teamsPerLeague = 12;
+    shape.courts = 20;
+    shape.weeks = 36;
+    return shape;
 }
 
-void GenerateSeason(cDatabase& db, const cSeasonSpec& spec)
+void GenerateSeason(cDatabase& db, const cSeasonSpec& shape)
 {
-    cDice dice(spec.seed);
-    AddCourts(db, spec, dice);
+    cDice dice(shape.seed);
+    AddCourts(db, shape, dice);
     std::vector<int> reservedCourts;
     for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
         if (court.m_bReservedHomeGround != 0) {
@@ -215,32 +215,32 @@ void GenerateSeason(cDatabase& db, const cSeasonSpec& spec)
         }
     }
     std::size_t nextReserved = 0;
-    for (int l = 0; l < spec.leagues; ++l) {
+    for (int l = 0; l < shape.leagues; ++l) {
         auto created = std::make_unique<cLeague>();
         created->m_strName = StringPrintf("Division %02d", l + 1);
         created->m_strShortName = StringPrintf("D%02d", l + 1);
-        created->m_nRounds = spec.rounds;
+        created->m_nRounds = shape.rounds;
         auto& league = static_cast<cLeague&>(db.Leagues().AddIndexedItem(std::move(created), true, -1));
-        if (spec.constraints) {
-            ConstrainLeague(league, spec, l, dice);
+        if (shape.constraints) {
+            ConstrainLeague(league, shape, l, dice);
         }
-        for (int t = 0; t < spec.teamsPerLeague; ++t) {
+        for (int t = 0; t < shape.teamsPerLeague; ++t) {
             auto team = std::make_unique<cTeam>();
             const char* club =
                 kClubs[static_cast<std::size_t>((l * 7 + t) % static_cast<int>(kClubs.size()))];
             team->SetName(StringPrintf("%s %c", club, 'A' + l % 3));
             auto& added = static_cast<cTeam&>(league.Teams().AddIndexedItem(std::move(team), true, -1));
-            if (spec.constraints) {
+            if (shape.constraints) {
                 // The club halls go to the first team of every other league.
                 int reserved = -1;
                 if (t == 0 && l % 2 == 0 && !reservedCourts.empty()) {
                     reserved = reservedCourts[nextReserved++ % reservedCourts.size()];
                 }
-                ConstrainTeam(db, added, spec, dice, reserved);
+                ConstrainTeam(db, added, shape, dice, reserved);
             }
         }
     }
-    if (spec.constraints) {
+    if (shape.constraints) {
         AddTeamConflicts(db, dice);
     }
     db.Unscheduled().m_bUpToDate = 0;

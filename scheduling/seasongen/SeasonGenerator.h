@@ -3,7 +3,7 @@
 // Realistic generated seasons: courts with evening and weekend court time,
 // leagues with their teams, and the constraints of a real season (home
 // grounds, holidays, days off, preferred playing times, team conflicts).
-// The same spec and seed always give the same season.
+// The same shape and seed always give the same season.
 
 #include <cstdint>
 
@@ -33,4 +33,4 @@ struct cSeasonSpec
 };
 
 // Adds the season's courts, court time and leagues to the (empty) database.
-void GenerateSeason(cDatabase& db, const cSeasonSpec& spec);
+void GenerateSeason(cDatabase& db, const cSeasonSpec& shape);

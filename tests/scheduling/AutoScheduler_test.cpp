@@ -388,12 +388,12 @@ std::string Dump(const cDatabase& db)
 
 cSeasonSpec TestSpec()
 {
-    cSeasonSpec spec;
-    spec.leagues = 4;
-    spec.teamsPerLeague = 6;
-    spec.courts = 5;
-    spec.weeks = 14;
-    return spec;
+    cSeasonSpec shape;
+    shape.leagues = 4;
+    shape.teamsPerLeague = 6;
+    shape.courts = 5;
+    shape.weeks = 14;
+    return shape;
 }
 
 struct cSettingsCase
