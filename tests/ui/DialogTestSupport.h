@@ -12,6 +12,7 @@
 #include "model/cReferee.h"
 #include "model/cTableItem.h"
 #include "model/cTeam.h"
+#include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
 #include "ui/CPropertyDialog.h"
 
@@ -39,38 +40,14 @@ public:
 
     cCourt& Court(const std::string& name, const std::string& shortName)
     {
-        auto court = std::make_unique<cCourt>();
-        court->m_strName = name;
-        court->m_strShortName = shortName;
-        return static_cast<cCourt&>(m_doc.Courts().AddIndexedItem(std::move(court), true, -1));
+        return BuildCourt(m_doc, name, shortName);
     }
-
     cLeague& League(const std::string& name, const std::string& shortName)
     {
-        auto league = std::make_unique<cLeague>();
-        league->m_strName = name;
-        league->m_strShortName = shortName;
-        return static_cast<cLeague&>(m_doc.Leagues().AddIndexedItem(std::move(league), true, -1));
+        return BuildLeague(m_doc, name, shortName);
     }
-
-    cTeam& Team(cLeague& league, const std::string& name)
-    {
-        auto team = std::make_unique<cTeam>();
-        team->SetName(name);
-        auto& added = static_cast<cTeam&>(league.Teams().AddIndexedItem(std::move(team), true, -1));
-        auto row = std::make_unique<cTableItem>();
-        row->m_nTeam = added.m_nIndex;
-        league.Table().AddItem(std::move(row), true);
-        return added;
-    }
-
-    cReferee& Official(const std::string& name)
-    {
-        auto official = std::make_unique<cReferee>();
-        official->SetNewOfficialDefaults();
-        official->m_strName = name;
-        return static_cast<cReferee&>(m_doc.Officials().AddIndexedItem(std::move(official), true, -1));
-    }
+    cTeam& Team(cLeague& league, const std::string& name) { return BuildTeam(league, name); }
+    cReferee& Official(const std::string& name) { return BuildOfficial(m_doc, name); }
 
     // The ids shown so far, and forgets them.
     std::vector<int> TakeShown()
