@@ -693,6 +693,24 @@ void tst_MainFrame::OpenAndSaveRoundTrip()
     QCOMPARE(f.Tree().Root()->text(0), path);
 }
 
+void tst_MainFrame::ScheduleAutomaticallyPlansTheExampleSeason()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Select(&f.Doc().Scheduled());
+    QCOMPARE(f.Rows(), 0);
+    QVERIFY(f.Frame().Action(ID_SCHEDULE_AUTO)->isEnabled());
+
+    f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+    // The final message, and the shown list rebuilt with the placed matches.
+    QVERIFY(!f.m_prompt.m_ids.empty());
+    QCOMPARE(f.m_prompt.m_ids.back(), 0);
+    QVERIFY(f.Rows() > 100);
+    QCOMPARE(f.Rows(), f.Doc().Scheduled().GetCount());
+    QCOMPARE(f.Doc().Results().GetCount(), f.Doc().Scheduled().GetCount());
+    QVERIFY(f.Doc().IsModified());
+}
+
 namespace {
 
 // Texts of a menu's entries, sub-menus by their titles, with the shortcuts as shown.

@@ -40,4 +40,5 @@ private slots:
     void CloseAsksToSaveChanges();
     void NewDocumentRebuildsTheTree();
     void OpenAndSaveRoundTrip();
+    void ScheduleAutomaticallyPlansTheExampleSeason();
 };
