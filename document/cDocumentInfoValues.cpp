@@ -3,20 +3,6 @@
 #include "model/Strings.h"
 #include "model/cDatabase.h"
 
-namespace {
-
-std::optional<cDocumentInfoError> OutOfRange(int value, int low, int high, int field)
-{
-    if (value >= low && value <= high) {
-        return std::nullopt;
-    }
-    return cDocumentInfoError{
-        IDS_ENTER_INTEGER_BETWEEN, field,
-        FormatString(IDS_ENTER_INTEGER_BETWEEN, {std::to_string(low), std::to_string(high)})};
-}
-
-} // namespace
-
 std::string FormatDocumentTime(const cDatabase& db, TimePoint t)
 {
     return db.FormatDate(t) + " at " + FormatTime(t, "%H:%M:%S");
@@ -48,17 +34,17 @@ void cDocumentInfoValues::ApplyTo(cDatabase& db) const
     db.SetModifiedFlag(true);
 }
 
-std::optional<cDocumentInfoError> Validate(const cDocumentInfoValues& values)
+cValidation Validate(const cDocumentInfoValues& values)
 {
     if (auto error =
-            OutOfRange(values.language, 0, kLanguageCount - 1, cDocumentInfoValues::kFieldLanguage)) {
+            CheckRange(values.language, 0, kLanguageCount - 1, cDocumentInfoValues::kFieldLanguage)) {
         return error;
     }
     if (auto error =
-            OutOfRange(values.dateFormat, 0, kDateFormatCount - 1, cDocumentInfoValues::kFieldDateFormat)) {
+            CheckRange(values.dateFormat, 0, kDateFormatCount - 1, cDocumentInfoValues::kFieldDateFormat)) {
         return error;
     }
     // The interval is checked even while backups are off: the box keeps it.
-    return OutOfRange(values.backupMinutes, cDocumentInfoValues::kMinBackupMinutes,
+    return CheckRange(values.backupMinutes, cDocumentInfoValues::kMinBackupMinutes,
                       cDocumentInfoValues::kMaxBackupMinutes, cDocumentInfoValues::kFieldBackupMinutes);
 }

@@ -3,20 +3,11 @@
 // The values of the "Document properties" dialog and their checks.
 
 #include "model/Calendar.h"
+#include "model/cValidation.h"
 
-#include <optional>
 #include <string>
 
 class cDatabase;
-
-// The first failing check of a dialog: the message to show and the field to
-// focus. (A document-side twin of the model's validation answer.)
-struct cDocumentInfoError
-{
-    int messageId = 0;
-    int field = 0;
-    std::string text; // the message as shown, with its numbers filled in
-};
 
 struct cDocumentInfoValues
 {
@@ -51,7 +42,7 @@ struct cDocumentInfoValues
     bool operator==(const cDocumentInfoValues&) const = default;
 };
 
-std::optional<cDocumentInfoError> Validate(const cDocumentInfoValues& values);
+cValidation Validate(const cDocumentInfoValues& values);
 
 // A date in the document's date format, " at ", and the time as hh:mm:ss.
 std::string FormatDocumentTime(const cDatabase& db, TimePoint t);

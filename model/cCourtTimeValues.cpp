@@ -79,14 +79,8 @@ cValidation Validate(const cCourtTimeValues& values, const cDatabase& db)
     if (!IsValidDate(values.day, values.month, values.year)) {
         return MakeValidationError(IDS_ILLEGAL_DATE, F::kDay);
     }
-    if (!IsValidClockTime(values.start)) {
-        return MakeValidationError(IDS_FIRST_TIME_INVALID, F::kStart);
-    }
-    if (!IsValidClockTime(values.end)) {
-        return MakeValidationError(IDS_FINAL_TIME_INVALID, F::kEnd);
-    }
-    if (values.start >= values.end) {
-        return MakeValidationError(IDS_FINAL_NOT_AFTER_FIRST, F::kEnd);
+    if (auto error = CheckTimeWindow(values.start, values.end, F::kStart, F::kEnd)) {
+        return error;
     }
     // The file holds seconds in 32 bits: a later date could not be saved.
     if (!FitsInFile(values.StartTime()) || !FitsInFile(values.EndTime())) {

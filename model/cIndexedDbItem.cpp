@@ -7,9 +7,7 @@ bool cIndexedDbItem::IsBefore(const cDbItem* other) const
     if (other == nullptr) {
         return true;
     }
-    const auto* indexed = dynamic_cast<const cIndexedDbItem*>(other);
-    if (indexed == nullptr) {
-        return false;
-    }
-    return CompareText(indexed->m_strName, m_strName, true) == 1;
+    // A container holds items of one kind only (the file reader enforces it).
+    const auto& indexed = static_cast<const cIndexedDbItem&>(*other);
+    return CompareText(indexed.m_strName, m_strName, true) == 1;
 }

@@ -19,7 +19,7 @@ const cTeam* RowTeam(const cTableItem& row)
 int cTableItem::Points() const
 {
     const cDatabase* db = GetDatabase();
-    const cTableSettings defaults;
+    static const cTableSettings defaults;
     const cTableSettings& settings = db != nullptr ? db->m_tableSettings : defaults;
     int points = Wins() * settings.m_nPointsVictory + Draws() * settings.m_nPointsDraw +
                  Losses() * settings.m_nPointsLost + Disqualifications() * settings.m_nPointsDisqualified;
