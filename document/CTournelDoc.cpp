@@ -96,14 +96,30 @@ bool CTournelDoc::WriteTo(const std::string& path)
     return true;
 }
 
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) {
+        return true;
+    }
+    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
+}
+
+} // namespace
+
 bool CTournelDoc::OnSaveDocument(const std::string& path)
 {
-    if (m_bNotReadProperly) {
+    if (m_bNotReadProperly && !m_strPathName.empty() && SameFile(path, m_strPathName)) {
+        Prompt().ShowMessage(IDS_REFUSED_FILE_KEPT, FormatString(IDS_REFUSED_FILE_KEPT, {path}));
         return false;
     }
     if (!WriteTo(path)) {
         return false;
     }
+    // Saved under another name, the document is a file of its own now.
+    m_bNotReadProperly = false;
     m_strPathName = path;
     SetModifiedFlag(false);
     return true;

@@ -22,7 +22,9 @@ public:
     // and cannot be saved until New or a successful Open. Messages go to Prompt().
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
-    // Refused (false, nothing written) while the document was not read properly.
+    // A file that was refused is never written over (told, false); saved under
+    // another name, a refused document holds what was entered since and
+    // becomes that file.
     bool OnSaveDocument(const std::string& path);
 
     // Writes the backup copy when the interval has passed; true when written.

@@ -1,10 +1,12 @@
 #include "model/CourtTime.h"
 
+#include "model/Strings.h"
 #include "model/cDatabase.h"
 #include "model/cMatch.h"
 #include "model/cUnusedTime.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -103,7 +105,7 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
     AddCourtTime(db, std::move(before));
 }
 
-int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
+std::vector<TimePoint> RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
 {
     const int court = period.m_nCourt;
     const cLocalTime start = LocalTime(period.m_tStart);
@@ -112,7 +114,7 @@ int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
     const int endHour = end.hour;
     const int endMinute = end.minute;
     const bool endsAtMidnight = endHour == 0 && endMinute == 0;
-    int refused = 0;
+    std::vector<TimePoint> refused;
     for (int k = 1; k <= weeks; ++k) {
         // From noon, so that a daylight-saving change cannot move the date.
         const TimePoint noon = MakeTimePoint(start.year, start.month, start.day, 12, 0, 0) + 7LL * 86400 * k;
@@ -127,13 +129,13 @@ int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)
         }
         if (AddCourtTime(db, std::make_unique<cUnusedTime>(court, copyStart, copyEnd)) ==
             eAddCourtTime::Conflict) {
-            ++refused;
+            refused.push_back(copyStart);
         }
     }
     return refused;
 }
 
-int DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt)
+std::vector<TimePoint> DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt)
 {
     std::vector<std::pair<TimePoint, TimePoint>> periods;
     for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
@@ -141,14 +143,34 @@ int DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt)
             periods.emplace_back(period.m_tStart, period.m_tEnd);
         }
     }
-    int refused = 0;
+    std::vector<TimePoint> refused;
     for (const auto& [start, end] : periods) {
         if (AddCourtTime(db, std::make_unique<cUnusedTime>(targetCourt, start, end)) ==
             eAddCourtTime::Conflict) {
-            ++refused;
+            refused.push_back(start);
         }
     }
     return refused;
+}
+
+void TellRefusedCopies(cDatabase& db, const std::vector<TimePoint>& refusedStarts)
+{
+    if (refusedStarts.empty()) {
+        return;
+    }
+    // Up to 52 refusals: one box that names them all, not one box each.
+    std::string text = GetString(IDS_COURT_TIME_CONFLICT);
+    std::string previous;
+    for (const TimePoint start : refusedStarts) {
+        std::string date = db.FormatDate(start);
+        if (date == previous) {
+            continue; // two periods of one day duplicated onto matches
+        }
+        text += previous.empty() ? "\n" : ", ";
+        text += date;
+        previous = std::move(date);
+    }
+    db.Prompt().ShowMessage(IDS_COURT_TIME_CONFLICT, text);
 }
 
 long long CourtTimeMinutes(const cDatabase& db, int court)

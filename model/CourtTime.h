@@ -6,6 +6,7 @@
 #include "model/Calendar.h"
 
 #include <memory>
+#include <vector>
 
 class cDatabase;
 class cUnusedTime;
@@ -32,12 +33,21 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
 
 // Copies the period to the same clock times 1 ... weeks weeks later; weeks
 // whose times the file could not hold (after 2038-01-19) are left out.
-// Returns the number of copies refused because of a scheduled match.
-int RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks);
+// Returns the starts of the copies refused because of a scheduled match,
+// earliest first; the other copies are kept. Tells the user nothing.
+std::vector<TimePoint> RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks);
 
 // Copies every free period of the court `sourceCourt` to `targetCourt`.
-// Returns the number of copies refused because of a scheduled match.
-int DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt);
+// Returns the starts of the copies refused because of a scheduled match,
+// in list order (earliest first); the other copies are kept. Tells the user
+// nothing.
+std::vector<TimePoint> DuplicateCourtTime(cDatabase& db, int sourceCourt, int targetCourt);
+
+// Tells the user of the copies a Repeat or Duplicate refused, all in one
+// message through db.Prompt(): the text of IDS_COURT_TIME_CONFLICT, then on
+// the next line their dates in the document's date format, each date once.
+// Shows nothing when `refusedStarts` is empty.
+void TellRefusedCopies(cDatabase& db, const std::vector<TimePoint>& refusedStarts);
 
 // Total free minutes of a court.
 long long CourtTimeMinutes(const cDatabase& db, int court);

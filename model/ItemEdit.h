@@ -10,6 +10,13 @@
 #include <memory>
 #include <type_traits>
 
+// Puts every item of the container in its sorted place again, after a key
+// that lives outside the items changed (a court's name orders matches,
+// results and home grounds). Every item is taken out and added back, none is
+// destroyed, so links to them (a result's match) stay valid; items whose keys
+// compare equal keep their order, as AddItem with `sorted` keeps it.
+void ResortItems(cTournelDb& container);
+
 template <class T, class F> T& EditItemInPlace(cDatabase& db, T& item, F change)
 {
     cTournelDb* owner = item.GetOwner();

@@ -213,6 +213,8 @@ constexpr cEntry kStrings[] = {
     {IDS_SAVING_BACKUP, "Just a moment!\nSaving a backup of your document!"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_JUST_A_MOMENT, "Just a moment!"},
+    {IDS_REFUSED_FILE_KEPT,
+     "%1 was not read, so it is not written over.\nPlease save the document under another name."},
 
     {IDS_OUT_OF, " out of "},
     {IDS_MATCHES_ARE_SCHEDULED, " matches are scheduled!"},

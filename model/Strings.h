@@ -164,6 +164,7 @@ enum : int
     IDS_SAVING_BACKUP = 1065,
     IDS_SAVE_CHANGES = 1066,
     IDS_JUST_A_MOMENT = 1067,
+    IDS_REFUSED_FILE_KEPT = 1068,
 
     // Scheduling.
     IDS_OUT_OF = 1070,

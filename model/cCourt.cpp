@@ -59,4 +59,10 @@ void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
         }
         item = next;
     }
+    // A view filter on a court that is gone would show an empty list: show
+    // every court's time again.
+    if (db.m_nCourtFilter == m_nIndex) {
+        db.m_nCourtFilter = -1;
+        courtTime.m_bUpToDate = 0;
+    }
 }

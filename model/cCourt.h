@@ -9,7 +9,8 @@ public:
     std::string_view GetRuntimeClass() const override { return "cCourt"; }
     std::string GetColumnText(int column) const override;
 
-    // Deletes its home grounds, its scheduled matches and its court time.
+    // Deletes its home grounds, its scheduled matches and its court time; a
+    // court filter naming it is reset to all courts.
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 
     int m_nReserved1 = 1440; // stored, never used

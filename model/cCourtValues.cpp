@@ -4,6 +4,8 @@
 #include "model/Strings.h"
 #include "model/cCourt.h"
 #include "model/cDatabase.h"
+#include "model/cLeague.h"
+#include "model/cTeam.h"
 
 namespace {
 
@@ -57,5 +59,20 @@ cCourt& InsertCourt(cDatabase& db, const cCourtValues& values)
 
 void ApplyCourt(cDatabase& db, cCourt& court, const cCourtValues& values)
 {
+    const bool shortNameChanged = court.m_strShortName != values.shortName;
+    const bool nameChanged = court.m_strName != values.fullName;
     EditItemInPlace(db, court, [&](cCourt& item) { Store(item, values); });
+    // Lists ordered by the court's names follow the new names. The matches
+    // and results are moved, never recreated: each result links to its match.
+    if (shortNameChanged) {
+        ResortItems(db.Scheduled());
+        ResortItems(db.Results());
+    }
+    if (nameChanged) {
+        for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
+            for (cTeam& team : league.Teams().AllItems<cTeam>()) {
+                ResortItems(team.HomeGrounds());
+            }
+        }
+    }
 }

@@ -34,5 +34,7 @@ cValidation Validate(const cCourtValues& values, const cDatabase& db, const cCou
 // Adds a new court with a new index number (sorted by name).
 cCourt& InsertCourt(cDatabase& db, const cCourtValues& values);
 
-// Changes a court; it keeps its index and moves to its sorted place.
+// Changes a court; it keeps its index and moves to its sorted place. A new
+// short name re-sorts the scheduled matches and the results (ordered by it
+// within a day), a new full name every team's home grounds.
 void ApplyCourt(cDatabase& db, cCourt& court, const cCourtValues& values);

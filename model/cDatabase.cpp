@@ -52,10 +52,69 @@ cDatabase::~cDatabase()
     DestroyContainers();
 }
 
-cUserPrompt& cDatabase::Prompt() const
+cUserPrompt& cDatabase::cPromptRelay::Target() const
 {
     static cSilentPrompt silent;
-    return m_pPrompt != nullptr ? *m_pPrompt : silent;
+    return m_db.m_pPrompt != nullptr ? *m_db.m_pPrompt : silent;
+}
+
+void cDatabase::cPromptRelay::Settle(bool waitsForUser) const
+{
+    if (m_db.m_pListener != nullptr) {
+        m_db.m_pListener->BeforePrompt(waitsForUser);
+    }
+}
+
+void cDatabase::cPromptRelay::ShowMessage(int messageId, std::string_view text)
+{
+    Settle(true);
+    Target().ShowMessage(messageId, text);
+}
+
+bool cDatabase::cPromptRelay::AskYesNo(int messageId, std::string_view text)
+{
+    Settle(true);
+    return Target().AskYesNo(messageId, text);
+}
+
+void cDatabase::cPromptRelay::BeginProgress(std::string_view title)
+{
+    Settle(false);
+    Target().BeginProgress(title);
+}
+
+void cDatabase::cPromptRelay::SetProgress(int percent)
+{
+    Target().SetProgress(percent);
+}
+
+bool cDatabase::cPromptRelay::PollCancel()
+{
+    Settle(false);
+    return Target().PollCancel();
+}
+
+void cDatabase::cPromptRelay::EndProgress()
+{
+    Target().EndProgress();
+}
+
+void cDatabase::cPromptRelay::BeginWait(std::string_view text)
+{
+    Settle(false);
+    Target().BeginWait(text);
+}
+
+void cDatabase::cPromptRelay::EndWait()
+{
+    Target().EndWait();
+}
+
+void cDatabase::AnnounceReplaced() const
+{
+    if (m_pListener != nullptr) {
+        m_pListener->ContainersReplaced();
+    }
 }
 
 TimePoint cDatabase::Now() const
@@ -179,6 +238,9 @@ void cDatabase::CreateContainers()
 
 void cDatabase::DestroyContainers()
 {
+    if (m_pCourts) {
+        AnnounceReplaced();
+    }
     m_pCurrentContainer = nullptr;
     // Results first: they hold links to matches, which unlink themselves on destruction.
     m_pResults.reset();
@@ -299,6 +361,7 @@ void cDatabase::RebuildResults()
 
 void cDatabase::TakeContentsFrom(cDatabase& other)
 {
+    AnnounceReplaced();
     DestroyContainers();
     m_pCourts = std::move(other.m_pCourts);
     m_pCourtTime = std::move(other.m_pCourtTime);

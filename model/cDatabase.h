@@ -5,10 +5,12 @@
 // files, versions and backups on top of it.
 
 #include "model/Calendar.h"
+#include "model/cDatabaseListener.h"
 #include "model/cIndexedDb.h"
 #include "model/cRandom.h"
 #include "model/cTableSettings.h"
 #include "model/cTournelDb.h"
+#include "model/cUserPrompt.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,7 +18,6 @@
 #include <string>
 
 class cCourt;
-class cUserPrompt;
 class cLeague;
 class cMatch;
 class cReferee;
@@ -87,9 +88,21 @@ public:
     std::string WeekdayOf(TimePoint t) const;
 
     // Where messages and questions of the core go; a silent prompt (every
-    // question answered No) until the application sets its own.
-    cUserPrompt& Prompt() const;
+    // question answered No) until the application sets its own. Whatever goes
+    // through it lets the listener bring its views up to date first.
+    cUserPrompt& Prompt() const { return m_promptRelay; }
     void SetPrompt(cUserPrompt* prompt) { m_pPrompt = prompt; }
+
+    // Who hears of changes to the containers (null: nobody); not owned.
+    void SetListener(cDatabaseListener* listener) { m_pListener = listener; }
+    cDatabaseListener* GetListener() const { return m_pListener; }
+    // Called by the containers on every addition and removal.
+    void AnnounceItemsChanged(const cTournelDb& container, const cDbItem* removed) const
+    {
+        if (m_pListener != nullptr) {
+            m_pListener->ItemsChanged(container, removed);
+        }
+    }
 
     // The current time; tests replace the clock.
     TimePoint Now() const;
@@ -181,6 +194,33 @@ public:
     void TakeContentsFrom(cDatabase& other);
 
 private:
+    // Passes everything on to the user's prompt, telling the listener first.
+    class cPromptRelay : public cUserPrompt
+    {
+    public:
+        explicit cPromptRelay(const cDatabase& db)
+            : m_db(db)
+        {
+        }
+        using cUserPrompt::AskYesNo;
+        using cUserPrompt::ShowMessage;
+        void ShowMessage(int messageId, std::string_view text) override;
+        bool AskYesNo(int messageId, std::string_view text) override;
+        void BeginProgress(std::string_view title) override;
+        void SetProgress(int percent) override;
+        bool PollCancel() override;
+        void EndProgress() override;
+        void BeginWait(std::string_view text) override;
+        void EndWait() override;
+
+    private:
+        cUserPrompt& Target() const;
+        void Settle(bool waitsForUser) const;
+
+        const cDatabase& m_db;
+    };
+
+    void AnnounceReplaced() const;
     void RebuildCourtTime();
     void RebuildScheduled();
     void RebuildResults();
@@ -193,5 +233,7 @@ private:
     std::unique_ptr<cTournelDb> m_pScheduled;
     std::unique_ptr<cTournelDb> m_pResults;
     bool m_bModified = false;
-    cUserPrompt* m_pPrompt = nullptr; // not owned
+    cUserPrompt* m_pPrompt = nullptr;         // not owned
+    cDatabaseListener* m_pListener = nullptr; // not owned
+    mutable cPromptRelay m_promptRelay{*this};
 };

@@ -5,7 +5,8 @@
 #include "model/cCourt.h"
 #include "model/cDatabase.h"
 #include "model/cUnusedTime.h"
-#include "model/cUserPrompt.h"
+
+#include <vector>
 
 cDuplicateCourtTimeValues cDuplicateCourtTimeValues::Defaults(const cDatabase& db)
 {
@@ -29,9 +30,7 @@ cValidation Validate(const cDuplicateCourtTimeValues& values, const cDatabase& d
 
 int ApplyDuplicateCourtTime(cDatabase& db, const cUnusedTime& source, const cDuplicateCourtTimeValues& values)
 {
-    const int refused = DuplicateCourtTime(db, source.m_nCourt, values.court);
-    for (int i = 0; i < refused; ++i) {
-        db.Prompt().ShowMessage(IDS_COURT_TIME_CONFLICT);
-    }
-    return refused;
+    const std::vector<TimePoint> refused = DuplicateCourtTime(db, source.m_nCourt, values.court);
+    TellRefusedCopies(db, refused);
+    return static_cast<int>(refused.size());
 }

@@ -23,8 +23,9 @@ struct cDuplicateCourtTimeValues
 // `source` is the selected period; its court is the source court.
 cValidation Validate(const cDuplicateCourtTimeValues& values, const cDatabase& db, const cUnusedTime& source);
 
-// Copies every free period of the source court to the chosen court. Every
-// copy refused because of a scheduled match is told through db.Prompt();
-// answers the number of refused copies.
+// Copies every free period of the source court to the chosen court. The
+// copies refused because of a scheduled match are told together in one
+// message through db.Prompt() (TellRefusedCopies: IDS_COURT_TIME_CONFLICT and
+// their dates); the others are kept. Answers the number of refused copies.
 int ApplyDuplicateCourtTime(cDatabase& db, const cUnusedTime& source,
                             const cDuplicateCourtTimeValues& values);

@@ -32,12 +32,12 @@ cHolidayValues cHolidayValues::FromItem(const cIllDate& holiday)
 
 TimePoint cHolidayValues::StartTime() const
 {
-    return MakeTimePoint(startYear, startMonth, startDay, 0, 0, 0);
+    return MakeTimePoint(startYear, startMonth, startDay, kStartClock / 100, kStartClock % 100, 0);
 }
 
 TimePoint cHolidayValues::FinalTime() const
 {
-    return MakeTimePoint(finalYear, finalMonth, finalDay, 23, 59, 0);
+    return MakeTimePoint(finalYear, finalMonth, finalDay, kFinalClock / 100, kFinalClock % 100, 0);
 }
 
 cValidation Validate(const cHolidayValues& values)
@@ -61,10 +61,10 @@ cValidation Validate(const cHolidayValues& values)
         }
     }
     // A date past what the file's 32-bit seconds can hold is as illegal as 30 February.
-    if (!DialogTimePoint(values.startDay, values.startMonth, values.startYear, 0)) {
+    if (!DialogTimePoint(values.startDay, values.startMonth, values.startYear, F::kStartClock)) {
         return MakeValidationError(IDS_START_DATE_ILLEGAL, F::kStartDay);
     }
-    if (!DialogTimePoint(values.finalDay, values.finalMonth, values.finalYear, 2359)) {
+    if (!DialogTimePoint(values.finalDay, values.finalMonth, values.finalYear, F::kFinalClock)) {
         return MakeValidationError(IDS_FINAL_DATE_ILLEGAL, F::kFinalDay);
     }
     if (std::tie(values.startYear, values.startMonth, values.startDay) >

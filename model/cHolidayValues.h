@@ -32,7 +32,11 @@ struct cHolidayValues
     static cHolidayValues Defaults(const cDatabase& db);
     static cHolidayValues FromItem(const cIllDate& holiday);
 
-    // 00:00 of the first day and 23:59 of the last; meaningful once Validate passed.
+    // A holiday runs from this time of its first day to this time of its last.
+    static constexpr ClockTime kStartClock = 0;
+    static constexpr ClockTime kFinalClock = 2359;
+
+    // kStartClock of the first day and kFinalClock of the last; meaningful once Validate passed.
     TimePoint StartTime() const;
     TimePoint FinalTime() const;
 };

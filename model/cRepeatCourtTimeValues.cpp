@@ -1,9 +1,8 @@
 #include "model/cRepeatCourtTimeValues.h"
 
 #include "model/CourtTime.h"
-#include "model/Strings.h"
-#include "model/cDatabase.h"
-#include "model/cUserPrompt.h"
+
+#include <vector>
 
 cValidation Validate(const cRepeatCourtTimeValues& values)
 {
@@ -12,9 +11,7 @@ cValidation Validate(const cRepeatCourtTimeValues& values)
 
 int ApplyRepeatCourtTime(cDatabase& db, const cUnusedTime& period, const cRepeatCourtTimeValues& values)
 {
-    const int refused = RepeatCourtTime(db, period, values.weeks);
-    for (int i = 0; i < refused; ++i) {
-        db.Prompt().ShowMessage(IDS_COURT_TIME_CONFLICT);
-    }
-    return refused;
+    const std::vector<TimePoint> refused = RepeatCourtTime(db, period, values.weeks);
+    TellRefusedCopies(db, refused);
+    return static_cast<int>(refused.size());
 }

@@ -19,7 +19,9 @@ struct cRepeatCourtTimeValues
 
 cValidation Validate(const cRepeatCourtTimeValues& values);
 
-// Copies the period to the same clock times in each of the following weeks.
-// Every copy refused because of a scheduled match is told through
-// db.Prompt(); answers the number of refused copies.
+// Copies the period to the same clock times in each of the following weeks
+// (values.weeks must have passed Validate). The copies refused because of a
+// scheduled match are told together in one message through db.Prompt()
+// (TellRefusedCopies: IDS_COURT_TIME_CONFLICT and their dates); the others
+// are kept. Answers the number of refused copies.
 int ApplyRepeatCourtTime(cDatabase& db, const cUnusedTime& period, const cRepeatCourtTimeValues& values);

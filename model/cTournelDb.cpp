@@ -30,6 +30,13 @@ void cTournelDb::MarkModified() const
     }
 }
 
+void cTournelDb::Announce(const cDbItem* removed) const
+{
+    if (const cDatabase* db = GetDatabase()) {
+        db->AnnounceItemsChanged(*this, removed);
+    }
+}
+
 cDbItem& cTournelDb::AddItem(std::unique_ptr<cDbItem> owned, bool sorted)
 {
     assert(owned && owned->m_pOwner == nullptr);
@@ -40,6 +47,7 @@ cDbItem& cTournelDb::AddItem(std::unique_ptr<cDbItem> owned, bool sorted)
     if (sorted) {
         MarkModified();
     }
+    Announce(nullptr);
     ++m_nCount;
     if (m_pHead == nullptr) {
         m_pHead = m_pTail = item;
@@ -71,6 +79,7 @@ std::unique_ptr<cDbItem> cTournelDb::RemoveItem(cDbItem& item)
     if (item.m_pOwner != this) {
         return nullptr;
     }
+    Announce(&item);
     --m_nCount;
     if (item.m_pPrev != nullptr) {
         item.m_pPrev->m_pNext = item.m_pNext;
@@ -105,6 +114,9 @@ bool cTournelDb::DeleteItem(cDbItem& item, cDatabase& db, int flags)
 void cTournelDb::DeleteAll()
 {
     MarkModified();
+    for (const cDbItem* item = m_pHead; item != nullptr; item = item->m_pNext) {
+        Announce(item);
+    }
     cDbItem* item = m_pHead;
     m_pHead = m_pTail = nullptr;
     m_nCount = 0;

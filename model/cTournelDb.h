@@ -132,6 +132,9 @@ public:
 
 protected:
     void MarkModified() const;
+    // Tells the database's listener that the items changed; `removed` is the
+    // item being taken out (null: an addition).
+    void Announce(const cDbItem* removed) const;
 
 private:
     cDbItem* m_pOwner = nullptr;

@@ -38,7 +38,8 @@ cValidation ReadInteger(std::string_view text, int field, int& value)
     const std::string trimmed = Trim(text);
     const char* first = trimmed.data();
     const char* last = first + trimmed.size();
-    if (first != last && *first == '+') {
+    // One sign at most: from_chars takes a minus itself, so "+-5" is no integer.
+    if (first != last && *first == '+' && last - first > 1 && first[1] != '-') {
         ++first;
     }
     int parsed = 0;
@@ -84,4 +85,21 @@ std::optional<TimePoint> DialogTimePoint(int day, int month, int year, int hhmm)
         return std::nullopt;
     }
     return t;
+}
+
+std::string TypedDateWeekday(std::string_view day, std::string_view month, std::string_view year,
+                             int language, ClockTime hhmm)
+{
+    int d = 0;
+    int m = 0;
+    int y = 0;
+    if (ReadInteger(day, 0, d) || ReadInteger(month, 0, m) || ReadInteger(year, 0, y)) {
+        return {};
+    }
+    const std::optional<TimePoint> t = DialogTimePoint(d, m, y, hhmm);
+    if (!t) {
+        return {};
+    }
+    // The weekday the lists show for a time on that date.
+    return WeekdayName(LocalTime(*t).weekday, language);
 }

@@ -51,3 +51,10 @@ cValidation CheckTimeWindow(ClockTime start, ClockTime end, int startField, int 
 // A date and time of the dialogs as a TimePoint; nullopt when the date is not
 // valid or the time does not fit the file's 32-bit seconds.
 std::optional<TimePoint> DialogTimePoint(int day, int month, int year, int hhmm);
+
+// The weekday name, in `language`, of a date being typed into a dialog's day,
+// month and year fields (texts as they stand, not yet taken over). Empty while
+// the texts are not a date that DialogTimePoint takes at `hhmm`, so half a year
+// typed shows nothing rather than an error.
+std::string TypedDateWeekday(std::string_view day, std::string_view month, std::string_view year,
+                             int language, ClockTime hhmm = 0);

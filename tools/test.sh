@@ -29,15 +29,32 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
     ctest --test-dir build-asan -j"$jobs" --timeout 600
 
-echo "== fuzz the database reader =="
-# A short, bounded run that fails on any crash, hang or leak the reader shows.
+echo "== fuzz the file reader and the other outside texts =="
+# Short, bounded runs that fail on any crash, hang or leak. Each target starts
+# from its kept corpus in tests/data/fuzz/<target>/ (read only: new inputs go
+# to a temporary directory); the database reader also from the golden files.
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOURNEL_FUZZ=ON \
     -DTOURNEL_SANITIZE=ON -DTOURNEL_WERROR=ON -DTOURNEL_BUILD_UI=OFF -DTOURNEL_BUILD_BENCH=OFF
-cmake --build build-fuzz -j"$jobs" --target tournel_fuzz_reader
+fuzz_targets=(reader tips text_codec dialog_text)
+cmake --build build-fuzz -j"$jobs" --target "${fuzz_targets[@]/#/tournel_fuzz_}"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
+mkdir "$corpus/reader-seed"
 for case in tests/data/format/*/; do
-    cp "$case/database.tnd" "$corpus/$(basename "$case").tnd"
+    cp "$case/database.tnd" "$corpus/reader-seed/$(basename "$case").tnd"
 done
-build-fuzz/tests/fuzz/tournel_fuzz_reader -max_total_time="${TOURNEL_FUZZ_SECONDS:-60}" -timeout=10 \
-    -rss_limit_mb=2048 -max_len=16384 -artifact_prefix="$PWD/build-fuzz/" "$corpus"
+for target in "${fuzz_targets[@]}"; do
+    if [ "$target" = reader ]; then
+        seconds=${TOURNEL_FUZZ_SECONDS:-60}
+        seeds=("$corpus/reader-seed" tests/data/fuzz/reader)
+        max_len=16384
+    else
+        seconds=${TOURNEL_FUZZ_OTHER_SECONDS:-20}
+        seeds=(tests/data/fuzz/"$target")
+        max_len=8192
+    fi
+    echo "-- fuzz $target for $seconds s"
+    mkdir "$corpus/$target"
+    build-fuzz/tests/fuzz/tournel_fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="$max_len" -artifact_prefix="$PWD/build-fuzz/$target-" "$corpus/$target" "${seeds[@]}"
+done

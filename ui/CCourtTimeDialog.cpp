@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -44,6 +45,9 @@ CCourtTimeDialog::CCourtTimeDialog(CTournelDoc& doc, cUnusedTime* editing, QWidg
     dateForm->addRow(QStringLiteral("Day"), m_pDay);
     dateForm->addRow(QStringLiteral("Month"), m_pMonth);
     dateForm->addRow(QStringLiteral("Year"), m_pYear);
+    m_pWeekday = NewWeekdayLabel(*m_pDay, *m_pMonth, *m_pYear, doc.m_nLanguage, date);
+    m_pWeekday->setObjectName(QStringLiteral("weekday"));
+    dateForm->addRow(QStringLiteral("Weekday"), m_pWeekday);
 
     auto* time = new QGroupBox(QStringLiteral("Time of day"), this);
     auto* timeForm = new QFormLayout(time);

@@ -6,6 +6,7 @@
 #include "ui/CPropertyDialog.h"
 
 class QComboBox;
+class QLabel;
 class QSpinBox;
 
 class CCourtTimeDialog : public CPropertyDialog
@@ -29,6 +30,7 @@ private:
     QSpinBox* m_pDay;
     QSpinBox* m_pMonth;
     QSpinBox* m_pYear;
+    QLabel* m_pWeekday; // the weekday of the date as typed
     QSpinBox* m_pStart;
     QSpinBox* m_pEnd;
 };

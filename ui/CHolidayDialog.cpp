@@ -7,13 +7,16 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSpinBox>
 
 namespace {
 
-// A group of day, month and year; answers the group and its three spin boxes.
-QGroupBox* NewDateGroup(const QString& title, QWidget* parent, QSpinBox*& day, QSpinBox*& month,
-                        QSpinBox*& year)
+// A group of day, month and year with the weekday of the date as typed;
+// answers the group, its three spin boxes and the weekday label. `hhmm` is
+// the time of day the date is stored with.
+QGroupBox* NewDateGroup(const QString& title, QWidget* parent, int language, int hhmm, QSpinBox*& day,
+                        QSpinBox*& month, QSpinBox*& year, QLabel*& weekday)
 {
     auto* group = new QGroupBox(title, parent);
     auto* form = new QFormLayout(group);
@@ -23,6 +26,8 @@ QGroupBox* NewDateGroup(const QString& title, QWidget* parent, QSpinBox*& day, Q
     form->addRow(QStringLiteral("Day"), day);
     form->addRow(QStringLiteral("Month"), month);
     form->addRow(QStringLiteral("Year"), year);
+    weekday = NewWeekdayLabel(*day, *month, *year, language, group, hhmm);
+    form->addRow(QStringLiteral("Weekday"), weekday);
     return group;
 }
 
@@ -35,10 +40,12 @@ CHolidayDialog::CHolidayDialog(CTournelDoc& doc, cTournelDb& holidays, cIllDate*
 {
     using F = cHolidayValues;
     auto* content = new QHBoxLayout;
-    content->addWidget(
-        NewDateGroup(QStringLiteral("Start date"), this, m_pStartDay, m_pStartMonth, m_pStartYear));
-    content->addWidget(
-        NewDateGroup(QStringLiteral("Final date"), this, m_pFinalDay, m_pFinalMonth, m_pFinalYear));
+    content->addWidget(NewDateGroup(QStringLiteral("Start date"), this, doc.m_nLanguage, F::kStartClock,
+                                    m_pStartDay, m_pStartMonth, m_pStartYear, m_pStartWeekday));
+    content->addWidget(NewDateGroup(QStringLiteral("Final date"), this, doc.m_nLanguage, F::kFinalClock,
+                                    m_pFinalDay, m_pFinalMonth, m_pFinalYear, m_pFinalWeekday));
+    m_pStartWeekday->setObjectName(QStringLiteral("startWeekday"));
+    m_pFinalWeekday->setObjectName(QStringLiteral("finalWeekday"));
     SetField(F::kStartDay, m_pStartDay);
     SetField(F::kStartMonth, m_pStartMonth);
     SetField(F::kStartYear, m_pStartYear);

@@ -6,6 +6,7 @@
 #include "model/cHolidayValues.h"
 #include "ui/CPropertyDialog.h"
 
+class QLabel;
 class QSpinBox;
 
 class CHolidayDialog : public CPropertyDialog
@@ -32,4 +33,6 @@ private:
     QSpinBox* m_pFinalDay;
     QSpinBox* m_pFinalMonth;
     QSpinBox* m_pFinalYear;
+    QLabel* m_pStartWeekday; // the weekdays of the dates as typed
+    QLabel* m_pFinalWeekday;
 };

@@ -1,6 +1,7 @@
 #include "ui/CMainFrame.h"
 
 #include "model/Strings.h"
+#include "model/cCourt.h"
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
 #include "model/cUnusedTime.h"
@@ -34,6 +35,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -43,6 +45,31 @@
 namespace {
 
 const QString kFileFilter = QStringLiteral("Tournel Database (*.tnd)");
+// Views left behind by a long run are shown again at most this often.
+constexpr int kViewUpdateMs = 200;
+
+// True when `container` lies below `item` (in one of its child containers, at any depth).
+bool IsBelow(const cTournelDb* container, const cDbItem& item)
+{
+    while (container != nullptr) {
+        const cDbItem* owner = container->GetOwnerItem();
+        if (owner == nullptr) {
+            return false;
+        }
+        if (owner == &item) {
+            return true;
+        }
+        container = owner->GetOwner();
+    }
+    return false;
+}
+
+// Containers whose items have nodes of their own in the tree.
+bool HasItemNodes(const cTournelDb& container)
+{
+    return container.m_nDirectoryId == kDirLeagues || container.m_nDirectoryId == kDirOfficials ||
+           container.m_nDirectoryId == kDirTeams;
+}
 const QString kRecentSection = QStringLiteral("Recent File List");
 
 QString Text(int id)
@@ -53,15 +80,37 @@ QString Text(int id)
 // The commands that work in this release; the others stand in the menus, disabled.
 const std::set<int>& Implemented()
 {
-    static const std::set<int> ids = {
-        ID_FILE_NEW,           ID_FILE_OPEN,        ID_FILE_SAVE,          ID_FILE_SAVE_AS,
-        ID_APP_EXIT,           ID_INSERT_ITEM,      ID_DELETE_ITEM,        ID_PROPERTIES,
-        ID_EDIT_FIND,          ID_EDIT_SELECT_ALL,  ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
-        ID_VIEW_FILTER,        ID_INSERT_COURT,     ID_INSERT_TIME,        ID_INSERT_LEAGUE,
-        ID_INSERT_OFFICIAL,    ID_PRINT_FONT,       ID_TIP_OF_THE_DAY,     ID_CONTEXT_HELP,
-        ID_APP_ABOUT,          ID_FILE_MRU_FILE1,   ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE1 + 2,
-        ID_FILE_MRU_FILE1 + 3, ID_SCHEDULE_AUTO,    ID_DOCUMENT_INFO,      ID_EDIT_REPEAT,
-        ID_DUPLICATE_TIME,     ID_SETTINGS_SCHEDULE};
+    static const std::set<int> ids = {ID_FILE_NEW,
+                                      ID_FILE_OPEN,
+                                      ID_FILE_SAVE,
+                                      ID_FILE_SAVE_AS,
+                                      ID_APP_EXIT,
+                                      ID_INSERT_ITEM,
+                                      ID_DELETE_ITEM,
+                                      ID_PROPERTIES,
+                                      ID_EDIT_FIND,
+                                      ID_EDIT_SELECT_ALL,
+                                      ID_VIEW_TOOLBAR,
+                                      ID_VIEW_STATUS_BAR,
+                                      ID_VIEW_FILTER,
+                                      ID_INSERT_COURT,
+                                      ID_INSERT_TIME,
+                                      ID_INSERT_LEAGUE,
+                                      ID_INSERT_OFFICIAL,
+                                      ID_PRINT_FONT,
+                                      ID_TIP_OF_THE_DAY,
+                                      ID_CONTEXT_HELP,
+                                      ID_APP_ABOUT,
+                                      ID_FILE_MRU_FILE1,
+                                      ID_FILE_MRU_FILE1 + 1,
+                                      ID_FILE_MRU_FILE1 + 2,
+                                      ID_FILE_MRU_FILE1 + 3,
+                                      ID_SCHEDULE_AUTO,
+                                      ID_DOCUMENT_INFO,
+                                      ID_EDIT_REPEAT,
+                                      ID_DUPLICATE_TIME,
+                                      ID_SETTINGS_SCHEDULE,
+                                      ID_REMOVE_SELECTED_MATCHES};
     return ids;
 }
 
@@ -78,7 +127,12 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
         m_pProfile = m_pOwnProfile.get();
     }
     m_doc.SetPrompt(m_pPrompt.get());
+    m_doc.SetListener(this);
     AttachScheduling(m_doc);
+    m_pViewTimer = new QTimer(this);
+    m_pViewTimer->setSingleShot(true);
+    connect(m_pViewTimer, &QTimer::timeout, this, &CMainFrame::BringViewsUpToDate);
+    m_sinceViewUpdate.start();
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pTree = new CTournelView(m_pSplitter);
@@ -87,7 +141,7 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     m_pSplitter->addWidget(m_pList);
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
-    m_pSplitter->setSizes({kTreeWidth, 600});
+    m_pSplitter->setSizes({TreeWidth(), 600});
     m_pSplitter->setChildrenCollapsible(false);
     setCentralWidget(m_pSplitter);
     m_pTree->setWhatsThis(
@@ -108,9 +162,11 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     connect(m_pList, &cTournelListView::ContextMenuWanted, this, &CMainFrame::OnContextMenu);
     connect(m_pList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { UpdateCommands(); });
+    connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateCommands(); });
 
     setAcceptDrops(true);
-    resize(900, 600);
+    RestoreWindowState();
     UpdateAllViews();
     m_pList->setFocus();
 }
@@ -119,6 +175,7 @@ CMainFrame::~CMainFrame()
 {
     // The views point into the document; empty them before it goes, and let
     // no signal of a dying view reach this half-destroyed frame.
+    m_doc.SetListener(nullptr);
     m_pTree->disconnect(this);
     m_pList->disconnect(this);
     m_pList->selectionModel()->disconnect(this);
@@ -283,6 +340,7 @@ void CMainFrame::CreateActions()
     on(ID_APP_EXIT, &QWidget::close);
     on(ID_INSERT_ITEM, &CMainFrame::OnInsertItem);
     on(ID_DELETE_ITEM, &CMainFrame::OnDeleteItem);
+    on(ID_REMOVE_SELECTED_MATCHES, &CMainFrame::OnRemoveSelectedMatches);
     on(ID_PROPERTIES, &CMainFrame::OnProperties);
     on(ID_EDIT_FIND, &CMainFrame::OnFind);
     on(ID_EDIT_SELECT_ALL, &CMainFrame::OnSelectAll);
@@ -307,7 +365,9 @@ void CMainFrame::CreateActions()
         recent->setVisible(false);
         connect(recent, &QAction::triggered, this, [this, i] {
             if (i < m_recentFiles.size()) {
-                OpenDocumentFile(m_recentFiles[i]);
+                // A copy: saving the document first reorders the list.
+                const QString path = m_recentFiles[i];
+                OpenDocumentFile(path);
             }
         });
         m_recentActions[static_cast<std::size_t>(i)] = recent;
@@ -399,6 +459,9 @@ void CMainFrame::CreateMenus()
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+        if (qobject_cast<QMenu*>(menu->parent()) != nullptr) {
+            m_subMenus.push_back(menu);
+        }
     }
 }
 
@@ -431,8 +494,71 @@ void CMainFrame::CreateStatusBar()
     m_pDirectoryPane->setMinimumWidth(3 *
                                       m_pDirectoryPane->fontMetrics().horizontalAdvance(Text(IDS_DATABASE)));
     m_pDirectoryPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pFilterPane = new QLabel(bar);
+    m_pFilterPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pFilterPane->setVisible(false);
+    bar->addPermanentWidget(m_pFilterPane);
     bar->addPermanentWidget(m_pDirectoryPane);
     connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+int CMainFrame::TreeWidth() const
+{
+    // Room for the deepest directory name: a team's "Preferred playing time"
+    // sits five levels below the root.
+    int widest = 0;
+    for (int id : {IDS_DATABASE, IDS_COURTS, IDS_UNUSED_TIME, IDS_LEAGUES, IDS_OFFICIALS,
+                   IDS_SCHEDULED_MATCHES, IDS_UNSCHEDULED_MATCHES, IDS_RESULTS, IDS_TEAMS, IDS_TABLE,
+                   IDS_HOLIDAYS, IDS_HOME_GROUNDS, IDS_PREFERRED_TIMES, IDS_TEAM_CONFLICTS}) {
+        widest = std::max(widest, m_pTree->fontMetrics().horizontalAdvance(Text(id)));
+    }
+    constexpr int kDeepest = 5;
+    return std::max(kTreeWidth,
+                    (kDeepest + 1) * m_pTree->indentation() + m_pTree->iconSize().width() + widest + 24);
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    const QByteArray geometry = m_pProfile->value(QStringLiteral("Window/Geometry")).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        // Fits a 1366 x 768 screen with room for the panel and the window frame.
+        resize(1100, 640);
+    }
+    const QByteArray splitter = m_pProfile->value(QStringLiteral("Window/Splitter")).toByteArray();
+    if (!splitter.isEmpty()) {
+        m_pSplitter->restoreState(splitter);
+    }
+}
+
+void CMainFrame::SaveWindowState()
+{
+    m_pProfile->setValue(QStringLiteral("Window/Geometry"), saveGeometry());
+    m_pProfile->setValue(QStringLiteral("Window/Splitter"), m_pSplitter->saveState());
+}
+
+void CMainFrame::UpdateFilterPane()
+{
+    QStringList parts;
+    if (m_doc.HasContainers()) {
+        if (m_doc.m_nCourtFilter != -1) {
+            const cCourt* court = m_doc.GetCourt(m_doc.m_nCourtFilter);
+            parts << QStringLiteral("court %1")
+                         .arg(court != nullptr ? QString::fromStdString(court->m_strName)
+                                               : QString::number(m_doc.m_nCourtFilter));
+        }
+        if (m_doc.m_nLeagueFilter != -1) {
+            const cLeague* league = m_doc.GetLeague(m_doc.m_nLeagueFilter);
+            parts << QStringLiteral("league %1")
+                         .arg(league != nullptr ? QString::fromStdString(league->m_strName)
+                                                : QString::number(m_doc.m_nLeagueFilter));
+        }
+    }
+    const QString text =
+        parts.isEmpty() ? QString() : QStringLiteral("Filter: ") + parts.join(QStringLiteral(", "));
+    if (m_pFilterPane->text() != text) {
+        m_pFilterPane->setText(text);
+    }
+    m_pFilterPane->setVisible(!text.isEmpty());
 }
 
 int CMainFrame::RunDialog(QDialog& dialog)
@@ -452,6 +578,8 @@ void CMainFrame::UpdateAllViews()
 {
     const QString title =
         QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
+    m_pViewTimer->stop();
+    m_bListStale = m_bTreeStale = m_bTreeGone = false;
     m_pList->Model().Clear();
     m_pTree->RebuildTree(m_doc, title);
     SelectDirectory(nullptr, true, false);
@@ -484,16 +612,15 @@ bool CMainFrame::SaveModified()
     }
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path)
+bool CMainFrame::OpenDocumentFile(QString path)
 {
     if (!SaveModified()) {
         return false;
     }
     emit OpeningFile(path);
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    // The views must let go of the items before the document replaces them.
-    m_pList->Model().Clear();
-    m_pTree->clear();
+    // The views let go of the items before the document replaces them.
+    ContainersReplaced();
     const bool opened = m_doc.OnOpenDocument(absolute.toStdString());
     if (opened) {
         if (m_doc.GetPathName().empty()) {
@@ -538,8 +665,7 @@ void CMainFrame::OnFileNew()
     if (!SaveModified()) {
         return;
     }
-    m_pList->Model().Clear();
-    m_pTree->clear();
+    ContainersReplaced();
     m_doc.OnNewDocument();
     UpdateAllViews();
 }
@@ -623,6 +749,7 @@ void CMainFrame::UpdateRecentMenu()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (SaveModified()) {
+        SaveWindowState();
         event->accept();
     } else {
         event->ignore();
@@ -634,8 +761,9 @@ QString CMainFrame::DroppedFile(const QMimeData* data)
     if (data == nullptr || !data->hasUrls()) {
         return {};
     }
+    // Any file: opening decides, as File > Open does.
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".tnd"), Qt::CaseInsensitive)) {
+        if (url.isLocalFile()) {
             return url.toLocalFile();
         }
     }
@@ -665,6 +793,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
 void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree)
 {
     QString name;
+    m_pFolderItem = nullptr;
     if (object == nullptr) {
         m_doc.m_nCurrentDirectory = kDirRoot;
         m_doc.m_pCurrentContainer = nullptr;
@@ -676,6 +805,7 @@ void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool
     } else if (auto* item = dynamic_cast<cDbItem*>(object)) {
         m_doc.m_nCurrentDirectory = kDirItem;
         m_doc.m_pCurrentContainer = nullptr;
+        m_pFolderItem = item;
         name = QString::fromStdString(item->GetColumnText(0));
     }
     if (updateStatus) {
@@ -689,12 +819,145 @@ void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool
 
 void CMainFrame::OnTreeSelection(cTournelObject* object)
 {
+    if (m_bTreeStale || m_bTreeGone) {
+        // The node may stand for an item that is gone: the tree is brought
+        // into line first, and the directory taken from the node then current.
+        BringViewsUpToDate();
+        object = CTournelView::ObjectOf(m_pTree->currentItem());
+    }
     SelectDirectory(object, true, false);
     RefreshList();
 }
 
+void CMainFrame::ItemsChanged(const cTournelDb& container, const cDbItem* removed)
+{
+    if (removed != nullptr) {
+        if (removed->GetTreeNode() != nullptr) {
+            m_bTreeStale = true;
+        }
+        // A directory of the item going away cannot stay current.
+        if (IsBelow(m_doc.m_pCurrentContainer, *removed) || m_pFolderItem == removed ||
+            (m_pFolderItem != nullptr && IsBelow(m_pFolderItem->GetOwner(), *removed))) {
+            ForgetList();
+            m_pList->Model().Clear();
+            m_doc.m_nCurrentDirectory = kDirRoot;
+            m_doc.m_pCurrentContainer = nullptr;
+            m_pFolderItem = nullptr;
+            m_bTreeStale = true;
+        }
+    } else if (HasItemNodes(container)) {
+        m_bTreeStale = true;
+    }
+    if (&container == m_pList->Model().Container()) {
+        ForgetList();
+    }
+    ScheduleViewUpdate();
+}
+
+void CMainFrame::ContainersReplaced()
+{
+    m_pViewTimer->stop();
+    m_pList->Model().Clear();
+    m_pTree->clear();
+    m_doc.m_nCurrentDirectory = kDirRoot;
+    m_doc.m_pCurrentContainer = nullptr;
+    m_pFolderItem = nullptr;
+    m_bListStale = m_bTreeStale = false;
+    m_bTreeGone = true;
+    ScheduleViewUpdate();
+}
+
+void CMainFrame::BeforePrompt(bool waitsForUser)
+{
+    if (waitsForUser || m_sinceViewUpdate.elapsed() >= kViewUpdateMs) {
+        BringViewsUpToDate();
+    }
+}
+
+void CMainFrame::ForgetList()
+{
+    if (m_bFilling) {
+        return;
+    }
+    if (m_pList->Model().rowCount() > 0 || m_pList->Model().Container() != nullptr) {
+        m_pList->StoreCursor();
+        m_pList->Model().Clear();
+    }
+    m_bListStale = true;
+}
+
+void CMainFrame::ScheduleViewUpdate()
+{
+    if (m_pViewTimer->isActive() || (!m_bListStale && !m_bTreeStale && !m_bTreeGone)) {
+        return;
+    }
+    m_pViewTimer->start(static_cast<int>(std::max<qint64>(0, kViewUpdateMs - m_sinceViewUpdate.elapsed())));
+}
+
+void CMainFrame::BringViewsUpToDate()
+{
+    if (m_bFilling) {
+        return;
+    }
+    m_pViewTimer->stop();
+    m_sinceViewUpdate.restart();
+    if (m_bTreeGone) {
+        UpdateAllViews();
+        return;
+    }
+    if (m_bTreeStale) {
+        SyncTree();
+    }
+    if (!m_bListStale) {
+        return;
+    }
+    m_bListStale = false;
+    // As the items stand: a derived list is not rebuilt here, which may be in
+    // the middle of a run; the command that changed it refreshes it when done.
+    m_bFilling = true;
+    if (m_doc.m_pCurrentContainer != nullptr) {
+        m_pList->ShowItems(*m_doc.m_pCurrentContainer);
+    } else {
+        m_bFilling = false;
+        RefreshList();
+        return;
+    }
+    m_bFilling = false;
+    UpdateCommands();
+}
+
+void CMainFrame::SyncTree()
+{
+    m_bTreeStale = false;
+    if (!m_doc.HasContainers() || m_pTree->Root() == nullptr) {
+        return;
+    }
+    const cTournelObject* before = m_doc.m_pCurrentContainer != nullptr
+                                       ? static_cast<const cTournelObject*>(m_doc.m_pCurrentContainer)
+                                       : m_pFolderItem;
+    const int beforeDirectory = m_doc.m_nCurrentDirectory;
+    m_pTree->SyncBranches(m_doc);
+    // Every node stands for a live object again: the current one decides the directory.
+    cTournelObject* current = CTournelView::ObjectOf(m_pTree->currentItem());
+    SelectDirectory(current, true, false);
+    const cTournelObject* after = m_doc.m_pCurrentContainer != nullptr
+                                      ? static_cast<const cTournelObject*>(m_doc.m_pCurrentContainer)
+                                      : m_pFolderItem;
+    if (after != before || m_doc.m_nCurrentDirectory != beforeDirectory) {
+        ForgetList();
+    }
+}
+
 void CMainFrame::RefreshList()
 {
+    if (m_bTreeGone || m_bTreeStale) {
+        BringViewsUpToDate();
+        if (m_bTreeGone) {
+            return;
+        }
+    }
+    m_pViewTimer->stop();
+    m_bListStale = false;
     if (m_doc.m_pCurrentContainer != nullptr) {
         FillList(*m_doc.m_pCurrentContainer);
     } else if (m_doc.m_nCurrentDirectory == kDirItem && m_pTree->currentItem() != nullptr) {
@@ -714,11 +977,15 @@ void CMainFrame::RefreshList()
 
 void CMainFrame::FillList(cTournelDb& container)
 {
+    // Rebuilding a derived list changes it: that is what is being shown, not news.
+    m_bFilling = true;
     const bool wait = container.GetCount() > 100;
     if (wait) {
         m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     }
     m_pList->FillList(container);
+    m_bFilling = false;
+    m_bListStale = false;
     if (wait) {
         m_doc.Prompt().EndWait();
     }
@@ -758,11 +1025,37 @@ cDbItem* CMainFrame::GetCurrentItem() const
 void CMainFrame::UpdateCommands()
 {
     const bool hasRow = m_doc.m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
+    // Insert and Properties need a dialog for the directory; without one they would do nothing.
+    const cItemDialogRegistry::cEntry* dialogs =
+        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
     for (const auto& [id, action] : m_actions) {
-        const bool implemented = Implemented().count(id) > 0;
-        action->setEnabled(implemented && CommandRuleHolds(id, m_doc, hasRow, m_doc.IsReadProperly()));
+        bool enabled =
+            Implemented().count(id) > 0 && CommandRuleHolds(id, m_doc, hasRow, m_doc.IsReadProperly());
+        if (id == ID_INSERT_ITEM) {
+            enabled = enabled && dialogs != nullptr && dialogs->create;
+        } else if (id == ID_PROPERTIES) {
+            enabled = enabled && dialogs != nullptr && dialogs->edit;
+        } else if (id == ID_EDIT_SELECT_ALL) {
+            enabled = enabled && m_pList->Model().rowCount() > 0;
+        }
+        action->setEnabled(enabled);
     }
+    // A submenu none of whose entries would do anything is disabled itself.
+    for (QMenu* menu : m_subMenus) {
+        menu->menuAction()->setEnabled(AnyEnabled(*menu));
+    }
+    UpdateFilterPane();
     setWindowModified(m_doc.IsModified());
+}
+
+bool CMainFrame::AnyEnabled(const QMenu& menu)
+{
+    for (const QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
@@ -825,6 +1118,7 @@ std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
                 add(*remove, QStringLiteral("Remove %1. officials\tCtrl+%1").arg(i + 1),
                     ID_REMOVE_OFFICIAL1 + i);
             }
+            remove->menuAction()->setEnabled(AnyEnabled(*remove));
         }
         break;
     default:
@@ -889,7 +1183,7 @@ void CMainFrame::EditItem(cDbItem& item, int row)
     }
     m_pTree->UpdateItemNode(item);
     cTournelDb* container = item.GetOwner();
-    if (container != nullptr && container->m_bRelistOnEdit != 0) {
+    if (m_bListStale || m_bTreeStale || (container != nullptr && container->m_bRelistOnEdit != 0)) {
         RefreshList();
     } else {
         m_pList->Model().RowChanged(row);
@@ -981,6 +1275,18 @@ void CMainFrame::OnProperties()
 void CMainFrame::OnDeleteItem()
 {
     m_doc.BackupIfDue();
+    DeleteSelected();
+}
+
+void CMainFrame::OnRemoveSelectedMatches()
+{
+    if (m_doc.m_nCurrentDirectory == kDirScheduled) {
+        DeleteSelected();
+    }
+}
+
+void CMainFrame::DeleteSelected()
+{
     cTournelDb* container = m_doc.m_pCurrentContainer;
     if (container == nullptr || container->m_bReadOnly != 0 || m_pList->SelectedRows().empty()) {
         return;
@@ -990,16 +1296,13 @@ void CMainFrame::OnDeleteItem()
     }
     m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     MarkSelected();
-    // The rows point at the items: let go of them before any is destroyed.
     m_pList->StoreCursor();
-    m_pList->Model().Clear();
     cDbItem* item = container->GetFirst();
     while (item != nullptr) {
         cDbItem* next = cTournelDb::GetNext(*item);
         if (item->m_bMarked != 0) {
             item->m_bMarked = 0;
-            QTreeWidgetItem* node = CTournelView::NodeOf(item);
-            if (node != nullptr) {
+            if (QTreeWidgetItem* node = CTournelView::NodeOf(item)) {
                 // The node goes first: afterwards its object would no longer exist.
                 m_pTree->DeleteNode(node);
             }
@@ -1111,6 +1414,7 @@ void CMainFrame::OnScheduleAutomatically()
         RefreshList();
         break;
     default:
+        BringViewsUpToDate();
         break;
     }
     UpdateTitle();

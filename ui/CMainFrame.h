@@ -6,8 +6,10 @@
 // current directory and the list's selection.
 
 #include "document/CTournelDoc.h"
+#include "model/cDatabaseListener.h"
 #include "ui/CFindDialog.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -15,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CMessagePrompt;
 class CTournelView;
@@ -23,13 +26,14 @@ class QMenu;
 class QMimeData;
 class QSettings;
 class QSplitter;
+class QTimer;
 class QToolBar;
 class cDbItem;
 class cTournelDb;
 class cTournelListView;
 class cTournelObject;
 
-class CMainFrame : public QMainWindow
+class CMainFrame : public QMainWindow, private cDatabaseListener
 {
     Q_OBJECT
 
@@ -46,6 +50,8 @@ public:
     cTournelListView& List() const { return *m_pList; }
     QSplitter& Splitter() const { return *m_pSplitter; }
     QLabel& DirectoryPane() const { return *m_pDirectoryPane; }
+    // "Filter: court X, league Y" while a view filter is on; hidden otherwise.
+    QLabel& FilterPane() const { return *m_pFilterPane; }
     QToolBar& ToolBar() const { return *m_pToolBar; }
     QSettings& Profile() const { return *m_pProfile; }
     CMessagePrompt& MessagePrompt() const { return *m_pPrompt; }
@@ -60,7 +66,8 @@ public:
     std::function<QMessageBox::StandardButton(const QString& text)> m_fnAskSaveChanges;
 
     // Documents.
-    bool OpenDocumentFile(const QString& path);
+    // `path` by value: asking to save first may change the list a recent entry comes from.
+    bool OpenDocumentFile(QString path);
     // Asks to save a modified document; false when the user cancelled.
     bool SaveModified();
     // Saves to `path` (empty: asks for a name); false when not saved.
@@ -74,6 +81,9 @@ public:
     void SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree);
     void RefreshList();
     void FillList(cTournelDb& container);
+    // Lists and tree that changes of the document left behind are shown
+    // again, as the items stand; nothing when they are up to date.
+    void BringViewsUpToDate();
     void MarkSelected();
     void ClearMarks();
     // The item of the row with the focus, or null.
@@ -92,6 +102,7 @@ public:
     void OnInsertInto(cTournelDb& container);
     void OnProperties();
     void OnDeleteItem();
+    void OnRemoveSelectedMatches();
     void OnFind();
     void OnSelectAll();
     void OnViewFilter();
@@ -116,6 +127,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The document's announcements.
+    void ItemsChanged(const cTournelDb& container, const cDbItem* removed) override;
+    void ContainersReplaced() override;
+    void BeforePrompt(bool waitsForUser) override;
+    // The list lets go of its rows, to be shown again soon.
+    void ForgetList();
+    void ScheduleViewUpdate();
+    void SyncTree();
+    void DeleteSelected();
+    static bool AnyEnabled(const QMenu& menu);
+
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -123,6 +145,10 @@ private:
     QAction* AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
                         const QString& tip = {});
     void UpdateTitle();
+    int TreeWidth() const;
+    void RestoreWindowState();
+    void SaveWindowState();
+    void UpdateFilterPane();
     void OnTreeSelection(cTournelObject* object);
     void OnContextMenu(int row, const QPoint& globalPos);
     void EditItem(cDbItem& item, int row);
@@ -141,11 +167,24 @@ private:
     cTournelListView* m_pList = nullptr;
     QSplitter* m_pSplitter = nullptr;
     QLabel* m_pDirectoryPane = nullptr;
+    QLabel* m_pFilterPane = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QMenu* m_pFileMenu = nullptr;
+    std::vector<QMenu*> m_subMenus; // menus inside the menus
     QAction* m_pRecentSeparator = nullptr;
     std::array<QAction*, kRecentFiles> m_recentActions{};
     QStringList m_recentFiles;
     std::map<int, QAction*> m_actions;
     std::array<std::string, 3> m_findTexts; // the texts of the last Find, kept until the program ends
+
+    // The item whose directories the list shows (the current node is an
+    // item's); null otherwise. Like the current container it never outlives
+    // its item: the announcements reset both.
+    cDbItem* m_pFolderItem = nullptr;
+    bool m_bListStale = false; // the list let go of rows the document changed
+    bool m_bTreeStale = false; // item nodes may stand for items that are gone
+    bool m_bTreeGone = false;  // the containers were replaced: the tree is built anew
+    bool m_bFilling = false;   // the list is being filled: its own changes are no news
+    QTimer* m_pViewTimer = nullptr;
+    QElapsedTimer m_sinceViewUpdate;
 };

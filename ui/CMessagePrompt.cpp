@@ -1,6 +1,7 @@
 #include "ui/CMessagePrompt.h"
 
 #include "model/Strings.h"
+#include "ui/CSplashWnd.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -42,13 +43,27 @@ CMessagePrompt::~CMessagePrompt()
     delete m_pWait;
 }
 
+namespace {
+
+// A box must not open underneath the splash screen, which stays on top.
+void CloseSplash()
+{
+    if (CSplashWnd* splash = CSplashWnd::Current()) {
+        splash->close();
+    }
+}
+
+} // namespace
+
 void CMessagePrompt::ShowMessage(int, std::string_view text)
 {
+    CloseSplash();
     QMessageBox::information(m_pMainWindow, QStringLiteral("Tournel"), ToQt(text));
 }
 
 bool CMessagePrompt::AskYesNo(int, std::string_view text)
 {
+    CloseSplash();
     return QMessageBox::question(m_pMainWindow, QStringLiteral("Tournel"), ToQt(text),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

@@ -1,17 +1,18 @@
 #include "ui/CRepeatCourtTimeDialog.h"
 
 #include "document/CTournelDoc.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSpinBox>
 
 CRepeatCourtTimeDialog::CRepeatCourtTimeDialog(CTournelDoc& doc, cUnusedTime& period, QWidget* parent)
     : CPropertyDialog(doc, QStringLiteral("Repeat court time"), parent)
     , m_period(period)
 {
-    m_pWeeks = NewSpinBox(1, 52, this);
+    // A typed 0 or 53 reaches Validate, which refuses it on this field.
+    m_pWeeks = new CNumberSpinBox(1, 52, this);
     auto* content = new QHBoxLayout;
     content->addWidget(new QLabel(QStringLiteral("Repeat the selected time for"), this));
     content->addWidget(m_pWeeks);

@@ -6,6 +6,9 @@
 
 #include <QHeaderView>
 
+#include <set>
+#include <vector>
+
 namespace {
 
 constexpr int kObjectRole = Qt::UserRole;
@@ -91,20 +94,26 @@ QTreeWidgetItem* CTournelView::AddContainerNode(QTreeWidgetItem* parent, cTourne
 void CTournelView::AddItemNodes(QTreeWidgetItem* containerNode, cTournelDb& container)
 {
     for (cDbItem& item : container.Items<cDbItem>()) {
-        if (item.GetChildCount() <= 0) {
-            continue;
-        }
-        auto* node =
-            new QTreeWidgetItem(containerNode, QStringList(QString::fromStdString(item.GetColumnText(0))));
-        node->setIcon(0, DirectoryImage(container.m_nKind));
-        SetObject(node, &item);
-        item.SetTreeNode(node);
-        for (int slot = 0; slot < cDbItem::kChildSlots; ++slot) {
-            if (cTournelDb* child = item.GetChild(slot)) {
-                AddContainerNode(node, *child, false);
-            }
+        if (item.GetChildCount() > 0) {
+            AddItemNode(containerNode, container, item);
         }
     }
+}
+
+QTreeWidgetItem* CTournelView::AddItemNode(QTreeWidgetItem* containerNode, const cTournelDb& container,
+                                           cDbItem& item)
+{
+    auto* node =
+        new QTreeWidgetItem(containerNode, QStringList(QString::fromStdString(item.GetColumnText(0))));
+    node->setIcon(0, DirectoryImage(container.m_nKind));
+    SetObject(node, &item);
+    item.SetTreeNode(node);
+    for (int slot = 0; slot < cDbItem::kChildSlots; ++slot) {
+        if (cTournelDb* child = item.GetChild(slot)) {
+            AddContainerNode(node, *child, false);
+        }
+    }
+    return node;
 }
 
 void CTournelView::ForgetNodes(QTreeWidgetItem* node)
@@ -123,43 +132,101 @@ void CTournelView::ForgetNodes(QTreeWidgetItem* node)
 
 void CTournelView::RebuildBranch(cTournelDb& container)
 {
-    QTreeWidgetItem* node = NodeOf(&container);
-    if (node == nullptr) {
+    if (QTreeWidgetItem* node = NodeOf(&container)) {
+        SyncBranch(node, container);
+    }
+}
+
+void CTournelView::SyncBranches(cDatabase& db)
+{
+    if (!db.HasContainers()) {
         return;
     }
-    m_bRebuilding = true;
-    const bool currentBelow = [&] {
-        for (QTreeWidgetItem* n = currentItem(); n != nullptr; n = n->parent()) {
-            if (n->parent() == node) {
-                return true;
+    RebuildBranch(db.Leagues());
+    RebuildBranch(db.Officials());
+}
+
+void CTournelView::SyncBranch(QTreeWidgetItem* node, cTournelDb& container)
+{
+    // An item's node is its own only while the item's handle names it: an item
+    // made since (even at the address of one that is gone) has no handle yet.
+    std::vector<cDbItem*> wanted;
+    for (cDbItem& item : container.Items<cDbItem>()) {
+        if (item.GetChildCount() > 0) {
+            wanted.push_back(&item);
+        }
+    }
+    bool same = node->childCount() == static_cast<int>(wanted.size());
+    for (std::size_t i = 0; same && i < wanted.size(); ++i) {
+        same = wanted[i]->GetTreeNode() == node->child(static_cast<int>(i));
+    }
+    if (!same) {
+        const bool wasRebuilding = m_bRebuilding;
+        m_bRebuilding = true;
+        QTreeWidgetItem* current = currentItem();
+        bool currentBelow = false;
+        for (const QTreeWidgetItem* n = current; n != nullptr && !currentBelow; n = n->parent()) {
+            currentBelow = n->parent() == node;
+        }
+        std::set<const QTreeWidgetItem*> expanded;
+        std::vector<QTreeWidgetItem*> pending(1, node);
+        while (!pending.empty()) {
+            QTreeWidgetItem* n = pending.back();
+            pending.pop_back();
+            for (int i = 0; i < n->childCount(); ++i) {
+                if (n->child(i)->isExpanded()) {
+                    expanded.insert(n->child(i));
+                }
+                pending.push_back(n->child(i));
             }
         }
-        return false;
-    }();
-    if (currentBelow) {
-        setCurrentItem(node);
+        if (currentBelow) {
+            setCurrentItem(node);
+        }
+        const QList<QTreeWidgetItem*> taken = node->takeChildren();
+        std::set<QTreeWidgetItem*> orphans(taken.begin(), taken.end());
+        for (cDbItem* item : wanted) {
+            auto* own = static_cast<QTreeWidgetItem*>(const_cast<void*>(item->GetTreeNode()));
+            if (own != nullptr && orphans.erase(own) > 0) {
+                node->addChild(own);
+            } else {
+                AddItemNode(node, container, *item);
+            }
+        }
+        // Kept nodes are back in the tree now; the orphans' subtrees are not.
+        for (const QTreeWidgetItem* n : expanded) {
+            if (n->treeWidget() == this) {
+                const_cast<QTreeWidgetItem*>(n)->setExpanded(true);
+            }
+        }
+        if (currentBelow && current->treeWidget() == this) {
+            setCurrentItem(current);
+        }
+        // Whatever is left stood for items that are gone, and so are the containers below them.
+        for (QTreeWidgetItem* orphan : orphans) {
+            delete orphan;
+        }
+        m_bRebuilding = wasRebuilding;
     }
-    const QList<QTreeWidgetItem*> children = node->takeChildren();
-    for (QTreeWidgetItem* child : children) {
-        ForgetNodes(child);
-        delete child;
+    for (cDbItem* item : wanted) {
+        auto* own = static_cast<QTreeWidgetItem*>(const_cast<void*>(item->GetTreeNode()));
+        const QString text = QString::fromStdString(item->GetColumnText(0));
+        if (own->text(0) != text) {
+            own->setText(0, text);
+        }
+        for (int slot = 0; slot < cDbItem::kChildSlots; ++slot) {
+            cTournelDb* child = item->GetChild(slot);
+            if (child != nullptr && child->m_hTreeNode != nullptr) {
+                SyncBranch(NodeOf(child), *child);
+            }
+        }
     }
-    AddItemNodes(node, container);
-    m_bRebuilding = false;
 }
 
 void CTournelView::UpdateItemNode(cDbItem& item)
 {
-    QTreeWidgetItem* node = NodeOf(&item);
-    if (node == nullptr) {
-        return;
-    }
-    node->setText(0, QString::fromStdString(item.GetColumnText(0)));
-    const cTournelDb* owner = item.GetOwner();
-    if (owner != nullptr && owner->m_bRelistOnEdit != 0 && node->parent() != nullptr) {
-        m_bRebuilding = true;
-        node->parent()->sortChildren(0, Qt::AscendingOrder);
-        m_bRebuilding = false;
+    if (cTournelDb* owner = item.GetOwner(); owner != nullptr && NodeOf(&item) != nullptr) {
+        RebuildBranch(*owner);
     }
 }
 

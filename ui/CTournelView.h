@@ -21,10 +21,15 @@ public:
 
     // Builds the whole tree for a new or opened database, the root expanded and selected.
     void RebuildTree(cDatabase& db, const QString& title);
-    // The child nodes of a container's node, built again from its items.
+    // Brings the child nodes of a container's node, and theirs below, into
+    // line with the items as they stand: in container order (the program's
+    // name order), with their names; nodes of items that are gone are removed
+    // without looking at their objects, kept nodes stay expanded as they were.
     void RebuildBranch(cTournelDb& container);
-    // After an edit: the node's text from the item and, where the container
-    // relists on edit, its siblings sorted again.
+    // Every branch below the top-level containers brought into line (leagues
+    // with their teams, officials).
+    void SyncBranches(cDatabase& db);
+    // After an edit: the node's text from the item and its place among its siblings.
     void UpdateItemNode(cDbItem& item);
     // Removes the node with its children; answers the node that followed it (null: none).
     QTreeWidgetItem* DeleteNode(QTreeWidgetItem* node);
@@ -46,6 +51,8 @@ private:
     void OnCurrentChanged(QTreeWidgetItem* current);
     QTreeWidgetItem* AddContainerNode(QTreeWidgetItem* parent, cTournelDb& container, bool topLevel);
     void AddItemNodes(QTreeWidgetItem* containerNode, cTournelDb& container);
+    QTreeWidgetItem* AddItemNode(QTreeWidgetItem* containerNode, const cTournelDb& container, cDbItem& item);
+    void SyncBranch(QTreeWidgetItem* node, cTournelDb& container);
     static void ForgetNodes(QTreeWidgetItem* node);
 
     bool m_bRebuilding = false;

@@ -5,9 +5,16 @@
 #include "model/cDatabase.h"
 #include "model/cLeague.h"
 #include "model/cTeam.h"
+#include "model/cValidation.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
+
+#include <algorithm>
+#include <cassert>
 
 QString ToQString(std::string_view text)
 {
@@ -31,6 +38,37 @@ int ReadSpinBox(QSpinBox& spin)
 {
     spin.interpretText();
     return spin.value();
+}
+
+QLabel* NewWeekdayLabel(QSpinBox& day, QSpinBox& month, QSpinBox& year, int language, QWidget* parent,
+                        int hhmm)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    int widest = 0;
+    for (Weekday weekday = 0; weekday < 7; ++weekday) {
+        widest = std::max(widest,
+                          label->fontMetrics().horizontalAdvance(ToQString(WeekdayName(weekday, language))));
+    }
+    label->setMinimumWidth(widest);
+    // The texts as they stand: taking a half-typed year over (ReadSpinBox)
+    // would overwrite what the user is typing.
+    const auto show = [label, &day, &month, &year, language, hhmm] {
+        label->setText(
+            ToQString(TypedDateWeekday(ToStdString(day.cleanText()), ToStdString(month.cleanText()),
+                                       ToStdString(year.cleanText()), language, hhmm)));
+    };
+    // The spin box signals only texts it can take as a value (typed or set);
+    // its editor tells every keystroke, so a half-typed year clears the
+    // weekday too.
+    for (QSpinBox* spin : {&day, &month, &year}) {
+        QObject::connect(spin, &QSpinBox::textChanged, label, show);
+        auto* editor = spin->findChild<QLineEdit*>();
+        assert(editor != nullptr);
+        QObject::connect(editor, &QLineEdit::textChanged, label, show);
+    }
+    show();
+    return label;
 }
 
 void AddCourts(QComboBox& combo, const cDatabase& db)

@@ -10,6 +10,7 @@
 #include <string_view>
 
 class QComboBox;
+class QLabel;
 class QSpinBox;
 class QWidget;
 class cDatabase;
@@ -21,6 +22,13 @@ std::string ToStdString(const QString& text);
 QSpinBox* NewSpinBox(int low, int high, QWidget* parent, int step = 1);
 // The value including text typed but not yet taken over.
 int ReadSpinBox(QSpinBox& spin);
+
+// A label that shows the weekday, in `language`, of the date typed into the
+// three spin boxes, following every keystroke; empty while the date is not
+// one the dialog would take at `hhmm` (TypedDateWeekday). It is as wide as
+// the language's longest weekday name, so the dialog keeps its size.
+QLabel* NewWeekdayLabel(QSpinBox& day, QSpinBox& month, QSpinBox& year, int language, QWidget* parent,
+                        int hhmm = 0);
 
 // Courts by short name in the order of the courts directory.
 void AddCourts(QComboBox& combo, const cDatabase& db);

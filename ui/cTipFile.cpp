@@ -76,10 +76,18 @@ std::optional<std::string> cTipFile::NextTip()
             continue;
         }
         if (line.size() > kMaxTipLength) {
+            const auto continues = [&line](std::size_t i) {
+                return (static_cast<unsigned char>(line[i]) & 0xC0) == 0x80;
+            };
+            // Do not split a UTF-8 sequence: at most three bytes follow its
+            // lead. Bytes that are no UTF-8 are cut at the limit, so that a
+            // long line never becomes an empty tip.
             std::size_t cut = kMaxTipLength;
-            // Do not split a UTF-8 sequence.
-            while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+            while (cut > kMaxTipLength - 3 && continues(cut)) {
                 --cut;
+            }
+            if (continues(cut)) {
+                cut = kMaxTipLength;
             }
             line.resize(cut);
         }

@@ -2,10 +2,12 @@
 
 #include "model/cTournelDb.h"
 
+#include <QAbstractItemDelegate>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 
@@ -31,10 +33,38 @@ int cTournelListView::PixelWidth(int characters, bool firstColumn) const
     return characters * fontMetrics().horizontalAdvance(QLatin1Char('A')) + (firstColumn ? 16 : 0);
 }
 
+namespace {
+
+// Only this many rows are measured, so a directory of thousands of rows is
+// listed at once; the rows further down are cut off in a narrow column.
+constexpr int kMeasuredRows = 300;
+// No column grows wider than this many characters, however long its texts.
+constexpr int kWidestColumn = 60;
+
+} // namespace
+
+int cTournelListView::ContentWidth(int column) const
+{
+    int width = header()->sectionSizeHint(column);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int rows = std::min(m_model.rowCount(), kMeasuredRows);
+    for (int row = 0; row < rows; ++row) {
+        const QModelIndex index = m_model.index(row, column);
+        width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    return width;
+}
+
 void cTournelListView::SetColumnWidths()
 {
+    // The directory's width in characters is the least; a column widens to
+    // its heading and texts up to kWidestColumn characters.
     for (int column = 0; column < m_model.columnCount(); ++column) {
-        header()->resizeSection(column, PixelWidth(m_model.ColumnWidth(column), column == 0));
+        const bool first = column == 0;
+        const int least = PixelWidth(m_model.ColumnWidth(column), first);
+        const int most = std::max(least, PixelWidth(kWidestColumn, first));
+        header()->resizeSection(column, std::clamp(ContentWidth(column), least, most));
     }
 }
 
@@ -55,10 +85,16 @@ void cTournelListView::Clear()
 
 void cTournelListView::FillList(cTournelDb& container)
 {
-    setUpdatesEnabled(false);
     StoreCursor();
     m_model.Clear();
     container.Refresh();
+    ShowItems(container);
+}
+
+void cTournelListView::ShowItems(cTournelDb& container)
+{
+    setUpdatesEnabled(false);
+    StoreCursor();
     m_model.ShowContainer(container);
     SetColumnWidths();
     setUpdatesEnabled(true);
@@ -98,8 +134,13 @@ void cTournelListView::SelectOnly(int row)
 
 int cTournelListView::CurrentRow() const
 {
+    // Commands act on selected rows only: a focus row left unselected stands for nothing.
     const QModelIndex current = selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), current.parent())) {
+        return current.row();
+    }
+    const std::vector<int> selected = SelectedRows();
+    return selected.empty() ? -1 : selected.front();
 }
 
 std::vector<int> cTournelListView::SelectedRows() const

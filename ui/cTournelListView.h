@@ -30,9 +30,12 @@ public:
     void Clear();
     // Refresh()es the container and lists its visible items, then selects the remembered row.
     void FillList(cTournelDb& container);
+    // The same without the Refresh(): the items as they stand.
+    void ShowItems(cTournelDb& container);
     void ListFolder(std::vector<CItemListModel::cFolderRow> rows);
 
-    // The row with the keyboard focus, or -1.
+    // The row commands act on: the row with the keyboard focus when it is
+    // selected, else the first selected row; -1 when no row is selected.
     int CurrentRow() const;
     // Selected rows, ascending.
     std::vector<int> SelectedRows() const;
@@ -52,6 +55,8 @@ protected:
 
 private:
     void SetColumnWidths();
+    // Pixels that the heading and the first rows' cells of a column need.
+    int ContentWidth(int column) const;
     void SelectCursor(int cursor);
 
     CItemListModel m_model;

@@ -230,7 +230,10 @@ TEST_F(DatabaseFile, RefusedVersionsLeaveAnEmptyDocumentThatCannotBeSaved)
         if (c.messageId == IDS_CONVERT_OLD_VERSION) {
             prompt.Answer(c.answer);
         }
-        EXPECT_FALSE(doc.OnOpenDocument(GoldenPath(c.name)));
+        const std::string refusedPath = folder / (std::string(c.name) + ".tnd");
+        const std::string refusedBytes = ReadBytes(GoldenPath(c.name));
+        WriteBytes(refusedPath, refusedBytes);
+        EXPECT_FALSE(doc.OnOpenDocument(refusedPath));
         EXPECT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
         if (c.messageId == IDS_NEWER_VERSION) {
             EXPECT_EQ(prompt.m_shown[0].text,
@@ -246,11 +249,18 @@ TEST_F(DatabaseFile, RefusedVersionsLeaveAnEmptyDocumentThatCannotBeSaved)
         EXPECT_EQ(doc.Courts().GetCount(), 0);
         EXPECT_EQ(doc.Scheduled().GetCount(), 0);
         EXPECT_EQ(doc.m_strAuthor, "");
-        EXPECT_FALSE(doc.OnSaveDocument(folder / "refused.tnd"));
-        EXPECT_FALSE(std::filesystem::exists(folder / "refused.tnd"));
         EXPECT_FALSE(doc.BackupIfDue());
-        doc.OnNewDocument();
+        // The refused file is never written over, and the user is told why.
+        prompt.m_shown.clear();
+        EXPECT_FALSE(doc.OnSaveDocument(refusedPath));
+        EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_REFUSED_FILE_KEPT});
+        EXPECT_EQ(ReadBytes(refusedPath), refusedBytes);
+        EXPECT_FALSE(doc.CanSave());
+        // Under another name it holds what was entered since, and is that file from then on.
+        EXPECT_TRUE(doc.OnSaveDocument(folder / "entered.tnd"));
+        EXPECT_TRUE(std::filesystem::exists(folder / "entered.tnd"));
         EXPECT_TRUE(doc.CanSave());
+        EXPECT_EQ(doc.GetPathName(), folder / "entered.tnd");
     }
 }
 

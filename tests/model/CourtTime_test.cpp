@@ -3,6 +3,8 @@
 #include "model/cDuplicateCourtTimeValues.h"
 #include "model/cRepeatCourtTimeValues.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -188,6 +190,113 @@ TEST_F(CourtTime, RepeatMergesWithFreeTimeAndIsRefusedNextToMatches)
     EXPECT_EQ(FreeTime(),
               (Strings{"16/03-2024 0 1000-1200", "23/03-2024 0 1000-1400", "06/04-2024 0 1000-1200"}));
     EXPECT_EQ(m_prompt.Ids(), std::vector<int>{IDS_COURT_TIME_CONFLICT});
+}
+
+TEST_F(CourtTime, RefusedCopiesAreToldInOneMessageNamingTheirDates)
+{
+    // A match on a court from hh:00 for `hours` hours.
+    const auto match = [this](int court, TimePoint day, int hour, int hours = 1) {
+        const cLocalTime d = LocalTime(day);
+        Match(*m_league, 0, 1, 1, 1, court, MakeTimePoint(d.year, d.month, d.day, hour, 0, 0),
+              MakeTimePoint(d.year, d.month, d.day, hour + hours, 0, 0));
+    };
+    const auto first = [this]() -> const cUnusedTime& {
+        return static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    };
+    const auto repeat = [this, first](int weeks) {
+        return [this, first, weeks] {
+            return ApplyRepeatCourtTime(m_db, first(), cRepeatCourtTimeValues{weeks});
+        };
+    };
+    const auto duplicate = [this, first] {
+        return ApplyDuplicateCourtTime(m_db, first(), cDuplicateCourtTimeValues{1});
+    };
+    struct cCase
+    {
+        const char* name;
+        int dateFormat;
+        std::function<void()> arrange;
+        std::function<int()> run; // answers the number of refused copies
+        int refused;
+        std::string dates; // the message after its first line
+        Strings freeTime;
+    };
+    const std::vector<cCase> cases = {
+        {"repeat refused twice",
+         0,
+         [&] {
+             Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+             match(0, At(2024, 3, 23), 11);
+             match(0, At(2024, 4, 6), 10);
+         },
+         repeat(3),
+         2,
+         "23/03-2024, 06/04-2024",
+         {"16/03-2024 0 1000-1200", "30/03-2024 0 1000-1200"}},
+        {"repeat in the document's date format",
+         6,
+         [&] {
+             Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+             match(0, At(2024, 3, 30), 10);
+         },
+         repeat(2),
+         1,
+         "2024-03-30",
+         {"16/03-2024 0 1000-1200", "23/03-2024 0 1000-1200"}},
+        {"repeat refused in every one of 52 weeks",
+         0,
+         [&] {
+             Free(0, At(2024, 1, 6, 10), At(2024, 1, 6, 12));
+             for (int week = 1; week <= 52; ++week) {
+                 match(0, At(2024, 1, 6, 12) + 7LL * 86400 * week, 10, 2);
+             }
+         },
+         repeat(52),
+         52,
+         "",
+         {"06/01-2024 0 1000-1200"}},
+        {"duplicate names each day once",
+         0,
+         [&] {
+             Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
+             Free(0, At(2024, 3, 15, 20), At(2024, 3, 15, 21));
+             Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 11));
+             Free(0, At(2024, 3, 17, 10), At(2024, 3, 17, 11));
+             match(1, At(2024, 3, 15), 18);
+             match(1, At(2024, 3, 15), 20);
+             match(1, At(2024, 3, 17), 10);
+         },
+         duplicate,
+         3,
+         "15/03-2024, 17/03-2024",
+         {"15/03-2024 0 1800-1900", "15/03-2024 0 2000-2100", "16/03-2024 0 1000-1100",
+          "16/03-2024 1 1000-1100", "17/03-2024 0 1000-1100"}},
+    };
+    const std::string conflict = GetString(IDS_COURT_TIME_CONFLICT);
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_db.Scheduled().DeleteAll();
+        m_db.CourtTime().DeleteAll();
+        m_db.m_nDateFormat = 0;
+        c.arrange();
+        m_db.m_nDateFormat = c.dateFormat;
+        m_prompt.m_shown.clear();
+        EXPECT_EQ(c.run(), c.refused);
+        m_db.m_nDateFormat = 0;
+        EXPECT_EQ(FreeTime(), c.freeTime);
+        // One box, whatever the number of refusals.
+        ASSERT_EQ(m_prompt.Ids(), std::vector<int>{IDS_COURT_TIME_CONFLICT});
+        const std::string& text = m_prompt.m_shown[0].text;
+        ASSERT_EQ(text.substr(0, conflict.size() + 1), conflict + "\n");
+        const std::string dates = text.substr(conflict.size() + 1);
+        if (!c.dates.empty()) {
+            EXPECT_EQ(dates, c.dates);
+        } else {
+            EXPECT_EQ(std::count(dates.begin(), dates.end(), ','), c.refused - 1);
+            EXPECT_EQ(dates.substr(0, 10), "13/01-2024");
+            EXPECT_EQ(dates.substr(dates.size() - 10), "04/01-2025");
+        }
+    }
 }
 
 TEST_F(CourtTime, RepeatStopsWhereTheFileCouldNotHoldTheDate)

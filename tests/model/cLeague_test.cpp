@@ -35,6 +35,32 @@ TEST_F(LeagueDeletion, FilterOnLeagueZeroAlsoShowsAllLeagues)
     EXPECT_EQ(m_db.m_nLeagueFilter, -1);
 }
 
+TEST_F(LeagueDeletion, FilterOnTheDeletedLeagueShowsEveryMatchAgain)
+{
+    m_db.m_nLeagueFilter = u12->m_nIndex;
+    for (cTournelDb* list : {&m_db.Scheduled(), &m_db.Results()}) {
+        list->m_bUpToDate = 0;
+        list->Refresh();
+    }
+    ASSERT_EQ(u14first->m_bFiltered, 1);
+    ASSERT_TRUE(m_db.Leagues().DeleteItem(*u12, m_db));
+
+    EXPECT_EQ(m_db.m_nLeagueFilter, -1);
+    for (cTournelDb* list : {&m_db.Scheduled(), &m_db.Results(), &m_db.Unscheduled()}) {
+        SCOPED_TRACE(list->m_nDirectoryId);
+        EXPECT_EQ(list->m_bUpToDate, 0);
+    }
+    for (cTournelDb* list : {&m_db.Scheduled(), &m_db.Results()}) {
+        SCOPED_TRACE(list->m_nDirectoryId);
+        list->Refresh();
+        int shown = 0;
+        for (const cDbItem* item = list->GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
+            shown += item->m_bFiltered == 0 ? 1 : 0;
+        }
+        EXPECT_EQ(shown, 2); // U14-1 and the playoff match
+    }
+}
+
 TEST(League, RatingBandsSplitTheRangeOverThePositions)
 {
     struct cCase

@@ -11,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace {
@@ -317,8 +319,12 @@ private slots:
         QVERIFY(LabelTexts(dialog).contains("subsequent weeks."));
         auto* weeks = Field<QSpinBox>(dialog, cRepeatCourtTimeValues::kWeeks);
         QCOMPARE(weeks->value(), 1);
-        QCOMPARE(weeks->minimum(), 1);
-        QCOMPARE(weeks->maximum(), 52);
+        // The arrows stay within 1 ... 52 (typing is not limited: the check is).
+        weeks->stepDown();
+        QCOMPARE(weeks->value(), 1);
+        weeks->setValue(52);
+        weeks->stepUp();
+        QCOMPARE(weeks->value(), 52);
         weeks->setValue(3);
         QVERIFY(PressOk(dialog));
         const auto periods = Periods(d.m_doc);
@@ -326,6 +332,56 @@ private slots:
         // Across the change to summer time on 31 March the clock times stay.
         QCOMPARE(periods[3]->m_tStart, MakeTimePoint(2024, 4, 6, 18, 0, 0));
         QCOMPARE(periods[3]->m_tEnd, MakeTimePoint(2024, 4, 6, 20, 0, 0));
+    }
+
+    // Weeks typed into the field, then Enter or a click on OK, as the user does.
+    void repeatTypedWeeks_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("clickOk");
+        QTest::addColumn<int>("copies"); // -1: refused
+        QTest::newRow("0, Enter") << "0" << false << -1;
+        QTest::newRow("0, OK") << "0" << true << -1;
+        QTest::newRow("53, Enter") << "53" << false << -1;
+        QTest::newRow("-1, OK") << "-1" << true << -1;
+        QTest::newRow("1, Enter") << "1" << false << 1;
+        QTest::newRow("52, OK") << "52" << true << 52;
+    }
+
+    void repeatTypedWeeks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, clickOk);
+        QFETCH(int, copies);
+        cDialogDoc d;
+        const int court = d.Court("Main Hall", "MH").m_nIndex;
+        cUnusedTime& period = Free(d.m_doc, court, At(16, 18), At(16, 20));
+        CRepeatCourtTimeDialog dialog(d.m_doc, period);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* weeks = Field<QSpinBox>(dialog, cRepeatCourtTimeValues::kWeeks);
+        weeks->setFocus();
+        weeks->selectAll();
+        QTest::keyClicks(weeks, typed);
+        if (clickOk) {
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        } else {
+            QTest::keyClick(weeks, Qt::Key_Return);
+        }
+        if (copies < 0) {
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(d.m_prompt.m_shown.size(), 1u);
+            QCOMPARE(d.m_prompt.m_shown[0].id, int(IDS_ENTER_INTEGER_BETWEEN));
+            QCOMPARE(d.m_prompt.m_shown[0].text, std::string("Please enter an integer between 1 and 52."));
+            QVERIFY(HasFocusOn(dialog, cRepeatCourtTimeValues::kWeeks));
+            QCOMPARE(d.m_doc.CourtTime().GetCount(), 1);
+        } else {
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(d.m_prompt.m_shown.empty());
+            QCOMPARE(d.m_doc.CourtTime().GetCount(), 1 + copies);
+        }
     }
 
     void repeatCancelledAddsNothing()

@@ -10,6 +10,8 @@
 #include "model/cTeam.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTournelView.h"
+#include "ui/ItemDialogs.h"
+#include "ui/cItemDialogRegistry.h"
 #include "ui/cTournelListView.h"
 
 #include <QDialog>
@@ -22,6 +24,13 @@ struct cFixture
 {
     cFixture()
     {
+        // The dialogs of the program, as at start-up; a test may register stand-ins over them.
+        cItemDialogRegistry::Instance().Clear();
+        RegisterItemDialogs(cItemDialogRegistry::Instance());
+        m_previousRunner = SetDialogRunner([this](QDialog& dialog) {
+            ++m_nDialogs;
+            return m_fnDialog ? m_fnDialog(dialog) : int(QDialog::Rejected);
+        });
         m_pProfile =
             std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
         m_pFrame = std::make_unique<CMainFrame>(m_pProfile.get());
@@ -36,7 +45,11 @@ struct cFixture
         };
         m_pFrame->m_fnAskFileName = [](bool, const QString&) { return QString(); };
     }
-    ~cFixture() { m_pFrame->Document().SetModifiedFlag(false); }
+    ~cFixture()
+    {
+        m_pFrame->Document().SetModifiedFlag(false);
+        SetDialogRunner(std::move(m_previousRunner));
+    }
 
     CMainFrame& Frame() { return *m_pFrame; }
     CTournelDoc& Doc() { return m_pFrame->Document(); }
@@ -81,6 +94,7 @@ struct cFixture
     std::unique_ptr<QSettings> m_pProfile;
     cQtScriptedPrompt m_prompt;
     std::function<int(QDialog&)> m_fnDialog;
+    DialogRunner m_previousRunner;
     int m_nDialogs = 0;
     QString m_strSaveQuestion;
     QMessageBox::StandardButton m_saveAnswer = QMessageBox::No;

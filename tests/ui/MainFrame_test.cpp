@@ -1,6 +1,7 @@
 #include "MainFrame_test.h"
 
 #include "Fixture.h"
+#include "model/ItemEdit.h"
 #include "model/Strings.h"
 #include "model/cUnusedTime.h"
 #include "ui/CFindDialog.h"
@@ -530,8 +531,10 @@ void tst_MainFrame::InsertAndPropertiesUseTheRegistry()
     QCOMPARE(ChildTexts(CTournelView::NodeOf(&f.Doc().Leagues())), QStringList{"Zeta League"});
     QCOMPARE(f.Cell(0, 0), QStringLiteral("Zeta League"));
 
-    // No dialog registered: nothing happens and nothing is said.
+    // No dialog registered: Insert is disabled, and nothing happens and nothing is said.
+    cItemDialogRegistry::Instance().Unregister(kDirOfficials);
     f.Select(&f.Doc().Officials());
+    QVERIFY(!f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
     f.Frame().OnInsertItem();
     QCOMPARE(f.Doc().Officials().GetCount(), 0);
     QVERIFY(f.m_prompt.m_ids.empty());
@@ -632,15 +635,22 @@ void tst_MainFrame::DroppedDatabaseIsOpened()
     QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
     const QString path = f.m_dir.filePath(QStringLiteral("dropped.tnd"));
 
-    QMimeData other;
-    other.setUrls({QUrl::fromLocalFile(f.m_dir.filePath(QStringLiteral("notes.txt")))});
-    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    // Only a local file can be opened; its name does not matter (opening decides).
+    QMimeData remote;
+    remote.setUrls({QUrl(QStringLiteral("https://example.org/season.tnd"))});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
     refused.setAccepted(false);
     QApplication::sendEvent(&f.Frame(), &refused);
     QVERIFY(!refused.isAccepted());
 
     QMimeData database;
     database.setUrls({QUrl::fromLocalFile(path)});
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(f.m_dir.filePath(QStringLiteral("season.TND.bak")))});
+    QDragEnterEvent otherEnter(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    otherEnter.setAccepted(false);
+    QApplication::sendEvent(&f.Frame(), &otherEnter);
+    QVERIFY(otherEnter.isAccepted());
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &database, Qt::LeftButton, Qt::NoModifier);
     enter.setAccepted(false);
     QApplication::sendEvent(&f.Frame(), &enter);
@@ -781,7 +791,10 @@ void tst_MainFrame::BarsCanBeHidden()
     QVERIFY(!f.Frame().ToolBar().isVisible());
     f.Frame().Action(ID_VIEW_STATUS_BAR)->trigger();
     QVERIFY(!f.Frame().statusBar()->isVisible());
-    QCOMPARE(f.Frame().Splitter().sizes().front(), int(CMainFrame::kTreeWidth));
+    // The tree shows a team's deepest directory name whole.
+    const int deepest = 5 * f.Tree().indentation() +
+                        f.Tree().fontMetrics().horizontalAdvance(QStringLiteral("Preferred playing time"));
+    QVERIFY(f.Frame().Splitter().sizes().front() >= std::max(int(CMainFrame::kTreeWidth), deepest));
 }
 
 void tst_MainFrame::EditRenamesAndSortsTheNode()
@@ -791,8 +804,8 @@ void tst_MainFrame::EditRenamesAndSortsTheNode()
     cReferee& lars = f.AddOfficial("Lars Olsen");
     f.Frame().UpdateAllViews();
     cItemDialogRegistry::cEntry officials;
-    officials.edit = [](CTournelDoc&, cDbItem& item, QWidget*) {
-        static_cast<cReferee&>(item).m_strName = "Aaron Lund";
+    officials.edit = [](CTournelDoc& doc, cDbItem& item, QWidget*) {
+        EditItemInPlace(doc, static_cast<cReferee&>(item), [](cReferee& r) { r.m_strName = "Aaron Lund"; });
         return true;
     };
     cItemDialogRegistry::Instance().Register(kDirOfficials, officials);

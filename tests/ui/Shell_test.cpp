@@ -40,6 +40,18 @@ void tst_Shell::TipsSkipCommentsAndWrap()
     longLine.LoadText(std::string(1500, 'x') + "\nShort\n", "stamp");
     QCOMPARE(longLine.NextTip()->size(), cTipFile::kMaxTipLength);
     QCOMPARE(longLine.NextTip().value(), std::string("Short"));
+
+    // A long line is cut before a character that would be split, and only there.
+    cTipFile wide;
+    wide.LoadText(std::string(999, 'x') + "\xE2\x82\xAC tail\n" + std::string(997, 'y') +
+                      "\xF0\x9F\x98\x80 tail\n",
+                  "stamp");
+    QCOMPARE(wide.NextTip().value(), std::string(999, 'x'));
+    QCOMPARE(wide.NextTip().value(), std::string(997, 'y'));
+    cTipFile broken; // no UTF-8: 1,200 continuation bytes after the first
+    broken.LoadText("a" + std::string(1200, '\x80') + "\nNext\n", "stamp");
+    QCOMPARE(broken.NextTip().value(), "a" + std::string(999, '\x80'));
+    QCOMPARE(broken.NextTip().value(), std::string("Next"));
 }
 
 void tst_Shell::TipsWithoutUsableLineDoNotLoop()

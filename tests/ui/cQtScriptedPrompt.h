@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,19 @@ public:
 
     void Answer(bool yes) { m_answers.push_back(yes); }
 
-    void ShowMessage(int messageId, std::string_view) override { m_ids.push_back(messageId); }
+    void ShowMessage(int messageId, std::string_view) override
+    {
+        m_ids.push_back(messageId);
+        if (m_fnWhileShown) {
+            m_fnWhileShown();
+        }
+    }
     bool AskYesNo(int messageId, std::string_view text) override
     {
         m_ids.push_back(messageId);
+        if (m_fnWhileShown) {
+            m_fnWhileShown();
+        }
         if (m_answers.empty()) {
             QTest::qFail(("unscripted question: " + std::string(text)).c_str(), __FILE__, __LINE__);
             return false;
@@ -40,6 +50,8 @@ public:
 
     std::vector<int> m_ids;
     std::vector<std::string> m_waits;
+    // Runs while a box would be open (a repaint under it, for instance).
+    std::function<void()> m_fnWhileShown;
 
 private:
     std::deque<bool> m_answers;

@@ -1,5 +1,6 @@
 #include "MainFrame_test.h"
 #include "Shell_test.h"
+#include "ViewsFollowChanges_test.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
     }
     {
         tst_Shell test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        tst_ViewsFollowChanges test;
         status |= QTest::qExec(&test, argc, argv);
     }
     return status;

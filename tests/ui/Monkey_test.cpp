@@ -1,0 +1,429 @@
+// The command monkey: thousands of random steps through the main window, each
+// picking a directory, selecting rows and triggering an enabled command, with
+// random answers to every question and random values in every dialog. After
+// each step the views are painted and the document must keep its invariants.
+//
+// TOURNEL_MONKEY_SEED picks the seed (default 1) and TOURNEL_MONKEY_STEPS the
+// number of steps (default 400). A failure names the seed and the step, so
+// that the run can be replayed.
+
+#include "Fixture.h"
+#include "SaveOpenSave.h"
+#include "cSeasonInvariants.h"
+#include "model/cUserPrompt.h"
+#include "ui/CommandIds.h"
+#include "ui/ItemDialogs.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <random>
+
+namespace {
+
+using cRandomEngine = std::mt19937;
+
+int Pick(cRandomEngine& rng, int count)
+{
+    return count <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(count));
+}
+
+// Answers at random and lets the test look at the window while a box is open.
+class cMonkeyPrompt : public cUserPrompt
+{
+public:
+    explicit cMonkeyPrompt(cRandomEngine& rng)
+        : m_rng(rng)
+    {
+    }
+    using cUserPrompt::AskYesNo;
+    using cUserPrompt::ShowMessage;
+    void ShowMessage(int, std::string_view) override
+    {
+        ++m_nTold;
+        WhileShown();
+    }
+    bool AskYesNo(int, std::string_view) override
+    {
+        ++m_nTold;
+        WhileShown();
+        return Pick(m_rng, 2) == 0;
+    }
+    void BeginProgress(std::string_view) override {}
+    void SetProgress(int) override {}
+    bool PollCancel() override { return Pick(m_rng, 40) == 0; }
+    void EndProgress() override {}
+
+    std::function<void()> m_fnWhileShown;
+    int m_nTold = 0;
+
+private:
+    void WhileShown()
+    {
+        if (m_fnWhileShown) {
+            m_fnWhileShown();
+        }
+    }
+    cRandomEngine& m_rng;
+};
+
+QString RandomText(cRandomEngine& rng, const QString& current)
+{
+    switch (Pick(rng, 10)) {
+    case 0:
+        return {};
+    case 1: {
+        // The value as it stands with one digit changed: often still valid.
+        QString text = current;
+        for (int tries = 0; tries < 8 && !text.isEmpty(); ++tries) {
+            const int at = Pick(rng, static_cast<int>(text.size()));
+            if (text[at].isDigit()) {
+                text[at] = QChar('0' + Pick(rng, 10));
+                break;
+            }
+        }
+        return text;
+    }
+    case 2:
+        return QString::number(Pick(rng, 3000) - 500);
+    case 3:
+        return QStringLiteral("%1.%2.%3").arg(1 + Pick(rng, 31)).arg(1 + Pick(rng, 12)).arg(2026 + Pick(rng, 3));
+    case 4:
+        return QStringLiteral("%1:%2").arg(Pick(rng, 26)).arg(Pick(rng, 61), 2, 10, QLatin1Char('0'));
+    case 5:
+        return QStringLiteral("Åsa <Øberg> & \"Co\" Ω");
+    case 6:
+        return QString(60 + Pick(rng, 40), QLatin1Char('x'));
+    case 7:
+        return QStringLiteral("Team %1").arg(Pick(rng, 100));
+    default:
+        return current;
+    }
+}
+
+// Fills a dialog with random values (kept, slightly changed, or garbage) and
+// presses OK or Cancel.
+int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
+{
+    std::vector<QWidget*> fields;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isEnabled()) {
+            continue;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (edit->isReadOnly() || qobject_cast<QAbstractSpinBox*>(edit->parentWidget()) != nullptr ||
+                qobject_cast<QComboBox*>(edit->parentWidget()) != nullptr) {
+                continue;
+            }
+            fields.push_back(widget);
+        } else if (qobject_cast<QSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                   qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
+                   qobject_cast<QPlainTextEdit*>(widget)) {
+            fields.push_back(widget);
+        }
+    }
+    const int mode = Pick(rng, 3); // as filled in, one field changed, every field changed
+    const int only = Pick(rng, static_cast<int>(fields.size()));
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        if (mode == 0 || (mode == 1 && i != only)) {
+            continue;
+        }
+        QWidget* widget = fields[static_cast<std::size_t>(i)];
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setText(RandomText(rng, edit->text()));
+        } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+            spin->setValue(spin->minimum() + Pick(rng, spin->maximum() - spin->minimum() + 1));
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            if (combo->count() > 0) {
+                combo->setCurrentIndex(Pick(rng, combo->count()));
+            }
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            check->setChecked(Pick(rng, 2) == 0);
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            if (Pick(rng, 2) == 0) {
+                radio->setChecked(true);
+            }
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+            text->setPlainText(RandomText(rng, text->toPlainText()));
+        }
+    }
+    if (Pick(rng, 5) != 0) {
+        // OK: a refused value keeps the dialog open, which then is cancelled.
+        dialog.accept();
+        if (dialog.result() == QDialog::Accepted) {
+            return QDialog::Accepted;
+        }
+    }
+    dialog.reject();
+    return QDialog::Rejected;
+}
+
+void PaintViews(cFixture& f)
+{
+    f.List().viewport()->grab();
+    f.Tree().viewport()->grab();
+    const CItemListModel& model = f.List().Model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            model.data(model.index(row, column), Qt::DisplayRole);
+        }
+    }
+}
+
+std::vector<QTreeWidgetItem*> AllNodes(CTournelView& tree)
+{
+    std::vector<QTreeWidgetItem*> nodes;
+    std::vector<QTreeWidgetItem*> pending;
+    if (tree.Root() != nullptr) {
+        pending.push_back(tree.Root());
+    }
+    while (!pending.empty()) {
+        QTreeWidgetItem* node = pending.back();
+        pending.pop_back();
+        nodes.push_back(node);
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.push_back(node->child(i));
+        }
+    }
+    return nodes;
+}
+
+// What a command can visibly do; two snapshots that differ mean it did something.
+struct cSnapshot
+{
+    std::string bytes;
+    bool modified = false;
+    std::vector<int> selected;
+    bool toolbar = false;
+    bool statusBar = false;
+    int directory = 0;
+    std::string path;
+
+    bool operator==(const cSnapshot&) const = default;
+};
+
+cSnapshot Take(cFixture& f)
+{
+    return {SaveToBytes(f.Doc()),
+            f.Doc().IsModified(),
+            f.List().SelectedRows(),
+            f.Frame().ToolBar().isVisibleTo(&f.Frame()),
+            f.Frame().statusBar()->isVisibleTo(&f.Frame()),
+            f.Doc().m_nCurrentDirectory,
+            f.Doc().GetPathName()};
+}
+
+// Commands that change the court time entered, or replace the document.
+bool MayChangeCourtTime(int command, int directory)
+{
+    switch (command) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_EDIT_REPEAT:
+    case ID_DUPLICATE_TIME:
+    case ID_INSERT_TIME:
+        return true;
+    case ID_INSERT_ITEM:
+    case ID_DELETE_ITEM:
+    case ID_PROPERTIES:
+        return directory == kDirCourtTime || directory == kDirCourts;
+    default:
+        return command >= ID_FILE_MRU_FILE1 && command < ID_FILE_MRU_FILE1 + CMainFrame::kRecentFiles;
+    }
+}
+
+// Every command the window offers, but those that leave the program or wait
+// for a click elsewhere (exit, What's This).
+std::vector<int> Commands()
+{
+    std::vector<int> ids = {
+        ID_FILE_NEW,          ID_FILE_OPEN,         ID_FILE_SAVE,         ID_FILE_SAVE_AS,
+        ID_FILE_PRINT,        ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_WRITE_TO_FILE,
+        ID_PRINT_SCHEDULE,    ID_PRINT_TABLES,      ID_PRINT_CONTENT,     ID_FILE_SEND_MAIL,
+        ID_INSERT_ITEM,       ID_DELETE_ITEM,       ID_PROPERTIES,        ID_DUPLICATE_TIME,
+        ID_EDIT_REPEAT,       ID_REMOVE_RESULTS,    ID_EDIT_FIND,         ID_EDIT_SELECT_ALL,
+        ID_VIEW_TOOLBAR,      ID_VIEW_STATUS_BAR,   ID_VIEW_FILTER,       ID_SCHEDULE_AUTO,
+        ID_SCHEDULE_MANUAL,   ID_INSERT_PLAYOFF,    ID_REMOVE_AUTO_SCHEDULED, ID_REMOVE_SELECTED_MATCHES,
+        ID_MOVE_MATCH,        ID_SCHEDULE_RENUMBER, ID_OFFICIALS_AUTO,    ID_OFFICIALS_MANUAL,
+        ID_REMOVE_ALL_OFFICIALS, ID_SETTINGS_SCHEDULE, ID_SETTINGS_OFFICIALS, ID_SETTINGS_TEAM_RATING,
+        ID_SETTINGS_RESULTS,  ID_SETTINGS_WEB_TEMPLATES, ID_PRINT_FONT,   ID_DOCUMENT_INFO,
+        ID_TIP_OF_THE_DAY,    ID_HELP_FINDER,       ID_APP_ABOUT,         ID_INSERT_COURT,
+        ID_INSERT_TIME,       ID_INSERT_LEAGUE,     ID_INSERT_OFFICIAL};
+    for (int i = 0; i < 5; ++i) {
+        ids.push_back(ID_REMOVE_OFFICIAL1 + i);
+    }
+    for (int i = 0; i < CMainFrame::kRecentFiles; ++i) {
+        ids.push_back(ID_FILE_MRU_FILE1 + i);
+    }
+    return ids;
+}
+
+int EnvNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+class tst_Monkey : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void RandomCommandsKeepTheDocumentSound();
+};
+
+void tst_Monkey::RandomCommandsKeepTheDocumentSound()
+{
+    const int seed = EnvNumber("TOURNEL_MONKEY_SEED", 1);
+    const int steps = EnvNumber("TOURNEL_MONKEY_STEPS", 400);
+    cRandomEngine rng(static_cast<unsigned>(seed));
+    cFixture f;
+    // Backups of an unsaved document land in the current folder.
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(f.m_dir.path());
+    cMonkeyPrompt prompt(rng);
+    f.Doc().SetPrompt(&prompt);
+    TimePoint now = 1'800'000'000;
+    f.Doc().m_fnClock = [&now] { return now; };
+    f.Doc().SetFixedSeed(static_cast<unsigned>(seed));
+
+    int dialogs = 0;
+    auto runDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        return RunDialogRandomly(dialog, rng);
+    };
+    f.m_fnDialog = runDialog;
+    int fileQuestions = 0;
+    // A copy of the example season: Save writes to the file that was opened.
+    const QString season = f.m_dir.filePath(QStringLiteral("season.tnd"));
+    QVERIFY(QFile::copy(QStringLiteral(TOURNEL_EXAMPLE_SEASON), season));
+    const QStringList openable = {season, f.m_dir.filePath(QStringLiteral("a.tnd")),
+                                  f.m_dir.filePath(QStringLiteral("b.tnd")),
+                                  f.m_dir.filePath(QStringLiteral("missing.tnd")),
+                                  f.m_dir.filePath(QStringLiteral("garbage.tnd"))};
+    {
+        QFile garbage(openable.back());
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("not a season at all");
+    }
+    f.Frame().m_fnAskFileName = [&](bool save, const QString&) -> QString {
+        ++fileQuestions;
+        if (Pick(rng, 6) == 0) {
+            return {};
+        }
+        return save ? openable[1 + Pick(rng, 2)] : openable[Pick(rng, static_cast<int>(openable.size()))];
+    };
+    f.Frame().m_fnAskSaveChanges = [&](const QString&) {
+        ++fileQuestions;
+        const QMessageBox::StandardButton answers[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        return answers[Pick(rng, 3)];
+    };
+    QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
+    prompt.m_fnWhileShown = [&f] { PaintViews(f); };
+
+    QVERIFY(f.Frame().OpenDocumentFile(season));
+    const std::vector<int> commands = Commands();
+    for (int step = 1; step <= steps; ++step) {
+        now += 61;
+        const QString where = QStringLiteral("seed %1, step %2").arg(seed).arg(step);
+
+        // A directory, then some of its rows.
+        const std::vector<QTreeWidgetItem*> nodes = AllNodes(f.Tree());
+        f.Tree().SelectNode(nodes[static_cast<std::size_t>(Pick(rng, static_cast<int>(nodes.size())))]);
+        const int rows = f.Rows();
+        if (rows > 0) {
+            switch (Pick(rng, 4)) {
+            case 0:
+                f.List().SelectOnly(-1);
+                break;
+            case 1:
+                f.List().SelectOnly(Pick(rng, rows));
+                break;
+            case 2:
+                f.List().SelectOnly(Pick(rng, rows));
+                for (int i = Pick(rng, 4); i > 0; --i) {
+                    f.List().selectionModel()->select(f.List().Model().index(Pick(rng, rows), 0),
+                                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                }
+                break;
+            default:
+                f.List().selectAll();
+                break;
+            }
+        }
+        f.Frame().UpdateCommands();
+        std::vector<int> enabled;
+        for (int id : commands) {
+            if (QAction* action = f.Frame().Action(id); action != nullptr && action->isEnabled() &&
+                                                        action->isVisible()) {
+                enabled.push_back(id);
+            }
+        }
+        QVERIFY2(!enabled.empty(), qPrintable(where));
+        const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
+        const QString what = where + QStringLiteral(", command %1 in directory %2")
+                                         .arg(command)
+                                         .arg(f.Doc().m_nCurrentDirectory);
+        const int directory = f.Doc().m_nCurrentDirectory;
+        const auto occupied = OccupiedCourtTime(f.Doc());
+        const cSnapshot before = Take(f);
+        const int dialogsBefore = dialogs;
+        const int toldBefore = prompt.m_nTold;
+        const int fileQuestionsBefore = fileQuestions;
+        const qsizetype openedBefore = opening.count();
+
+        f.Frame().Action(command)->trigger();
+
+        PaintViews(f);
+        f.Frame().BringViewsUpToDate();
+        PaintViews(f);
+        // Every node stands for a live object, every row for an item of the current directory.
+        for (QTreeWidgetItem* node : AllNodes(f.Tree())) {
+            if (const cTournelObject* object = CTournelView::ObjectOf(node)) {
+                QVERIFY2(!object->GetRuntimeClass().empty() && CTournelView::NodeOf(object) == node,
+                         qPrintable(what));
+            }
+        }
+        for (int row = 0; row < f.Rows(); ++row) {
+            if (const cDbItem* item = f.List().Model().ItemAt(row)) {
+                QVERIFY2(item->GetOwner() == f.Doc().m_pCurrentContainer, qPrintable(what));
+            }
+        }
+        const std::vector<std::string> broken = CheckInvariants(f.Doc());
+        if (!broken.empty()) {
+            QFAIL(qPrintable(what + QStringLiteral(": ") + QString::fromStdString(broken.front())));
+        }
+        if (!MayChangeCourtTime(command, directory) && opening.count() == openedBefore) {
+            QVERIFY2(OccupiedCourtTime(f.Doc()) == occupied,
+                     qPrintable(what + QStringLiteral(": the court time entered changed")));
+        }
+        QVERIFY2(SaveOpenSave(f.Doc()).Same(), qPrintable(what + QStringLiteral(": save and open differ")));
+        // Select All with every row selected already has done its work.
+        const bool allSelected =
+            command == ID_EDIT_SELECT_ALL && static_cast<int>(f.List().SelectedRows().size()) == f.Rows();
+        const bool didSomething = allSelected || dialogs != dialogsBefore || prompt.m_nTold != toldBefore ||
+                                  fileQuestions != fileQuestionsBefore || opening.count() != openedBefore ||
+                                  !(Take(f) == before);
+        QVERIFY2(didSomething, qPrintable(what + QStringLiteral(": an enabled command did nothing")));
+    }
+    prompt.m_fnWhileShown = nullptr;
+    f.Doc().SetPrompt(nullptr);
+    QDir::setCurrent(previousFolder);
+}
+
+QTEST_MAIN(tst_Monkey)
+#include "Monkey_test.moc"

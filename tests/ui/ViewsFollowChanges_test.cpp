@@ -1,0 +1,454 @@
+#include "ViewsFollowChanges_test.h"
+
+#include "Fixture.h"
+#include "model/CourtTime.h"
+#include "model/cCourt.h"
+#include "model/cDuplicateCourtTimeValues.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cReferee.h"
+#include "model/cRepeatCourtTimeValues.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+#include "ui/CommandIds.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+// Paints both views and reads every cell, so that a row standing for a
+// destroyed item is used (the sanitizer build reports it).
+void PaintViews(cFixture& f)
+{
+    f.List().viewport()->grab();
+    f.Tree().viewport()->grab();
+    const CItemListModel& model = f.List().Model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < model.columnCount(); ++column) {
+            model.data(model.index(row, column), Qt::DisplayRole);
+        }
+        model.data(model.index(row, 0), Qt::DecorationRole);
+    }
+}
+
+// Once the views had their turn, every node and row stands for a live object
+// of the current directory.
+void CheckViewsSettled(cFixture& f)
+{
+    QTest::qWait(250);
+    PaintViews(f);
+    std::vector<QTreeWidgetItem*> pending{f.Tree().Root()};
+    while (!pending.empty()) {
+        QTreeWidgetItem* node = pending.back();
+        pending.pop_back();
+        QVERIFY(node != nullptr);
+        if (const cTournelObject* object = CTournelView::ObjectOf(node)) {
+            QVERIFY(!object->GetRuntimeClass().empty());
+            QCOMPARE(CTournelView::NodeOf(object), node);
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.push_back(node->child(i));
+        }
+    }
+    const CItemListModel& model = f.List().Model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (const cDbItem* item = model.ItemAt(row)) {
+            QCOMPARE(item->GetOwner(), f.Doc().m_pCurrentContainer);
+        }
+    }
+    if (f.Doc().m_pCurrentContainer != nullptr) {
+        QCOMPARE(CTournelView::ObjectOf(f.Tree().currentItem()),
+                 static_cast<cTournelObject*>(f.Doc().m_pCurrentContainer));
+    }
+}
+
+cLeague& FirstLeague(cFixture& f)
+{
+    return *f.Doc().Leagues().Items<cLeague>().begin();
+}
+
+cTeam& FirstTeam(cFixture& f)
+{
+    return *FirstLeague(f).Teams().Items<cTeam>().begin();
+}
+
+cReferee& FirstOfficial(cFixture& f)
+{
+    return *f.Doc().Officials().Items<cReferee>().begin();
+}
+
+// The directories shown: the root, the top level, and one league, team and
+// official with theirs.
+using cDirectoryPick = std::function<cTournelObject*(cFixture&)>;
+
+std::vector<std::pair<QString, cDirectoryPick>> Directories()
+{
+    std::vector<std::pair<QString, cDirectoryPick>> picks = {
+        {QStringLiteral("root"), [](cFixture&) -> cTournelObject* { return nullptr; }},
+        {QStringLiteral("courts"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Courts(); }},
+        {QStringLiteral("court time"), [](cFixture& f) -> cTournelObject* { return &f.Doc().CourtTime(); }},
+        {QStringLiteral("leagues"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Leagues(); }},
+        {QStringLiteral("officials"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Officials(); }},
+        {QStringLiteral("scheduled"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Scheduled(); }},
+        {QStringLiteral("unscheduled"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Unscheduled(); }},
+        {QStringLiteral("results"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Results(); }},
+        {QStringLiteral("league"), [](cFixture& f) -> cTournelObject* { return &FirstLeague(f); }},
+        {QStringLiteral("team"), [](cFixture& f) -> cTournelObject* { return &FirstTeam(f); }},
+        {QStringLiteral("official"), [](cFixture& f) -> cTournelObject* { return &FirstOfficial(f); }},
+    };
+    for (int slot = 0; slot < cDbItem::kChildSlots; ++slot) {
+        const QString n = QString::number(slot);
+        picks.emplace_back(QStringLiteral("league child ") + n,
+                           [slot](cFixture& f) -> cTournelObject* { return FirstLeague(f).GetChild(slot); });
+        picks.emplace_back(QStringLiteral("team child ") + n,
+                           [slot](cFixture& f) -> cTournelObject* { return FirstTeam(f).GetChild(slot); });
+        picks.emplace_back(QStringLiteral("official child ") + n,
+                           [slot](cFixture& f) -> cTournelObject* { return FirstOfficial(f).GetChild(slot); });
+    }
+    return picks;
+}
+
+template <class T> T* FirstOf(cTournelDb& container)
+{
+    for (T& item : container.Items<T>()) {
+        return &item;
+    }
+    return nullptr;
+}
+
+// A match of the first league's first team, so that deleting the league or the team takes matches along.
+const cMatch* MatchOfFirstTeam(cFixture& f)
+{
+    const cTeam& team = FirstTeam(f);
+    for (const cMatch& match : f.Doc().Scheduled().Items<cMatch>()) {
+        if (match.m_nLeague == FirstLeague(f).m_nIndex &&
+            (match.m_nHomeTeam == team.m_nIndex || match.m_nGuestTeam == team.m_nIndex)) {
+            return &match;
+        }
+    }
+    return nullptr;
+}
+
+using cChange = std::function<void(cFixture&)>;
+
+std::vector<std::pair<QString, cChange>> Changes()
+{
+    return {
+        {QStringLiteral("schedule automatically"),
+         [](cFixture& f) { f.Frame().Action(ID_SCHEDULE_AUTO)->trigger(); }},
+        {QStringLiteral("delete court with matches"),
+         [](cFixture& f) {
+             cMatch* match = FirstOf<cMatch>(f.Doc().Scheduled());
+             QVERIFY(match != nullptr);
+             cCourt* court = f.Doc().GetCourt(match->m_nCourt);
+             QVERIFY(f.Doc().Courts().DeleteItem(*court, f.Doc()));
+         }},
+        {QStringLiteral("delete league with matches"),
+         [](cFixture& f) {
+             QVERIFY(MatchOfFirstTeam(f) != nullptr);
+             QVERIFY(f.Doc().Leagues().DeleteItem(FirstLeague(f), f.Doc()));
+         }},
+        {QStringLiteral("delete team with matches"),
+         [](cFixture& f) {
+             QVERIFY(MatchOfFirstTeam(f) != nullptr);
+             QVERIFY(FirstLeague(f).Teams().DeleteItem(FirstTeam(f), f.Doc()));
+         }},
+        {QStringLiteral("delete match"),
+         [](cFixture& f) {
+             cMatch* match = FirstOf<cMatch>(f.Doc().Scheduled());
+             QVERIFY(match != nullptr);
+             QVERIFY(f.Doc().Scheduled().DeleteItem(*match, f.Doc()));
+         }},
+        {QStringLiteral("repeat time"),
+         [](cFixture& f) {
+             cUnusedTime* period = FirstOf<cUnusedTime>(f.Doc().CourtTime());
+             QVERIFY(period != nullptr);
+             cRepeatCourtTimeValues values;
+             values.weeks = 52;
+             ApplyRepeatCourtTime(f.Doc(), *period, values);
+         }},
+        {QStringLiteral("duplicate time"),
+         [](cFixture& f) {
+             cUnusedTime* period = FirstOf<cUnusedTime>(f.Doc().CourtTime());
+             QVERIFY(period != nullptr);
+             cDuplicateCourtTimeValues values;
+             for (const cCourt& court : f.Doc().Courts().Items<cCourt>()) {
+                 if (court.m_nIndex != period->m_nCourt) {
+                     values.court = court.m_nIndex;
+                 }
+             }
+             ApplyDuplicateCourtTime(f.Doc(), *period, values);
+         }},
+        {QStringLiteral("new"), [](cFixture& f) { f.Frame().Action(ID_FILE_NEW)->trigger(); }},
+        {QStringLiteral("open"),
+         [](cFixture& f) { QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON))); }},
+    };
+}
+
+// The example season with its matches scheduled: every list has rows.
+void OpenScheduledSeason(cFixture& f)
+{
+    f.Doc().SetFixedSeed(7);
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+    f.Doc().SetModifiedFlag(false);
+    f.m_prompt.m_ids.clear();
+}
+
+} // namespace
+
+void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange_data()
+{
+    QTest::addColumn<int>("directory");
+    QTest::addColumn<int>("change");
+    const auto directories = Directories();
+    const auto changes = Changes();
+    for (std::size_t d = 0; d < directories.size(); ++d) {
+        for (std::size_t c = 0; c < changes.size(); ++c) {
+            const QString name = directories[d].first + QStringLiteral(" / ") + changes[c].first;
+            QTest::newRow(name.toUtf8().constData()) << int(d) << int(c);
+        }
+    }
+}
+
+void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange()
+{
+    QFETCH(int, directory);
+    QFETCH(int, change);
+    cFixture f;
+    f.Frame().resize(1000, 700);
+    f.Frame().show();
+    OpenScheduledSeason(f);
+    // The example season's scheduled matches leave some unscheduled, so F2 has work to do again.
+    if (change == 0) {
+        for (int i = 0; i < 20; ++i) {
+            if (cMatch* match = FirstOf<cMatch>(f.Doc().Scheduled())) {
+                f.Doc().Scheduled().DeleteItem(*match, f.Doc());
+            }
+        }
+    }
+    cTournelObject* shown = Directories()[static_cast<std::size_t>(directory)].second(f);
+    f.Select(shown);
+    f.Frame().RefreshList();
+    QVERIFY(shown == nullptr || f.Rows() >= 0);
+    f.m_prompt.m_fnWhileShown = [&f] { PaintViews(f); };
+
+    Changes()[static_cast<std::size_t>(change)].second(f);
+    PaintViews(f);
+    CheckViewsSettled(f);
+    f.m_prompt.m_fnWhileShown = nullptr;
+}
+
+void tst_ViewsFollowChanges::ScheduleWhileUnscheduledShownKeepsTheRows()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Select(&f.Doc().Unscheduled());
+    QVERIFY(f.Rows() > 0);
+    int rowsUnderMessage = -1;
+    f.m_prompt.m_fnWhileShown = [&] {
+        PaintViews(f);
+        rowsUnderMessage = f.Rows();
+    };
+    f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+    // Under the final message the list already shows what is left.
+    QCOMPARE(rowsUnderMessage, f.Doc().Unscheduled().GetCount());
+    QCOMPARE(f.Rows(), f.Doc().Unscheduled().GetCount());
+}
+
+void tst_ViewsFollowChanges::TreeFollowsRemovedLeague()
+{
+    cFixture f;
+    cLeague& alpha = f.AddLeague("alpha", "A");
+    cLeague& beta = f.AddLeague("Beta", "B");
+    f.AddTeam(beta, "b1");
+    f.Frame().UpdateAllViews();
+    // Showing a directory of the league that goes away.
+    f.Select(&beta.Teams());
+    QCOMPARE(f.Rows(), 1);
+    QVERIFY(f.Doc().Leagues().DeleteItem(beta, f.Doc()));
+    PaintViews(f);
+    QVERIFY(f.Doc().m_pCurrentContainer == nullptr);
+    CheckViewsSettled(f);
+    QTreeWidgetItem* leagues = CTournelView::NodeOf(&f.Doc().Leagues());
+    QCOMPARE(leagues->childCount(), 1);
+    QCOMPARE(CTournelView::ObjectOf(leagues->child(0)), static_cast<cTournelObject*>(&alpha));
+
+    // A league added by the core gets its node, in the program's name order
+    // (which ignores case) like the list.
+    f.AddLeague("Gamma", "G");
+    f.AddLeague("beta", "b");
+    CheckViewsSettled(f);
+    QCOMPARE(leagues->childCount(), 3);
+    QCOMPARE(leagues->child(0)->text(0), QStringLiteral("alpha"));
+    QCOMPARE(leagues->child(1)->text(0), QStringLiteral("beta"));
+    QCOMPARE(leagues->child(2)->text(0), QStringLiteral("Gamma"));
+}
+
+namespace {
+
+// A copy of the golden file of a version newer than ours, which is refused.
+QString CopyOfNewerFile(cFixture& f)
+{
+    const QString path = f.m_dir.filePath(QStringLiteral("newer.tnd"));
+    QFile::remove(path);
+    QFile::copy(QStringLiteral(TOURNEL_TEST_DATA "/format/newer/database.tnd"), path);
+    return path;
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void tst_ViewsFollowChanges::RefusedFileSavedUnderAnotherName()
+{
+    cFixture f;
+    const QString refused = CopyOfNewerFile(f);
+    QVERIFY(QFile::exists(refused));
+    QVERIFY(!f.Frame().OpenDocumentFile(refused));
+    QVERIFY(!f.Doc().CanSave());
+    // What the user enters afterwards is kept when "Yes" to saving picks another name.
+    f.AddCourt("Main Hall", "MH");
+    f.Doc().SetModifiedFlag();
+    const QString other = f.m_dir.filePath(QStringLiteral("entered.tnd"));
+    f.Frame().m_fnAskFileName = [&](bool save, const QString&) { return save ? other : QString(); };
+    f.m_saveAnswer = QMessageBox::Yes;
+    QVERIFY(f.Frame().close());
+    QVERIFY(QFile::exists(other));
+    QVERIFY(f.Doc().CanSave());
+    QVERIFY(!f.Doc().IsModified());
+}
+
+void tst_ViewsFollowChanges::RefusedFileItselfIsNotWrittenOver()
+{
+    cFixture f;
+    const QString refused = CopyOfNewerFile(f);
+    const QByteArray before = Bytes(refused);
+    QVERIFY(!before.isEmpty());
+    QVERIFY(!f.Frame().OpenDocumentFile(refused));
+    f.AddCourt("Main Hall", "MH");
+    f.Doc().SetModifiedFlag();
+    f.Frame().m_fnAskFileName = [&](bool, const QString&) { return refused; };
+    f.m_saveAnswer = QMessageBox::Yes;
+    f.m_prompt.m_ids.clear();
+    // Not silently: the user is told, and the window stays open.
+    QVERIFY(!f.Frame().close());
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_REFUSED_FILE_KEPT});
+    QCOMPARE(Bytes(refused), before);
+    QVERIFY(f.Doc().IsModified());
+}
+
+void tst_ViewsFollowChanges::EnabledCommandsHaveSomethingToDo()
+{
+    cFixture f;
+    OpenScheduledSeason(f);
+    // A scheduled league match and a result have no property dialog yet; the
+    // scheduled list takes no new item from Insert.
+    for (cTournelDb* container : {&f.Doc().Scheduled(), &f.Doc().Results()}) {
+        f.Select(container);
+        QVERIFY(f.Rows() > 0);
+        f.List().SelectOnly(0);
+        f.Frame().UpdateCommands();
+        QVERIFY(!f.Frame().Action(ID_PROPERTIES)->isEnabled());
+        QVERIFY(!f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
+    }
+    // In the schedule, Remove Selected Matches removes what Edit > Delete removes.
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(0);
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_DELETE_ITEM)->isEnabled());
+    QVERIFY(f.Frame().Action(ID_REMOVE_SELECTED_MATCHES)->isEnabled());
+    const int before = f.Doc().Scheduled().GetCount();
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_REMOVE_SELECTED_MATCHES)->trigger();
+    QCOMPARE(f.Doc().Scheduled().GetCount(), before - 1);
+    QCOMPARE(f.m_prompt.m_ids.back(), int(IDS_DELETE_QUESTION));
+
+    // A submenu whose entries are all disabled is disabled itself.
+    for (QMenu* menu : f.Frame().menuBar()->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        for (const QAction* action : menu->actions()) {
+            if (QMenu* sub = action->menu()) {
+                bool any = false;
+                for (const QAction* entry : sub->actions()) {
+                    any = any || (!entry->isSeparator() && entry->isEnabled());
+                }
+                QCOMPARE(action->isEnabled(), any);
+            }
+        }
+    }
+}
+
+void tst_ViewsFollowChanges::FilterPaneNamesTheFilter()
+{
+    cFixture f;
+    cCourt& court = f.AddCourt("Main Hall", "MH");
+    cLeague& league = f.AddLeague("Ladies", "L");
+    f.Frame().UpdateAllViews();
+    QVERIFY(f.Frame().FilterPane().text().isEmpty());
+    f.Doc().m_nCourtFilter = court.m_nIndex;
+    f.Frame().UpdateCommands();
+    QCOMPARE(f.Frame().FilterPane().text(), QStringLiteral("Filter: court Main Hall"));
+    f.Doc().m_nLeagueFilter = league.m_nIndex;
+    f.Frame().UpdateCommands();
+    QCOMPARE(f.Frame().FilterPane().text(), QStringLiteral("Filter: court Main Hall, league Ladies"));
+    f.Doc().m_nCourtFilter = -1;
+    f.Doc().m_nLeagueFilter = -1;
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().FilterPane().text().isEmpty());
+}
+
+void tst_ViewsFollowChanges::WindowStateIsRemembered()
+{
+    QTemporaryDir dir;
+    QSettings profile(dir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat);
+    QList<int> sizes;
+    {
+        CMainFrame frame(&profile);
+        // The first start fits a 1366 x 768 screen.
+        QVERIFY(frame.width() <= 1366 && frame.height() <= 768 - 60);
+        frame.resize(777, 555);
+        frame.Splitter().setSizes({300, 477});
+        sizes = frame.Splitter().sizes();
+        frame.show();
+        QVERIFY(frame.close());
+    }
+    CMainFrame again(&profile);
+    QCOMPARE(again.size(), QSize(777, 555));
+    QCOMPARE(again.Splitter().sizes(), sizes);
+}
+
+void tst_ViewsFollowChanges::RecentEntryOpensAfterSavingFirst()
+{
+    cFixture f;
+    const QString season = QStringLiteral(TOURNEL_EXAMPLE_SEASON);
+    QVERIFY(f.Frame().OpenDocumentFile(season));
+    QCOMPARE(f.Frame().RecentFiles().front(), QFileInfo(season).absoluteFilePath());
+    // Saving under a new name first puts that name at the top of the list the
+    // entry was taken from; the file of the entry is opened all the same.
+    f.Frame().OnFileNew();
+    f.AddCourt("Main Hall", "MH");
+    f.Doc().SetModifiedFlag();
+    const QString saved = f.m_dir.filePath(QStringLiteral("first.tnd"));
+    f.Frame().m_fnAskFileName = [&](bool, const QString&) { return saved; };
+    f.m_saveAnswer = QMessageBox::Yes;
+    QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
+    f.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(opening.count(), 1);
+    QCOMPARE(QFileInfo(opening.at(0).at(0).toString()).absoluteFilePath(), QFileInfo(season).absoluteFilePath());
+    QCOMPARE(f.Doc().GetPathName(), QFileInfo(season).absoluteFilePath().toStdString());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+// The tree and the list never show an item that a command has removed: each
+// directory shown while each command that changes the document runs, painted
+// while the command's message is open and right after it.
+class tst_ViewsFollowChanges : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void EveryDirectoryUnderEveryChange_data();
+    void EveryDirectoryUnderEveryChange();
+    void ScheduleWhileUnscheduledShownKeepsTheRows();
+    void TreeFollowsRemovedLeague();
+    void RefusedFileSavedUnderAnotherName();
+    void RefusedFileItselfIsNotWrittenOver();
+    void EnabledCommandsHaveSomethingToDo();
+    void FilterPaneNamesTheFilter();
+    void WindowStateIsRemembered();
+    void RecentEntryOpensAfterSavingFirst();
+};
