@@ -39,13 +39,9 @@ int main(int argc, char** argv)
     if (showSplash) {
         CSplashWnd::ShowSplashScreen(&frame);
     }
-    // The window stands before the file is read, so that a question about
-    // the file does not appear on an empty screen. A file that is refused
-    // leaves the program running with an empty document.
-    QCoreApplication::processEvents();
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
-        frame.OpenDocumentFile(files.front());
+        frame.OpenAtStartUp(files.front());
     }
     if (showSplash) {
         // Keep the splash on screen for a moment before anything else appears.

@@ -632,6 +632,13 @@ bool CMainFrame::OpenDocumentFile(QString path)
     return opened;
 }
 
+void CMainFrame::OpenAtStartUp(const QString& path)
+{
+    show();
+    QCoreApplication::processEvents();
+    OpenDocumentFile(path);
+}
+
 bool CMainFrame::DoSave(const QString& path)
 {
     QString target = path;

@@ -68,6 +68,10 @@ public:
     // Documents.
     // `path` by value: asking to save first may change the list a recent entry comes from.
     bool OpenDocumentFile(QString path);
+    // A file named on the command line: the window is shown first, so that a
+    // question about the file does not stand on an empty screen; a refused
+    // file leaves the window open with an empty document.
+    void OpenAtStartUp(const QString& path);
     // Asks to save a modified document; false when the user cancelled.
     bool SaveModified();
     // Saves to `path` (empty: asks for a name); false when not saved.

@@ -98,7 +98,10 @@ QString RandomText(cRandomEngine& rng, const QString& current)
     case 2:
         return QString::number(Pick(rng, 3000) - 500);
     case 3:
-        return QStringLiteral("%1.%2.%3").arg(1 + Pick(rng, 31)).arg(1 + Pick(rng, 12)).arg(2026 + Pick(rng, 3));
+        return QStringLiteral("%1.%2.%3")
+            .arg(1 + Pick(rng, 31))
+            .arg(1 + Pick(rng, 12))
+            .arg(2026 + Pick(rng, 3));
     case 4:
         return QStringLiteral("%1:%2").arg(Pick(rng, 26)).arg(Pick(rng, 61), 2, 10, QLatin1Char('0'));
     case 5:
@@ -247,19 +250,53 @@ bool MayChangeCourtTime(int command, int directory)
 // for a click elsewhere (exit, What's This).
 std::vector<int> Commands()
 {
-    std::vector<int> ids = {
-        ID_FILE_NEW,          ID_FILE_OPEN,         ID_FILE_SAVE,         ID_FILE_SAVE_AS,
-        ID_FILE_PRINT,        ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_WRITE_TO_FILE,
-        ID_PRINT_SCHEDULE,    ID_PRINT_TABLES,      ID_PRINT_CONTENT,     ID_FILE_SEND_MAIL,
-        ID_INSERT_ITEM,       ID_DELETE_ITEM,       ID_PROPERTIES,        ID_DUPLICATE_TIME,
-        ID_EDIT_REPEAT,       ID_REMOVE_RESULTS,    ID_EDIT_FIND,         ID_EDIT_SELECT_ALL,
-        ID_VIEW_TOOLBAR,      ID_VIEW_STATUS_BAR,   ID_VIEW_FILTER,       ID_SCHEDULE_AUTO,
-        ID_SCHEDULE_MANUAL,   ID_INSERT_PLAYOFF,    ID_REMOVE_AUTO_SCHEDULED, ID_REMOVE_SELECTED_MATCHES,
-        ID_MOVE_MATCH,        ID_SCHEDULE_RENUMBER, ID_OFFICIALS_AUTO,    ID_OFFICIALS_MANUAL,
-        ID_REMOVE_ALL_OFFICIALS, ID_SETTINGS_SCHEDULE, ID_SETTINGS_OFFICIALS, ID_SETTINGS_TEAM_RATING,
-        ID_SETTINGS_RESULTS,  ID_SETTINGS_WEB_TEMPLATES, ID_PRINT_FONT,   ID_DOCUMENT_INFO,
-        ID_TIP_OF_THE_DAY,    ID_HELP_FINDER,       ID_APP_ABOUT,         ID_INSERT_COURT,
-        ID_INSERT_TIME,       ID_INSERT_LEAGUE,     ID_INSERT_OFFICIAL};
+    std::vector<int> ids = {ID_FILE_NEW,
+                            ID_FILE_OPEN,
+                            ID_FILE_SAVE,
+                            ID_FILE_SAVE_AS,
+                            ID_FILE_PRINT,
+                            ID_FILE_PRINT_PREVIEW,
+                            ID_FILE_PRINT_SETUP,
+                            ID_WRITE_TO_FILE,
+                            ID_PRINT_SCHEDULE,
+                            ID_PRINT_TABLES,
+                            ID_PRINT_CONTENT,
+                            ID_FILE_SEND_MAIL,
+                            ID_INSERT_ITEM,
+                            ID_DELETE_ITEM,
+                            ID_PROPERTIES,
+                            ID_DUPLICATE_TIME,
+                            ID_EDIT_REPEAT,
+                            ID_REMOVE_RESULTS,
+                            ID_EDIT_FIND,
+                            ID_EDIT_SELECT_ALL,
+                            ID_VIEW_TOOLBAR,
+                            ID_VIEW_STATUS_BAR,
+                            ID_VIEW_FILTER,
+                            ID_SCHEDULE_AUTO,
+                            ID_SCHEDULE_MANUAL,
+                            ID_INSERT_PLAYOFF,
+                            ID_REMOVE_AUTO_SCHEDULED,
+                            ID_REMOVE_SELECTED_MATCHES,
+                            ID_MOVE_MATCH,
+                            ID_SCHEDULE_RENUMBER,
+                            ID_OFFICIALS_AUTO,
+                            ID_OFFICIALS_MANUAL,
+                            ID_REMOVE_ALL_OFFICIALS,
+                            ID_SETTINGS_SCHEDULE,
+                            ID_SETTINGS_OFFICIALS,
+                            ID_SETTINGS_TEAM_RATING,
+                            ID_SETTINGS_RESULTS,
+                            ID_SETTINGS_WEB_TEMPLATES,
+                            ID_PRINT_FONT,
+                            ID_DOCUMENT_INFO,
+                            ID_TIP_OF_THE_DAY,
+                            ID_HELP_FINDER,
+                            ID_APP_ABOUT,
+                            ID_INSERT_COURT,
+                            ID_INSERT_TIME,
+                            ID_INSERT_LEAGUE,
+                            ID_INSERT_OFFICIAL};
     for (int i = 0; i < 5; ++i) {
         ids.push_back(ID_REMOVE_OFFICIAL1 + i);
     }
@@ -311,10 +348,9 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
     // A copy of the example season: Save writes to the file that was opened.
     const QString season = f.m_dir.filePath(QStringLiteral("season.tnd"));
     QVERIFY(QFile::copy(QStringLiteral(TOURNEL_EXAMPLE_SEASON), season));
-    const QStringList openable = {season, f.m_dir.filePath(QStringLiteral("a.tnd")),
-                                  f.m_dir.filePath(QStringLiteral("b.tnd")),
-                                  f.m_dir.filePath(QStringLiteral("missing.tnd")),
-                                  f.m_dir.filePath(QStringLiteral("garbage.tnd"))};
+    const QStringList openable = {
+        season, f.m_dir.filePath(QStringLiteral("a.tnd")), f.m_dir.filePath(QStringLiteral("b.tnd")),
+        f.m_dir.filePath(QStringLiteral("missing.tnd")), f.m_dir.filePath(QStringLiteral("garbage.tnd"))};
     {
         QFile garbage(openable.back());
         QVERIFY(garbage.open(QIODevice::WriteOnly));
@@ -329,7 +365,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
     };
     f.Frame().m_fnAskSaveChanges = [&](const QString&) {
         ++fileQuestions;
-        const QMessageBox::StandardButton answers[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        const QMessageBox::StandardButton answers[] = {QMessageBox::Yes, QMessageBox::No,
+                                                       QMessageBox::Cancel};
         return answers[Pick(rng, 3)];
     };
     QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
@@ -357,7 +394,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
                 f.List().SelectOnly(Pick(rng, rows));
                 for (int i = Pick(rng, 4); i > 0; --i) {
                     f.List().selectionModel()->select(f.List().Model().index(Pick(rng, rows), 0),
-                                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                                                      QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
                 }
                 break;
             default:
@@ -368,16 +406,16 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         f.Frame().UpdateCommands();
         std::vector<int> enabled;
         for (int id : commands) {
-            if (QAction* action = f.Frame().Action(id); action != nullptr && action->isEnabled() &&
-                                                        action->isVisible()) {
+            if (QAction* action = f.Frame().Action(id);
+                action != nullptr && action->isEnabled() && action->isVisible()) {
                 enabled.push_back(id);
             }
         }
         QVERIFY2(!enabled.empty(), qPrintable(where));
         const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
-        const QString what = where + QStringLiteral(", command %1 in directory %2")
-                                         .arg(command)
-                                         .arg(f.Doc().m_nCurrentDirectory);
+        const QString what =
+            where +
+            QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Doc().m_nCurrentDirectory);
         const int directory = f.Doc().m_nCurrentDirectory;
         const auto occupied = OccupiedCourtTime(f.Doc());
         const cSnapshot before = Take(f);

@@ -14,10 +14,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QTest>
 
@@ -42,9 +42,15 @@ void PaintViews(cFixture& f)
 
 // Once the views had their turn, every node and row stands for a live object
 // of the current directory.
-void CheckViewsSettled(cFixture& f)
+void CheckViewsSettled(cFixture& f, bool waitForTheWindow = true)
 {
-    QTest::qWait(250);
+    if (waitForTheWindow) {
+        // The window brings its views up to date on its own once back in the event loop.
+        QTest::qWait(250);
+    } else {
+        QCoreApplication::processEvents();
+        f.Frame().BringViewsUpToDate();
+    }
     PaintViews(f);
     std::vector<QTreeWidgetItem*> pending{f.Tree().Root()};
     while (!pending.empty()) {
@@ -99,7 +105,8 @@ std::vector<std::pair<QString, cDirectoryPick>> Directories()
         {QStringLiteral("leagues"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Leagues(); }},
         {QStringLiteral("officials"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Officials(); }},
         {QStringLiteral("scheduled"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Scheduled(); }},
-        {QStringLiteral("unscheduled"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Unscheduled(); }},
+        {QStringLiteral("unscheduled"),
+         [](cFixture& f) -> cTournelObject* { return &f.Doc().Unscheduled(); }},
         {QStringLiteral("results"), [](cFixture& f) -> cTournelObject* { return &f.Doc().Results(); }},
         {QStringLiteral("league"), [](cFixture& f) -> cTournelObject* { return &FirstLeague(f); }},
         {QStringLiteral("team"), [](cFixture& f) -> cTournelObject* { return &FirstTeam(f); }},
@@ -111,8 +118,9 @@ std::vector<std::pair<QString, cDirectoryPick>> Directories()
                            [slot](cFixture& f) -> cTournelObject* { return FirstLeague(f).GetChild(slot); });
         picks.emplace_back(QStringLiteral("team child ") + n,
                            [slot](cFixture& f) -> cTournelObject* { return FirstTeam(f).GetChild(slot); });
-        picks.emplace_back(QStringLiteral("official child ") + n,
-                           [slot](cFixture& f) -> cTournelObject* { return FirstOfficial(f).GetChild(slot); });
+        picks.emplace_back(QStringLiteral("official child ") + n, [slot](cFixture& f) -> cTournelObject* {
+            return FirstOfficial(f).GetChild(slot);
+        });
     }
     return picks;
 }
@@ -194,12 +202,19 @@ std::vector<std::pair<QString, cChange>> Changes()
     };
 }
 
-// The example season with its matches scheduled: every list has rows.
+// The example season with its matches scheduled, so that every list has
+// rows; scheduled once and kept aside for the cases that follow.
 void OpenScheduledSeason(cFixture& f)
 {
-    f.Doc().SetFixedSeed(7);
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
-    f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+    static QTemporaryDir aside;
+    const QString scheduled = aside.filePath(QStringLiteral("scheduled.tnd"));
+    if (!QFile::exists(scheduled)) {
+        f.Doc().SetFixedSeed(7);
+        QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+        f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+        QVERIFY(f.Frame().DoSave(scheduled));
+    }
+    QVERIFY(f.Frame().OpenDocumentFile(scheduled));
     f.Doc().SetModifiedFlag(false);
     f.m_prompt.m_ids.clear();
 }
@@ -244,7 +259,7 @@ void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange()
 
     Changes()[static_cast<std::size_t>(change)].second(f);
     PaintViews(f);
-    CheckViewsSettled(f);
+    CheckViewsSettled(f, false);
     f.m_prompt.m_fnWhileShown = nullptr;
 }
 
@@ -351,6 +366,24 @@ void tst_ViewsFollowChanges::RefusedFileItselfIsNotWrittenOver()
     QVERIFY(f.Doc().IsModified());
 }
 
+void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow()
+{
+    cFixture f;
+    const QString refused = CopyOfNewerFile(f);
+    bool shownUnderMessage = false;
+    f.m_prompt.m_fnWhileShown = [&] { shownUnderMessage = f.Frame().isVisible(); };
+    f.Frame().OpenAtStartUp(refused);
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_NEWER_VERSION});
+    QVERIFY(shownUnderMessage);
+    QVERIFY(f.Frame().isVisible());
+    QVERIFY(!f.Doc().IsReadProperly());
+    QCOMPARE(f.Doc().Courts().GetCount(), 0);
+    // The window works on: a court can be entered at once.
+    f.Select(&f.Doc().Courts());
+    QVERIFY(f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
+    f.m_prompt.m_fnWhileShown = nullptr;
+}
+
 void tst_ViewsFollowChanges::EnabledCommandsHaveSomethingToDo()
 {
     cFixture f;
@@ -449,6 +482,7 @@ void tst_ViewsFollowChanges::RecentEntryOpensAfterSavingFirst()
     f.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
     QVERIFY(QFile::exists(saved));
     QCOMPARE(opening.count(), 1);
-    QCOMPARE(QFileInfo(opening.at(0).at(0).toString()).absoluteFilePath(), QFileInfo(season).absoluteFilePath());
+    QCOMPARE(QFileInfo(opening.at(0).at(0).toString()).absoluteFilePath(),
+             QFileInfo(season).absoluteFilePath());
     QCOMPARE(f.Doc().GetPathName(), QFileInfo(season).absoluteFilePath().toStdString());
 }

@@ -16,6 +16,7 @@ private slots:
     void TreeFollowsRemovedLeague();
     void RefusedFileSavedUnderAnotherName();
     void RefusedFileItselfIsNotWrittenOver();
+    void RefusedFileAtStartUpKeepsTheWindow();
     void EnabledCommandsHaveSomethingToDo();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
