@@ -62,6 +62,20 @@ struct cFixture
         return List().Model().data(List().Model().index(row, column), Qt::DisplayRole).toString();
     }
     int Rows() { return List().Model().rowCount(); }
+    // Paints both views and reads every cell, so that a row standing for a
+    // destroyed item is used (the sanitizer build reports it).
+    void PaintViews()
+    {
+        List().viewport()->grab();
+        Tree().viewport()->grab();
+        const CItemListModel& model = List().Model();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                model.data(model.index(row, column), Qt::DisplayRole);
+            }
+            model.data(model.index(row, 0), Qt::DecorationRole);
+        }
+    }
 
     cCourt& AddCourt(const std::string& name, const std::string& shortName, bool sorted = true)
     {

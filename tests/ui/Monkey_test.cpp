@@ -5,7 +5,8 @@
 //
 // TOURNEL_MONKEY_SEED picks the seed (default 1) and TOURNEL_MONKEY_STEPS the
 // number of steps (default 400). A failure names the seed and the step, so
-// that the run can be replayed.
+// that the run can be replayed. A long run also wants QTEST_FUNCTION_TIMEOUT
+// (milliseconds) above its duration.
 
 #include "Fixture.h"
 #include "SaveOpenSave.h"
@@ -28,6 +29,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -170,18 +172,6 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
     }
     dialog.reject();
     return QDialog::Rejected;
-}
-
-void PaintViews(cFixture& f)
-{
-    f.List().viewport()->grab();
-    f.Tree().viewport()->grab();
-    const CItemListModel& model = f.List().Model();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int column = 0; column < model.columnCount(); ++column) {
-            model.data(model.index(row, column), Qt::DisplayRole);
-        }
-    }
 }
 
 std::vector<QTreeWidgetItem*> AllNodes(CTournelView& tree)
@@ -370,12 +360,15 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         return answers[Pick(rng, 3)];
     };
     QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
-    prompt.m_fnWhileShown = [&f] { PaintViews(f); };
+    prompt.m_fnWhileShown = [&f] { f.PaintViews(); };
 
     QVERIFY(f.Frame().OpenDocumentFile(season));
     const std::vector<int> commands = Commands();
     for (int step = 1; step <= steps; ++step) {
         now += 61;
+        if (step % 5000 == 0) {
+            std::fprintf(stderr, "monkey: seed %d, step %d\n", seed, step);
+        }
         const QString where = QStringLiteral("seed %1, step %2").arg(seed).arg(step);
 
         // A directory, then some of its rows.
@@ -426,9 +419,9 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
 
         f.Frame().Action(command)->trigger();
 
-        PaintViews(f);
+        f.PaintViews();
         f.Frame().BringViewsUpToDate();
-        PaintViews(f);
+        f.PaintViews();
         // Every node stands for a live object, every row for an item of the current directory.
         for (QTreeWidgetItem* node : AllNodes(f.Tree())) {
             if (const cTournelObject* object = CTournelView::ObjectOf(node)) {

@@ -25,21 +25,6 @@
 
 namespace {
 
-// Paints both views and reads every cell, so that a row standing for a
-// destroyed item is used (the sanitizer build reports it).
-void PaintViews(cFixture& f)
-{
-    f.List().viewport()->grab();
-    f.Tree().viewport()->grab();
-    const CItemListModel& model = f.List().Model();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int column = 0; column < model.columnCount(); ++column) {
-            model.data(model.index(row, column), Qt::DisplayRole);
-        }
-        model.data(model.index(row, 0), Qt::DecorationRole);
-    }
-}
-
 // Once the views had their turn, every node and row stands for a live object
 // of the current directory.
 void CheckViewsSettled(cFixture& f, bool waitForTheWindow = true)
@@ -51,7 +36,7 @@ void CheckViewsSettled(cFixture& f, bool waitForTheWindow = true)
         QCoreApplication::processEvents();
         f.Frame().BringViewsUpToDate();
     }
-    PaintViews(f);
+    f.PaintViews();
     std::vector<QTreeWidgetItem*> pending{f.Tree().Root()};
     while (!pending.empty()) {
         QTreeWidgetItem* node = pending.back();
@@ -255,10 +240,10 @@ void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange()
     f.Select(shown);
     f.Frame().RefreshList();
     QVERIFY(shown == nullptr || f.Rows() >= 0);
-    f.m_prompt.m_fnWhileShown = [&f] { PaintViews(f); };
+    f.m_prompt.m_fnWhileShown = [&f] { f.PaintViews(); };
 
     Changes()[static_cast<std::size_t>(change)].second(f);
-    PaintViews(f);
+    f.PaintViews();
     CheckViewsSettled(f, false);
     f.m_prompt.m_fnWhileShown = nullptr;
 }
@@ -271,7 +256,7 @@ void tst_ViewsFollowChanges::ScheduleWhileUnscheduledShownKeepsTheRows()
     QVERIFY(f.Rows() > 0);
     int rowsUnderMessage = -1;
     f.m_prompt.m_fnWhileShown = [&] {
-        PaintViews(f);
+        f.PaintViews();
         rowsUnderMessage = f.Rows();
     };
     f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
@@ -291,7 +276,7 @@ void tst_ViewsFollowChanges::TreeFollowsRemovedLeague()
     f.Select(&beta.Teams());
     QCOMPARE(f.Rows(), 1);
     QVERIFY(f.Doc().Leagues().DeleteItem(beta, f.Doc()));
-    PaintViews(f);
+    f.PaintViews();
     QVERIFY(f.Doc().m_pCurrentContainer == nullptr);
     CheckViewsSettled(f);
     QTreeWidgetItem* leagues = CTournelView::NodeOf(&f.Doc().Leagues());
