@@ -2,6 +2,7 @@
 
 #include "document/DatabaseFile.h"
 #include "document/FileIo.h"
+#include "document/RepairCourtTime.h"
 #include "model/Strings.h"
 #include "model/cUserPrompt.h"
 
@@ -59,11 +60,17 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     InitDatabase();
     SetModifiedFlag(false);
     switch (status) {
-    case eReadStatus::kOk:
+    case eReadStatus::kOk: {
+        // Repaired before the swap, so that no view hears of the single steps.
+        const bool repaired = RepairCourtTime(loaded) > 0;
         TakeContentsFrom(loaded);
         m_strPathName = path;
-        SetModifiedFlag(false);
+        SetModifiedFlag(repaired);
+        if (repaired) {
+            Prompt().ShowMessage(IDS_COURT_TIME_REPAIRED);
+        }
         return true;
+    }
     case eReadStatus::kNewerVersion:
     case eReadStatus::kDeclinedVersion:
         // The refused file keeps its name so that it is plain which file

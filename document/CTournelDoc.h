@@ -20,6 +20,9 @@ public:
     bool OnNewDocument();
     // Reads the file; on a refusal or a failure the document is new and empty
     // and cannot be saved until New or a successful Open. Messages go to Prompt().
+    // Free court time the scheduler could not trust is repaired on reading
+    // (RepairCourtTime); the document is then modified and IDS_COURT_TIME_REPAIRED
+    // is shown once.
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
     // A file that was refused is never written over (told, false); saved under

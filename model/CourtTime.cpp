@@ -53,6 +53,17 @@ bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period)
     return false;
 }
 
+bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b)
+{
+    if (a.m_nCourt != b.m_nCourt || !SameLocalDate(a.m_tStart, b.m_tStart)) {
+        return false;
+    }
+    // One period's start lies within the other (ends included).
+    const long long ab = MinutesBetween(a.m_tStart, b.m_tStart) * MinutesBetween(a.m_tEnd, b.m_tStart);
+    const long long ba = MinutesBetween(b.m_tStart, a.m_tStart) * MinutesBetween(b.m_tEnd, a.m_tStart);
+    return ab <= 0 || ba <= 0;
+}
+
 eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period)
 {
     if (HasMatchConflict(db, *period)) {
@@ -64,17 +75,11 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period)
     while (item != nullptr) {
         cDbItem* next = item->NextLink();
         auto& existing = static_cast<cUnusedTime&>(*item);
-        if (existing.m_nCourt == period->m_nCourt && SameLocalDate(existing.m_tStart, period->m_tStart)) {
-            const long long a = MinutesBetween(period->m_tStart, existing.m_tStart);
-            const long long b = MinutesBetween(period->m_tEnd, existing.m_tStart);
-            const long long c = MinutesBetween(existing.m_tStart, period->m_tStart);
-            const long long d = MinutesBetween(existing.m_tEnd, period->m_tStart);
-            if (a * b <= 0 || c * d <= 0) {
-                period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
-                period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
-                merged = true;
-                std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
-            }
+        if (PeriodsMerge(*period, existing)) {
+            period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
+            period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
+            merged = true;
+            std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
         }
         item = next;
     }

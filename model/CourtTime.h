@@ -18,6 +18,11 @@ enum class eAddCourtTime
     Conflict, // overlaps a scheduled match: not added
 };
 
+// True when the two periods lie on the same court, start on the same local
+// date and overlap or touch (compared in whole minutes): AddCourtTime combines
+// such periods into one, and a file read must not hold two of them.
+bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b);
+
 // Inserts a free period, merging it with the periods of the same court that
 // start on the same date and overlap or touch it. A period that overlaps a
 // scheduled match is refused (the caller tells the user).

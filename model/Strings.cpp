@@ -215,6 +215,9 @@ constexpr cEntry kStrings[] = {
     {IDS_JUST_A_MOMENT, "Just a moment!"},
     {IDS_REFUSED_FILE_KEPT,
      "%1 was not read, so it is not written over.\nPlease save the document under another name."},
+    {IDS_COURT_TIME_REPAIRED,
+     "The free court time in this file overlapped scheduled matches or itself, or lay on courts that do not "
+     "exist, and has been repaired.\nPlease check the court time before scheduling."},
 
     {IDS_OUT_OF, " out of "},
     {IDS_MATCHES_ARE_SCHEDULED, " matches are scheduled!"},

@@ -165,6 +165,7 @@ enum : int
     IDS_SAVE_CHANGES = 1066,
     IDS_JUST_A_MOMENT = 1067,
     IDS_REFUSED_FILE_KEPT = 1068,
+    IDS_COURT_TIME_REPAIRED = 1069,
 
     // Scheduling.
     IDS_OUT_OF = 1070,

@@ -151,6 +151,10 @@ TEST_F(DatabaseFile, ItemsNamingMissingCourtsLeaguesTeamsAndOfficialsAreKept)
     SaveBytes(doc, now, kT0, folder / "dangling.tnd");
     ASSERT_TRUE(doc.OnOpenDocument(folder / "dangling.tnd"));
     ASSERT_EQ(doc.Scheduled().GetCount(), 1);
+    // Free time of a missing court is dropped on reading (RepairCourtTime_test);
+    // one put in afterwards must still list.
+    EXPECT_EQ(doc.CourtTime().GetCount(), 0);
+    doc.CourtTime().AddItem(std::make_unique<cUnusedTime>(77, kT0, kT0 + 3600), false);
     doc.Scheduled().Refresh();
     doc.CourtTime().Refresh();
     for (const cDbItem& item : doc.Scheduled().AllItems<cDbItem>()) {

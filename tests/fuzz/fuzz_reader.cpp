@@ -1,8 +1,10 @@
 // Feeds arbitrary bytes to the database reader. Whatever it accepts must
 // write and read back to the same bytes, and any database it builds must be
-// safe to list and rebuild.
+// safe to list and rebuild. Its free court time, repaired as opening a file
+// repairs it, needs no second repair.
 
 #include "document/DatabaseFile.h"
+#include "document/RepairCourtTime.h"
 #include "model/cDatabase.h"
 #include "model/cUserPrompt.h"
 
@@ -55,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), static_cast<cTournelDb*>(&db.Leagues()),
           static_cast<cTournelDb*>(&db.Officials()), &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
         Touch(*container);
+    }
+    RepairCourtTime(db);
+    if (RepairCourtTime(db) != 0) {
+        std::abort();
     }
     return 0;
 }
