@@ -211,154 +211,132 @@ QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& keys
 
 void CMainFrame::CreateActions()
 {
-    AddCommand(ID_FILE_NEW, QStringLiteral("&New"), QStringLiteral("Ctrl+N"),
-               QStringLiteral("Create a new document"), QStringLiteral("New"));
-    AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), QStringLiteral("Ctrl+O"),
-               QStringLiteral("Open an existing document"), QStringLiteral("Open"));
-    AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), QStringLiteral("Ctrl+S"),
-               QStringLiteral("Save the active document"), QStringLiteral("Save"));
-    AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As..."), {},
-               QStringLiteral("Save the active document with a new name"));
-    AddCommand(ID_FILE_PRINT, QStringLiteral("&Print..."), QStringLiteral("Ctrl+P"),
-               QStringLiteral("Print the active document"), QStringLiteral("Print"));
-    AddCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Print Pre&view..."), {},
-               QStringLiteral("Display full pages"));
-    AddCommand(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), {},
-               QStringLiteral("Change the printer and printing options"));
-    AddCommand(ID_WRITE_TO_FILE, QStringLiteral("&Write to File..."), QStringLiteral("Ctrl+W"),
-               QStringLiteral("Write the schedule and the tables to files"));
-    AddCommand(ID_PRINT_SCHEDULE, QStringLiteral("Print &Schedule..."), {},
-               QStringLiteral("Print the schedule"));
-    AddCommand(ID_PRINT_TABLES, QStringLiteral("Print &Tables"), {},
-               QStringLiteral("Print the tables of all leagues"));
-    AddCommand(ID_PRINT_CONTENT, QStringLiteral("Print &Content"), {},
-               QStringLiteral("Print a summary of the database content"));
-    AddCommand(ID_FILE_SEND_MAIL, QStringLiteral("Sen&d..."), {},
-               QStringLiteral("Send the active document through electronic mail"));
-    AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), QStringLiteral("Alt+F4"),
-               QStringLiteral("Quit the application; prompts to save documents"));
-
-    AddCommand(ID_INSERT_ITEM, QStringLiteral("&Insert New Item..."), QStringLiteral("Ctrl+I"),
-               QStringLiteral("Insert a new item in the list"), QStringLiteral("Insert item"));
-    AddCommand(ID_DELETE_ITEM, QStringLiteral("&Delete Item"), QStringLiteral("Del"),
-               QStringLiteral("Delete the selected item(s)"), QStringLiteral("Delete item(s)"));
-    QAction* properties =
-        AddCommand(ID_PROPERTIES, QStringLiteral("&Properties..."), QStringLiteral("Alt+Return"),
-                   QStringLiteral("Edit the item properties"), QStringLiteral("Edit properties"));
-    // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
-    properties->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
-    AddCommand(ID_DUPLICATE_TIME, QStringLiteral("D&uplicate Time..."), QStringLiteral("Ctrl+D"),
-               QStringLiteral("Copy the selected court time to another court"));
-    AddCommand(ID_EDIT_REPEAT, QStringLiteral("&Repeat Time..."), QStringLiteral("Ctrl+R"),
-               QStringLiteral("Repeat the selected court time for later weeks"));
-    AddCommand(ID_REMOVE_RESULTS, QStringLiteral("Re&move Results"), {},
-               QStringLiteral("Remove the results of the selected matches"));
-    AddCommand(ID_EDIT_FIND, QStringLiteral("&Find Item..."), QStringLiteral("Ctrl+F"),
-               QStringLiteral("Find an item in the current directory"), QStringLiteral("Find item"));
-    AddCommand(ID_EDIT_SELECT_ALL, QStringLiteral("&Select All"), QStringLiteral("Ctrl+A"),
-               QStringLiteral("Select all the items of the current directory"));
-
-    QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"), {},
-                                  QStringLiteral("Show or hide the toolbar"));
-    toolbar->setCheckable(true);
-    toolbar->setChecked(true);
-    QAction* statusBarAction = AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"), {},
-                                          QStringLiteral("Show or hide the status bar"));
-    statusBarAction->setCheckable(true);
-    statusBarAction->setChecked(true);
-    AddCommand(ID_VIEW_FILTER, QStringLiteral("&View Filter..."), {},
-               QStringLiteral("Show only the court time of one court and the matches of one league"));
-
-    AddCommand(ID_SCHEDULE_AUTO, QStringLiteral("&Automatically..."), QStringLiteral("F2"),
-               QStringLiteral("Schedule the unscheduled matches automatically"));
-    AddCommand(ID_SCHEDULE_MANUAL, QStringLiteral("&Manually..."), QStringLiteral("F3"),
-               QStringLiteral("Schedule the selected match by hand"));
-    AddCommand(ID_INSERT_PLAYOFF, QStringLiteral("&Insert Playoff Match"), {},
-               QStringLiteral("Insert a playoff match in the schedule"));
-    AddCommand(ID_REMOVE_AUTO_SCHEDULED, QStringLiteral("&Remove Automatically Scheduled Matches"), {},
-               QStringLiteral("Remove every match that was scheduled automatically"));
-    // The same key as Delete Item: shown only, so that the key stays unambiguous.
-    AddCommand(ID_REMOVE_SELECTED_MATCHES, QStringLiteral("Remove &Selected Matches\tDel"), {},
-               QStringLiteral("Remove the selected matches from the schedule"));
-    AddCommand(ID_MOVE_MATCH, QStringLiteral("M&ove Match"), {},
-               QStringLiteral("Move the selected match to another time"));
-    AddCommand(ID_SCHEDULE_RENUMBER, QStringLiteral("R&enumber Matches..."), QStringLiteral("F8"),
-               QStringLiteral("Number all the matches again"));
-
-    AddCommand(ID_OFFICIALS_AUTO, QStringLiteral("&Automatically ..."), QStringLiteral("F4"),
-               QStringLiteral("Assign officials to the matches automatically"));
-    AddCommand(ID_OFFICIALS_MANUAL, QStringLiteral("Manually..."), QStringLiteral("F5"),
-               QStringLiteral("Assign officials to the selected match by hand"));
-    AddCommand(ID_REMOVE_ALL_OFFICIALS, QStringLiteral("&All Officials"), QStringLiteral("F7"),
-               QStringLiteral("Remove all officials from the selected matches"));
+    // Every command: its id, menu text, keys, status bar prompt, tool tip
+    // (null: the text without "&" and "...") and what it runs (null: nothing yet).
+    struct cCommand
+    {
+        int id;
+        const char* text;
+        const char* keys;
+        const char* prompt;
+        const char* tip;
+        void (*run)(CMainFrame& frame);
+    };
+    static const std::vector<cCommand> commands = {
+        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", [](CMainFrame& f) { f.OnFileNew(); }},
+        {ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open",
+         [](CMainFrame& f) { f.OnFileOpen(); }},
+        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save",
+         [](CMainFrame& f) { f.OnFileSave(); }},
+        {ID_FILE_SAVE_AS, "Save &As...", nullptr, "Save the active document with a new name", nullptr,
+         [](CMainFrame& f) { f.OnFileSaveAs(); }},
+        {ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print", nullptr},
+        {ID_FILE_PRINT_PREVIEW, "Print Pre&view...", nullptr, "Display full pages", nullptr, nullptr},
+        {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, "Change the printer and printing options", nullptr,
+         nullptr},
+        {ID_WRITE_TO_FILE, "&Write to File...", "Ctrl+W", "Write the schedule and the tables to files",
+         nullptr, nullptr},
+        {ID_PRINT_SCHEDULE, "Print &Schedule...", nullptr, "Print the schedule", nullptr, nullptr},
+        {ID_PRINT_TABLES, "Print &Tables", nullptr, "Print the tables of all leagues", nullptr, nullptr},
+        {ID_PRINT_CONTENT, "Print &Content", nullptr, "Print a summary of the database content", nullptr,
+         nullptr},
+        {ID_FILE_SEND_MAIL, "Sen&d...", nullptr, "Send the active document through electronic mail", nullptr,
+         nullptr},
+        {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
+         [](CMainFrame& f) { f.close(); }},
+        {ID_INSERT_ITEM, "&Insert New Item...", "Ctrl+I", "Insert a new item in the list", "Insert item",
+         [](CMainFrame& f) { f.OnInsertItem(); }},
+        {ID_DELETE_ITEM, "&Delete Item", "Del", "Delete the selected item(s)", "Delete item(s)",
+         [](CMainFrame& f) { f.OnDeleteItem(); }},
+        {ID_PROPERTIES, "&Properties...", "Alt+Return", "Edit the item properties", "Edit properties",
+         [](CMainFrame& f) { f.OnProperties(); }},
+        {ID_DUPLICATE_TIME, "D&uplicate Time...", "Ctrl+D", "Copy the selected court time to another court",
+         nullptr, [](CMainFrame& f) { f.OnDuplicateTime(); }},
+        {ID_EDIT_REPEAT, "&Repeat Time...", "Ctrl+R", "Repeat the selected court time for later weeks",
+         nullptr, [](CMainFrame& f) { f.OnRepeatTime(); }},
+        {ID_REMOVE_RESULTS, "Re&move Results", nullptr, "Remove the results of the selected matches", nullptr,
+         nullptr},
+        {ID_EDIT_FIND, "&Find Item...", "Ctrl+F", "Find an item in the current directory", "Find item",
+         [](CMainFrame& f) { f.OnFind(); }},
+        {ID_EDIT_SELECT_ALL, "&Select All", "Ctrl+A", "Select all the items of the current directory",
+         nullptr, [](CMainFrame& f) { f.OnSelectAll(); }},
+        {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, "Show or hide the toolbar", nullptr, nullptr},
+        {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, "Show or hide the status bar", nullptr, nullptr},
+        {ID_VIEW_FILTER, "&View Filter...", nullptr,
+         "Show only the court time of one court and the matches of one league", nullptr,
+         [](CMainFrame& f) { f.OnViewFilter(); }},
+        {ID_SCHEDULE_AUTO, "&Automatically...", "F2", "Schedule the unscheduled matches automatically",
+         nullptr, [](CMainFrame& f) { f.OnScheduleAutomatically(); }},
+        {ID_SCHEDULE_MANUAL, "&Manually...", "F3", "Schedule the selected match by hand", nullptr, nullptr},
+        {ID_INSERT_PLAYOFF, "&Insert Playoff Match", nullptr, "Insert a playoff match in the schedule",
+         nullptr, nullptr},
+        {ID_REMOVE_AUTO_SCHEDULED, "&Remove Automatically Scheduled Matches", nullptr,
+         "Remove every match that was scheduled automatically", nullptr, nullptr},
+        // The same key as Delete Item: shown only, so that the key stays unambiguous.
+        {ID_REMOVE_SELECTED_MATCHES, "Remove &Selected Matches\tDel", nullptr,
+         "Remove the selected matches from the schedule", nullptr,
+         [](CMainFrame& f) { f.OnRemoveSelectedMatches(); }},
+        {ID_MOVE_MATCH, "M&ove Match", nullptr, "Move the selected match to another time", nullptr, nullptr},
+        {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8", "Number all the matches again", nullptr,
+         nullptr},
+        {ID_OFFICIALS_AUTO, "&Automatically ...", "F4", "Assign officials to the matches automatically",
+         nullptr, nullptr},
+        {ID_OFFICIALS_MANUAL, "Manually...", "F5", "Assign officials to the selected match by hand", nullptr,
+         nullptr},
+        {ID_REMOVE_ALL_OFFICIALS, "&All Officials", "F7", "Remove all officials from the selected matches",
+         nullptr, nullptr},
+        {ID_SETTINGS_SCHEDULE, "&Schedule...", nullptr, "Choose the rules the scheduling may ignore", nullptr,
+         [](CMainFrame& f) { f.OnScheduleSettings(); }},
+        {ID_SETTINGS_OFFICIALS, "&Official Assignments...", nullptr,
+         "Choose the rules of the official assignment", nullptr, nullptr},
+        {ID_SETTINGS_TEAM_RATING, "&Team Rating...", nullptr, "Choose the ranking criteria of the tables",
+         nullptr, nullptr},
+        {ID_SETTINGS_RESULTS, "&Results and Point Awards...", nullptr,
+         "Choose how results are entered and points awarded", nullptr, nullptr},
+        {ID_SETTINGS_WEB_TEMPLATES, "&Web Templates...", nullptr,
+         "Choose the templates and headings of the web pages", nullptr, nullptr},
+        {ID_PRINT_FONT, "&Print Font...", nullptr, "Select the font to be used during printing.",
+         "Select print font", [](CMainFrame& f) { f.OnPrintFont(); }},
+        {ID_DOCUMENT_INFO, "&Document Info...", nullptr, "Show and edit the document information", nullptr,
+         [](CMainFrame& f) { f.OnDocumentInfo(); }},
+        {ID_TIP_OF_THE_DAY, GetString(IDS_TIP_OF_THE_DAY_MENU), nullptr, "Display a tip about the program",
+         nullptr, [](CMainFrame& f) { f.OnTipOfTheDay(); }},
+        {ID_HELP_FINDER, "&Contents and Index", nullptr, "List the help topics", nullptr, nullptr},
+        {ID_CONTEXT_HELP, "What's &This?", "Shift+F1",
+         "Display help for clicked on buttons, menus and windows", nullptr,
+         [](CMainFrame&) { QWhatsThis::enterWhatsThisMode(); }},
+        {ID_APP_ABOUT, GetString(IDS_ABOUT), nullptr,
+         "Display program information, version number and copyright", "About",
+         [](CMainFrame& f) { f.OnAbout(); }},
+        {ID_INSERT_COURT, "Insert court", nullptr, "Insert a new court in the database", "Insert court",
+         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Courts()); }},
+        {ID_INSERT_TIME, "Insert time", nullptr, "Insert more available time on some court", "Insert time",
+         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.CourtTime()); }},
+        {ID_INSERT_LEAGUE, "Insert league", nullptr, "Insert a new league in the database", "Insert league",
+         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Leagues()); }},
+        {ID_INSERT_OFFICIAL, "Insert official", nullptr, "Insert a new official in the database",
+         "Insert official", [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Officials()); }},
+    };
+    auto qt = [](const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); };
+    for (const cCommand& command : commands) {
+        QAction* action =
+            AddCommand(command.id, qt(command.text), qt(command.keys), qt(command.prompt), qt(command.tip));
+        if (command.run != nullptr) {
+            connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
+        }
+    }
     for (int i = 0; i < 5; ++i) {
         AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
                    QStringLiteral("Ctrl+%1").arg(i + 1),
                    QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
     }
-
-    AddCommand(ID_SETTINGS_SCHEDULE, QStringLiteral("&Schedule..."), {},
-               QStringLiteral("Choose the rules the scheduling may ignore"));
-    AddCommand(ID_SETTINGS_OFFICIALS, QStringLiteral("&Official Assignments..."), {},
-               QStringLiteral("Choose the rules of the official assignment"));
-    AddCommand(ID_SETTINGS_TEAM_RATING, QStringLiteral("&Team Rating..."), {},
-               QStringLiteral("Choose the ranking criteria of the tables"));
-    AddCommand(ID_SETTINGS_RESULTS, QStringLiteral("&Results and Point Awards..."), {},
-               QStringLiteral("Choose how results are entered and points awarded"));
-    AddCommand(ID_SETTINGS_WEB_TEMPLATES, QStringLiteral("&Web Templates..."), {},
-               QStringLiteral("Choose the templates and headings of the web pages"));
-    AddCommand(ID_PRINT_FONT, QStringLiteral("&Print Font..."), {},
-               QStringLiteral("Select the font to be used during printing."),
-               QStringLiteral("Select print font"));
-    AddCommand(ID_DOCUMENT_INFO, QStringLiteral("&Document Info..."), {},
-               QStringLiteral("Show and edit the document information"));
-
-    AddCommand(ID_TIP_OF_THE_DAY, Text(IDS_TIP_OF_THE_DAY_MENU), {},
-               QStringLiteral("Display a tip about the program"));
-    AddCommand(ID_HELP_FINDER, QStringLiteral("&Contents and Index"), {},
-               QStringLiteral("List the help topics"));
-    AddCommand(ID_CONTEXT_HELP, QStringLiteral("What's &This?"), QStringLiteral("Shift+F1"),
-               QStringLiteral("Display help for clicked on buttons, menus and windows"));
-    AddCommand(ID_APP_ABOUT, Text(IDS_ABOUT), {},
-               QStringLiteral("Display program information, version number and copyright"),
-               QStringLiteral("About"));
-
-    AddCommand(ID_INSERT_COURT, QStringLiteral("Insert court"), {},
-               QStringLiteral("Insert a new court in the database"), QStringLiteral("Insert court"));
-    AddCommand(ID_INSERT_TIME, QStringLiteral("Insert time"), {},
-               QStringLiteral("Insert more available time on some court"), QStringLiteral("Insert time"));
-    AddCommand(ID_INSERT_LEAGUE, QStringLiteral("Insert league"), {},
-               QStringLiteral("Insert a new league in the database"), QStringLiteral("Insert league"));
-    AddCommand(ID_INSERT_OFFICIAL, QStringLiteral("Insert official"), {},
-               QStringLiteral("Insert a new official in the database"), QStringLiteral("Insert official"));
-
-    auto on = [this](int id, auto slot) { connect(Action(id), &QAction::triggered, this, slot); };
-    on(ID_FILE_NEW, &CMainFrame::OnFileNew);
-    on(ID_FILE_OPEN, &CMainFrame::OnFileOpen);
-    on(ID_FILE_SAVE, &CMainFrame::OnFileSave);
-    on(ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs);
-    on(ID_APP_EXIT, &QWidget::close);
-    on(ID_INSERT_ITEM, &CMainFrame::OnInsertItem);
-    on(ID_DELETE_ITEM, &CMainFrame::OnDeleteItem);
-    on(ID_REMOVE_SELECTED_MATCHES, &CMainFrame::OnRemoveSelectedMatches);
-    on(ID_PROPERTIES, &CMainFrame::OnProperties);
-    on(ID_EDIT_FIND, &CMainFrame::OnFind);
-    on(ID_EDIT_SELECT_ALL, &CMainFrame::OnSelectAll);
-    on(ID_VIEW_FILTER, &CMainFrame::OnViewFilter);
-    on(ID_PRINT_FONT, &CMainFrame::OnPrintFont);
-    on(ID_SCHEDULE_AUTO, &CMainFrame::OnScheduleAutomatically);
-    on(ID_DOCUMENT_INFO, &CMainFrame::OnDocumentInfo);
-    on(ID_EDIT_REPEAT, &CMainFrame::OnRepeatTime);
-    on(ID_DUPLICATE_TIME, &CMainFrame::OnDuplicateTime);
-    on(ID_SETTINGS_SCHEDULE, &CMainFrame::OnScheduleSettings);
-    on(ID_TIP_OF_THE_DAY, &CMainFrame::OnTipOfTheDay);
-    on(ID_APP_ABOUT, &CMainFrame::OnAbout);
-    connect(Action(ID_CONTEXT_HELP), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    connect(Action(ID_INSERT_COURT), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Courts()); });
-    connect(Action(ID_INSERT_TIME), &QAction::triggered, this, [this] { OnInsertInto(m_doc.CourtTime()); });
-    connect(Action(ID_INSERT_LEAGUE), &QAction::triggered, this, [this] { OnInsertInto(m_doc.Leagues()); });
-    connect(Action(ID_INSERT_OFFICIAL), &QAction::triggered, this,
-            [this] { OnInsertInto(m_doc.Officials()); });
+    // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
+    Action(ID_PROPERTIES)
+        ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
+    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+        Action(id)->setCheckable(true);
+        Action(id)->setChecked(true);
+    }
 
     for (int i = 0; i < kRecentFiles; ++i) {
         QAction* recent = AddCommand(ID_FILE_MRU_FILE1 + i, {}, {}, QStringLiteral("Open this document"));

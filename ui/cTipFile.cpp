@@ -46,6 +46,13 @@ bool cTipFile::Start(const std::string& storedStamp, long storedPosition)
     }
     const bool valid = storedPosition >= 0 && static_cast<std::size_t>(storedPosition) <= m_strText.size();
     m_nPosition = valid ? static_cast<std::size_t>(storedPosition) : 0;
+    // Reading stops only at line starts; a position inside a line (an edited
+    // profile) goes on from the next line, so that no part of a comment
+    // becomes a tip.
+    if (m_nPosition > 0 && m_nPosition < m_strText.size() && m_strText[m_nPosition - 1] != '\n') {
+        const std::size_t end = m_strText.find('\n', m_nPosition);
+        m_nPosition = end == std::string::npos ? 0 : end + 1;
+    }
     return false;
 }
 

@@ -27,7 +27,8 @@ public:
 
     const std::string& TimeStamp() const { return m_strTimeStamp; }
     // Where reading starts: the stored position when the stored time stamp is
-    // the file's, else the beginning. True when the time stamp changed.
+    // the file's (a position inside a line: the next line), else the
+    // beginning. True when the time stamp changed.
     bool Start(const std::string& storedStamp, long storedPosition);
     // The next tip, or none when no line of the file is a tip.
     std::optional<std::string> NextTip();

@@ -56,6 +56,16 @@ void tst_Shell::TipsSkipCommentsAndWrap()
 
 void tst_Shell::TipsWithoutUsableLineDoNotLoop()
 {
+    // A stored position inside a comment line never turns the comment's tail into a tip.
+    cTipFile inside;
+    inside.LoadText("; not a tip\n\tnor this\n", "stamp");
+    QVERIFY(!inside.Start("stamp", 2));
+    QVERIFY(!inside.NextTip().has_value());
+    cTipFile resumed;
+    resumed.LoadText("; comment\nOne\nTwo\n", "stamp");
+    QVERIFY(!resumed.Start("stamp", 3));
+    QCOMPARE(resumed.NextTip().value(), std::string("One"));
+
     for (const char* text : {"", "; only comments\n\n  indented\n", "\n\n\n"}) {
         cTipFile tips;
         tips.LoadText(text, "stamp");
