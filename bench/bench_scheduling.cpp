@@ -19,15 +19,15 @@
 
 namespace {
 
-cSeasonSpec SpecOfSize(int size)
+cSeasonShape ShapeOfSize(int size)
 {
     switch (size) {
     case 0:
-        return cSeasonSpec::Small();
+        return cSeasonShape::Small();
     case 1:
-        return cSeasonSpec::Medium();
+        return cSeasonShape::Medium();
     default:
-        return cSeasonSpec::Large();
+        return cSeasonShape::Large();
     }
 }
 
@@ -42,7 +42,7 @@ std::unique_ptr<cDatabase> MakeSeason(int size)
     auto db = std::make_unique<cDatabase>();
     AttachScheduling(*db);
     db->m_random.Seed(1);
-    GenerateSeason(*db, SpecOfSize(size));
+    GenerateSeason(*db, ShapeOfSize(size));
     return db;
 }
 

@@ -47,7 +47,7 @@ void Check(const cValidation& error, const std::string& what)
     }
 }
 
-struct cCourtSpec
+struct cCourtEntry
 {
     const char* shortName;
     const char* fullName;
@@ -63,7 +63,7 @@ struct cWeeklyTime
     ClockTime end;
 };
 
-struct cLeagueSpec
+struct cLeagueEntry
 {
     const char* shortName;
     const char* fullName;
@@ -102,13 +102,13 @@ public:
 private:
     void AddCourts()
     {
-        const cCourtSpec courts[] = {
+        const cCourtEntry courts[] = {
             {"NH", "Northgate Sports Hall", false, 7},
             {"RA", "Riverside Arena", false, 9},
             {"EG", "Eastfield School Gym", false, 4},
             {"HC", "Harbour Club Hall", true, 6},
         };
-        for (const cCourtSpec& entry : courts) {
+        for (const cCourtEntry& entry : courts) {
             cCourtValues values;
             values.shortName = entry.shortName;
             values.fullName = entry.fullName;
@@ -147,7 +147,7 @@ private:
 
     void AddLeagues()
     {
-        const cLeagueSpec leagues[] = {
+        const cLeagueEntry leagues[] = {
             {"M1",
              "Men's Division 1",
              2,
@@ -190,7 +190,7 @@ private:
              30,
              {"Northgate V", "Riverside V", "Harbour V", "Millbrook V", "Kingsbridge V", "Westhill V"}},
         };
-        for (const cLeagueSpec& entry : leagues) {
+        for (const cLeagueEntry& entry : leagues) {
             cLeagueValues values;
             values.shortName = entry.shortName;
             values.fullName = entry.fullName;
@@ -309,14 +309,14 @@ private:
 
     void AddOfficials()
     {
-        struct cOfficialSpec
+        struct cOfficialEntry
         {
             const char* name;
             const char* club;
             int rating;
             Weekday dayOff;
         };
-        const cOfficialSpec officials[] = {
+        const cOfficialEntry officials[] = {
             {"Anna Lindqvist", "Northgate", 8, -1},
             {"Ben Carter", "Riverside", 6, kSunday},
             {"Chloé Martin", "Harbour", 7, -1},
@@ -328,7 +328,7 @@ private:
             {"Isabel Costa", "", 3, -1},
             {"Jonas Weber", "Riverside", 8, kWednesday},
         };
-        for (const cOfficialSpec& entry : officials) {
+        for (const cOfficialEntry& entry : officials) {
             cOfficialValues values;
             values.name = entry.name;
             values.club = entry.club;

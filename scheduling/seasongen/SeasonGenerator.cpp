@@ -39,7 +39,7 @@ private:
     std::mt19937 m_engine;
 };
 
-TimePoint DayAt(const cSeasonSpec& shape, int dayOfSeason, int hhmm)
+TimePoint DayAt(const cSeasonShape& shape, int dayOfSeason, int hhmm)
 {
     return MakeTimePoint(shape.startYear, shape.startMonth, shape.startDay + dayOfSeason, hhmm / 100,
                          hhmm % 100);
@@ -50,7 +50,7 @@ template <class T> T& AddChild(cTournelDb& container, std::unique_ptr<T> item)
     return static_cast<T&>(container.AddItem(std::move(item), true));
 }
 
-void AddCourts(cDatabase& db, const cSeasonSpec& shape, cDice& dice)
+void AddCourts(cDatabase& db, const cSeasonShape& shape, cDice& dice)
 {
     for (int c = 0; c < shape.courts; ++c) {
         auto court = std::make_unique<cCourt>();
@@ -79,7 +79,7 @@ void AddCourts(cDatabase& db, const cSeasonSpec& shape, cDice& dice)
     }
 }
 
-void AddHoliday(cTournelDb& holidays, const cSeasonSpec& shape, int firstDay, int lastDay)
+void AddHoliday(cTournelDb& holidays, const cSeasonShape& shape, int firstDay, int lastDay)
 {
     auto holiday = std::make_unique<cIllDate>();
     holiday->m_tStart = DayAt(shape, firstDay, 0);
@@ -96,7 +96,7 @@ void AddPreferredTime(cTournelDb& times, Weekday weekday, ClockTime from, ClockT
     AddChild(times, std::move(time));
 }
 
-void ConstrainLeague(cLeague& league, const cSeasonSpec& shape, int l, cDice& dice)
+void ConstrainLeague(cLeague& league, const cSeasonShape& shape, int l, cDice& dice)
 {
     static constexpr std::array<int, 3> kDurations = {60, 75, 90};
     league.m_nGameDuration = kDurations[static_cast<std::size_t>(l % 3)];
@@ -114,7 +114,7 @@ void ConstrainLeague(cLeague& league, const cSeasonSpec& shape, int l, cDice& di
     }
 }
 
-void ConstrainTeam(cDatabase& db, cTeam& team, const cSeasonSpec& shape, cDice& dice, int reservedCourt)
+void ConstrainTeam(cDatabase& db, cTeam& team, const cSeasonShape& shape, cDice& dice, int reservedCourt)
 {
     if (dice.Chance(20)) {
         team.m_nDayOff = dice.Between(1, 5);
@@ -174,9 +174,9 @@ void AddTeamConflicts(cDatabase& db, cDice& dice)
 
 } // namespace
 
-cSeasonSpec cSeasonSpec::Small()
+cSeasonShape cSeasonShape::Small()
 {
-    cSeasonSpec shape;
+    cSeasonShape shape;
     shape.leagues = 2;
     shape.teamsPerLeague = 6;
     shape.courts = 4;
@@ -184,9 +184,9 @@ cSeasonSpec cSeasonSpec::Small()
     return shape;
 }
 
-cSeasonSpec cSeasonSpec::Medium()
+cSeasonShape cSeasonShape::Medium()
 {
-    cSeasonSpec shape;
+    cSeasonShape shape;
     shape.leagues = 10;
     shape.teamsPerLeague = 10;
     shape.courts = 8;
@@ -194,9 +194,9 @@ cSeasonSpec cSeasonSpec::Medium()
     return shape;
 }
 
-cSeasonSpec cSeasonSpec::Large()
+cSeasonShape cSeasonShape::Large()
 {
-    cSeasonSpec shape;
+    cSeasonShape shape;
     shape.leagues = 40;
     shape.teamsPerLeague = 12;
     shape.courts = 20;
@@ -204,7 +204,7 @@ cSeasonSpec cSeasonSpec::Large()
     return shape;
 }
 
-void GenerateSeason(cDatabase& db, const cSeasonSpec& shape)
+void GenerateSeason(cDatabase& db, const cSeasonShape& shape)
 {
     cDice dice(shape.seed);
     AddCourts(db, shape, dice);

@@ -9,7 +9,7 @@
 
 class cDatabase;
 
-struct cSeasonSpec
+struct cSeasonShape
 {
     int leagues = 2;
     int teamsPerLeague = 6;
@@ -25,12 +25,12 @@ struct cSeasonSpec
     std::uint32_t seed = 1;
 
     // 2 leagues of 6 teams on 4 courts.
-    static cSeasonSpec Small();
+    static cSeasonShape Small();
     // 10 leagues of 10 teams (900 matches) on 8 courts.
-    static cSeasonSpec Medium();
+    static cSeasonShape Medium();
     // 40 leagues of 12 teams (5,280 matches) on 20 courts.
-    static cSeasonSpec Large();
+    static cSeasonShape Large();
 };
 
 // Adds the season's courts, court time and leagues to the (empty) database.
-void GenerateSeason(cDatabase& db, const cSeasonSpec& shape);
+void GenerateSeason(cDatabase& db, const cSeasonShape& shape);

@@ -386,9 +386,9 @@ std::string Dump(const cDatabase& db)
     return out.str();
 }
 
-cSeasonSpec TestSpec()
+cSeasonShape TestShape()
 {
-    cSeasonSpec shape;
+    cSeasonShape shape;
     shape.leagues = 4;
     shape.teamsPerLeague = 6;
     shape.courts = 5;
@@ -432,7 +432,7 @@ TEST(ScheduleAutomatically, GeneratedSeasonsKeepEveryInvariant)
     for (const cSettingsCase& c : cases) {
         SCOPED_TRACE(c.name);
         cTestSeason season;
-        GenerateSeason(season.db, TestSpec());
+        GenerateSeason(season.db, TestShape());
         c.apply(season.db);
         const cSnapshot before = TakeSnapshot(season.db);
         const cScheduleRun run = ScheduleAutomatically(season.db);
@@ -452,7 +452,7 @@ TEST(ScheduleAutomatically, GeneratedSeasonsKeepEveryInvariant)
 TEST(ScheduleAutomatically, HandPlacedAndPlayoffMatchesAreRespected)
 {
     cTestSeason season;
-    GenerateSeason(season.db, TestSpec());
+    GenerateSeason(season.db, TestShape());
     const cSnapshot before = TakeSnapshot(season.db);
     // A playoff match in the first free court time, placed by hand.
     cUnusedTime& first = static_cast<cUnusedTime&>(*season.db.CourtTime().GetFirst());
@@ -476,7 +476,7 @@ TEST(ScheduleAutomatically, SameSeedSameSchedule)
     auto schedule = [](std::uint32_t seed) {
         cTestSeason season;
         season.db.m_random.Seed(seed);
-        GenerateSeason(season.db, cSeasonSpec::Small());
+        GenerateSeason(season.db, cSeasonShape::Small());
         ScheduleAutomatically(season.db);
         return Dump(season.db);
     };
@@ -489,7 +489,7 @@ TEST(ScheduleAutomatically, SameSeedSameSchedule)
 TEST(ScheduleAutomatically, FinalMessageAndProgress)
 {
     cTestSeason season;
-    GenerateSeason(season.db, cSeasonSpec::Small());
+    GenerateSeason(season.db, cSeasonShape::Small());
     const cScheduleRun run = ScheduleAutomatically(season.db);
     ASSERT_FALSE(season.prompt.m_shown.empty());
     EXPECT_EQ(season.prompt.m_shown.back().id, 0);

@@ -32,7 +32,7 @@ protected:
         db.SetPrompt(&prompt);
         AttachScheduling(db);
         db.m_random.Seed(5);
-        GenerateSeason(db, cSeasonSpec::Small());
+        GenerateSeason(db, cSeasonShape::Small());
         ScheduleAutomatically(db);
         db.m_nLeagueFilter = 1;
         db.Scheduled().Refresh();

@@ -377,7 +377,7 @@ protected:
         db.SetPrompt(&prompt);
         AttachScheduling(db);
         db.m_random.Seed(11);
-        GenerateSeason(db, cSeasonSpec::Small());
+        GenerateSeason(db, cSeasonShape::Small());
     }
     void TearDown() override { db.SetPrompt(nullptr); }
 
