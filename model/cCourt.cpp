@@ -26,7 +26,7 @@ std::string cCourt::GetColumnText(int column) const
 
 void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
 {
-    // 1. Home grounds on this court.
+    // Home grounds on this court.
     for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
         for (cTeam& team : league.Teams().AllItems<cTeam>()) {
             cTournelDb& grounds = team.HomeGrounds();
@@ -39,7 +39,7 @@ void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
             }
         }
     }
-    // 2. Matches on this court go back to the unscheduled list.
+    // Matches on this court go back to the unscheduled list.
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
@@ -48,9 +48,9 @@ void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
         }
         item = next;
     }
-    // 3.
+    // The matches still to play are derived again.
     db.Unscheduled().m_bUpToDate = 0;
-    // 4. Its free time (including what the matches just gave back).
+    // Its free time (including what the matches just gave back).
     cTournelDb& courtTime = db.CourtTime();
     for (cDbItem* item = courtTime.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();

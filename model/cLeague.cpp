@@ -115,9 +115,9 @@ std::string cLeague::GetColumnText(int column) const
 
 void cLeague::OnDelete(cDatabase& db, cTournelDb&, int)
 {
-    // 1. and 2. Team conflicts of teams and officials that name this league.
+    // Team conflicts of teams and officials that name this league.
     DeleteConflictsNaming(db, m_nIndex, -1);
-    // 3. Its scheduled matches; with the league gone they have nowhere to return to.
+    // Its scheduled matches; with the league gone they have nowhere to return to.
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
@@ -127,10 +127,10 @@ void cLeague::OnDelete(cDatabase& db, cTournelDb&, int)
         }
         item = next;
     }
-    // 4. A filter on a league that is gone would hide everything: show all leagues.
+    // A filter on a league that is gone would hide everything: show all leagues.
     db.m_nLeagueFilter = -1;
     db.Scheduled().m_bUpToDate = 0;
     db.Results().m_bUpToDate = 0;
-    // 5.
+    // The matches still to play are derived again.
     db.Unscheduled().m_bUpToDate = 0;
 }

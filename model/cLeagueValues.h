@@ -72,7 +72,7 @@ cLeague& InsertLeague(cDatabase& db, const cLeagueValues& values);
 struct cLeagueEdit
 {
     // The rounds could not be lowered below a scheduled match's round: they
-    // kept their old value (the other values were applied) and message 238
+    // kept their old value (the other values were applied) and IDS_CANNOT_REDUCE_ROUNDS
     // was shown through db.Prompt().
     bool roundsRefused = false;
 };

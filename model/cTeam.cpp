@@ -94,9 +94,9 @@ void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
         return;
     }
     const int leagueIndex = league->m_nIndex;
-    // 1. and 2. Team conflicts of teams and officials that name this team.
+    // Team conflicts of teams and officials that name this team.
     DeleteConflictsNaming(db, leagueIndex, m_nIndex);
-    // 3. Its row of the table.
+    // Its row of the table.
     cTournelDb& table = league->Table();
     for (cDbItem* item = table.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
@@ -106,7 +106,7 @@ void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
         item = next;
     }
     table.m_bUpToDate = 0;
-    // 4. Its scheduled matches; the pairings no longer exist, so they are not returned.
+    // Its scheduled matches; the pairings no longer exist, so they are not returned.
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
@@ -117,7 +117,7 @@ void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
         }
         item = next;
     }
-    // 5.
+    // The matches still to play and the table are derived again.
     db.Unscheduled().m_bUpToDate = 0;
     table.m_bUpToDate = 0;
 }

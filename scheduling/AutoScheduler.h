@@ -27,12 +27,12 @@ struct cCourtSlot
 // The outcome of one run, also shown to the user as the final message.
 struct cScheduleRun
 {
-    bool complete = false;  // the list was empty: message 236, nothing done
+    bool complete = false;  // the list was empty: IDS_SCHEDULE_COMPLETE, nothing done
     bool cancelled = false; // the user stopped the run
     int scheduled = 0;      // scheduled matches after the run, playoff matches included
     int total = 0;          // scheduled + unscheduled at the start of the run
     int placed = 0;         // matches placed by this run
-    std::string message;    // "37 out of 40 matches are scheduled!" (or message 236)
+    std::string message;    // "37 out of 40 matches are scheduled!" (or IDS_SCHEDULE_COMPLETE)
 };
 
 // The command "Schedule matches automatically", without the backup check,

@@ -22,12 +22,12 @@ std::vector<std::pair<int, int>> PairTeams(const std::vector<int>& teams);
 // Appends every match of the league, round by round, to its working list, and
 // applies the reduction of matches per team. False, with nothing generated,
 // for fewer than two teams (silently) or a reduction that leaves fewer than
-// two teams (message 335).
+// two teams (IDS_REDUCTION_NONSENSE).
 bool GenerateLeagueMatches(cDatabase& db, cLeague& league);
 
 // `from` null: removes from the league's working list every match that is
 // already scheduled. `from` a match of the working list: removes it and all
-// after it, asking (336) to take each one's scheduled twin out of the
+// after it, asking (IDS_REDUCTION_REMOVE_MATCH) to take each one's scheduled twin out of the
 // schedule for good.
 void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* from);
 

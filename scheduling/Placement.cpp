@@ -129,7 +129,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
     const long long restMinutes = restDays == 0 ? league->m_tsRestSameTeam / 60 : 0;
     const long long returnMinutes = returnDays == 0 ? league->m_tsRestSamePair / 60 : 0;
 
-    // 1. Preferred playing time.
+    // Preferred playing time.
     if (db.m_bSchedIgnorePreferredTime == 0 && pass == 1 &&
         !FitsPreferredTime(league->PreferredTimes(), weekday, time)) {
         const bool leagueHasTimes = HasItems(league->PreferredTimes());
@@ -138,18 +138,18 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             return IDS_NOT_PREFERRED_TIME;
         }
     }
-    // 2. Court rating.
+    // Court rating.
     if (db.m_bSchedIgnoreCourtRatings == 0 &&
         (court->m_nRating < league->m_nMinCourtRating || court->m_nRating > league->m_nMaxCourtRating)) {
         return IDS_ILLEGAL_COURT_RATING;
     }
-    // 3. Home ground: the home team's only.
+    // Home ground: the home team's only.
     if (db.m_bSchedIgnoreHomeGrounds == 0) {
         if (const int id = CheckHomeGround(home, *court, weekday, time); id != 0) {
             return id;
         }
     }
-    // 4. Holidays.
+    // Holidays.
     if (db.m_bSchedIgnoreHolidays == 0) {
         if (OnHoliday(league->Holidays(), start)) {
             return IDS_LEAGUE_HOLIDAY;
@@ -161,7 +161,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             return IDS_GUEST_HOLIDAY;
         }
     }
-    // 5. Permanent day off.
+    // Permanent day off.
     if (db.m_bSchedIgnoreWeekdays == 0) {
         if (home != nullptr && home->m_nDayOff == weekday) {
             return IDS_HOME_DAY_OFF;
@@ -170,12 +170,12 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             return IDS_GUEST_DAY_OFF;
         }
     }
-    // 6. Latest start.
+    // Latest start.
     if (db.m_bSchedIgnoreLatestStart == 0 && time > league->m_nLatestStart) {
         return IDS_TOO_LATE_START;
     }
 
-    // 7. to 11.: one walk through the schedule.
+    // The rules about other matches: one walk through the schedule.
     const std::int64_t day = DayNumber(local.year, local.month, local.day);
     int homeToday = 0;
     int guestToday = 0;
@@ -184,7 +184,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
         const int dd = static_cast<int>(distance < 0 ? -distance : distance);
         const bool sameLeague = !other.IsPlayoff() && other.m_nLeague == leagueIndex;
         if (sameLeague) {
-            // 7. Rest between two matches of a team, in days.
+            // Rest between two matches of a team, in days.
             if (dd < restDays) {
                 if (Plays(other, homeIndex)) {
                     return IDS_HOME_REST;
@@ -193,7 +193,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
                     return IDS_GUEST_REST;
                 }
             }
-            // 8. Rest between two meetings of the same two teams.
+            // Rest between two meetings of the same two teams.
             if (db.m_bSchedIgnoreMinDays == 0 &&
                 (dd < returnDays ||
                  (dd == 0 && returnDays == 0 && InWindow(other.m_tStart, start, returnMinutes + duration))) &&
@@ -205,7 +205,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             continue;
         }
         if (sameLeague) {
-            // 9. Matches per team and day.
+            // Matches per team and day.
             if (Plays(other, homeIndex)) {
                 ++homeToday;
             }
@@ -218,7 +218,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             if (guestToday >= league->m_nMatchesPerDay) {
                 return IDS_GUEST_MATCHES_PER_DAY;
             }
-            // 10. Rest under one day, in minutes.
+            // Rest under one day, in minutes.
             if (restDays == 0 && InWindow(other.m_tStart, start, restMinutes + duration)) {
                 if (Plays(other, homeIndex)) {
                     return IDS_HOME_SIMULTANEOUS;
@@ -228,7 +228,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
                 }
             }
         }
-        // 11. Team conflicts with another league's match on another court that day.
+        // Team conflicts with another league's match on another court that day.
         if (db.m_bSchedIgnoreTeamConflicts == 0 && other.m_nCourt != court->m_nIndex && !sameLeague) {
             cConflictHit hit;
             FindConflicts(home, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
