@@ -8,7 +8,7 @@
 #include "model/cUserPrompt.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
-#include "scheduling/seasongen/SeasonGenerator.h"
+#include "tools/seasongen/SeasonGenerator.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/Placement.h"
 #include "scheduling/cScheduleSettings.h"
-#include "scheduling/seasongen/SeasonGenerator.h"
+#include "tools/seasongen/SeasonGenerator.h"
 
 #include <algorithm>
 #include <functional>

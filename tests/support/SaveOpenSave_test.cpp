@@ -4,10 +4,10 @@
 #include "model/cResult.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
-#include "scheduling/seasongen/SeasonGenerator.h"
 #include "support/SaveOpenSave.h"
 #include "support/cScriptedPrompt.h"
 #include "support/cSeasonInvariants.h"
+#include "tools/seasongen/SeasonGenerator.h"
 
 #include <gtest/gtest.h>
 #include <string>

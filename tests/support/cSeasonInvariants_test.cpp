@@ -14,10 +14,10 @@
 #include "model/cUnusedTime.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
-#include "scheduling/seasongen/SeasonGenerator.h"
 #include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
 #include "support/cSeasonInvariants.h"
+#include "tools/seasongen/SeasonGenerator.h"
 
 #include <functional>
 #include <gtest/gtest.h>

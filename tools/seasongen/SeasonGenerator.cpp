@@ -1,4 +1,4 @@
-#include "scheduling/seasongen/SeasonGenerator.h"
+#include "tools/seasongen/SeasonGenerator.h"
 
 #include "model/CourtTime.h"
 #include "model/Strings.h"
