@@ -1,5 +1,6 @@
 #include "document/cArchive.h"
 
+#include "model/Text.h"
 #include "model/TextCodec.h"
 
 #include <cstring>

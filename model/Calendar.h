@@ -1,7 +1,7 @@
 #pragma once
 
-// Dates, clock times, weekday names and the name comparison shared by every
-// part of the program. Nothing here holds state except the two constant tables.
+// Dates, clock times and weekday names shared by every part of the program.
+// Nothing here holds state except the two constant tables.
 
 #include <cstdint>
 #include <string>
@@ -65,22 +65,3 @@ std::int64_t LocalDayNumber(TimePoint t);
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 std::int64_t DayNumber(int year, int month, int day);
-
-bool IsBlank(std::string_view text);
-std::string Trim(std::string_view text);
-
-// Dialog check for an even number: 0 when even, else the id of "Please enter an even number.".
-int RequireEven(int value);
-
-// Name comparison: -1, 0 or 1. Letters are compared as the code page 1252 bytes
-// they stand for, with Æ/æ, Ø/ø, Å/å folded after 'z' and A-Z folded to lower
-// case; other bytes of 128 or more sort before ASCII. Without `exact`, `a`
-// matches every name that begins with it.
-int CompareText(std::string_view a, std::string_view b, bool exact);
-
-// The folder of the running executable, without a trailing separator.
-std::string ProgramDirectory();
-
-// Number of characters (code points) of a UTF-8 text: the unit of the
-// dialogs' length limits.
-std::size_t TextLength(std::string_view text);

@@ -1,5 +1,6 @@
 #include "model/cDatabase.h"
 
+#include "model/ProgramDirectory.h"
 #include "model/Strings.h"
 #include "model/cCourt.h"
 #include "model/cLeague.h"

@@ -1,5 +1,6 @@
 #include "model/cHomeGround.h"
 
+#include "model/Text.h"
 #include "model/cCourt.h"
 #include "model/cDatabase.h"
 

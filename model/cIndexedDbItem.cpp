@@ -1,6 +1,7 @@
 #include "model/cIndexedDbItem.h"
 
 #include "model/Calendar.h"
+#include "model/Text.h"
 
 bool cIndexedDbItem::IsBefore(const cDbItem* other) const
 {

@@ -2,10 +2,12 @@
 
 #include "model/ItemEdit.h"
 #include "model/Strings.h"
+#include "model/Text.h"
 #include "model/cDatabase.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
 #include "model/cUserPrompt.h"
+#include "model/cValidation.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "model/CourtTime.h"
 #include "model/Strings.h"
+#include "model/Text.h"
 #include "model/cCourt.h"
 #include "model/cDatabase.h"
 #include "model/cLeague.h"

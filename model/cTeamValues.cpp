@@ -2,6 +2,7 @@
 
 #include "model/ItemEdit.h"
 #include "model/Strings.h"
+#include "model/Text.h"
 #include "model/cDatabase.h"
 #include "model/cLeague.h"
 #include "model/cTableItem.h"

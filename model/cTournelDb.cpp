@@ -1,6 +1,7 @@
 #include "model/cTournelDb.h"
 
 #include "model/Calendar.h"
+#include "model/Text.h"
 #include "model/cDatabase.h"
 
 #include <cassert>

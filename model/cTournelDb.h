@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Text.h"
 #include "model/cDbItem.h"
 
 #include <functional>

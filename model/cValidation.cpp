@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/Strings.h"
+#include "model/Text.h"
 #include "model/cTournelDb.h"
 
 #include <charconv>
@@ -102,4 +103,9 @@ std::string TypedDateWeekday(std::string_view day, std::string_view month, std::
     }
     // The weekday the lists show for a time on that date.
     return WeekdayName(LocalTime(*t).weekday, language);
+}
+
+int RequireEven(int value)
+{
+    return value % 2 == 0 ? 0 : IDS_ENTER_EVEN_NUMBER;
 }

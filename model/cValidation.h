@@ -5,6 +5,7 @@
 // field enum) and stays open.
 
 #include "model/Calendar.h"
+#include "model/Text.h"
 #include "model/cIndexedDbItem.h"
 
 #include <optional>
@@ -30,6 +31,9 @@ cValidationError MakeValidationError(int messageId, int field);
 
 // "Please enter an integer between low and high." when value is outside.
 cValidation CheckRange(int value, int low, int high, int field);
+
+// Dialog check for an even number: 0 when even, else the id of "Please enter an even number.".
+int RequireEven(int value);
 
 // A text field: longer than `limit` characters is refused; with a non-zero
 // `blankMessageId` an empty or all-blank text is refused with that message.

@@ -1,6 +1,7 @@
 #include "ui/CFindDialog.h"
 
 #include "model/Calendar.h"
+#include "model/Text.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -7,6 +7,7 @@
 
 #include "model/Calendar.h"
 #include "model/Strings.h"
+#include "model/Text.h"
 #include "model/TextCodec.h"
 #include "model/cValidation.h"
 

@@ -9,6 +9,7 @@
 
 #include "document/cArchive.h"
 #include "model/Calendar.h"
+#include "model/Text.h"
 #include "model/TextCodec.h"
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 #include "model/Calendar.h"
+#include "model/Text.h"
+#include "model/cValidation.h"
 
 #include <gtest/gtest.h>
 
