@@ -7,6 +7,15 @@ class cCourt : public cIndexedDbItem
 {
 public:
     std::string_view GetRuntimeClass() const override { return "cCourt"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cIndexedDbItem::Fields(self, v);
+        v.Int(self.m_nReserved1, {.name = "m_nReserved1"});
+        v.Int(self.m_nReserved2, {.name = "m_nReserved2"});
+        v.Int(self.m_bReservedHomeGround, {.name = "m_bReservedHomeGround"});
+        v.Int(self.m_nRating, {.name = "m_nRating"});
+    }
     std::string GetColumnText(int column) const override;
 
     // Deletes its home grounds, its scheduled matches and its court time; a

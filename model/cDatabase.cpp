@@ -128,50 +128,12 @@ TimePoint cDatabase::Now() const
 
 void cDatabase::ResetSettings()
 {
-    m_lfPrintFont = cLogFont{};
-    m_crPrintColor = 9;
-    m_strScheduleHeading = "Schedule for #";
-    m_strTableHeading = "Tables and results for #";
+    Settings() = cDocumentSettings{};
     m_tCreated = m_tModified = Now();
-    m_strComments.clear();
-    m_strAuthor.clear();
-    m_nLanguage = kDefaultLanguage;
-    m_nDateFormat = 0;
-    m_bAutoBackup = 1;
-    m_nBackupMinutes = 15;
-    m_nSchedConflictMargin = 90;
-    m_bSchedIgnoreCourtRatings = m_bSchedIgnoreHomeGrounds = m_bSchedIgnoreTeamConflicts = 0;
-    m_bSchedIgnoreHolidays = m_bSchedIgnoreWeekdays = m_bSchedIgnoreMinDays = 0;
-    m_bSchedIgnoreLatestStart = m_bSchedIgnorePreferredTime = 0;
-    m_nOfficialsPerGame = 2;
-    m_nMinDaysBetweenGames = 7;
-    m_nMaxSubsequentGames = 2;
-    m_nConflictMargin = 90;
-    m_bIgnoreClub = m_bIgnoreRatings = m_bIgnoreTeamConflicts = 0;
-    m_bIgnoreHolidays = m_bIgnoreDaysOff = m_bIgnorePreferredTime = 0;
-    m_tableSettings.SetDefaults();
-    m_nScheduleLayout = 0;
-    m_nScheduleSorting = 0;
-    m_bNumberBeforeTime = 0;
-    m_bNumberAfterTime = 0;
-    m_bTableBallDiff = 0;
-    m_bTableDisqualified = 0;
-    m_bTableDrawn = 1;
-    m_bTablePlayed = 1;
-    m_bTableLost = 1;
-    m_bTablePoints = 1;
-    m_bTableRank = 1;
-    m_bTableResults = 0;
-    m_bTableScoreDiff = 1;
-    m_bTableRatio = 0;
-    m_bTableWon = 1;
     m_strScheduleTemplate = ProgramDirectory() + "/Plain_Template.htm";
     m_strTableTemplate = m_strScheduleTemplate;
-    m_nLeagueFilter = -1;
-    m_nCourtFilter = -1;
     m_nCurrentDirectory = kDirRoot;
     m_pCurrentContainer = nullptr;
-    m_nPlayoffCounter = 0;
 }
 
 void cDatabase::CreateContainers()
@@ -381,58 +343,7 @@ void cDatabase::TakeContentsFrom(cDatabase& other)
     }
     other.CreateContainers();
 
-    m_lfPrintFont = other.m_lfPrintFont;
-    m_crPrintColor = other.m_crPrintColor;
-    m_strScheduleHeading = other.m_strScheduleHeading;
-    m_strTableHeading = other.m_strTableHeading;
-    m_tCreated = other.m_tCreated;
-    m_tModified = other.m_tModified;
-    m_strComments = other.m_strComments;
-    m_strAuthor = other.m_strAuthor;
-    m_nLanguage = other.m_nLanguage;
-    m_nDateFormat = other.m_nDateFormat;
-    m_bAutoBackup = other.m_bAutoBackup;
-    m_nBackupMinutes = other.m_nBackupMinutes;
-    m_nSchedConflictMargin = other.m_nSchedConflictMargin;
-    m_bSchedIgnoreCourtRatings = other.m_bSchedIgnoreCourtRatings;
-    m_bSchedIgnoreHomeGrounds = other.m_bSchedIgnoreHomeGrounds;
-    m_bSchedIgnoreTeamConflicts = other.m_bSchedIgnoreTeamConflicts;
-    m_bSchedIgnoreHolidays = other.m_bSchedIgnoreHolidays;
-    m_bSchedIgnoreWeekdays = other.m_bSchedIgnoreWeekdays;
-    m_bSchedIgnoreMinDays = other.m_bSchedIgnoreMinDays;
-    m_bSchedIgnoreLatestStart = other.m_bSchedIgnoreLatestStart;
-    m_bSchedIgnorePreferredTime = other.m_bSchedIgnorePreferredTime;
-    m_nOfficialsPerGame = other.m_nOfficialsPerGame;
-    m_nMinDaysBetweenGames = other.m_nMinDaysBetweenGames;
-    m_nMaxSubsequentGames = other.m_nMaxSubsequentGames;
-    m_nConflictMargin = other.m_nConflictMargin;
-    m_bIgnoreClub = other.m_bIgnoreClub;
-    m_bIgnoreRatings = other.m_bIgnoreRatings;
-    m_bIgnoreTeamConflicts = other.m_bIgnoreTeamConflicts;
-    m_bIgnoreHolidays = other.m_bIgnoreHolidays;
-    m_bIgnoreDaysOff = other.m_bIgnoreDaysOff;
-    m_bIgnorePreferredTime = other.m_bIgnorePreferredTime;
-    m_tableSettings = other.m_tableSettings;
-    m_nScheduleLayout = other.m_nScheduleLayout;
-    m_nScheduleSorting = other.m_nScheduleSorting;
-    m_bNumberBeforeTime = other.m_bNumberBeforeTime;
-    m_bNumberAfterTime = other.m_bNumberAfterTime;
-    m_bTableBallDiff = other.m_bTableBallDiff;
-    m_bTableDisqualified = other.m_bTableDisqualified;
-    m_bTableDrawn = other.m_bTableDrawn;
-    m_bTablePlayed = other.m_bTablePlayed;
-    m_bTableLost = other.m_bTableLost;
-    m_bTablePoints = other.m_bTablePoints;
-    m_bTableRank = other.m_bTableRank;
-    m_bTableResults = other.m_bTableResults;
-    m_bTableScoreDiff = other.m_bTableScoreDiff;
-    m_bTableRatio = other.m_bTableRatio;
-    m_bTableWon = other.m_bTableWon;
-    m_strScheduleTemplate = other.m_strScheduleTemplate;
-    m_strTableTemplate = other.m_strTableTemplate;
-    m_nLeagueFilter = other.m_nLeagueFilter;
-    m_nCourtFilter = other.m_nCourtFilter;
-    m_nPlayoffCounter = other.m_nPlayoffCounter;
+    Settings() = other.Settings();
     m_nCurrentDirectory = kDirRoot;
     m_pCurrentContainer = nullptr;
 }

@@ -6,9 +6,9 @@
 
 #include "model/Calendar.h"
 #include "model/cDatabaseListener.h"
+#include "model/cDocumentSettings.h"
 #include "model/cIndexedDb.h"
 #include "model/cRandom.h"
-#include "model/cTableSettings.h"
 #include "model/cTournelDb.h"
 #include "model/cUserPrompt.h"
 
@@ -23,28 +23,7 @@ class cMatch;
 class cReferee;
 class cTeam;
 
-// The first 28 bytes of a Windows LOGFONTA plus the face name.
-struct cLogFont
-{
-    std::int32_t lfHeight = -10; // minus the size in points
-    std::int32_t lfWidth = 0;
-    std::int32_t lfEscapement = 0;
-    std::int32_t lfOrientation = 0;
-    std::int32_t lfWeight = 0;
-    std::uint8_t lfItalic = 0;
-    std::uint8_t lfUnderline = 0;
-    std::uint8_t lfStrikeOut = 0;
-    std::uint8_t lfCharSet = 0;
-    std::uint8_t lfOutPrecision = 4;
-    std::uint8_t lfClipPrecision = 0;
-    std::uint8_t lfQuality = 2;
-    std::uint8_t lfPitchAndFamily = 0x22;
-    std::string lfFaceName = "Arial";
-
-    bool operator==(const cLogFont&) const = default;
-};
-
-class cDatabase
+class cDatabase : public cDocumentSettings
 {
 public:
     static constexpr double kVersion = 2.6;
@@ -115,77 +94,24 @@ public:
 
     cRandom m_random;
 
-    // Print font (stored first in the file).
-    cLogFont m_lfPrintFont;
-    std::uint32_t m_crPrintColor = 9; // bytes red, green, blue, 0
-
-    // Output headings and document information.
-    std::string m_strScheduleHeading;
-    std::string m_strTableHeading;
-    TimePoint m_tCreated = 0;
-    TimePoint m_tModified = 0;
-    std::string m_strComments;
-    std::string m_strAuthor;
-
-    // Display.
-    int m_nLanguage = kDefaultLanguage;
-    int m_nDateFormat = 0;
-
-    // Backup.
-    int m_bAutoBackup = 1;
-    int m_nBackupMinutes = 15;
-
-    // Schedule settings.
-    int m_nSchedConflictMargin = 90;
-    int m_bSchedIgnoreCourtRatings = 0;
-    int m_bSchedIgnoreHomeGrounds = 0;
-    int m_bSchedIgnoreTeamConflicts = 0;
-    int m_bSchedIgnoreHolidays = 0;
-    int m_bSchedIgnoreWeekdays = 0;
-    int m_bSchedIgnoreMinDays = 0;
-    int m_bSchedIgnoreLatestStart = 0;
-    int m_bSchedIgnorePreferredTime = 0;
-
-    // Official assignment settings.
-    int m_nOfficialsPerGame = 2;
-    int m_nMinDaysBetweenGames = 7;
-    int m_nMaxSubsequentGames = 2;
-    int m_nConflictMargin = 90;
-    int m_bIgnoreClub = 0;
-    int m_bIgnoreRatings = 0;
-    int m_bIgnoreTeamConflicts = 0;
-    int m_bIgnoreHolidays = 0;
-    int m_bIgnoreDaysOff = 0;
-    int m_bIgnorePreferredTime = 0;
-
-    cTableSettings m_tableSettings;
-
-    // Output choices.
-    int m_nScheduleLayout = 0;
-    int m_nScheduleSorting = 0;
-    int m_bNumberBeforeTime = 0;
-    int m_bNumberAfterTime = 0;
-    int m_bTableBallDiff = 0;
-    int m_bTableDisqualified = 0;
-    int m_bTableDrawn = 1;
-    int m_bTablePlayed = 1;
-    int m_bTableLost = 1;
-    int m_bTablePoints = 1;
-    int m_bTableRank = 1;
-    int m_bTableResults = 0;
-    int m_bTableScoreDiff = 1;
-    int m_bTableRatio = 0;
-    int m_bTableWon = 1;
-    std::string m_strScheduleTemplate;
-    std::string m_strTableTemplate;
-
     // View state.
-    int m_nLeagueFilter = -1;
-    int m_nCourtFilter = -1;
     int m_nCurrentDirectory = kDirRoot;
     cTournelDb* m_pCurrentContainer = nullptr;
 
-    int m_nPlayoffCounter = 0;
+    cDocumentSettings& Settings() { return *this; }
+    const cDocumentSettings& Settings() const { return *this; }
+
+    // The containers as the file stores them, after the document settings.
+    template <class Self, class V> static void ContainerFields(Self& self, V& v)
+    {
+        v.Items(self.Courts(), {.name = "courts"}, kCourtClass);
+        v.Items(self.CourtTime(), {.name = "courtTime"}, kUnusedTimeClass);
+        v.Items(self.Leagues(), {.name = "leagues"}, kLeagueClass);
+        v.Items(self.Officials(), {.name = "officials"}, kRefereeClass);
+        v.Items(self.Unscheduled(), {.name = "unscheduled"}, kUnscheduledClass);
+        v.Items(self.Scheduled(), {.name = "scheduled"}, kMatchClass | kPlayoffClass);
+        v.Items(self.Results(), {.name = "results"}, kResultClass);
+    }
 
     // Takes the seven containers and every stored setting of `other` (the
     // fields of the database file), leaving `other` with empty containers.

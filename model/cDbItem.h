@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/StoredFields.h"
 #include "model/cTournelObject.h"
 
 #include <array>
@@ -23,6 +24,14 @@ public:
     ~cDbItem() override;
 
     std::string_view GetRuntimeClass() const override { return "cDbItem"; }
+
+    // The stored fields, in file order (see StoredFields.h).
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        v.Int(self.m_bFiltered, {.name = "m_bFiltered"});
+        v.Int(self.m_bMarked, {.name = "m_bMarked"});
+        v.Int(self.m_bHidden, {.name = "m_bHidden", .since = 1.5, .fallback = 0});
+    }
     int GetChildCount() const override;
 
     // Sort order: true when this item goes before `other` (null: always true).

@@ -7,6 +7,14 @@ class cIllTeam : public cDbItem
 {
 public:
     std::string_view GetRuntimeClass() const override { return "cIllTeam"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        v.Int(self.m_nLeague, {.name = "m_nLeague"});
+        v.Int(self.m_nTeam, {.name = "m_nTeam"});
+        v.Int(self.m_bTwinTeam, {.name = "m_bTwinTeam"});
+    }
     // League short name, then team name.
     bool IsBefore(const cDbItem* other) const override;
     std::string GetColumnText(int column) const override;

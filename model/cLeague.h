@@ -25,6 +25,31 @@ public:
     cLeague();
     ~cLeague() override;
     std::string_view GetRuntimeClass() const override { return "cLeague"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cIndexedDbItem::Fields(self, v);
+        v.Int(self.m_nRounds, {.name = "m_nRounds"});
+        v.Int(self.m_nMatchReduction, {.name = "m_nMatchReduction", .since = 2.5, .fallback = 0});
+        v.Int(self.m_nMatchesPerDay, {.name = "m_nMatchesPerDay", .since = 2.6, .fallback = 1});
+        v.Int(self.m_nMinOfficialRating, {.name = "m_nMinOfficialRating"});
+        v.Int(self.m_nMaxOfficialRating, {.name = "m_nMaxOfficialRating"});
+        v.Int(self.m_nMinCourtRating, {.name = "m_nMinCourtRating"});
+        v.Int(self.m_nMaxCourtRating, {.name = "m_nMaxCourtRating"});
+        v.Int(self.m_nGameDuration, {.name = "m_nGameDuration"});
+        v.Int(self.m_tsRestSameTeam, {.name = "m_tsRestSameTeam", .daysBefore = 2.4});
+        v.Int(self.m_tsRestSamePair, {.name = "m_tsRestSamePair", .daysBefore = 2.4});
+        v.Int(self.m_nLatestStart, {.name = "m_nLatestStart"});
+        v.Int(self.m_nLastMatchNumber, {.name = "m_nLastMatchNumber"});
+        v.Int(self.m_nSetsPerGame, {.name = "m_nSetsPerGame"});
+        v.Ints(self.m_nMinRatingOfficial, {.name = "m_nMinRatingOfficial"});
+        v.Ints(self.m_nMaxRatingOfficial, {.name = "m_nMaxRatingOfficial"});
+        v.Items(self.Teams(), {.name = "teams"}, kTeamClass);
+        v.Items(self.Table(), {.name = "table"}, kTableItemClass);
+        v.Items(self.PreferredTimes(), {.name = "preferredTimes"}, kPreferredTimeClass);
+        v.Items(self.Holidays(), {.name = "holidays", .since = 1.7}, kIllDateClass);
+        v.Items(self.UnscheduledList(), {.name = "unscheduledList"}, kUnscheduledClass);
+    }
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 

@@ -20,6 +20,18 @@ public:
     ~cMatch() override;
 
     std::string_view GetRuntimeClass() const override { return "cMatch"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        PairingFields(v, self.m_nLeague, self.m_nHomeTeam, self.m_nGuestTeam, self.m_nRound);
+        v.Time(self.m_tStart, {.name = "m_tStart"});
+        v.Time(self.m_tEnd, {.name = "m_tEnd"});
+        v.Int(self.m_nCourt, {.name = "m_nCourt"});
+        v.Int(self.m_nNumber, {.name = "m_nNumber"});
+        v.Int(self.m_bByHand, {.name = "m_bByHand", .since = 1.4, .fallback = 1});
+        v.Ints(self.m_nOfficial, {.name = "m_nOfficial"});
+    }
     // Local date of the start, then court short name, then start.
     bool IsBefore(const cDbItem* other) const override;
     std::string GetColumnText(int column) const override;

@@ -11,6 +11,14 @@ public:
     cPlayoffMatch();
 
     std::string_view GetRuntimeClass() const override { return "cPlayoffMatch"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cMatch::Fields(self, v);
+        v.Text(self.m_strHomeTeam, {.name = "m_strHomeTeam"});
+        v.Text(self.m_strGuestTeam, {.name = "m_strGuestTeam"});
+        v.Text(self.m_strNumber, {.name = "m_strNumber"});
+    }
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 
     std::string GetGuestName() const override { return m_strGuestTeam; }

@@ -8,6 +8,14 @@ class cPreferredTime : public cDbItem
 {
 public:
     std::string_view GetRuntimeClass() const override { return "cPreferredTime"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        v.Int(self.m_nWeekday, {.name = "m_nWeekday"});
+        v.Int(self.m_nStart, {.name = "m_nStart"});
+        v.Int(self.m_nEnd, {.name = "m_nEnd"});
+    }
     // Ascending weekday, then ascending start.
     bool IsBefore(const cDbItem* other) const override;
     std::string GetColumnText(int column) const override;

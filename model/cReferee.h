@@ -16,6 +16,21 @@ public:
 
     cReferee();
     std::string_view GetRuntimeClass() const override { return "cReferee"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cIndexedDbItem::Fields(self, v);
+        v.Text(self.m_strClubOfficial, {.name = "m_strClubOfficial"});
+        v.Int(self.m_nRating, {.name = "m_nRating"});
+        v.Int(self.m_nMaxGames, {.name = "m_nMaxGames"});
+        v.Int(self.m_nMaxSubsequent, {.name = "m_nMaxSubsequent"});
+        v.Int(self.m_nGames, {.name = "m_nGames"});
+        v.Int(self.m_nDayOff1, {.name = "m_nDayOff1"});
+        v.Int(self.m_nDayOff2, {.name = "m_nDayOff2"});
+        v.Items(self.Holidays(), {.name = "holidays"}, kIllDateClass);
+        v.Items(self.TeamConflicts(), {.name = "teamConflicts"}, kIllTeamClass);
+        v.Items(self.PreferredTimes(), {.name = "preferredTimes"}, kPreferredTimeClass);
+    }
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 

@@ -11,10 +11,23 @@ class cResult : public cDbItem
 {
 public:
     static constexpr int kScores = 10; // 0 final result, 1-9 sets
+    // Scores beyond any game, kept out so that sums of them stay within an int.
+    static constexpr int kMaxScore = 99999;
 
     ~cResult() override;
 
     std::string_view GetRuntimeClass() const override { return "cResult"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        PairingFields(v, self.m_nLeague, self.m_nHomeTeam, self.m_nGuestTeam, self.m_nRound);
+        v.IntPairs(self.m_nHomeScore, {.name = "m_nHomeScore", .low = -kMaxScore, .high = kMaxScore},
+                   self.m_nGuestScore, {.name = "m_nGuestScore", .low = -kMaxScore, .high = kMaxScore});
+        v.Int(self.m_bPlayed, {.name = "m_bPlayed"});
+        v.Int(self.m_bHomeDisqualified, {.name = "m_bHomeDisqualified"});
+        v.Int(self.m_bGuestDisqualified, {.name = "m_bGuestDisqualified"});
+    }
     // The order of its match.
     bool IsBefore(const cDbItem* other) const override;
     std::string GetColumnText(int column) const override;

@@ -14,6 +14,34 @@ public:
     }
 
     std::string_view GetRuntimeClass() const override { return "cTableItem"; }
+
+    // The counts are brought into a range that no season reaches, so that
+    // sums and products of them stay within an int.
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        v.Int(self.m_nPosition, {.name = "m_nPosition"});
+        v.Int(self.m_nTeam, {.name = "m_nTeam"});
+        const auto Count = [](std::string_view name) {
+            return cField{.name = name, .low = -1000000, .high = 1000000};
+        };
+        v.Int(self.m_nHomeWins, Count("m_nHomeWins"));
+        v.Int(self.m_nHomeDraws, Count("m_nHomeDraws"));
+        v.Int(self.m_nHomeLosses, Count("m_nHomeLosses"));
+        v.Int(self.m_nHomeDisq, Count("m_nHomeDisq"));
+        v.Int(self.m_nHomeScored, Count("m_nHomeScored"));
+        v.Int(self.m_nHomeConceded, Count("m_nHomeConceded"));
+        v.Int(self.m_nHomeSetScored, Count("m_nHomeSetScored"));
+        v.Int(self.m_nHomeSetConceded, Count("m_nHomeSetConceded"));
+        v.Int(self.m_nAwayWins, Count("m_nAwayWins"));
+        v.Int(self.m_nAwayDraws, Count("m_nAwayDraws"));
+        v.Int(self.m_nAwayLosses, Count("m_nAwayLosses"));
+        v.Int(self.m_nAwayDisq, Count("m_nAwayDisq"));
+        v.Int(self.m_nAwayScored, Count("m_nAwayScored"));
+        v.Int(self.m_nAwayConceded, Count("m_nAwayConceded"));
+        v.Int(self.m_nAwaySetScored, Count("m_nAwaySetScored"));
+        v.Int(self.m_nAwaySetConceded, Count("m_nAwaySetConceded"));
+    }
     // Rows keep their list order: the order is the table order.
     bool IsBefore(const cDbItem* other) const override { return other == nullptr; }
     std::string GetColumnText(int column) const override { return GetColumnText(column, false); }

@@ -20,6 +20,26 @@ void cTableSettings::SetDefaults()
     RecomputeOrder();
 }
 
+void cTableSettings::Normalise()
+{
+    std::array<int, kCriteria> byPriority{};
+    byPriority.fill(-1);
+    int used = 0;
+    for (int priority = 1; priority <= kCriteria; ++priority) {
+        for (int criterion = 0; criterion < kCriteria; ++criterion) {
+            if (m_nPriority[static_cast<std::size_t>(criterion)] == priority) {
+                byPriority[static_cast<std::size_t>(used++)] = criterion;
+                break;
+            }
+        }
+    }
+    m_nPriority.fill(0);
+    for (int rank = 0; rank < used; ++rank) {
+        m_nPriority[static_cast<std::size_t>(byPriority[static_cast<std::size_t>(rank)])] = rank + 1;
+    }
+    RecomputeOrder();
+}
+
 void cTableSettings::RecomputeOrder()
 {
     m_nCriterionByPriority.fill(-1);

@@ -20,6 +20,18 @@ public:
 
     cTeam();
     std::string_view GetRuntimeClass() const override { return "cTeam"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cIndexedDbItem::Fields(self, v);
+        v.Text(self.m_strClub, {.name = "m_strClub"});
+        v.Int(self.m_nDayOff, {.name = "m_nDayOff"});
+        v.Int(self.m_nBonusPoints, {.name = "m_nBonusPoints", .low = -999, .high = 999});
+        v.Items(self.HomeGrounds(), {.name = "homeGrounds"}, kHomeGroundClass);
+        v.Items(self.Holidays(), {.name = "holidays"}, kIllDateClass);
+        v.Items(self.TeamConflicts(), {.name = "teamConflicts"}, kIllTeamClass);
+        v.Items(self.PreferredTimes(), {.name = "preferredTimes"}, kPreferredTimeClass);
+    }
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 

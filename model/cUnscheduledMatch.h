@@ -10,6 +10,13 @@ public:
     cUnscheduledMatch(int league, int home, int guest, int round, int number);
 
     std::string_view GetRuntimeClass() const override { return "cUnscheduledMatch"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        PairingFields(v, self.m_nLeague, self.m_nHomeTeam, self.m_nGuestTeam, self.m_nRound);
+        v.Int(self.m_nNumber, {.name = "m_nNumber"});
+    }
     // Insertion order only.
     bool IsBefore(const cDbItem*) const override { return false; }
     std::string GetColumnText(int column) const override;

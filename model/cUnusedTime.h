@@ -16,6 +16,14 @@ public:
     }
 
     std::string_view GetRuntimeClass() const override { return "cUnusedTime"; }
+
+    template <class Self, class V> static void Fields(Self& self, V& v)
+    {
+        cDbItem::Fields(self, v);
+        v.Int(self.m_nCourt, {.name = "m_nCourt"});
+        v.Time(self.m_tStart, {.name = "m_tStart"});
+        v.Time(self.m_tEnd, {.name = "m_tEnd"});
+    }
     // Ascending start, then ascending court index.
     bool IsBefore(const cDbItem* other) const override;
     std::string GetColumnText(int column) const override;

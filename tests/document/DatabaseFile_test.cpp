@@ -3,6 +3,7 @@
 #include "document/DatabaseFile.h"
 #include "model/cCourt.h"
 #include "model/cLeague.h"
+#include "model/StoredClasses.h"
 #include "model/cMatch.h"
 #include "model/cPlayoffMatch.h"
 #include "model/cReferee.h"
@@ -434,6 +435,29 @@ TEST(DatabaseFileDamage, CriterionPrioritiesAreMadeAnUnbrokenOrder)
     EXPECT_EQ(settings.m_nPriority[0], 2);
     EXPECT_EQ(settings.m_nPriority[4], 0);
     EXPECT_EQ(settings.m_nPriority[6], 0);
+}
+
+} // namespace
+
+namespace {
+
+// The list of stored classes names each class as its records do; a name out
+// of step would write records no reader takes.
+TEST(StoredClasses, EachNameIsTheClassesOwnAndEachBitIsItsOwn)
+{
+    unsigned seen = 0;
+    ForEachStoredClass([&]<class T>(std::type_identity<T>, std::string_view name, unsigned bit) {
+        const T item;
+        EXPECT_EQ(item.GetRuntimeClass(), name);
+        EXPECT_EQ(seen & bit, 0u) << name;
+        seen |= bit;
+        bool found = false;
+        const cDbItem& base = item;
+        EXPECT_TRUE(WithStoredClass(base, [&](const auto&, std::string_view named) { found = named == name; }));
+        EXPECT_TRUE(found) << name;
+        return false;
+    });
+    EXPECT_EQ(seen, (1u << 14) - 1);
 }
 
 } // namespace
