@@ -40,7 +40,6 @@ const char* NameOfSize(int size)
 std::unique_ptr<cDatabase> MakeSeason(int size)
 {
     auto db = std::make_unique<cDatabase>();
-    AttachScheduling(*db);
     db->m_random.Seed(1);
     GenerateSeason(*db, ShapeOfSize(size));
     return db;
@@ -63,7 +62,7 @@ void BM_RebuildUnscheduled(benchmark::State& state)
     std::unique_ptr<cDatabase> db = MakeSeason(size);
     for (auto _ : state) {
         db->Unscheduled().m_bUpToDate = 0;
-        db->Unscheduled().Refresh();
+        RebuildUnscheduled(*db);
         benchmark::DoNotOptimize(db->Unscheduled().GetCount());
     }
     state.counters["matches"] = db->Unscheduled().GetCount();
@@ -122,7 +121,7 @@ void BM_ScheduleLargeFirst(benchmark::State& state)
         state.PauseTiming();
         std::unique_ptr<cDatabase> db = MakeSeason(2);
         state.ResumeTiming();
-        db->Unscheduled().Refresh();
+        RebuildUnscheduled(*db);
         placed = 0;
         int tried = 0;
         for (cDbItem* item = db->Unscheduled().GetFirst(); item != nullptr && tried < count; ++tried) {

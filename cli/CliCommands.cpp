@@ -157,7 +157,6 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         cCliPrompt prompt(err, answerYes);
         CTournelDoc doc;
         doc.SetPrompt(&prompt);
-        AttachScheduling(doc);
         if (seeded) {
             doc.SetFixedSeed(seed);
         }

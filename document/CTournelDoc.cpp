@@ -29,7 +29,6 @@ void CTournelDoc::InitDatabase()
 void CTournelDoc::DeleteContents()
 {
     DestroyContainers();
-    m_nCurrentDirectory = kDirRoot;
 }
 
 bool CTournelDoc::OnNewDocument()

@@ -132,8 +132,6 @@ void cDatabase::ResetSettings()
     m_tCreated = m_tModified = Now();
     m_strScheduleTemplate = ProgramDirectory() + "/Plain_Template.htm";
     m_strTableTemplate = m_strScheduleTemplate;
-    m_nCurrentDirectory = kDirRoot;
-    m_pCurrentContainer = nullptr;
 }
 
 void cDatabase::CreateContainers()
@@ -195,8 +193,6 @@ void cDatabase::CreateContainers()
         results.push_back({IDS_COL_SET1 + i, 10, kAlignCenter});
     }
     m_pResults = MakeContainer<cTournelDb>(this, {IDS_RESULTS, 8, kDirResults, 0, 1}, results);
-    m_nCurrentDirectory = kDirRoot;
-    m_pCurrentContainer = nullptr;
 }
 
 void cDatabase::DestroyContainers()
@@ -204,7 +200,6 @@ void cDatabase::DestroyContainers()
     if (m_pCourts) {
         AnnounceReplaced();
     }
-    m_pCurrentContainer = nullptr;
     // Results first: they hold links to matches, which unlink themselves on destruction.
     m_pResults.reset();
     m_pScheduled.reset();
@@ -272,16 +267,7 @@ void cDatabase::Rebuild(cTournelDb& container)
         RebuildResults();
         break;
     case kDirUnscheduled:
-        if (m_fnRebuildUnscheduled) {
-            m_fnRebuildUnscheduled(*this);
-        }
-        break;
     case kDirTable:
-        if (m_fnSortTable) {
-            m_fnSortTable(*this, container);
-        } else {
-            container.m_bUpToDate = 1;
-        }
         break;
     default:
         container.m_bUpToDate = 1;
@@ -307,17 +293,9 @@ void cDatabase::RebuildScheduled()
 
 void cDatabase::RebuildResults()
 {
-    cDbItem* item = m_pResults->GetHead();
-    while (item != nullptr) {
-        cDbItem* next = item->NextLink();
-        auto& result = static_cast<cResult&>(*item);
-        cMatch* match = result.GetMatch();
-        if (match == nullptr || match->GetOwner() != m_pScheduled.get()) {
-            std::unique_ptr<cDbItem> removed = m_pResults->RemoveItem(result);
-        } else {
-            result.m_bFiltered = (m_nLeagueFilter != -1 && result.m_nLeague != m_nLeagueFilter) ? 1 : 0;
-        }
-        item = next;
+    // A match that leaves the schedule takes its result along (cMatch::OnDelete).
+    for (cResult& result : m_pResults->AllItems<cResult>()) {
+        result.m_bFiltered = (m_nLeagueFilter != -1 && result.m_nLeague != m_nLeagueFilter) ? 1 : 0;
     }
     m_pResults->m_bUpToDate = 1;
 }
@@ -344,6 +322,4 @@ void cDatabase::TakeContentsFrom(cDatabase& other)
     other.CreateContainers();
 
     Settings() = other.Settings();
-    m_nCurrentDirectory = kDirRoot;
-    m_pCurrentContainer = nullptr;
 }

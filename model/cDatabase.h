@@ -38,13 +38,20 @@ public:
     void CreateContainers();
     void DestroyContainers();
 
-    cIndexedDb& Courts() const { return *m_pCourts; }
-    cTournelDb& CourtTime() const { return *m_pCourtTime; }
-    cIndexedDb& Leagues() const { return *m_pLeagues; }
-    cIndexedDb& Officials() const { return *m_pOfficials; }
-    cTournelDb& Unscheduled() const { return *m_pUnscheduled; }
-    cTournelDb& Scheduled() const { return *m_pScheduled; }
-    cTournelDb& Results() const { return *m_pResults; }
+    cIndexedDb& Courts() { return *m_pCourts; }
+    const cIndexedDb& Courts() const { return *m_pCourts; }
+    cTournelDb& CourtTime() { return *m_pCourtTime; }
+    const cTournelDb& CourtTime() const { return *m_pCourtTime; }
+    cIndexedDb& Leagues() { return *m_pLeagues; }
+    const cIndexedDb& Leagues() const { return *m_pLeagues; }
+    cIndexedDb& Officials() { return *m_pOfficials; }
+    const cIndexedDb& Officials() const { return *m_pOfficials; }
+    cTournelDb& Unscheduled() { return *m_pUnscheduled; }
+    const cTournelDb& Unscheduled() const { return *m_pUnscheduled; }
+    cTournelDb& Scheduled() { return *m_pScheduled; }
+    const cTournelDb& Scheduled() const { return *m_pScheduled; }
+    cTournelDb& Results() { return *m_pResults; }
+    const cTournelDb& Results() const { return *m_pResults; }
     bool HasContainers() const { return m_pCourts != nullptr; }
 
     // Lookups by index number; null means none.
@@ -56,7 +63,10 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
-    // Brings an out-of-date container up to date (called by cTournelDb::Refresh).
+    // Brings the view filter marks of an out-of-date container up to date
+    // (called by cTournelDb::Refresh). It never asks, adds or deletes: the
+    // lists that are regenerated from the rest of the season (unscheduled
+    // matches, standings tables) stay out of date until a command regenerates them.
     void Rebuild(cTournelDb& container);
 
     // Marks every league's standings table out of date.
@@ -87,16 +97,7 @@ public:
     TimePoint Now() const;
     std::function<TimePoint()> m_fnClock;
 
-    // Rebuild functions of the engines above the model. A container whose
-    // engine is not attached stays out of date.
-    std::function<void(cDatabase&)> m_fnRebuildUnscheduled;
-    std::function<void(cDatabase&, cTournelDb& table)> m_fnSortTable;
-
     cRandom m_random;
-
-    // View state.
-    int m_nCurrentDirectory = kDirRoot;
-    cTournelDb* m_pCurrentContainer = nullptr;
 
     cDocumentSettings& Settings() { return *this; }
     const cDocumentSettings& Settings() const { return *this; }

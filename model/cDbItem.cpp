@@ -28,12 +28,17 @@ std::string cDbItem::GetColumnText(int) const
 
 void cDbItem::OnDelete(cDatabase&, cTournelDb&, int) {}
 
-cTournelDb* cDbItem::GetChild(int slot) const
+cTournelDb* cDbItem::GetChild(int slot)
 {
     if (slot < 0 || slot >= kChildSlots) {
         return nullptr;
     }
     return m_pChild[static_cast<std::size_t>(slot)].get();
+}
+
+const cTournelDb* cDbItem::GetChild(int slot) const
+{
+    return const_cast<cDbItem*>(this)->GetChild(slot);
 }
 
 void cDbItem::SetChild(int slot, std::unique_ptr<cTournelDb> child)

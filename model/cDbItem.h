@@ -44,7 +44,8 @@ public:
     // `from`, its container, and before it is destroyed.
     virtual void OnDelete(cDatabase& db, cTournelDb& from, int flags);
 
-    cTournelDb* GetChild(int slot) const;
+    cTournelDb* GetChild(int slot);
+    const cTournelDb* GetChild(int slot) const;
     cTournelDb* GetOwner() const { return m_pOwner; }
 
     // The database the item belongs to through its containers; null while the

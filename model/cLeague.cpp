@@ -31,9 +31,14 @@ cLeague::cLeague()
 
 cLeague::~cLeague() = default;
 
-cIndexedDb& cLeague::Teams() const
+cIndexedDb& cLeague::Teams()
 {
     return static_cast<cIndexedDb&>(*GetChild(kTeams));
+}
+
+const cIndexedDb& cLeague::Teams() const
+{
+    return static_cast<const cIndexedDb&>(*GetChild(kTeams));
 }
 
 cTeam* cLeague::GetTeam(int index) const

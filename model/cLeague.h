@@ -53,12 +53,17 @@ public:
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
 
-    cTournelDb& Holidays() const { return *GetChild(kHolidays); }
-    cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
-    cTournelDb& Table() const { return *GetChild(kTable); }
-    cIndexedDb& Teams() const;
+    cTournelDb& Holidays() { return *GetChild(kHolidays); }
+    const cTournelDb& Holidays() const { return *GetChild(kHolidays); }
+    cTournelDb& PreferredTimes() { return *GetChild(kPreferredTimes); }
+    const cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
+    cTournelDb& Table() { return *GetChild(kTable); }
+    const cTournelDb& Table() const { return *GetChild(kTable); }
+    cIndexedDb& Teams();
+    const cIndexedDb& Teams() const;
     // Working list of matches still to be placed (filled and emptied by the match generation).
-    cTournelDb& UnscheduledList() const { return *m_pUnscheduled; }
+    cTournelDb& UnscheduledList() { return *m_pUnscheduled; }
+    const cTournelDb& UnscheduledList() const { return *m_pUnscheduled; }
 
     cTeam* GetTeam(int index) const;
 

@@ -41,9 +41,12 @@ public:
     void AddGames(int delta) { m_nGames += delta; }
     int GetRemainingGames() const { return m_nMaxGames - m_nGames; }
 
-    cTournelDb& Holidays() const { return *GetChild(kHolidays); }
-    cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
-    cTournelDb& TeamConflicts() const { return *GetChild(kTeamConflicts); }
+    cTournelDb& Holidays() { return *GetChild(kHolidays); }
+    const cTournelDb& Holidays() const { return *GetChild(kHolidays); }
+    cTournelDb& PreferredTimes() { return *GetChild(kPreferredTimes); }
+    const cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
+    cTournelDb& TeamConflicts() { return *GetChild(kTeamConflicts); }
+    const cTournelDb& TeamConflicts() const { return *GetChild(kTeamConflicts); }
 
     std::string m_strClubOfficial;
     int m_nRating = 1;

@@ -41,10 +41,14 @@ public:
     // The league the team belongs to, or null.
     cLeague* GetLeague() const;
 
-    cTournelDb& Holidays() const { return *GetChild(kHolidays); }
-    cTournelDb& HomeGrounds() const { return *GetChild(kHomeGrounds); }
-    cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
-    cTournelDb& TeamConflicts() const { return *GetChild(kTeamConflicts); }
+    cTournelDb& Holidays() { return *GetChild(kHolidays); }
+    const cTournelDb& Holidays() const { return *GetChild(kHolidays); }
+    cTournelDb& HomeGrounds() { return *GetChild(kHomeGrounds); }
+    const cTournelDb& HomeGrounds() const { return *GetChild(kHomeGrounds); }
+    cTournelDb& PreferredTimes() { return *GetChild(kPreferredTimes); }
+    const cTournelDb& PreferredTimes() const { return *GetChild(kPreferredTimes); }
+    cTournelDb& TeamConflicts() { return *GetChild(kTeamConflicts); }
+    const cTournelDb& TeamConflicts() const { return *GetChild(kTeamConflicts); }
 
     int m_nBonusPoints = 0; // -999 ... 999
     Weekday m_nDayOff = -1;

@@ -9,6 +9,7 @@
 #include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
+#include "scheduling/MatchGeneration.h"
 #include "scheduling/Placement.h"
 
 #include <algorithm>
@@ -19,8 +20,8 @@ cScheduleRun ScheduleAutomatically(cDatabase& db)
 {
     cScheduleRun run;
     cUserPrompt& prompt = db.Prompt();
+    RebuildUnscheduled(db);
     cTournelDb& unscheduled = db.Unscheduled();
-    unscheduled.Refresh();
     if (unscheduled.GetFirst() == nullptr) {
         run.complete = true;
         run.scheduled = db.Scheduled().GetCount();
@@ -63,7 +64,7 @@ cScheduleRun ScheduleAutomatically(cDatabase& db)
     return run;
 }
 
-std::optional<cCourtSlot> FindCourtTime(const cDatabase& db, const cUnscheduledMatch& match)
+std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match)
 {
     cTournelDb& courtTime = db.CourtTime();
     if (courtTime.GetFirst() == nullptr) {

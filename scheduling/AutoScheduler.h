@@ -36,16 +36,16 @@ struct cScheduleRun
 };
 
 // The command "Schedule matches automatically", without the backup check,
-// which the document runs before. The unscheduled list is brought up to date
-// through its Refresh (see AttachScheduling). Progress, Cancel and the final
-// message go through db.Prompt().
+// which the document runs before. The run first regenerates the unscheduled
+// list (RebuildUnscheduled, which may ask about reduced matches). Progress,
+// Cancel and the final message go through db.Prompt().
 cScheduleRun ScheduleAutomatically(cDatabase& db);
 
 // The first start, walking the free court time from the earliest in steps of
 // the league's game duration, that CheckPlacement accepts; with preferred
 // playing times in force a first pass looks only at those. None when nothing
 // fits (or the match's league does not exist or has no game duration).
-std::optional<cCourtSlot> FindCourtTime(const cDatabase& db, const cUnscheduledMatch& match);
+std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match);
 
 // Turns the unscheduled match into a scheduled one on [start, end) of
 // `courtTime`: numbered, added in sorted position, cut out of the court time,

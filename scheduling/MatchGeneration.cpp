@@ -215,8 +215,3 @@ void RebuildUnscheduled(cDatabase& db)
     unscheduled.m_bUpToDate = allGenerated ? 1 : 0;
     db.SetModifiedFlag(wasModified || db.Scheduled().GetCount() != scheduledBefore);
 }
-
-void AttachScheduling(cDatabase& db)
-{
-    db.m_fnRebuildUnscheduled = [](cDatabase& database) { RebuildUnscheduled(database); };
-}

@@ -31,11 +31,11 @@ bool GenerateLeagueMatches(cDatabase& db, cLeague& league);
 // schedule for good.
 void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* from);
 
-// The rebuild of the document's unscheduled-matches container: generates every
-// league, takes out what is scheduled and interleaves the leagues at random
-// (db.m_random). The list stays out of date while any league cannot generate,
-// so the rebuild (with its messages) runs again at the next read.
+// Regenerates the document's unscheduled matches when they are out of date:
+// generates every league, takes out what is scheduled and interleaves the
+// leagues at random (db.m_random). Commands run it before they show, print or
+// schedule the list; it may ask (IDS_REDUCTION_REMOVE_MATCH) and take matches
+// out of the schedule, which reading the list never does. The list stays out
+// of date while any league cannot generate, so the next command runs it again,
+// with its messages.
 void RebuildUnscheduled(cDatabase& db);
-
-// Installs the scheduling engine's rebuild of the unscheduled matches.
-void AttachScheduling(cDatabase& db);

@@ -128,7 +128,6 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     }
     m_doc.SetPrompt(m_pPrompt.get());
     m_doc.SetListener(this);
-    AttachScheduling(m_doc);
     m_pViewTimer = new QTimer(this);
     m_pViewTimer->setSingleShot(true);
     connect(m_pViewTimer, &QTimer::timeout, this, &CMainFrame::BringViewsUpToDate);
@@ -780,16 +779,16 @@ void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool
     QString name;
     m_pFolderItem = nullptr;
     if (object == nullptr) {
-        m_doc.m_nCurrentDirectory = kDirRoot;
-        m_doc.m_pCurrentContainer = nullptr;
+        m_nCurrentDirectory = kDirRoot;
+        m_pCurrentContainer = nullptr;
         name = Text(IDS_DATABASE);
     } else if (auto* container = dynamic_cast<cTournelDb*>(object)) {
-        m_doc.m_nCurrentDirectory = container->m_nDirectoryId;
-        m_doc.m_pCurrentContainer = container;
+        m_nCurrentDirectory = container->m_nDirectoryId;
+        m_pCurrentContainer = container;
         name = Text(container->m_nTitleId);
     } else if (auto* item = dynamic_cast<cDbItem*>(object)) {
-        m_doc.m_nCurrentDirectory = kDirItem;
-        m_doc.m_pCurrentContainer = nullptr;
+        m_nCurrentDirectory = kDirItem;
+        m_pCurrentContainer = nullptr;
         m_pFolderItem = item;
         name = QString::fromStdString(item->GetColumnText(0));
     }
@@ -821,12 +820,12 @@ void CMainFrame::ItemsChanged(const cTournelDb& container, const cDbItem* remove
             m_bTreeStale = true;
         }
         // A directory of the item going away cannot stay current.
-        if (IsBelow(m_doc.m_pCurrentContainer, *removed) || m_pFolderItem == removed ||
+        if (IsBelow(m_pCurrentContainer, *removed) || m_pFolderItem == removed ||
             (m_pFolderItem != nullptr && IsBelow(m_pFolderItem->GetOwner(), *removed))) {
             ForgetList();
             m_pList->Model().Clear();
-            m_doc.m_nCurrentDirectory = kDirRoot;
-            m_doc.m_pCurrentContainer = nullptr;
+            m_nCurrentDirectory = kDirRoot;
+            m_pCurrentContainer = nullptr;
             m_pFolderItem = nullptr;
             m_bTreeStale = true;
         }
@@ -844,8 +843,8 @@ void CMainFrame::ContainersReplaced()
     m_pViewTimer->stop();
     m_pList->Model().Clear();
     m_pTree->clear();
-    m_doc.m_nCurrentDirectory = kDirRoot;
-    m_doc.m_pCurrentContainer = nullptr;
+    m_nCurrentDirectory = kDirRoot;
+    m_pCurrentContainer = nullptr;
     m_pFolderItem = nullptr;
     m_bListStale = m_bTreeStale = false;
     m_bTreeGone = true;
@@ -900,8 +899,8 @@ void CMainFrame::BringViewsUpToDate()
     // As the items stand: a derived list is not rebuilt here, which may be in
     // the middle of a run; the command that changed it refreshes it when done.
     m_bFilling = true;
-    if (m_doc.m_pCurrentContainer != nullptr) {
-        m_pList->ShowItems(*m_doc.m_pCurrentContainer);
+    if (m_pCurrentContainer != nullptr) {
+        m_pList->ShowItems(*m_pCurrentContainer);
     } else {
         m_bFilling = false;
         RefreshList();
@@ -917,18 +916,18 @@ void CMainFrame::SyncTree()
     if (!m_doc.HasContainers() || m_pTree->Root() == nullptr) {
         return;
     }
-    const cTournelObject* before = m_doc.m_pCurrentContainer != nullptr
-                                       ? static_cast<const cTournelObject*>(m_doc.m_pCurrentContainer)
+    const cTournelObject* before = m_pCurrentContainer != nullptr
+                                       ? static_cast<const cTournelObject*>(m_pCurrentContainer)
                                        : m_pFolderItem;
-    const int beforeDirectory = m_doc.m_nCurrentDirectory;
+    const int beforeDirectory = m_nCurrentDirectory;
     m_pTree->SyncBranches(m_doc);
     // Every node stands for a live object again: the current one decides the directory.
     cTournelObject* current = CTournelView::ObjectOf(m_pTree->currentItem());
     SelectDirectory(current, true, false);
-    const cTournelObject* after = m_doc.m_pCurrentContainer != nullptr
-                                      ? static_cast<const cTournelObject*>(m_doc.m_pCurrentContainer)
+    const cTournelObject* after = m_pCurrentContainer != nullptr
+                                      ? static_cast<const cTournelObject*>(m_pCurrentContainer)
                                       : m_pFolderItem;
-    if (after != before || m_doc.m_nCurrentDirectory != beforeDirectory) {
+    if (after != before || m_nCurrentDirectory != beforeDirectory) {
         ForgetList();
     }
 }
@@ -943,9 +942,9 @@ void CMainFrame::RefreshList()
     }
     m_pViewTimer->stop();
     m_bListStale = false;
-    if (m_doc.m_pCurrentContainer != nullptr) {
-        FillList(*m_doc.m_pCurrentContainer);
-    } else if (m_doc.m_nCurrentDirectory == kDirItem && m_pTree->currentItem() != nullptr) {
+    if (m_pCurrentContainer != nullptr) {
+        FillList(*m_pCurrentContainer);
+    } else if (m_nCurrentDirectory == kDirItem && m_pTree->currentItem() != nullptr) {
         std::vector<CItemListModel::cFolderRow> rows;
         QTreeWidgetItem* node = m_pTree->currentItem();
         for (int i = 0; i < node->childCount(); ++i) {
@@ -968,6 +967,7 @@ void CMainFrame::FillList(cTournelDb& container)
     if (wait) {
         m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     }
+    RegenerateDerivedList(container);
     m_pList->FillList(container);
     m_bFilling = false;
     m_bListStale = false;
@@ -975,6 +975,13 @@ void CMainFrame::FillList(cTournelDb& container)
         m_doc.Prompt().EndWait();
     }
     UpdateCommands();
+}
+
+void CMainFrame::RegenerateDerivedList(cTournelDb& container)
+{
+    if (&container == &m_doc.Unscheduled()) {
+        RebuildUnscheduled(m_doc);
+    }
 }
 
 void CMainFrame::MarkSelected()
@@ -1009,13 +1016,13 @@ cDbItem* CMainFrame::GetCurrentItem() const
 
 void CMainFrame::UpdateCommands()
 {
-    const bool hasRow = m_doc.m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
+    const bool hasRow = m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
     // Insert and Properties need a dialog for the directory; without one they would do nothing.
     const cItemDialogRegistry::cEntry* dialogs =
-        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     for (const auto& [id, action] : m_actions) {
         bool enabled =
-            Implemented().count(id) > 0 && CommandRuleHolds(id, m_doc, hasRow, m_doc.IsReadProperly());
+            Implemented().count(id) > 0 && CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow, m_doc.IsReadProperly()});
         if (id == ID_INSERT_ITEM) {
             enabled = enabled && dialogs != nullptr && dialogs->create;
         } else if (id == ID_PROPERTIES) {
@@ -1045,7 +1052,7 @@ bool CMainFrame::AnyEnabled(const QMenu& menu)
 
 std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
 {
-    if (m_doc.m_pCurrentContainer == nullptr) {
+    if (m_pCurrentContainer == nullptr) {
         return nullptr;
     }
     UpdateCommands();
@@ -1062,7 +1069,7 @@ std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
         add(*menu, QStringLiteral("&Select All\tCtrl+A"), ID_EDIT_SELECT_ALL);
     };
     const bool onRow = row >= 0;
-    switch (m_doc.m_nCurrentDirectory) {
+    switch (m_nCurrentDirectory) {
     case kDirUnscheduled:
         if (onRow) {
             add(*menu, QStringLiteral("Schedule Manually..."), ID_SCHEDULE_MANUAL);
@@ -1159,7 +1166,7 @@ void CMainFrame::OnRowActivated(int row)
 void CMainFrame::EditItem(cDbItem& item, int row)
 {
     const cItemDialogRegistry::cEntry* entry =
-        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     if (entry == nullptr || !entry->edit) {
         return;
     }
@@ -1192,13 +1199,13 @@ void CMainFrame::OnInsertItem()
 void CMainFrame::InsertItem()
 {
     m_doc.BackupIfDue();
-    cTournelDb* container = m_doc.m_pCurrentContainer;
+    cTournelDb* container = m_pCurrentContainer;
     if (container == nullptr || container->m_bReadOnly != 0) {
         m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
         return;
     }
     const cItemDialogRegistry::cEntry* entry =
-        cItemDialogRegistry::Instance().Find(m_doc.m_nCurrentDirectory);
+        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     if (entry == nullptr || !entry->create) {
         return;
     }
@@ -1220,7 +1227,7 @@ void CMainFrame::InsertItem()
         return;
     }
     m_doc.SetModifiedFlag();
-    switch (m_doc.m_nCurrentDirectory) {
+    switch (m_nCurrentDirectory) {
     case kDirLeagues:
     case kDirOfficials:
         m_pTree->RebuildBranch(*container);
@@ -1228,7 +1235,7 @@ void CMainFrame::InsertItem()
     case kDirTeams:
         m_pTree->RebuildBranch(*container);
         // The league's table gains a team and the matches to play change.
-        if (const cDbItem* league = container->GetOwnerItem()) {
+        if (cDbItem* league = container->GetOwnerItem()) {
             if (cTournelDb* table = league->GetChild(cLeague::kTable)) {
                 table->m_bUpToDate = 0;
             }
@@ -1265,14 +1272,14 @@ void CMainFrame::OnDeleteItem()
 
 void CMainFrame::OnRemoveSelectedMatches()
 {
-    if (m_doc.m_nCurrentDirectory == kDirScheduled) {
+    if (m_nCurrentDirectory == kDirScheduled) {
         DeleteSelected();
     }
 }
 
 void CMainFrame::DeleteSelected()
 {
-    cTournelDb* container = m_doc.m_pCurrentContainer;
+    cTournelDb* container = m_pCurrentContainer;
     if (container == nullptr || container->m_bReadOnly != 0 || m_pList->SelectedRows().empty()) {
         return;
     }
@@ -1302,7 +1309,7 @@ void CMainFrame::DeleteSelected()
 
 void CMainFrame::OnFind()
 {
-    cTournelDb* container = m_doc.m_pCurrentContainer;
+    cTournelDb* container = m_pCurrentContainer;
     if (container == nullptr) {
         return;
     }
@@ -1359,12 +1366,12 @@ void CMainFrame::OnViewFilter()
          {&m_doc.Scheduled(), &m_doc.Unscheduled(), &m_doc.Results(), &m_doc.CourtTime()}) {
         container->m_bUpToDate = 0;
     }
-    switch (m_doc.m_nCurrentDirectory) {
+    switch (m_nCurrentDirectory) {
     case kDirScheduled:
     case kDirUnscheduled:
     case kDirResults:
     case kDirCourtTime:
-        FillList(*m_doc.m_pCurrentContainer);
+        FillList(*m_pCurrentContainer);
         break;
     default:
         break;
@@ -1391,7 +1398,7 @@ void CMainFrame::OnScheduleAutomatically()
 {
     m_doc.BackupIfDue();
     ScheduleAutomatically(m_doc);
-    switch (m_doc.m_nCurrentDirectory) {
+    switch (m_nCurrentDirectory) {
     case kDirScheduled:
     case kDirUnscheduled:
     case kDirCourtTime:

@@ -46,6 +46,10 @@ public:
     ~CMainFrame() override;
 
     CTournelDoc& Document() { return m_doc; }
+    // What the list shows: a directory id (kDirRoot, kDirItem for an item's
+    // folder) and its container, null for the root and for an item's folder.
+    int CurrentDirectory() const { return m_nCurrentDirectory; }
+    cTournelDb* CurrentContainer() const { return m_pCurrentContainer; }
     CTournelView& Tree() const { return *m_pTree; }
     cTournelListView& List() const { return *m_pList; }
     QSplitter& Splitter() const { return *m_pSplitter; }
@@ -85,6 +89,10 @@ public:
     void SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree);
     void RefreshList();
     void FillList(cTournelDb& container);
+    // A list regenerated from the rest of the season (the unscheduled matches)
+    // is regenerated when the user opens it: the one place where showing a
+    // list may ask a question.
+    void RegenerateDerivedList(cTournelDb& container);
     // Lists and tree that changes of the document left behind are shown
     // again, as the items stand; nothing when they are up to date.
     void BringViewsUpToDate();
@@ -184,6 +192,8 @@ private:
     // The item whose directories the list shows (the current node is an
     // item's); null otherwise. Like the current container it never outlives
     // its item: the announcements reset both.
+    int m_nCurrentDirectory = kDirRoot;
+    cTournelDb* m_pCurrentContainer = nullptr;
     cDbItem* m_pFolderItem = nullptr;
     bool m_bListStale = false; // the list let go of rows the document changed
     bool m_bTreeStale = false; // item nodes may stand for items that are gone

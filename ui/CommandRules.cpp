@@ -3,10 +3,13 @@
 #include "model/cDatabase.h"
 #include "ui/CommandIds.h"
 
-bool CommandRuleHolds(int commandId, const cDatabase& db, bool hasCurrentRow, bool readProperly)
+bool CommandRuleHolds(int commandId, const cCommandContext& context)
 {
-    const cTournelDb* container = db.m_pCurrentContainer;
-    const int directory = db.m_nCurrentDirectory;
+    const cDatabase& db = context.db;
+    const cTournelDb* container = context.container;
+    const int directory = context.directory;
+    const bool hasCurrentRow = context.hasCurrentRow;
+    const bool readProperly = context.readProperly;
     const bool writable = container != nullptr && container->m_bReadOnly == 0;
     const bool hasScheduled = db.HasContainers() && db.Scheduled().GetCount() > 0;
 

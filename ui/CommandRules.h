@@ -5,5 +5,15 @@
 // enabled; whether a command is implemented at all is the frame's business.
 
 class cDatabase;
+class cTournelDb;
 
-bool CommandRuleHolds(int commandId, const cDatabase& db, bool hasCurrentRow, bool readProperly);
+struct cCommandContext
+{
+    const cDatabase& db;
+    int directory;                // the directory the list shows
+    const cTournelDb* container;  // its container; null for the root and an item's folder
+    bool hasCurrentRow;
+    bool readProperly;            // the document was read without damage
+};
+
+bool CommandRuleHolds(int commandId, const cCommandContext& context);

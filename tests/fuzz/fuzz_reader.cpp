@@ -25,7 +25,7 @@ public:
 void Touch(cTournelDb& container)
 {
     container.Refresh();
-    for (const cDbItem& item : container.AllItems<cDbItem>()) {
+    for (cDbItem& item : container.AllItems<cDbItem>()) {
         for (int column = 0; column < 16; ++column) {
             (void)item.GetColumnText(column);
         }

@@ -67,7 +67,6 @@ TEST(RepairedFile, UnrepairedFreeTimeWouldDoubleBookACourt)
     cDatabase db;
     cScriptedPrompt prompt;
     db.SetPrompt(&prompt);
-    AttachScheduling(db);
     db.m_random.Seed(7);
     ASSERT_EQ(ReadDatabase(DamagedSeason(), db, prompt), eReadStatus::kOk);
     ScheduleAutomatically(db);
@@ -88,7 +87,6 @@ TEST(RepairedFile, TheSchedulerDoubleBooksNothingOnARepairedFile)
     cScriptedPrompt prompt;
     CTournelDoc doc;
     doc.SetPrompt(&prompt);
-    AttachScheduling(doc);
     doc.SetFixedSeed(7);
     ASSERT_TRUE(doc.OnOpenDocument(path));
     std::filesystem::remove_all(folder);

@@ -37,7 +37,6 @@ public:
     cTestSeason()
     {
         db.SetPrompt(&prompt);
-        AttachScheduling(db);
         db.m_random.Seed(7);
     }
 
@@ -116,7 +115,7 @@ public:
 
     std::vector<cUnscheduledMatch*> Unscheduled()
     {
-        db.Unscheduled().Refresh();
+        RebuildUnscheduled(db);
         std::vector<cUnscheduledMatch*> out;
         for (cUnscheduledMatch& match : db.Unscheduled().AllItems<cUnscheduledMatch>()) {
             out.push_back(&match);

@@ -30,7 +30,6 @@ protected:
     void SetUp() override
     {
         db.SetPrompt(&prompt);
-        AttachScheduling(db);
         db.m_random.Seed(5);
         GenerateSeason(db, cSeasonShape::Small());
         ScheduleAutomatically(db);

@@ -61,7 +61,6 @@ public:
     cSmallSeason()
     {
         db.SetPrompt(&prompt);
-        AttachScheduling(db);
         db.m_random.Seed(3);
         BuildCourt(db, "Hall A", "HA");
         BuildCourt(db, "Hall B", "HB");
@@ -86,7 +85,7 @@ public:
         entry->m_nTeam = 2;
         conflict = &static_cast<cIllTeam&>(ants.TeamConflicts().AddItem(std::move(entry), true));
         db.Unscheduled().m_bUpToDate = 0;
-        db.Unscheduled().Refresh();
+        RebuildUnscheduled(db);
     }
     ~cSmallSeason()
     {
@@ -375,7 +374,6 @@ protected:
     void SetUp() override
     {
         db.SetPrompt(&prompt);
-        AttachScheduling(db);
         db.m_random.Seed(11);
         GenerateSeason(db, cSeasonShape::Small());
     }
@@ -451,7 +449,7 @@ TEST_F(cGeneratedSeason, CascadingDeletesKeepEveryRule)
 
     const auto refreshed = [&] {
         db.Results().Refresh();
-        db.Unscheduled().Refresh();
+        RebuildUnscheduled(db);
         return Joined(CheckInvariants(db));
     };
 

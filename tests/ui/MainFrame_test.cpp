@@ -103,7 +103,7 @@ void tst_MainFrame::TreeShowsDirectoriesAndItemNodes()
     QCOMPARE(ChildTexts(root->child(3)->child(0)),
              (QStringList{"Holidays", "Preferred playing time", "Team conflicts"}));
     QCOMPARE(f.Tree().currentItem(), root);
-    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirRoot));
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirRoot));
 }
 
 void tst_MainFrame::ListShowsColumnsOfTheDirectory()
@@ -112,7 +112,7 @@ void tst_MainFrame::ListShowsColumnsOfTheDirectory()
     AddThreeCourts(f);
     f.Select(&f.Doc().Courts());
 
-    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirCourts));
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirCourts));
     QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Courts"));
     const CItemListModel& model = f.List().Model();
     QCOMPARE(model.columnCount(), 4);
@@ -147,8 +147,8 @@ void tst_MainFrame::ItemNodeListsItsDirectories()
     f.Frame().UpdateAllViews();
     f.Select(&league);
 
-    QCOMPARE(f.Doc().m_nCurrentDirectory, int(kDirItem));
-    QVERIFY(f.Doc().m_pCurrentContainer == nullptr);
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirItem));
+    QVERIFY(f.Frame().CurrentContainer() == nullptr);
     QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("North League"));
     QCOMPARE(f.List().Model().columnCount(), 1);
     QCOMPARE(f.List().Model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
@@ -158,7 +158,7 @@ void tst_MainFrame::ItemNodeListsItsDirectories()
 
     f.Frame().OnRowActivated(3);
     QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&league.Teams()));
-    QVERIFY(f.Doc().m_pCurrentContainer == &league.Teams());
+    QVERIFY(f.Frame().CurrentContainer() == &league.Teams());
     QCOMPARE(f.Cell(0, 0), QStringLiteral("Lions"));
 }
 
@@ -248,14 +248,16 @@ void tst_MainFrame::EnablingRules()
     QFETCH(bool, readProperly);
     QFETCH(bool, expected);
     cDatabase db;
+    int current = kDirRoot;
+    const cTournelDb* shown = nullptr;
     for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Scheduled(),
                                   &db.Unscheduled(), &db.Results()}) {
         if (container->m_nDirectoryId == directory) {
-            db.m_pCurrentContainer = container;
-            db.m_nCurrentDirectory = directory;
+            shown = container;
+            current = directory;
         }
     }
-    QCOMPARE(CommandRuleHolds(command, db, hasRow, readProperly), expected);
+    QCOMPARE(CommandRuleHolds(command, {db, current, shown, hasRow, readProperly}), expected);
 }
 
 void tst_MainFrame::ContextMenuFitsTheDirectory()
@@ -545,10 +547,10 @@ void tst_MainFrame::ToolbarInsertSwitchesDirectory()
     cFixture f;
     int opened = 0;
     cItemDialogRegistry::cEntry courts;
-    courts.create = [&opened](CTournelDoc& doc, cTournelDb&, QWidget*) {
+    courts.create = [&opened, &f](CTournelDoc&, cTournelDb&, QWidget*) {
         ++opened;
         // The directory changed before the dialog opens.
-        if (doc.m_nCurrentDirectory != kDirCourts) {
+        if (f.Frame().CurrentDirectory() != kDirCourts) {
             QTest::qFail("the courts directory was not current", __FILE__, __LINE__);
         }
         return std::unique_ptr<cDbItem>(); // cancelled
@@ -558,7 +560,7 @@ void tst_MainFrame::ToolbarInsertSwitchesDirectory()
 
     f.Frame().Action(ID_INSERT_COURT)->trigger();
     QCOMPARE(opened, 1);
-    QVERIFY(f.Doc().m_pCurrentContainer == &f.Doc().Courts());
+    QVERIFY(f.Frame().CurrentContainer() == &f.Doc().Courts());
     QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&f.Doc().Courts()));
     QCOMPARE(f.Frame().DirectoryPane().text(), QStringLiteral("Courts"));
     QCOMPARE(f.Frame().Action(ID_INSERT_COURT)->toolTip(), QStringLiteral("Insert court"));
@@ -566,7 +568,7 @@ void tst_MainFrame::ToolbarInsertSwitchesDirectory()
              QStringLiteral("Insert more available time on some court"));
 
     f.Frame().Action(ID_INSERT_LEAGUE)->trigger();
-    QVERIFY(f.Doc().m_pCurrentContainer == &f.Doc().Leagues());
+    QVERIFY(f.Frame().CurrentContainer() == &f.Doc().Leagues());
 }
 
 void tst_MainFrame::SelectAllSelectsEveryRow()

@@ -215,7 +215,7 @@ cSnapshot Take(cFixture& f)
             f.List().SelectedRows(),
             f.Frame().ToolBar().isVisibleTo(&f.Frame()),
             f.Frame().statusBar()->isVisibleTo(&f.Frame()),
-            f.Doc().m_nCurrentDirectory,
+            f.Frame().CurrentDirectory(),
             f.Doc().GetPathName()};
 }
 
@@ -410,8 +410,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
         const QString what =
             where +
-            QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Doc().m_nCurrentDirectory);
-        const int directory = f.Doc().m_nCurrentDirectory;
+            QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Frame().CurrentDirectory());
+        const int directory = f.Frame().CurrentDirectory();
         const auto occupied = OccupiedCourtTime(f.Doc());
         const cSnapshot before = Take(f);
         const int dialogsBefore = dialogs;
@@ -433,7 +433,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         }
         for (int row = 0; row < f.Rows(); ++row) {
             if (const cDbItem* item = f.List().Model().ItemAt(row)) {
-                QVERIFY2(item->GetOwner() == f.Doc().m_pCurrentContainer, qPrintable(what));
+                QVERIFY2(item->GetOwner() == f.Frame().CurrentContainer(), qPrintable(what));
             }
         }
         const std::vector<std::string> broken = CheckInvariants(f.Doc());

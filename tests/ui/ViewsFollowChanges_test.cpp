@@ -53,12 +53,12 @@ void CheckViewsSettled(cFixture& f, bool waitForTheWindow = true)
     const CItemListModel& model = f.List().Model();
     for (int row = 0; row < model.rowCount(); ++row) {
         if (const cDbItem* item = model.ItemAt(row)) {
-            QCOMPARE(item->GetOwner(), f.Doc().m_pCurrentContainer);
+            QCOMPARE(item->GetOwner(), f.Frame().CurrentContainer());
         }
     }
-    if (f.Doc().m_pCurrentContainer != nullptr) {
+    if (f.Frame().CurrentContainer() != nullptr) {
         QCOMPARE(CTournelView::ObjectOf(f.Tree().currentItem()),
-                 static_cast<cTournelObject*>(f.Doc().m_pCurrentContainer));
+                 static_cast<cTournelObject*>(f.Frame().CurrentContainer()));
     }
 }
 
@@ -277,7 +277,7 @@ void tst_ViewsFollowChanges::TreeFollowsRemovedLeague()
     QCOMPARE(f.Rows(), 1);
     QVERIFY(f.Doc().Leagues().DeleteItem(beta, f.Doc()));
     f.PaintViews();
-    QVERIFY(f.Doc().m_pCurrentContainer == nullptr);
+    QVERIFY(f.Frame().CurrentContainer() == nullptr);
     CheckViewsSettled(f);
     QTreeWidgetItem* leagues = CTournelView::NodeOf(&f.Doc().Leagues());
     QCOMPARE(leagues->childCount(), 1);
