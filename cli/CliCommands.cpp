@@ -3,8 +3,10 @@
 #include "cli/DumpJson.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
+#include "model/cLeague.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
+#include "standings/Standings.h"
 
 #include <charconv>
 #include <ostream>
@@ -52,6 +54,37 @@ int Schedule(cCliContext& context, std::span<const std::string> operands)
     return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
 }
 
+// Each league's table as its Table directory shows it, brought up to date
+// first: the league's name, then one line per row with the column texts
+// separated by TABs.
+int Table(cCliContext& context, std::span<const std::string> operands)
+{
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    bool found = context.league.empty();
+    for (cLeague& league : context.doc.Leagues().AllItems<cLeague>()) {
+        if (!context.league.empty() && league.m_strShortName != context.league) {
+            continue;
+        }
+        found = true;
+        BringTableUpToDate(context.doc, league);
+        context.out << league.m_strName << '\n';
+        const cTournelDb& table = league.Table();
+        for (const cDbItem* row = table.GetFirst(); row != nullptr; row = cTournelDb::GetNext(*row)) {
+            for (std::size_t column = 0; column < table.GetColumns().size(); ++column) {
+                context.out << (column > 0 ? "\t" : "") << row->GetColumnText(static_cast<int>(column));
+            }
+            context.out << '\n';
+        }
+    }
+    if (!found) {
+        context.err << "tournel-cli: no league with the short name '" << context.league << "'\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 void PrintHelp(std::ostream& out)
 {
     out << "Usage: tournel-cli [--yes] [--seed N] COMMAND ARGUMENTS...\n"
@@ -70,6 +103,7 @@ void PrintHelp(std::ostream& out)
            "                                question is answered No)\n"
            "  --seed N                      seed the random generator with N instead of the clock\n"
            "  -o FILE                       the file schedule writes\n"
+           "  --league SHORT                table: only the league with this short name\n"
            "  --help                        show this text\n"
            "\n"
            "Every message and question goes to standard error with its text; a question\n"
@@ -103,6 +137,11 @@ const std::vector<cCliCommand>& CliCommands()
          "(\"37 out of 40 matches are scheduled!\") goes to standard output; the same --seed gives the same "
          "schedule",
          1, Schedule},
+        {"table", "FILE.tnd [--league SHORT]",
+         "print each league's standings table: the league's name, then one line per row with the columns "
+         "No., Team name, Played, Wins, Draws, Losses, Disq., Score, Ball diff., Ratio and Points "
+         "separated by TABs",
+         1, Table},
     };
     return commands;
 }
@@ -113,6 +152,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     bool seeded = false;
     unsigned seed = 0;
     std::string output;
+    std::string league;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -132,6 +172,11 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--seed needs a number, not '" + value + "'");
             }
             seeded = true;
+        } else if (arg == "--league") {
+            if (i + 1 >= args.size()) {
+                return UsageError(err, "--league needs a short name");
+            }
+            league = args[++i];
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) {
                 return UsageError(err, arg + " needs a file name");
@@ -161,7 +206,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err, output};
+        cCliContext context{doc, out, err, output, league};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

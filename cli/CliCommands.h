@@ -25,6 +25,7 @@ struct cCliContext
     std::ostream& out;
     std::ostream& err;
     std::string output; // -o FILE, empty when not given
+    std::string league; // --league SHORT, empty when not given
 };
 
 struct cCliCommand

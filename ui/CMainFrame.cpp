@@ -7,6 +7,7 @@
 #include "model/cUnusedTime.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
+#include "standings/Standings.h"
 #include "ui/CAboutDialog.h"
 #include "ui/CDocumentInfoDialog.h"
 #include "ui/CMessagePrompt.h"
@@ -981,6 +982,10 @@ void CMainFrame::RegenerateDerivedList(cTournelDb& container)
 {
     if (&container == &m_doc.Unscheduled()) {
         RebuildUnscheduled(m_doc);
+    } else if (container.m_nDirectoryId == kDirTable) {
+        if (auto* league = dynamic_cast<cLeague*>(container.GetOwnerItem())) {
+            BringTableUpToDate(m_doc, *league);
+        }
     }
 }
 
@@ -1018,11 +1023,11 @@ void CMainFrame::UpdateCommands()
 {
     const bool hasRow = m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
     // Insert and Properties need a dialog for the directory; without one they would do nothing.
-    const cItemDialogRegistry::cEntry* dialogs =
-        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
+    const cItemDialogRegistry::cEntry* dialogs = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     for (const auto& [id, action] : m_actions) {
-        bool enabled =
-            Implemented().count(id) > 0 && CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow, m_doc.IsReadProperly()});
+        bool enabled = Implemented().count(id) > 0 &&
+                       CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
+                                             m_doc.IsReadProperly()});
         if (id == ID_INSERT_ITEM) {
             enabled = enabled && dialogs != nullptr && dialogs->create;
         } else if (id == ID_PROPERTIES) {
@@ -1165,8 +1170,7 @@ void CMainFrame::OnRowActivated(int row)
 
 void CMainFrame::EditItem(cDbItem& item, int row)
 {
-    const cItemDialogRegistry::cEntry* entry =
-        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
+    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     if (entry == nullptr || !entry->edit) {
         return;
     }
@@ -1204,8 +1208,7 @@ void CMainFrame::InsertItem()
         m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
         return;
     }
-    const cItemDialogRegistry::cEntry* entry =
-        cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
+    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     if (entry == nullptr || !entry->create) {
         return;
     }

@@ -89,9 +89,9 @@ public:
     void SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree);
     void RefreshList();
     void FillList(cTournelDb& container);
-    // A list regenerated from the rest of the season (the unscheduled matches)
-    // is regenerated when the user opens it: the one place where showing a
-    // list may ask a question.
+    // A list regenerated from the rest of the season (the unscheduled matches,
+    // a standings table) is regenerated when the user opens it: the one place
+    // where showing a list may ask a question.
     void RegenerateDerivedList(cTournelDb& container);
     // Lists and tree that changes of the document left behind are shown
     // again, as the items stand; nothing when they are up to date.

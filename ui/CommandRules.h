@@ -10,10 +10,10 @@ class cTournelDb;
 struct cCommandContext
 {
     const cDatabase& db;
-    int directory;                // the directory the list shows
-    const cTournelDb* container;  // its container; null for the root and an item's folder
+    int directory;               // the directory the list shows
+    const cTournelDb* container; // its container; null for the root and an item's folder
     bool hasCurrentRow;
-    bool readProperly;            // the document was read without damage
+    bool readProperly; // the document was read without damage
 };
 
 bool CommandRuleHolds(int commandId, const cCommandContext& context);

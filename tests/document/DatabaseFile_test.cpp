@@ -1,9 +1,9 @@
 #include "DocTestSupport.h"
 #include "document/CTournelDoc.h"
 #include "document/DatabaseFile.h"
+#include "model/StoredClasses.h"
 #include "model/cCourt.h"
 #include "model/cLeague.h"
-#include "model/StoredClasses.h"
 #include "model/cMatch.h"
 #include "model/cPlayoffMatch.h"
 #include "model/cReferee.h"
@@ -453,7 +453,8 @@ TEST(StoredClasses, EachNameIsTheClassesOwnAndEachBitIsItsOwn)
         seen |= bit;
         bool found = false;
         const cDbItem& base = item;
-        EXPECT_TRUE(WithStoredClass(base, [&](const auto&, std::string_view named) { found = named == name; }));
+        EXPECT_TRUE(
+            WithStoredClass(base, [&](const auto&, std::string_view named) { found = named == name; }));
         EXPECT_TRUE(found) << name;
         return false;
     });

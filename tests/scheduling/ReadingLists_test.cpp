@@ -8,7 +8,6 @@
 #include "support/cScriptedPrompt.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -29,9 +28,9 @@ void Containers(cTournelDb& container, std::vector<cTournelDb*>& out)
 std::vector<cTournelDb*> EveryContainer(cDatabase& db)
 {
     std::vector<cTournelDb*> out;
-    for (cTournelDb* top : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(),
-                            static_cast<cTournelDb*>(&db.Leagues()), static_cast<cTournelDb*>(&db.Officials()),
-                            &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
+    for (cTournelDb* top :
+         {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), static_cast<cTournelDb*>(&db.Leagues()),
+          static_cast<cTournelDb*>(&db.Officials()), &db.Unscheduled(), &db.Scheduled(), &db.Results()}) {
         Containers(*top, out);
     }
     return out;
@@ -42,7 +41,8 @@ void ReadEveryList(cDatabase& db)
 {
     for (cTournelDb* container : EveryContainer(db)) {
         container->Refresh();
-        for (const cDbItem* item = container->GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
+        for (const cDbItem* item = container->GetFirst(); item != nullptr;
+             item = cTournelDb::GetNext(*item)) {
             for (int column = 0; column < static_cast<int>(container->GetColumns().size()); ++column) {
                 (void)item->GetColumnText(column);
             }
