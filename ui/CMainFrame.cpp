@@ -4,13 +4,19 @@
 #include "model/cCourt.h"
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cResult.h"
 #include "model/cUnusedTime.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "standings/Standings.h"
+#include "standings/cResultValues.h"
 #include "ui/CAboutDialog.h"
+#include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
 #include "ui/CMessagePrompt.h"
+#include "ui/CResultDialog.h"
+#include "ui/CResultSettingsDialog.h"
 #include "ui/CTipDialog.h"
 #include "ui/CTournelView.h"
 #include "ui/CViewFilterDialog.h"
@@ -111,6 +117,10 @@ const std::set<int>& Implemented()
                                       ID_EDIT_REPEAT,
                                       ID_DUPLICATE_TIME,
                                       ID_SETTINGS_SCHEDULE,
+                                      ID_SETTINGS_RESULTS,
+                                      ID_SETTINGS_TEAM_RATING,
+                                      ID_REMOVE_RESULTS,
+                                      ID_ENTER_RESULT,
                                       ID_REMOVE_SELECTED_MATCHES};
     return ids;
 }
@@ -255,7 +265,9 @@ void CMainFrame::CreateActions()
         {ID_EDIT_REPEAT, "&Repeat Time...", "Ctrl+R", "Repeat the selected court time for later weeks",
          nullptr, [](CMainFrame& f) { f.OnRepeatTime(); }},
         {ID_REMOVE_RESULTS, "Re&move Results", nullptr, "Remove the results of the selected matches", nullptr,
-         nullptr},
+         [](CMainFrame& f) { f.OnRemoveResults(); }},
+        {ID_ENTER_RESULT, "Enter &Result...", nullptr, "Enter the result of the selected match", nullptr,
+         [](CMainFrame& f) { f.OnEnterResult(); }},
         {ID_EDIT_FIND, "&Find Item...", "Ctrl+F", "Find an item in the current directory", "Find item",
          [](CMainFrame& f) { f.OnFind(); }},
         {ID_EDIT_SELECT_ALL, "&Select All", "Ctrl+A", "Select all the items of the current directory",
@@ -290,9 +302,10 @@ void CMainFrame::CreateActions()
         {ID_SETTINGS_OFFICIALS, "&Official Assignments...", nullptr,
          "Choose the rules of the official assignment", nullptr, nullptr},
         {ID_SETTINGS_TEAM_RATING, "&Team Rating...", nullptr, "Choose the ranking criteria of the tables",
-         nullptr, nullptr},
+         nullptr, [](CMainFrame& f) { f.OnTableSettings(RunCriteriaDialog); }},
         {ID_SETTINGS_RESULTS, "&Results and Point Awards...", nullptr,
-         "Choose how results are entered and points awarded", nullptr, nullptr},
+         "Choose how results are entered and points awarded", nullptr,
+         [](CMainFrame& f) { f.OnTableSettings(RunResultSettingsDialog); }},
         {ID_SETTINGS_WEB_TEMPLATES, "&Web Templates...", nullptr,
          "Choose the templates and headings of the web pages", nullptr, nullptr},
         {ID_PRINT_FONT, "&Print Font...", nullptr, "Select the font to be used during printing.",
@@ -1104,6 +1117,7 @@ std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
         break;
     case kDirScheduled:
         if (onRow) {
+            add(*menu, QStringLiteral("Enter &Result..."), ID_ENTER_RESULT);
             add(*menu, QStringLiteral("Move match"), ID_MOVE_MATCH);
             add(*menu, QStringLiteral("&Insert Playoff Match"), ID_INSERT_PLAYOFF);
             add(*menu, QStringLiteral("Remove Match\tDel"), ID_DELETE_ITEM);
@@ -1434,6 +1448,49 @@ void CMainFrame::OnDuplicateTime()
         RefreshList();
         UpdateTitle();
     }
+}
+
+void CMainFrame::OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent))
+{
+    m_doc.BackupIfDue();
+    if (!run(m_doc, this)) {
+        return;
+    }
+    // Every table is out of date now; results show their set columns anew.
+    if (m_nCurrentDirectory == kDirTable || m_nCurrentDirectory == kDirResults) {
+        RefreshList();
+    }
+    UpdateTitle();
+}
+
+void CMainFrame::OnEnterResult()
+{
+    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
+    if (m_nCurrentDirectory != kDirScheduled || match == nullptr || match->GetResult() == nullptr) {
+        return;
+    }
+    if (RunResultDialog(m_doc, *match->GetResult(), this)) {
+        UpdateTitle();
+    }
+}
+
+void CMainFrame::OnRemoveResults()
+{
+    if (m_nCurrentDirectory != kDirResults) {
+        return;
+    }
+    std::vector<cResult*> results;
+    for (const int row : m_pList->SelectedRows()) {
+        if (auto* result = dynamic_cast<cResult*>(m_pList->Model().ItemAt(row))) {
+            results.push_back(result);
+        }
+    }
+    if (results.empty()) {
+        return;
+    }
+    RemoveResults(m_doc, results);
+    m_pList->ShowItems(*m_pCurrentContainer);
+    UpdateTitle();
 }
 
 void CMainFrame::OnScheduleSettings()

@@ -124,6 +124,10 @@ public:
     void OnRepeatTime();
     void OnDuplicateTime();
     void OnScheduleSettings();
+    // Runs one of the two table settings dialogs; the shown table or results are drawn anew.
+    void OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent));
+    void OnEnterResult();
+    void OnRemoveResults();
     void OnTipOfTheDay();
     void OnAbout();
 

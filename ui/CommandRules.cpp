@@ -51,6 +51,8 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
         return db.HasContainers() && db.CourtTime().GetCount() > 0;
     case ID_OFFICIALS_AUTO:
         return hasScheduled && db.Officials().GetCount() > 0;
+    case ID_ENTER_RESULT:
+        return directory == kDirScheduled && hasCurrentRow;
     case ID_REMOVE_RESULTS:
         return directory == kDirResults && hasCurrentRow;
     case ID_PRINT_TABLES:

@@ -9,11 +9,13 @@
 #include "model/cLeague.h"
 #include "model/cPreferredTime.h"
 #include "model/cReferee.h"
+#include "model/cResult.h"
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
 #include "ui/CCourtDialog.h"
 #include "ui/CCourtTimeDialog.h"
+#include "ui/CCriteriaDialog.h"
 #include "ui/CDuplicateCourtTimeDialog.h"
 #include "ui/CHolidayDialog.h"
 #include "ui/CHomeGroundDialog.h"
@@ -21,6 +23,8 @@
 #include "ui/COfficialDialog.h"
 #include "ui/CPreferredTimeDialog.h"
 #include "ui/CRepeatCourtTimeDialog.h"
+#include "ui/CResultDialog.h"
+#include "ui/CResultSettingsDialog.h"
 #include "ui/CScheduleSettingsDialog.h"
 #include "ui/CTeamConflictDialog.h"
 #include "ui/CTeamDialog.h"
@@ -231,6 +235,15 @@ void RegisterItemDialogs(cItemDialogRegistry& registry)
                               return std::make_unique<CPreferredTimeDialog>(doc, OwnerOf(time), &time,
                                                                             parent);
                           }));
+
+    // Results are only entered: the directory is read-only, so no insert. The
+    // result keeps its place in the list, so it is changed where it stands.
+    cItemDialogRegistry::cEntry results;
+    results.edit = [](CTournelDoc& doc, cDbItem& item, QWidget* parent) {
+        auto* result = dynamic_cast<cResult*>(&item);
+        return result != nullptr && RunResultDialog(doc, *result, parent);
+    };
+    registry.Register(kDirResults, std::move(results));
 }
 
 bool RunRepeatCourtTime(CTournelDoc& doc, cUnusedTime& period, QWidget* parent)
@@ -248,5 +261,23 @@ bool RunDuplicateCourtTime(CTournelDoc& doc, cUnusedTime& period, QWidget* paren
 bool RunScheduleSettings(CTournelDoc& doc, QWidget* parent)
 {
     CScheduleSettingsDialog dialog(doc, parent);
+    return RunDialog(dialog);
+}
+
+bool RunResultDialog(CTournelDoc& doc, cResult& result, QWidget* parent)
+{
+    CResultDialog dialog(doc, result, parent);
+    return RunDialog(dialog);
+}
+
+bool RunResultSettingsDialog(CTournelDoc& doc, QWidget* parent)
+{
+    CResultSettingsDialog dialog(doc, parent);
+    return RunDialog(dialog);
+}
+
+bool RunCriteriaDialog(CTournelDoc& doc, QWidget* parent)
+{
+    CCriteriaDialog dialog(doc, parent);
     return RunDialog(dialog);
 }

@@ -192,6 +192,21 @@ def test_schedule_example_season():
         check(code == 2, "schedule without -o is a usage error")
 
 
+def test_table():
+    full = os.path.join(FORMAT, "full", "database.tnd")
+    # Lions A won 3-1 in sets 25-20, 22-25, 25-18, 25-10 (five sets counted, three points a victory).
+    lions = "1\tLions A\t1\t1\t0\t0\t0\t   3-1\t  97-73\t1.000\t3\n"
+    code, out, err = run("table", full)
+    check(code == 0, "table failed: " + err)
+    check(out == "Herrar Divisi\u00f3n 1\n" + lions + "Damer\n", "table: %r" % out)
+    code, out, err = run("table", full, "--league", "H1")
+    check(code == 0 and out == "Herrar Divisi\u00f3n 1\n" + lions, "table --league H1: %r" % out)
+    code, out, err = run("table", full, "--league", "XX")
+    check(code == 1 and out == "" and "XX" in err, "an unknown league is refused: %r %r" % (out, err))
+    code, out, err = run("table", os.path.join(FORMAT, "missing.tnd"))
+    check(code == 1, "a missing file is refused")
+
+
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
 
 if __name__ == "__main__":

@@ -107,7 +107,10 @@ private slots:
             QVERIFY2(entry != nullptr, qPrintable(QString::number(directory)));
             QVERIFY(entry->create && entry->add && entry->edit);
         }
-        for (int directory : {kDirResults, kDirTable, kDirUnscheduled, kDirScheduled, kDirRoot}) {
+        // A result is entered, never inserted.
+        const cItemDialogRegistry::cEntry* results = m_registry.Find(kDirResults);
+        QVERIFY(results != nullptr && results->edit && !results->create);
+        for (int directory : {kDirTable, kDirUnscheduled, kDirScheduled, kDirRoot}) {
             QVERIFY(m_registry.Find(directory) == nullptr);
         }
     }

@@ -283,9 +283,9 @@ void tst_MainFrame::ContextMenuFitsTheDirectory()
     f.Select(&f.Doc().Scheduled());
     auto matches = f.Frame().CreateContextMenu(0);
     QCOMPARE(MenuIds(*matches),
-             (QList<int>{ID_MOVE_MATCH, ID_INSERT_PLAYOFF, ID_DELETE_ITEM, ID_REMOVE_AUTO_SCHEDULED,
-                         ID_OFFICIALS_MANUAL, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
-    QCOMPARE(matches->actions().at(2)->text(), QStringLiteral("Remove Match\tDel"));
+             (QList<int>{ID_ENTER_RESULT, ID_MOVE_MATCH, ID_INSERT_PLAYOFF, ID_DELETE_ITEM,
+                         ID_REMOVE_AUTO_SCHEDULED, ID_OFFICIALS_MANUAL, ID_EDIT_FIND, ID_EDIT_SELECT_ALL}));
+    QCOMPARE(matches->actions().at(3)->text(), QStringLiteral("Remove Match\tDel"));
 
     f.Select(&f.Doc().Results());
     QCOMPARE(MenuIds(*f.Frame().CreateContextMenu(0)),

@@ -13,7 +13,10 @@
 #include "cSeasonInvariants.h"
 #include "document/CTournelDoc.h"
 #include "document/RepairCourtTime.h"
+#include "model/cLeague.h"
+#include "model/cTableItem.h"
 #include "model/cUserPrompt.h"
+#include "standings/Standings.h"
 #include "ui/CommandIds.h"
 #include "ui/ItemDialogs.h"
 
@@ -260,6 +263,7 @@ std::vector<int> Commands()
                             ID_DUPLICATE_TIME,
                             ID_EDIT_REPEAT,
                             ID_REMOVE_RESULTS,
+                            ID_ENTER_RESULT,
                             ID_EDIT_FIND,
                             ID_EDIT_SELECT_ALL,
                             ID_VIEW_TOOLBAR,
@@ -439,6 +443,22 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const std::vector<std::string> broken = CheckInvariants(f.Doc());
         if (!broken.empty()) {
             QFAIL(qPrintable(what + QStringLiteral(": ") + QString::fromStdString(broken.front())));
+        }
+        // A table taken for up to date counts what the results say.
+        for (const cLeague& league : f.Doc().Leagues().AllItems<cLeague>()) {
+            if (league.Table().m_bUpToDate == 0) {
+                continue;
+            }
+            for (const cDbItem& item : league.Table().AllItems<cDbItem>()) {
+                const auto& row = static_cast<const cTableItem&>(item);
+                cTableItem recount(row.m_nTeam);
+                Recalculate(recount, f.Doc(), league.m_nIndex);
+                QVERIFY2(recount.Wins() == row.Wins() && recount.Draws() == row.Draws() &&
+                             recount.Losses() == row.Losses() &&
+                             recount.Disqualifications() == row.Disqualifications() &&
+                             recount.Scored() == row.Scored() && recount.Conceded() == row.Conceded(),
+                         qPrintable(what + QStringLiteral(": a table out of step with the results")));
+            }
         }
         if (!MayChangeCourtTime(command, directory) && opening.count() == openedBefore) {
             QVERIFY2(OccupiedCourtTime(f.Doc()) == occupied,

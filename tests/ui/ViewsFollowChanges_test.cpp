@@ -8,8 +8,11 @@
 #include "model/cMatch.h"
 #include "model/cReferee.h"
 #include "model/cRepeatCourtTimeValues.h"
+#include "model/cResult.h"
+#include "model/cTableItem.h"
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
+#include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
 
 #include <QFile>
@@ -373,14 +376,15 @@ void tst_ViewsFollowChanges::EnabledCommandsHaveSomethingToDo()
 {
     cFixture f;
     OpenScheduledSeason(f);
-    // A scheduled league match and a result have no property dialog yet; the
-    // scheduled list takes no new item from Insert.
+    // A scheduled league match has no property dialog (its result has); neither
+    // list takes a new item from Insert.
     for (cTournelDb* container : {&f.Doc().Scheduled(), &f.Doc().Results()}) {
         f.Select(container);
         QVERIFY(f.Rows() > 0);
         f.List().SelectOnly(0);
         f.Frame().UpdateCommands();
-        QVERIFY(!f.Frame().Action(ID_PROPERTIES)->isEnabled());
+        QCOMPARE(f.Frame().Action(ID_PROPERTIES)->isEnabled(), container == &f.Doc().Results());
+        QCOMPARE(f.Frame().Action(ID_ENTER_RESULT)->isEnabled(), container == &f.Doc().Scheduled());
         QVERIFY(!f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
     }
     // In the schedule, Remove Selected Matches removes what Edit > Delete removes.
@@ -470,4 +474,61 @@ void tst_ViewsFollowChanges::RecentEntryOpensAfterSavingFirst()
     QCOMPARE(QFileInfo(opening.at(0).at(0).toString()).absoluteFilePath(),
              QFileInfo(season).absoluteFilePath());
     QCOMPARE(f.Doc().GetPathName(), QFileInfo(season).absoluteFilePath().toStdString());
+}
+
+void tst_ViewsFollowChanges::AResultEnteredAndRemovedShowsInTheTable()
+{
+    cFixture f;
+    OpenScheduledSeason(f);
+    auto& match = static_cast<cMatch&>(*f.Doc().Scheduled().GetFirst());
+    cLeague& league = *f.Doc().GetLeague(match.m_nLeague);
+    const auto playedBy = [&](int team) {
+        // As the user sees it: the league's table directory, brought up to date when shown.
+        f.Select(&league.Table());
+        for (int row = 0; row < f.Rows(); ++row) {
+            const auto& item = static_cast<const cTableItem&>(*f.List().Model().ItemAt(row));
+            if (item.m_nTeam == team) {
+                return item.Played();
+            }
+        }
+        return -1;
+    };
+    QCOMPARE(playedBy(match.m_nHomeTeam), 0);
+
+    // From the scheduled match: 3-1 for the hosts.
+    int dialogs = 0;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        auto& entry = dynamic_cast<CResultDialog&>(dialog);
+        cResultValues values = entry.Values();
+        values.home[0] = 3;
+        values.guest[0] = 1;
+        entry.SetValues(values);
+        entry.accept();
+        return entry.result();
+    };
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(0);
+    f.Frame().UpdateCommands();
+    f.Frame().Action(ID_ENTER_RESULT)->trigger();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(match.GetResult()->IsPlayed());
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(playedBy(match.m_nHomeTeam), 1);
+    QCOMPARE(playedBy(match.m_nGuestTeam), 1);
+
+    // Removed from the results directory: the table forgets it, the scores stay stored.
+    f.Select(&f.Doc().Results());
+    int row = 0;
+    while (f.List().Model().ItemAt(row) != match.GetResult()) {
+        ++row;
+    }
+    f.List().SelectOnly(row);
+    f.Frame().UpdateCommands();
+    f.Frame().Action(ID_REMOVE_RESULTS)->trigger();
+    QVERIFY(!match.GetResult()->IsPlayed());
+    QCOMPARE(match.GetResult()->m_nHomeScore[0], 3);
+    QCOMPARE(f.List().Model().data(f.List().Model().index(row, 6), Qt::DisplayRole).toString(),
+             QStringLiteral("Not played"));
+    QCOMPARE(playedBy(match.m_nHomeTeam), 0);
 }

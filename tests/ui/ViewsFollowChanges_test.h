@@ -18,6 +18,7 @@ private slots:
     void RefusedFileItselfIsNotWrittenOver();
     void RefusedFileAtStartUpKeepsTheWindow();
     void EnabledCommandsHaveSomethingToDo();
+    void AResultEnteredAndRemovedShowsInTheTable();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
     void RecentEntryOpensAfterSavingFirst();
