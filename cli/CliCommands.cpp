@@ -4,6 +4,8 @@
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
+#include "officials/AutoAssign.h"
+#include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "standings/Standings.h"
@@ -51,6 +53,53 @@ int Schedule(cCliContext& context, std::span<const std::string> operands)
     context.doc.BackupIfDue();
     const cScheduleRun run = ScheduleAutomatically(context.doc);
     context.out << run.message << '\n';
+    return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
+}
+
+// "YYYY-MM-DD" as day, month and year; false when the text is not of that
+// form (whether the date exists is the dialog check's business).
+bool ParseDate(const std::string& text, cAutoAssignValues& values)
+{
+    const auto number = [&text](std::size_t from, std::size_t length, int& value) {
+        const char* first = text.data() + from;
+        const auto [end, error] = std::from_chars(first, first + length, value);
+        return error == std::errc() && end == first + length;
+    };
+    return text.size() == 10 && text[4] == '-' && text[7] == '-' && number(0, 4, values.year) &&
+           number(5, 2, values.month) && number(8, 2, values.day);
+}
+
+// Assigns officials as Assign Officials > Automatically does, up to and
+// including the --until date with --officials per game (the document's number
+// when not given), and writes the -o file. The final message (or why nothing
+// was to be done) goes to standard output; values the dialog refuses are
+// refused with its message.
+int Assign(cCliContext& context, std::span<const std::string> operands)
+{
+    if (context.output.empty() || context.until.empty()) {
+        context.err << "tournel-cli: assign needs --until YYYY-MM-DD and -o OUT.tnd\n"
+                       "Try 'tournel-cli --help'.\n";
+        return kExitUsage;
+    }
+    cAutoAssignValues values;
+    if (!ParseDate(context.until, values)) {
+        context.err << "tournel-cli: --until needs a date as YYYY-MM-DD, not '" << context.until
+                    << "'\nTry 'tournel-cli --help'.\n";
+        return kExitUsage;
+    }
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    values.officials = context.officials.value_or(cAutoAssignValues::FromDatabase(context.doc).officials);
+    if (const cValidation error = Validate(values, context.doc)) {
+        context.err << "tournel-cli: " << error->text << '\n';
+        return kExitFailed;
+    }
+    context.doc.BackupIfDue();
+    const cAssignRun run = AssignOfficialsAutomatically(context.doc, values.EndLimit(), values.officials);
+    if (!run.message.empty()) {
+        context.out << run.message << '\n';
+    }
     return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
 }
 
@@ -102,8 +151,11 @@ void PrintHelp(std::ostream& out)
            "  --yes                         answer every question Yes (without it every\n"
            "                                question is answered No)\n"
            "  --seed N                      seed the random generator with N instead of the clock\n"
-           "  -o FILE                       the file schedule writes\n"
+           "  -o FILE                       the file schedule and assign write\n"
            "  --league SHORT                table: only the league with this short name\n"
+           "  --until YYYY-MM-DD            assign: the last date whose matches get officials\n"
+           "  --officials K                 assign: officials per game, 1 to the document's\n"
+           "                                number of officials in each game (its default)\n"
            "  --help                        show this text\n"
            "\n"
            "Every message and question goes to standard error with its text; a question\n"
@@ -137,6 +189,11 @@ const std::vector<cCliCommand>& CliCommands()
          "(\"37 out of 40 matches are scheduled!\") goes to standard output; the same --seed gives the same "
          "schedule",
          1, Schedule},
+        {"assign", "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K]",
+         "assign officials to the empty slots of the matches up to and including the date and write OUT; "
+         "the final message (\"Assigned 37 out of 40 requested officials!\") goes to standard output; the "
+         "same --seed gives the same assignment",
+         1, Assign},
         {"table", "FILE.tnd [--league SHORT]",
          "print each league's standings table: the league's name, then one line per row with the columns "
          "No., Team name, Played, Wins, Draws, Losses, Disq., Score, Ball diff., Ratio and Points "
@@ -153,6 +210,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     unsigned seed = 0;
     std::string output;
     std::string league;
+    std::string until;
+    std::optional<int> officials;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -177,6 +236,22 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--league needs a short name");
             }
             league = args[++i];
+        } else if (arg == "--until") {
+            if (i + 1 >= args.size()) {
+                return UsageError(err, "--until needs a date as YYYY-MM-DD");
+            }
+            until = args[++i];
+        } else if (arg == "--officials") {
+            if (i + 1 >= args.size()) {
+                return UsageError(err, "--officials needs a number");
+            }
+            const std::string& value = args[++i];
+            int number = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+            if (error != std::errc() || end != value.data() + value.size()) {
+                return UsageError(err, "--officials needs a number, not '" + value + "'");
+            }
+            officials = number;
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) {
                 return UsageError(err, arg + " needs a file name");
@@ -206,7 +281,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err, output, league};
+        cCliContext context{doc, out, err, output, league, until, officials};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

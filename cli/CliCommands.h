@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +25,10 @@ struct cCliContext
     CTournelDoc& doc;
     std::ostream& out;
     std::ostream& err;
-    std::string output; // -o FILE, empty when not given
-    std::string league; // --league SHORT, empty when not given
+    std::string output;           // -o FILE, empty when not given
+    std::string league;           // --league SHORT, empty when not given
+    std::string until;            // --until YYYY-MM-DD, empty when not given
+    std::optional<int> officials; // --officials K, none when not given
 };
 
 struct cCliCommand

@@ -223,6 +223,9 @@ constexpr cEntry kStrings[] = {
     {IDS_MATCHES_ARE_SCHEDULED, " matches are scheduled!"},
     {IDS_REDUCED_BY, "%s to be reduced by %d"},
 
+    {IDS_ASSIGNED, "Assigned "},
+    {IDS_REQUESTED_OFFICIALS, " requested officials!"},
+
     {IDS_COL_COURT_NAME, "Court name"},
     {IDS_COL_SHORT_NAME, "Short Name"},
     {IDS_COL_RESERVED, "Reserved ?"},

@@ -172,6 +172,10 @@ enum : int
     IDS_MATCHES_ARE_SCHEDULED = 1071,
     IDS_REDUCED_BY = 1072,
 
+    // Officials assignment.
+    IDS_ASSIGNED = 1073,
+    IDS_REQUESTED_OFFICIALS = 1074,
+
     // Column headings.
     IDS_COL_COURT_NAME = 1100,
     IDS_COL_SHORT_NAME = 1101,

@@ -192,6 +192,62 @@ def test_schedule_example_season():
         check(code == 2, "schedule without -o is a usage error")
 
 
+def test_assign_example_season():
+    example = os.path.join(DATA, "..", "..", "examples", "season.tnd")
+    with tempfile.TemporaryDirectory() as folder:
+        scheduled = os.path.join(folder, "scheduled.tnd")
+        code, out, err = run("--seed", "7", "schedule", example, "-o", scheduled)
+        check(code == 0, "schedule failed: " + err)
+        before = tnd.parse(read(scheduled))
+        matches = len(before["scheduled"])
+        outputs = []
+        for name in ("first.tnd", "second.tnd"):
+            target = os.path.join(folder, name)
+            code, out, err = run("--seed", "5", "assign", scheduled, "--until", "2038-12-31", "-o", target)
+            check(code == 0, "assign failed: " + err)
+            found = re.fullmatch(r"Assigned (\d+) out of (\d+) requested officials!\n", out)
+            check(found is not None, "final message: %r" % out)
+            check(int(found.group(2)) == 2 * matches and int(found.group(1)) > 0, "counts: %r" % out)
+            outputs.append(tnd.parse(read(target)))
+        for parsed in outputs:
+            parsed["document"].pop("m_tModified", None)
+        check(outputs[0] == outputs[1], "the same seed gave different assignments")
+        assigned = outputs[0]
+        held = {}
+        for match in assigned["scheduled"]:
+            for official in match["m_nOfficial"]:
+                held[official] = held.get(official, 0) + 1
+        for official in assigned["officials"]:
+            check(official["m_nGames"] == held.get(official["m_nIndex"], 0),
+                  "game count of %s" % official["m_strName"])
+        check(sum(held.get(o["m_nIndex"], 0) for o in assigned["officials"]) == int(found.group(1)),
+              "the final message counts the slots held")
+        # One official per game fills first slots only.
+        target = os.path.join(folder, "one.tnd")
+        code, out, err = run("--seed", "5", "assign", scheduled, "--until", "2038-12-31", "-o", target,
+                             "--officials", "1")
+        check(code == 0 and out.endswith(" out of %d requested officials!\n" % matches), "k=1: %r" % out)
+        one = tnd.parse(read(target))
+        check(all(m["m_nOfficial"][1:] == [-1, -1, -1, -1] for m in one["scheduled"]), "only 1st officials")
+        # Nothing before the first match.
+        code, out, err = run("assign", scheduled, "--until", "1997-01-01", "-o", target)
+        check(code == 0 and out == "No officials are required in the selected time period!\n",
+              "before the first match: %r" % out)
+        # More officials per game than the document's number, or none, is refused.
+        for bad in ("3", "0", "-1"):
+            code, out, err = run("assign", scheduled, "--until", "2038-12-31", "-o", target, "--officials", bad)
+            check(code == 1 and out == "" and "Please enter an integer between 1 and 2." in err,
+                  "--officials %s: %r %r" % (bad, code, err))
+        code, out, err = run("assign", scheduled, "--until", "2038-12-31", "-o", target, "--officials", "x")
+        check(code == 2, "--officials x is a usage error")
+        code, out, err = run("assign", scheduled, "--until", "2027-02-30", "-o", target)
+        check(code == 1 and "This date is not a legal date!" in err, "an illegal date is refused")
+        for usage in (("assign", scheduled, "-o", target), ("assign", scheduled, "--until", "2038-12-31"),
+                      ("assign", scheduled, "--until", "31.12.2038", "-o", target)):
+            code, out, err = run(*usage)
+            check(code == 2, "usage error: %r" % (usage,))
+
+
 def test_table():
     full = os.path.join(FORMAT, "full", "database.tnd")
     # Lions A won 3-1 in sets 25-20, 22-25, 25-18, 25-10 (five sets counted, three points a victory).
