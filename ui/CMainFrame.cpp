@@ -7,14 +7,20 @@
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "model/cUnusedTime.h"
+#include "officials/AutoAssign.h"
+#include "officials/RemoveOfficials.h"
+#include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "standings/Standings.h"
 #include "standings/cResultValues.h"
 #include "ui/CAboutDialog.h"
+#include "ui/CAutoAssignDialog.h"
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
+#include "ui/CManualAssignDialog.h"
 #include "ui/CMessagePrompt.h"
+#include "ui/COfficialSettingsDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CResultSettingsDialog.h"
 #include "ui/CTipDialog.h"
@@ -121,6 +127,15 @@ const std::set<int>& Implemented()
                                       ID_SETTINGS_TEAM_RATING,
                                       ID_REMOVE_RESULTS,
                                       ID_ENTER_RESULT,
+                                      ID_SETTINGS_OFFICIALS,
+                                      ID_OFFICIALS_AUTO,
+                                      ID_OFFICIALS_MANUAL,
+                                      ID_REMOVE_ALL_OFFICIALS,
+                                      ID_REMOVE_OFFICIAL1,
+                                      ID_REMOVE_OFFICIAL1 + 1,
+                                      ID_REMOVE_OFFICIAL1 + 2,
+                                      ID_REMOVE_OFFICIAL1 + 3,
+                                      ID_REMOVE_OFFICIAL1 + 4,
                                       ID_REMOVE_SELECTED_MATCHES};
     return ids;
 }
@@ -292,15 +307,16 @@ void CMainFrame::CreateActions()
         {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8", "Number all the matches again", nullptr,
          nullptr},
         {ID_OFFICIALS_AUTO, "&Automatically ...", "F4", "Assign officials to the matches automatically",
-         nullptr, nullptr},
+         nullptr, [](CMainFrame& f) { f.OnAssignAutomatically(); }},
         {ID_OFFICIALS_MANUAL, "Manually...", "F5", "Assign officials to the selected match by hand", nullptr,
-         nullptr},
+         [](CMainFrame& f) { f.OnAssignManually(); }},
         {ID_REMOVE_ALL_OFFICIALS, "&All Officials", "F7", "Remove all officials from the selected matches",
-         nullptr, nullptr},
+         nullptr, [](CMainFrame& f) { f.OnRemoveOfficials(-1); }},
         {ID_SETTINGS_SCHEDULE, "&Schedule...", nullptr, "Choose the rules the scheduling may ignore", nullptr,
          [](CMainFrame& f) { f.OnScheduleSettings(); }},
         {ID_SETTINGS_OFFICIALS, "&Official Assignments...", nullptr,
-         "Choose the rules of the official assignment", nullptr, nullptr},
+         "Choose the rules of the official assignment", nullptr,
+         [](CMainFrame& f) { f.OnOfficialSettings(); }},
         {ID_SETTINGS_TEAM_RATING, "&Team Rating...", nullptr, "Choose the ranking criteria of the tables",
          nullptr, [](CMainFrame& f) { f.OnTableSettings(RunCriteriaDialog); }},
         {ID_SETTINGS_RESULTS, "&Results and Point Awards...", nullptr,
@@ -339,9 +355,11 @@ void CMainFrame::CreateActions()
         }
     }
     for (int i = 0; i < 5; ++i) {
-        AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
-                   QStringLiteral("Ctrl+%1").arg(i + 1),
-                   QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
+        QAction* action =
+            AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
+                       QStringLiteral("Ctrl+%1").arg(i + 1),
+                       QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, i] { OnRemoveOfficials(i); });
     }
     // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
     Action(ID_PROPERTIES)
@@ -1461,6 +1479,67 @@ void CMainFrame::OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent))
         RefreshList();
     }
     UpdateTitle();
+}
+
+void CMainFrame::OnOfficialSettings()
+{
+    m_doc.BackupIfDue();
+    if (RunOfficialSettingsDialog(m_doc, this)) {
+        UpdateTitle();
+        // The number of officials per game decides which slot commands work.
+        UpdateCommands();
+    }
+}
+
+void CMainFrame::RedrawAfterOfficialsChanged()
+{
+    if (m_nCurrentDirectory == kDirOfficials || m_nCurrentDirectory == kDirScheduled) {
+        RefreshList();
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::OnAssignAutomatically()
+{
+    m_doc.BackupIfDue();
+    cAutoAssignValues chosen;
+    if (!RunAutoAssignDialog(m_doc, this, chosen)) {
+        return;
+    }
+    AssignOfficialsAutomatically(m_doc, chosen.EndLimit(), chosen.officials);
+    RedrawAfterOfficialsChanged();
+}
+
+void CMainFrame::OnAssignManually()
+{
+    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
+    if (m_nCurrentDirectory != kDirScheduled || match == nullptr) {
+        return;
+    }
+    m_doc.BackupIfDue();
+    if (RunManualAssignDialog(m_doc, *match, this)) {
+        RedrawAfterOfficialsChanged();
+    }
+}
+
+void CMainFrame::OnRemoveOfficials(int slot)
+{
+    if (m_nCurrentDirectory != kDirScheduled) {
+        return;
+    }
+    if (slot >= 0) {
+        m_doc.BackupIfDue();
+    }
+    std::vector<cMatch*> matches;
+    for (const int row : m_pList->SelectedRows()) {
+        if (auto* match = dynamic_cast<cMatch*>(m_pList->Model().ItemAt(row))) {
+            matches.push_back(match);
+        }
+    }
+    if (RemoveOfficials(m_doc, matches, slot)) {
+        RedrawAfterOfficialsChanged();
+    }
 }
 
 void CMainFrame::OnEnterResult()

@@ -127,6 +127,12 @@ public:
     // Runs one of the two table settings dialogs; the shown table or results are drawn anew.
     void OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent));
     void OnEnterResult();
+    void OnOfficialSettings();
+    void OnAssignAutomatically();
+    void OnAssignManually();
+    // Clears slot `slot` (0-4), or with -1 every slot, of the selected matches.
+    void OnRemoveOfficials(int slot);
+    void RedrawAfterOfficialsChanged();
     void OnRemoveResults();
     void OnTipOfTheDay();
     void OnAbout();

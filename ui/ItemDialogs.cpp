@@ -13,6 +13,7 @@
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
+#include "ui/CAutoAssignDialog.h"
 #include "ui/CCourtDialog.h"
 #include "ui/CCourtTimeDialog.h"
 #include "ui/CCriteriaDialog.h"
@@ -20,7 +21,9 @@
 #include "ui/CHolidayDialog.h"
 #include "ui/CHomeGroundDialog.h"
 #include "ui/CLeagueDialog.h"
+#include "ui/CManualAssignDialog.h"
 #include "ui/COfficialDialog.h"
+#include "ui/COfficialSettingsDialog.h"
 #include "ui/CPreferredTimeDialog.h"
 #include "ui/CRepeatCourtTimeDialog.h"
 #include "ui/CResultDialog.h"
@@ -279,5 +282,27 @@ bool RunResultSettingsDialog(CTournelDoc& doc, QWidget* parent)
 bool RunCriteriaDialog(CTournelDoc& doc, QWidget* parent)
 {
     CCriteriaDialog dialog(doc, parent);
+    return RunDialog(dialog);
+}
+
+bool RunOfficialSettingsDialog(CTournelDoc& doc, QWidget* parent)
+{
+    COfficialSettingsDialog dialog(doc, parent);
+    return RunDialog(dialog);
+}
+
+bool RunAutoAssignDialog(CTournelDoc& doc, QWidget* parent, cAutoAssignValues& chosen)
+{
+    CAutoAssignDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidget* parent)
+{
+    CManualAssignDialog dialog(doc, match, parent);
     return RunDialog(dialog);
 }

@@ -15,6 +15,7 @@
 #include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
 #include "ui/CPropertyDialog.h"
+#include "ui/ItemDialogs.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -23,8 +24,42 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <string>
+
+// Replaces the modal loop of the item dialogs while it lives: each dialog is
+// shown, filled by `fill`, and OK is pressed (with `ok`) or Cancel; a dialog
+// that refuses OK is then cancelled.
+class cScriptedRunner
+{
+public:
+    explicit cScriptedRunner(std::function<void(CPropertyDialog&)> fill, bool ok = true)
+    {
+        m_previous = SetDialogRunner([this, fill = std::move(fill), ok](QDialog& dialog) {
+            ++m_runs;
+            dialog.show();
+            fill(dynamic_cast<CPropertyDialog&>(dialog));
+            if (ok) {
+                dialog.accept();
+            }
+            if (dialog.isVisible()) {
+                m_refused += ok ? 1 : 0;
+                dialog.reject();
+            }
+            return dialog.result();
+        });
+    }
+    ~cScriptedRunner() { SetDialogRunner(std::move(m_previous)); }
+    cScriptedRunner(const cScriptedRunner&) = delete;
+    cScriptedRunner& operator=(const cScriptedRunner&) = delete;
+
+    int m_runs = 0;
+    int m_refused = 0;
+
+private:
+    DialogRunner m_previous;
+};
 
 class cDialogDoc
 {

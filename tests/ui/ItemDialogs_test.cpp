@@ -28,40 +28,6 @@
 
 namespace {
 
-// Replaces the modal loop while it lives: each dialog is shown, filled by
-// `fill`, and OK is pressed (with `ok`) or Cancel; a dialog that refuses OK
-// is then cancelled.
-class cScriptedRunner
-{
-public:
-    explicit cScriptedRunner(std::function<void(CPropertyDialog&)> fill, bool ok = true)
-    {
-        m_previous = SetDialogRunner([this, fill = std::move(fill), ok](QDialog& dialog) {
-            ++m_runs;
-            dialog.show();
-            auto& property = dynamic_cast<CPropertyDialog&>(dialog);
-            fill(property);
-            if (ok) {
-                dialog.accept();
-            }
-            if (dialog.isVisible()) {
-                m_refused += ok ? 1 : 0;
-                dialog.reject();
-            }
-            return dialog.result();
-        });
-    }
-    ~cScriptedRunner() { SetDialogRunner(std::move(m_previous)); }
-    cScriptedRunner(const cScriptedRunner&) = delete;
-    cScriptedRunner& operator=(const cScriptedRunner&) = delete;
-
-    int m_runs = 0;
-    int m_refused = 0;
-
-private:
-    DialogRunner m_previous;
-};
-
 void SetText(CPropertyDialog& dialog, int field, const char* text)
 {
     Field<QLineEdit>(dialog, field)->setText(QString::fromUtf8(text));

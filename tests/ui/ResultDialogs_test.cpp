@@ -25,39 +25,6 @@ namespace {
 
 using V = cResultValues;
 
-// Replaces the modal loop while it lives: the dialog is shown, filled by
-// `fill`, and OK (with `ok`) or Cancel is pressed; a dialog that refuses OK
-// is then cancelled.
-class cScriptedRunner
-{
-public:
-    explicit cScriptedRunner(std::function<void(CPropertyDialog&)> fill, bool ok = true)
-    {
-        m_previous = SetDialogRunner([this, fill = std::move(fill), ok](QDialog& dialog) {
-            ++m_runs;
-            dialog.show();
-            fill(dynamic_cast<CPropertyDialog&>(dialog));
-            if (ok) {
-                dialog.accept();
-            }
-            if (dialog.isVisible()) {
-                m_refused += ok ? 1 : 0;
-                dialog.reject();
-            }
-            return dialog.result();
-        });
-    }
-    ~cScriptedRunner() { SetDialogRunner(std::move(m_previous)); }
-    cScriptedRunner(const cScriptedRunner&) = delete;
-    cScriptedRunner& operator=(const cScriptedRunner&) = delete;
-
-    int m_runs = 0;
-    int m_refused = 0;
-
-private:
-    DialogRunner m_previous;
-};
-
 // A league "Division One" with the teams Lions (0) and Tigers (1) and one
 // unplayed result Lions - Tigers.
 struct cResultDoc : cDialogDoc

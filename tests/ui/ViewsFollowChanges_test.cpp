@@ -532,3 +532,59 @@ void tst_ViewsFollowChanges::AResultEnteredAndRemovedShowsInTheTable()
              QStringLiteral("Not played"));
     QCOMPARE(playedBy(match.m_nHomeTeam), 0);
 }
+
+void tst_ViewsFollowChanges::OfficialsAssignedAndRemovedKeepTheGameCounts()
+{
+    cFixture f;
+    OpenScheduledSeason(f);
+    const auto slotsHeld = [&f] {
+        int held = 0;
+        for (const cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+            held += match.GetOfficialCount();
+        }
+        return held;
+    };
+    const auto gamesCounted = [&f] {
+        int games = 0;
+        for (const cReferee& official : f.Doc().Officials().AllItems<cReferee>()) {
+            games += official.m_nGames;
+        }
+        return games;
+    };
+    QCOMPARE(slotsHeld(), 0);
+
+    // F4 with the dialog's own values: every match up to the last one.
+    int dialogs = 0;
+    f.m_fnDialog = [&dialogs](QDialog& dialog) {
+        ++dialogs;
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(0);
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_OFFICIALS_AUTO)->isEnabled());
+    f.Frame().Action(ID_OFFICIALS_AUTO)->trigger();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(!f.m_prompt.m_ids.empty());
+    QVERIFY(slotsHeld() > 0);
+    QCOMPARE(gamesCounted(), slotsHeld());
+    QVERIFY(f.Doc().IsModified());
+
+    // Ctrl+2 on every match, then F7: the counts follow the slots down to none.
+    f.Frame().Action(ID_EDIT_SELECT_ALL)->trigger();
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_REMOVE_OFFICIAL1 + 1)->isEnabled());
+    QVERIFY(!f.Frame().Action(ID_REMOVE_OFFICIAL1 + 2)->isEnabled()); // two officials per game
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_REMOVE_OFFICIAL1 + 1)->trigger();
+    for (const cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+        QCOMPARE(match.GetOfficial(1), -1);
+    }
+    QCOMPARE(gamesCounted(), slotsHeld());
+    f.Frame().Action(ID_EDIT_SELECT_ALL)->trigger();
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_REMOVE_ALL_OFFICIALS)->trigger();
+    QCOMPARE(slotsHeld(), 0);
+    QCOMPARE(gamesCounted(), 0);
+}

@@ -19,6 +19,7 @@ private slots:
     void RefusedFileAtStartUpKeepsTheWindow();
     void EnabledCommandsHaveSomethingToDo();
     void AResultEnteredAndRemovedShowsInTheTable();
+    void OfficialsAssignedAndRemovedKeepTheGameCounts();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
     void RecentEntryOpensAfterSavingFirst();
