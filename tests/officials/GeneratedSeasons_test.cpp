@@ -7,6 +7,7 @@
 #include "model/cMatch.h"
 #include "model/cReferee.h"
 #include "officials/AutoAssign.h"
+#include "officials/OfficialRules.h"
 #include "support/cScriptedPrompt.h"
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
@@ -82,6 +83,10 @@ TEST_P(GeneratedSeasons, TheRunLeavesEverySlotSound)
             for (int other = 0; other < slot; ++other) {
                 EXPECT_NE(match->GetOfficial(other), official) << "one official in two slots";
             }
+            // Whatever level placed him, the basic rules still hold once the run is over.
+            const cReferee* holder = db.GetOfficial(official);
+            ASSERT_NE(holder, nullptr);
+            EXPECT_EQ(CheckOfficial(db, *match, *holder, slot, 5), 0) << holder->m_strName;
             ++held[official];
             matchesOf[official].push_back(match);
         }
