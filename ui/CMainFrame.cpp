@@ -12,6 +12,7 @@
 #include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
+#include "scheduling/ScheduleEditing.h"
 #include "standings/Standings.h"
 #include "standings/cResultValues.h"
 #include "ui/CAboutDialog.h"
@@ -127,6 +128,8 @@ const std::set<int>& Implemented()
                                       ID_SETTINGS_TEAM_RATING,
                                       ID_REMOVE_RESULTS,
                                       ID_ENTER_RESULT,
+                                      ID_SCHEDULE_RENUMBER,
+                                      ID_REMOVE_AUTO_SCHEDULED,
                                       ID_SETTINGS_OFFICIALS,
                                       ID_OFFICIALS_AUTO,
                                       ID_OFFICIALS_MANUAL,
@@ -298,14 +301,15 @@ void CMainFrame::CreateActions()
         {ID_INSERT_PLAYOFF, "&Insert Playoff Match", nullptr, "Insert a playoff match in the schedule",
          nullptr, nullptr},
         {ID_REMOVE_AUTO_SCHEDULED, "&Remove Automatically Scheduled Matches", nullptr,
-         "Remove every match that was scheduled automatically", nullptr, nullptr},
+         "Remove every match that was scheduled automatically", nullptr,
+         [](CMainFrame& f) { f.OnRemoveAutoScheduled(); }},
         // The same key as Delete Item: shown only, so that the key stays unambiguous.
         {ID_REMOVE_SELECTED_MATCHES, "Remove &Selected Matches\tDel", nullptr,
          "Remove the selected matches from the schedule", nullptr,
          [](CMainFrame& f) { f.OnRemoveSelectedMatches(); }},
         {ID_MOVE_MATCH, "M&ove Match", nullptr, "Move the selected match to another time", nullptr, nullptr},
         {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8", "Number all the matches again", nullptr,
-         nullptr},
+         [](CMainFrame& f) { f.OnRenumberMatches(); }},
         {ID_OFFICIALS_AUTO, "&Automatically ...", "F4", "Assign officials to the matches automatically",
          nullptr, [](CMainFrame& f) { f.OnAssignAutomatically(); }},
         {ID_OFFICIALS_MANUAL, "Manually...", "F5", "Assign officials to the selected match by hand", nullptr,
@@ -1479,6 +1483,33 @@ void CMainFrame::OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent))
         RefreshList();
     }
     UpdateTitle();
+}
+
+void CMainFrame::OnRenumberMatches()
+{
+    m_doc.BackupIfDue();
+    if (!RenumberMatches(m_doc)) {
+        return;
+    }
+    if (m_nCurrentDirectory == kDirScheduled || m_nCurrentDirectory == kDirResults) {
+        RefreshList();
+    }
+    UpdateTitle();
+}
+
+void CMainFrame::OnRemoveAutoScheduled()
+{
+    m_doc.BackupIfDue();
+    if (RemoveAutoScheduledMatches(m_doc) == 0) {
+        return;
+    }
+    if (m_nCurrentDirectory == kDirScheduled || m_nCurrentDirectory == kDirUnscheduled) {
+        RefreshList();
+    } else {
+        BringViewsUpToDate();
+    }
+    UpdateTitle();
+    UpdateCommands();
 }
 
 void CMainFrame::OnOfficialSettings()

@@ -128,6 +128,8 @@ public:
     void OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent));
     void OnEnterResult();
     void OnOfficialSettings();
+    void OnRenumberMatches();
+    void OnRemoveAutoScheduled();
     void OnAssignAutomatically();
     void OnAssignManually();
     // Clears slot `slot` (0-4), or with -1 every slot, of the selected matches.
