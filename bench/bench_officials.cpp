@@ -25,23 +25,11 @@
 
 namespace {
 
-cSeasonShape ShapeOfSize(int size)
-{
-    switch (size) {
-    case 0:
-        return cSeasonShape::Small();
-    case 1:
-        return cSeasonShape::Medium();
-    default:
-        return cSeasonShape::Large();
-    }
-}
-
 std::unique_ptr<cDatabase> MakeScheduledSeason(int size)
 {
     auto db = std::make_unique<cDatabase>();
     db->m_random.Seed(1);
-    GenerateSeason(*db, ShapeOfSize(size));
+    GenerateSeason(*db, cSeasonShape::OfSize(size));
     const int matches = LayOutPlainly(*db);
     AddOfficials(*db, matches);
     for (cLeague& league : db->Leagues().AllItems<cLeague>()) {

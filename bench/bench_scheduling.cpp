@@ -19,18 +19,6 @@
 
 namespace {
 
-cSeasonShape ShapeOfSize(int size)
-{
-    switch (size) {
-    case 0:
-        return cSeasonShape::Small();
-    case 1:
-        return cSeasonShape::Medium();
-    default:
-        return cSeasonShape::Large();
-    }
-}
-
 const char* NameOfSize(int size)
 {
     static const char* const kNames[] = {"small", "medium", "large"};
@@ -41,7 +29,7 @@ std::unique_ptr<cDatabase> MakeSeason(int size)
 {
     auto db = std::make_unique<cDatabase>();
     db->m_random.Seed(1);
-    GenerateSeason(*db, ShapeOfSize(size));
+    GenerateSeason(*db, cSeasonShape::OfSize(size));
     return db;
 }
 

@@ -204,6 +204,18 @@ cSeasonShape cSeasonShape::Large()
     return shape;
 }
 
+cSeasonShape cSeasonShape::OfSize(int size)
+{
+    switch (size) {
+    case 0:
+        return Small();
+    case 1:
+        return Medium();
+    default:
+        return Large();
+    }
+}
+
 void GenerateSeason(cDatabase& db, const cSeasonShape& shape)
 {
     cDice dice(shape.seed);

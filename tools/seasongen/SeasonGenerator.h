@@ -30,6 +30,8 @@ struct cSeasonShape
     static cSeasonShape Medium();
     // 40 leagues of 12 teams (5,280 matches) on 20 courts.
     static cSeasonShape Large();
+    // 0 small, 1 medium, anything else large: the sizes the benchmarks number.
+    static cSeasonShape OfSize(int size);
 };
 
 // Adds the season's courts, court time and leagues to the (empty) database.
