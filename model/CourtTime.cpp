@@ -35,11 +35,12 @@ void Resort(cDatabase& db, cUnusedTime& period)
 
 } // namespace
 
-bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period)
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored)
 {
     // Hidden matches still occupy their court.
     for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        if (match.m_nCourt != period.m_nCourt || !SameLocalDate(match.m_tStart, period.m_tStart)) {
+        if (&match == ignored || match.m_nCourt != period.m_nCourt ||
+            !SameLocalDate(match.m_tStart, period.m_tStart)) {
             continue;
         }
         const long long e = MinutesBetween(match.m_tStart, period.m_tStart);
@@ -64,13 +65,30 @@ bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b)
     return ab <= 0 || ba <= 0;
 }
 
-eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period)
+eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, const cMatch* ignored)
 {
-    if (HasMatchConflict(db, *period)) {
+    if (HasMatchConflict(db, *period, ignored)) {
         return eAddCourtTime::Conflict;
     }
     cTournelDb& container = db.CourtTime();
     bool merged = false;
+    // A period of another date that runs past midnight into this one (or this
+    // one into it) keeps what it holds; the new period takes only the rest.
+    for (const cUnusedTime& existing : container.AllItems<cUnusedTime>()) {
+        if (existing.m_nCourt != period->m_nCourt || SameLocalDate(existing.m_tStart, period->m_tStart) ||
+            existing.m_tEnd <= period->m_tStart || existing.m_tStart >= period->m_tEnd) {
+            continue;
+        }
+        if (existing.m_tStart <= period->m_tStart) {
+            period->m_tStart = std::max(period->m_tStart, existing.m_tEnd);
+        } else {
+            period->m_tEnd = std::min(period->m_tEnd, existing.m_tStart);
+        }
+        merged = true;
+        if (period->m_tEnd <= period->m_tStart) {
+            return eAddCourtTime::Merged; // all of it was free already
+        }
+    }
     cDbItem* item = container.GetHead();
     while (item != nullptr) {
         cDbItem* next = item->NextLink();

@@ -9,6 +9,7 @@
 #include <vector>
 
 class cDatabase;
+class cMatch;
 class cUnusedTime;
 
 enum class eAddCourtTime
@@ -24,13 +25,16 @@ enum class eAddCourtTime
 bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b);
 
 // Inserts a free period, merging it with the periods of the same court that
-// start on the same date and overlap or touch it. A period that overlaps a
-// scheduled match is refused (the caller tells the user).
-eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period);
+// start on the same date and overlap or touch it. What a period of another
+// date already holds (one running past midnight) is left out of the new one. A period that overlaps a
+// scheduled match is refused (the caller tells the user). `ignored`, a match
+// being moved, does not count: its own interval is what is given back.
+eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period,
+                           const cMatch* ignored = nullptr);
 
-// True when the period overlaps a scheduled match on its court and day;
-// touching a match is allowed.
-bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period);
+// True when the period overlaps a scheduled match other than `ignored` on its
+// court and day; touching a match is allowed. Hidden matches count.
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored = nullptr);
 
 // Removes [from, to) from the period that contains it: deletes, shrinks or
 // splits it. The period keeps its sorted place in the list.

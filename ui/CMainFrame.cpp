@@ -5,12 +5,15 @@
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
+#include "model/cPlayoffMatch.h"
 #include "model/cResult.h"
+#include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
 #include "officials/AutoAssign.h"
 #include "officials/RemoveOfficials.h"
 #include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
+#include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
 #include "scheduling/ScheduleEditing.h"
 #include "standings/Standings.h"
@@ -20,8 +23,10 @@
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
 #include "ui/CManualAssignDialog.h"
+#include "ui/CManualScheduleDialog.h"
 #include "ui/CMessagePrompt.h"
 #include "ui/COfficialSettingsDialog.h"
+#include "ui/CPlayoffMatchDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CResultSettingsDialog.h"
 #include "ui/CTipDialog.h"
@@ -297,18 +302,22 @@ void CMainFrame::CreateActions()
          [](CMainFrame& f) { f.OnViewFilter(); }},
         {ID_SCHEDULE_AUTO, "&Automatically...", "F2", "Schedule the unscheduled matches automatically",
          nullptr, [](CMainFrame& f) { f.OnScheduleAutomatically(); }},
-        {ID_SCHEDULE_MANUAL, "&Manually...", "F3", "Schedule the selected match by hand", nullptr, nullptr},
-        {ID_INSERT_PLAYOFF, "&Insert Playoff Match", nullptr, "Insert a playoff match in the schedule",
-         nullptr, nullptr},
+        {ID_SCHEDULE_MANUAL, "&Manually...", "F3", "Schedule the selected match manually.", "Schedule match",
+         [](CMainFrame& f) { f.OnScheduleManually(); }},
+        {ID_INSERT_PLAYOFF, "&Insert Playoff Match", nullptr, "Insert a playoff match",
+         "Insert a playoff match, i.e. a match outside the defined league system.",
+         [](CMainFrame& f) { f.OnInsertPlayoff(); }},
         {ID_REMOVE_AUTO_SCHEDULED, "&Remove Automatically Scheduled Matches", nullptr,
-         "Remove every match that was scheduled automatically", nullptr,
+         "Remove matches that are scheduled automatically.", "Remove matches",
          [](CMainFrame& f) { f.OnRemoveAutoScheduled(); }},
         // The same key as Delete Item: shown only, so that the key stays unambiguous.
         {ID_REMOVE_SELECTED_MATCHES, "Remove &Selected Matches\tDel", nullptr,
-         "Remove the selected matches from the schedule", nullptr,
+         "Remove the selected matches from the schedule.", "Remove matches",
          [](CMainFrame& f) { f.OnRemoveSelectedMatches(); }},
-        {ID_MOVE_MATCH, "M&ove Match", nullptr, "Move the selected match to another time", nullptr, nullptr},
-        {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8", "Number all the matches again", nullptr,
+        {ID_MOVE_MATCH, "M&ove Match", nullptr, "Reschedule a match.", "Move match",
+         [](CMainFrame& f) { f.OnMoveMatch(); }},
+        {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8",
+         "Renumber all matches with unique number in chronological order", "Renumber",
          [](CMainFrame& f) { f.OnRenumberMatches(); }},
         {ID_OFFICIALS_AUTO, "&Automatically ...", "F4", "Assign officials to the matches automatically",
          nullptr, [](CMainFrame& f) { f.OnAssignAutomatically(); }},
@@ -1065,8 +1074,17 @@ void CMainFrame::UpdateCommands()
                                              m_doc.IsReadProperly()});
         if (id == ID_INSERT_ITEM) {
             enabled = enabled && dialogs != nullptr && dialogs->create;
+            // Inserting into the schedule makes a playoff match, which needs free court time.
+            if (m_nCurrentDirectory == kDirScheduled) {
+                enabled = enabled && m_doc.CourtTime().GetCount() > 0;
+            }
         } else if (id == ID_PROPERTIES) {
             enabled = enabled && dialogs != nullptr && dialogs->edit;
+            // Of the scheduled matches only playoff matches have properties.
+            if (m_nCurrentDirectory == kDirScheduled) {
+                const auto* match = dynamic_cast<const cMatch*>(GetCurrentItem());
+                enabled = enabled && match != nullptr && match->IsPlayoff();
+            }
         } else if (id == ID_EDIT_SELECT_ALL) {
             enabled = enabled && m_pList->Model().rowCount() > 0;
         }
@@ -1495,6 +1513,66 @@ void CMainFrame::OnRenumberMatches()
         RefreshList();
     }
     UpdateTitle();
+}
+
+void CMainFrame::ShowPlacedMatch(cMatch* match)
+{
+    RefreshList();
+    if (match != nullptr && m_nCurrentDirectory == kDirScheduled) {
+        const int row = m_pList->Model().RowOf(match);
+        if (row >= 0) {
+            m_pList->SelectOnly(row);
+        }
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::OnScheduleManually()
+{
+    auto* match = dynamic_cast<cUnscheduledMatch*>(GetCurrentItem());
+    if (m_nCurrentDirectory != kDirUnscheduled || match == nullptr) {
+        return;
+    }
+    m_doc.BackupIfDue();
+    const cLeague* league = m_doc.GetLeague(match->GetLeague());
+    if (league == nullptr) {
+        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
+        return;
+    }
+    cManualPlacement placement;
+    if (!RunManualScheduleDialog(m_doc, match, league->m_nGameDuration, this, placement)) {
+        return;
+    }
+    ScheduleMatch(m_doc, *placement.courtTime, placement.start, placement.end, *match, true);
+    ShowPlacedMatch(nullptr);
+}
+
+void CMainFrame::OnMoveMatch()
+{
+    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
+    if (m_nCurrentDirectory != kDirScheduled || match == nullptr) {
+        return;
+    }
+    m_doc.BackupIfDue();
+    cMatch* placed = nullptr;
+    {
+        cMatchMove move(m_doc, *match);
+        cManualPlacement placement;
+        if (!RunManualScheduleDialog(m_doc, move.Pairing(), move.Duration(), this, placement)) {
+            return; // the move puts everything back
+        }
+        placed = move.Commit(placement);
+    }
+    ShowPlacedMatch(placed);
+}
+
+void CMainFrame::OnInsertPlayoff()
+{
+    m_doc.BackupIfDue();
+    if (cPlayoffMatch* placed = RunInsertPlayoffDialog(m_doc, this)) {
+        ShowPlacedMatch(placed);
+    }
 }
 
 void CMainFrame::OnRemoveAutoScheduled()

@@ -129,6 +129,9 @@ public:
     void OnEnterResult();
     void OnOfficialSettings();
     void OnRenumberMatches();
+    void OnScheduleManually();
+    void OnMoveMatch();
+    void OnInsertPlayoff();
     void OnRemoveAutoScheduled();
     void OnAssignAutomatically();
     void OnAssignManually();
@@ -174,6 +177,8 @@ private:
     void SaveWindowState();
     void UpdateFilterPane();
     void OnTreeSelection(cTournelObject* object);
+    // After a match was placed: the list anew, the match selected when the schedule is shown.
+    void ShowPlacedMatch(cMatch* match);
     void OnContextMenu(int row, const QPoint& globalPos);
     void EditItem(cDbItem& item, int row);
     void InsertItem();

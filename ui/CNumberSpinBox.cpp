@@ -19,6 +19,13 @@ CNumberSpinBox::CNumberSpinBox(int low, int high, QWidget* parent)
     setValue(low);
 }
 
+void CNumberSpinBox::SetLimits(int low, int high)
+{
+    m_nLow = low;
+    m_nHigh = high;
+    setRange(std::min(low, -kTypedLimit), std::max(high, kTypedLimit));
+}
+
 void CNumberSpinBox::stepBy(int steps)
 {
     // From a number typed outside the range the first step lands on its edge.

@@ -19,6 +19,8 @@ public:
     // The range of the arrows; minimum() and maximum() are the range of typing.
     int Low() const { return m_nLow; }
     int High() const { return m_nHigh; }
+    // Changes the range of the arrows; the value stays as it is.
+    void SetLimits(int low, int high);
 
     void stepBy(int steps) override;
 

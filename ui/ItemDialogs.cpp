@@ -7,6 +7,8 @@
 #include "model/cIllDate.h"
 #include "model/cIllTeam.h"
 #include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cPlayoffMatch.h"
 #include "model/cPreferredTime.h"
 #include "model/cReferee.h"
 #include "model/cResult.h"
@@ -22,8 +24,10 @@
 #include "ui/CHomeGroundDialog.h"
 #include "ui/CLeagueDialog.h"
 #include "ui/CManualAssignDialog.h"
+#include "ui/CManualScheduleDialog.h"
 #include "ui/COfficialDialog.h"
 #include "ui/COfficialSettingsDialog.h"
+#include "ui/CPlayoffMatchDialog.h"
 #include "ui/CPreferredTimeDialog.h"
 #include "ui/CRepeatCourtTimeDialog.h"
 #include "ui/CResultDialog.h"
@@ -247,6 +251,25 @@ void RegisterItemDialogs(cItemDialogRegistry& registry)
         return result != nullptr && RunResultDialog(doc, *result, parent);
     };
     registry.Register(kDirResults, std::move(results));
+
+    // Inserting into the schedule makes a playoff match, when there is free
+    // court time to put it in; only playoff matches have properties.
+    registry.Register(
+        kDirScheduled,
+        Entry<cMatch>(
+            [](CTournelDoc& doc, cTournelDb&, QWidget* parent) -> std::unique_ptr<CPropertyDialog> {
+                if (doc.CourtTime().GetCount() == 0) {
+                    return nullptr;
+                }
+                return std::make_unique<CPlayoffMatchDialog>(doc, nullptr, parent);
+            },
+            [](CTournelDoc& doc, cMatch& match, QWidget* parent) -> std::unique_ptr<CPropertyDialog> {
+                auto* playoff = dynamic_cast<cPlayoffMatch*>(&match);
+                if (playoff == nullptr) {
+                    return nullptr;
+                }
+                return std::make_unique<CPlayoffMatchDialog>(doc, playoff, parent);
+            }));
 }
 
 bool RunRepeatCourtTime(CTournelDoc& doc, cUnusedTime& period, QWidget* parent)
@@ -305,4 +328,27 @@ bool RunManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidget* parent)
 {
     CManualAssignDialog dialog(doc, match, parent);
     return RunDialog(dialog);
+}
+
+bool RunManualScheduleDialog(CTournelDoc& doc, const cUnscheduledMatch* match, int duration, QWidget* parent,
+                             cManualPlacement& placement)
+{
+    CManualScheduleDialog dialog(doc, match, duration, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    placement = dialog.Placement();
+    return true;
+}
+
+cPlayoffMatch* RunInsertPlayoffDialog(CTournelDoc& doc, QWidget* parent)
+{
+    if (doc.CourtTime().GetCount() == 0) {
+        return nullptr;
+    }
+    CPlayoffMatchDialog dialog(doc, nullptr, parent);
+    if (!RunDialog(dialog)) {
+        return nullptr;
+    }
+    return static_cast<cPlayoffMatch*>(dialog.Result());
 }

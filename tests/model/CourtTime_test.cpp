@@ -84,6 +84,43 @@ TEST_F(CourtTime, PeriodsOfDifferentDatesNeverMerge)
     EXPECT_EQ(FreeTime(), (Strings{"15/03-2024 0 2000-2400", "16/03-2024 0 0000-0200"}));
 }
 
+TEST_F(CourtTime, APeriodRunningPastMidnightKeepsWhatItHolds)
+{
+    // A late session from a file runs into the next date; time added on that
+    // date must not overlap it, whichever of the two crosses midnight.
+    struct cCase
+    {
+        TimePoint existingStart, existingEnd, addedStart, addedEnd;
+        Strings expected;
+    };
+    const cCase cases[] = {
+        {At(2024, 3, 15, 19),
+         At(2024, 3, 16, 1),
+         At(2024, 3, 16, 0),
+         At(2024, 3, 17, 0),
+         {"15/03-2024 0 1900-0100", "16/03-2024 0 0100-2400"}},
+        {At(2024, 3, 15, 19),
+         At(2024, 3, 16, 1),
+         At(2024, 3, 16, 0),
+         At(2024, 3, 16, 0, 30),
+         {"15/03-2024 0 1900-0100"}},
+        {At(2024, 3, 16, 0),
+         At(2024, 3, 16, 2),
+         At(2024, 3, 15, 20),
+         At(2024, 3, 16, 1),
+         {"15/03-2024 0 2000-2400", "16/03-2024 0 0000-0200"}},
+    };
+    for (const cCase& c : cases) {
+        for (cDbItem* item = m_db.CourtTime().GetFirst(); item != nullptr;
+             item = m_db.CourtTime().GetFirst()) {
+            m_db.CourtTime().DeleteItem(*item, m_db);
+        }
+        Free(0, c.existingStart, c.existingEnd);
+        Free(0, c.addedStart, c.addedEnd);
+        EXPECT_EQ(FreeTime(), c.expected);
+    }
+}
+
 TEST_F(CourtTime, ListIsSortedByStartThenCourt)
 {
     Free(1, At(2024, 3, 15, 18), At(2024, 3, 15, 19));

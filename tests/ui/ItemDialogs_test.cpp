@@ -76,7 +76,10 @@ private slots:
         // A result is entered, never inserted.
         const cItemDialogRegistry::cEntry* results = m_registry.Find(kDirResults);
         QVERIFY(results != nullptr && results->edit && !results->create);
-        for (int directory : {kDirTable, kDirUnscheduled, kDirScheduled, kDirRoot}) {
+        // Inserting into the schedule makes a playoff match; only those have properties.
+        const cItemDialogRegistry::cEntry* scheduled = m_registry.Find(kDirScheduled);
+        QVERIFY(scheduled != nullptr && scheduled->create && scheduled->edit);
+        for (int directory : {kDirTable, kDirUnscheduled, kDirRoot}) {
             QVERIFY(m_registry.Find(directory) == nullptr);
         }
     }
