@@ -144,7 +144,10 @@ const std::set<int>& Implemented()
                                       ID_REMOVE_OFFICIAL1 + 2,
                                       ID_REMOVE_OFFICIAL1 + 3,
                                       ID_REMOVE_OFFICIAL1 + 4,
-                                      ID_REMOVE_SELECTED_MATCHES};
+                                      ID_REMOVE_SELECTED_MATCHES,
+                                      ID_SCHEDULE_MANUAL,
+                                      ID_MOVE_MATCH,
+                                      ID_INSERT_PLAYOFF};
     return ids;
 }
 
@@ -1303,6 +1306,12 @@ void CMainFrame::InsertItem()
         break;
     }
     FillList(*container);
+    if (m_nCurrentDirectory == kDirScheduled) {
+        // The new playoff match is where the user looks next.
+        if (const int row = m_pList->Model().RowOf(added); row >= 0) {
+            m_pList->SelectOnly(row);
+        }
+    }
     UpdateTitle();
 }
 

@@ -6,18 +6,28 @@
 #include "model/cDuplicateCourtTimeValues.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
+#include "model/cPlayoffMatch.h"
 #include "model/cReferee.h"
 #include "model/cRepeatCourtTimeValues.h"
 #include "model/cResult.h"
 #include "model/cTableItem.h"
 #include "model/cTeam.h"
+#include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
+#include "scheduling/Placement.h"
+#include "support/cSeasonInvariants.h"
+#include "ui/CManualScheduleDialog.h"
+#include "ui/CNumberSpinBox.h"
+#include "ui/CPlayoffMatchDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -589,4 +599,190 @@ void tst_ViewsFollowChanges::OfficialsAssignedAndRemovedKeepTheGameCounts()
     f.Frame().Action(ID_REMOVE_ALL_OFFICIALS)->trigger();
     QCOMPARE(slotsHeld(), 0);
     QCOMPARE(gamesCounted(), 0);
+}
+
+namespace {
+
+// What a move must leave as it was: every free period and every match's place.
+std::vector<std::string> ScheduleAndCourtTime(const cDatabase& db)
+{
+    std::vector<std::string> lines;
+    for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        lines.push_back(CourtTimeEntry(period));
+    }
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        lines.push_back(match.GetLabel() + " " + match.GetColumnText(1) + " " + match.GetColumnText(2) + " " +
+                        match.GetColumnText(3) + (match.m_bHidden != 0 ? " hidden" : ""));
+    }
+    return lines;
+}
+
+// Runs "Manual match scheduling" on entry `entry` of its list (-1 the last)
+// at the first start the rules accept. Without a legal court time it takes
+// one of all the free court time and answers Yes to the rule's question.
+std::function<int(QDialog&)> PlaceAtLegalStart(const cDatabase& db, cQtScriptedPrompt& prompt, int entry)
+{
+    return [&db, &prompt, entry](QDialog& dialog) {
+        auto* manual = qobject_cast<CManualScheduleDialog*>(&dialog);
+        if (manual == nullptr) {
+            dialog.reject();
+            return dialog.result();
+        }
+        int chosen = entry < 0 ? manual->CourtTimes()->count() - 1 : entry;
+        if (manual->CourtTimes()->count() == 0) {
+            manual->OnlyLegal()->setChecked(false);
+            prompt.Answer(true);
+            // The first (or with -1 the last) court time long enough for the match.
+            const cManualScheduleValues all = manual->Values();
+            const int count = static_cast<int>(all.courtTimes.size());
+            for (int i = 0; i < count; ++i) {
+                chosen = entry < 0 ? count - 1 - i : i;
+                const cUnusedTime& period = *all.courtTimes[static_cast<std::size_t>(chosen)];
+                if (period.m_tEnd - period.m_tStart >= static_cast<TimePoint>(all.duration) * 60) {
+                    break;
+                }
+            }
+        }
+        manual->CourtTimes()->setCurrentIndex(chosen);
+        const cManualScheduleValues values = manual->Values();
+        const cUnusedTime& period = *values.SelectedCourtTime();
+        const TimePoint step = static_cast<TimePoint>(values.duration) * 60;
+        for (TimePoint start = period.m_tStart; start + step <= period.m_tEnd; start += step) {
+            if (CheckPlacement(db, *values.match, period, start, start + step, 2) == 0) {
+                manual->Start()->setValue(TimeOfDay(start));
+                break;
+            }
+        }
+        dialog.accept();
+        return dialog.result();
+    };
+}
+
+const cMatch* FindMatch(const cDatabase& db, int league, int number)
+{
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.m_nLeague == league && match.m_nNumber == number) {
+            return &match;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void tst_ViewsFollowChanges::MatchPlacedAndMovedByHand()
+{
+    cFixture f;
+    OpenScheduledSeason(f);
+    f.Select(&f.Doc().Unscheduled());
+    QVERIFY(f.Rows() > 0);
+    f.List().SelectOnly(0);
+    const auto* waiting = dynamic_cast<const cUnscheduledMatch*>(f.List().Model().ItemAt(0));
+    QVERIFY(waiting != nullptr);
+    const int league = waiting->GetLeague();
+    const int home = waiting->GetHomeTeam();
+    const int guest = waiting->GetGuestTeam();
+    const int scheduledBefore = f.Doc().Scheduled().GetCount();
+    const int unscheduledBefore = f.Doc().Unscheduled().GetCount();
+
+    // F3 on the first match, in the first legal court time.
+    f.m_fnDialog = PlaceAtLegalStart(f.Doc(), f.m_prompt, 0);
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_SCHEDULE_MANUAL)->isEnabled());
+    f.Frame().Action(ID_SCHEDULE_MANUAL)->trigger();
+    QCOMPARE(f.Doc().Scheduled().GetCount(), scheduledBefore + 1);
+    QCOMPARE(f.Doc().Unscheduled().GetCount(), unscheduledBefore - 1);
+    QCOMPARE(f.Rows(), unscheduledBefore - 1);
+    const cMatch* placed = nullptr;
+    for (const cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+        if (match.m_nLeague == league && match.m_nHomeTeam == home && match.m_nGuestTeam == guest &&
+            match.m_bByHand == 1) {
+            placed = &match;
+        }
+    }
+    QVERIFY(placed != nullptr && placed->GetResult() != nullptr);
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+    const int number = placed->m_nNumber;
+
+    // Move Match cancelled: not a trace, not even the modified flag.
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(f.List().Model().RowOf(placed));
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_MOVE_MATCH)->isEnabled());
+    f.Doc().SetModifiedFlag(false);
+    const std::vector<std::string> before = ScheduleAndCourtTime(f.Doc());
+    f.m_fnDialog = [](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    };
+    f.Frame().Action(ID_MOVE_MATCH)->trigger();
+    QCOMPARE(ScheduleAndCourtTime(f.Doc()), before);
+    QVERIFY(!f.Doc().IsModified());
+
+    // Accepted: the match keeps its number and is the selected row at its new place.
+    f.m_fnDialog = PlaceAtLegalStart(f.Doc(), f.m_prompt, -1);
+    f.Frame().Action(ID_MOVE_MATCH)->trigger();
+    const cMatch* moved = FindMatch(f.Doc(), league, number);
+    QVERIFY(moved != nullptr);
+    QVERIFY(ScheduleAndCourtTime(f.Doc()) != before);
+    QCOMPARE(f.List().Model().ItemAt(f.List().CurrentRow()), static_cast<const cDbItem*>(moved));
+    QCOMPARE(moved->m_bByHand, 1);
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+}
+
+void tst_ViewsFollowChanges::PlayoffMatchInsertedAndModified()
+{
+    cFixture f;
+    OpenScheduledSeason(f);
+    const int counter = f.Doc().m_nPlayoffCounter;
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(0);
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
+    QVERIFY(!f.Frame().Action(ID_PROPERTIES)->isEnabled()); // a league match
+
+    // Insert in the schedule is Insert Playoff Match: the first free court time at its start.
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto* playoff = qobject_cast<CPlayoffMatchDialog*>(&dialog);
+        if (playoff == nullptr || playoff->CourtTimes() == nullptr) {
+            dialog.reject();
+            return dialog.result();
+        }
+        playoff->Duration()->setValue(60);
+        playoff->Number()->setText(QStringLiteral("F1"));
+        playoff->HomeTeam()->setText(QStringLiteral("Winner A"));
+        playoff->GuestTeam()->setText(QStringLiteral("Winner B"));
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Frame().Action(ID_INSERT_ITEM)->trigger();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{});
+    auto* inserted = dynamic_cast<cPlayoffMatch*>(f.List().Model().ItemAt(f.List().CurrentRow()));
+    QVERIFY(inserted != nullptr);
+    QCOMPARE(inserted->m_strHomeTeam, std::string("Winner A"));
+    QCOMPARE(inserted->m_nRound, counter + 1);
+    QCOMPARE(inserted->GetDuration(), 60);
+    QVERIFY(inserted->GetResult() != nullptr);
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+
+    // Properties of a playoff match: shorter by 15 minutes, the time given back.
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_PROPERTIES)->isEnabled());
+    const TimePoint end = inserted->m_tEnd;
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto* playoff = qobject_cast<CPlayoffMatchDialog*>(&dialog);
+        if (playoff == nullptr || playoff->CourtTimes() != nullptr) {
+            dialog.reject();
+            return dialog.result();
+        }
+        playoff->Duration()->setValue(45);
+        playoff->GuestTeam()->setText(QStringLiteral("Winner C"));
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Frame().Action(ID_PROPERTIES)->trigger();
+    QCOMPARE(inserted->m_strGuestTeam, std::string("Winner C"));
+    QCOMPARE(inserted->m_tEnd, end - 15 * 60);
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
 }

@@ -20,6 +20,8 @@ private slots:
     void EnabledCommandsHaveSomethingToDo();
     void AResultEnteredAndRemovedShowsInTheTable();
     void OfficialsAssignedAndRemovedKeepTheGameCounts();
+    void MatchPlacedAndMovedByHand();
+    void PlayoffMatchInsertedAndModified();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
     void RecentEntryOpensAfterSavingFirst();
