@@ -1,0 +1,112 @@
+#pragma once
+
+// Publishing the season as files: the schedule and the tables as web pages
+// (merged into a template around <TNLX_Content>) or as plain text, a shown
+// directory as a column-aligned text file ("Write to File"), and the content
+// summary. Every "\n" written is CR LF in the file; files are UTF-8. Nothing
+// here shows a window: messages go through db.Prompt(). Only bringing a
+// written league's table up to date changes the database.
+
+#include "model/Calendar.h"
+
+#include <string>
+#include <string_view>
+
+class cDatabase;
+class cTournelDb;
+
+// What a schedule output holds: the choices of "Special schedule print".
+struct cScheduleExport
+{
+    enum Sorting : int
+    {
+        kByDate,     // "Traditional schedule print, sorted by date, court and time."
+        kByCourt,    // "Sort by courts, on separate pages."
+        kByLeague,   // "Sort by leagues, on separate pages."
+        kByTeam,     // "Sort by teams, on separate pages."
+        kByOfficial, // "Sort by officials, on separate pages."
+    };
+    enum Layout : int
+    {
+        kUngrouped,
+        kGroupedByDate,
+        kGroupedByDateAndCourt,
+    };
+
+    int sorting = kByDate;
+    int layout = kUngrouped;   // only sorting kByDate uses it
+    bool numberBefore = false; // the match number in front of date and time
+    bool numberAfter = false;  // after them; ignored while numberBefore is set
+    int court = -1;            // index of the one court (league, official) to write, -1 all
+    int league = -1;
+    int team = -1; // with sorting kByTeam: a team of `league`, -1 all
+    int official = -1;
+    TimePoint from = 0;              // the period: start date 00:00 ...
+    TimePoint to = 0;                // ... to final date 23:59
+    int language = kDefaultLanguage; // of the weekday names in group headings
+    std::string heading = "Schedule for #";
+
+    // The document's stored choices (sorting, layout, number position,
+    // heading, weekday language), everything selected, and a period that
+    // holds every scheduled match.
+    static cScheduleExport FromDocument(const cDatabase& db);
+};
+
+// What a tables output holds: the choices of "Special table print".
+struct cTablesExport
+{
+    int league = -1;           // index of the one league to write, -1 all
+    TimePoint resultsFrom = 0; // results of matches on or after this date (00:00) are listed
+    bool results = false;      // list the league's entered results ahead of its table
+    bool rank = true;
+    bool played = true;
+    bool won = true;
+    bool drawn = true;
+    bool lost = true;
+    bool disqualified = false;
+    bool scoreDiff = true;
+    bool ballDiff = false;
+    bool ratio = false;
+    bool points = true;
+    std::string heading = "Tables and results for #";
+
+    // The document's stored column choices and heading, every league, every result.
+    static cTablesExport FromDocument(const cDatabase& db);
+};
+
+// The heading of one section: the first "#" of `text` replaced by `name`;
+// in a web page wrapped in the table caption markup.
+std::string MakeSectionHeading(std::string_view text, std::string_view name, bool web, bool border,
+                               bool fullWidth);
+
+// The generated content of a schedule or tables output, with "\n" line ends
+// (the file writers turn them into CR LF). `web` switches the markup on; in
+// web pages the names are escaped for HTML, headings are not.
+std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bool web);
+std::string TablesContent(cDatabase& db, const cTablesExport& what, bool web);
+
+// The fixed texts of the save dialogs: `part` 0 the default extension, 1 the
+// filter; kind -1 web or text, 0 web only, 1 text only.
+std::string FileDialogFilter(int kind, int part);
+// True unless the extension is "htm" or "html" (letter case ignored).
+bool IsTextFileExtension(std::string_view extension);
+
+// Writes the schedule or the tables to `path`: a web page merged into the
+// document's template when the extension says so, plain text otherwise.
+// Answers 0, or the id of the message shown through db.Prompt() (154 the file
+// cannot be created, 329 the template cannot be opened, 330 it holds no tag).
+int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path);
+int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string& path);
+
+// "Write to File" of a directory: its name, a blank line, the column headings
+// and one line per item (hidden items skipped), each column padded to its
+// width. Answers 0 or the id of the message shown: 153 nothing in the
+// directory, 154 the file cannot be created.
+std::string DirectoryText(const cTournelDb& directory);
+int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const std::string& path);
+
+// The content summary ("The content of <title>:" ...), with the court and the
+// league overview when asked for.
+std::string ContentSummary(const cDatabase& db, std::string_view title, bool courts, bool leagues);
+int WriteContentFile(const cDatabase& db, std::string_view title, bool courts, bool leagues,
+                     const std::string& path);
