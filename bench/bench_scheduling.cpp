@@ -1,7 +1,8 @@
-// The scheduling engine on generated seasons of three sizes. The full
-// automatic run on the large season takes far too long for a routine run; it
-// is registered only with TOURNEL_BENCH_LARGE=1. Its first matches are
-// measured by BM_ScheduleLargeFirst.
+// The scheduling engine on generated seasons of three sizes, with the rules
+// reading an index of the schedule (literal 0) and with the reference walk
+// through the whole schedule (literal 1). The walk on the large season takes
+// minutes; it is registered only with TOURNEL_BENCH_LARGE=1. Its first
+// matches are measured by BM_ScheduleLargeFirst.
 
 #include "model/cDatabase.h"
 #include "model/cUnscheduledMatch.h"
@@ -21,7 +22,7 @@ namespace {
 
 const char* NameOfSize(int size)
 {
-    static const char* const kNames[] = {"small", "medium", "large"};
+    static const char* const kNames[] = {"small", "medium", "large", "twice large"};
     return kNames[size];
 }
 
@@ -79,23 +80,24 @@ private:
 void BM_ScheduleAutomatically(benchmark::State& state)
 {
     const int size = static_cast<int>(state.range(0));
+    const bool literal = state.range(1) != 0;
     cScheduleRun run;
     cTimingPrompt timing;
     for (auto _ : state) {
         state.PauseTiming();
         std::unique_ptr<cDatabase> db = MakeSeason(size);
-        if (size == 2) {
+        if (size >= 2 && literal) {
             db->SetPrompt(&timing);
         }
         state.ResumeTiming();
-        run = ScheduleAutomatically(*db);
+        run = ScheduleAutomatically(*db, literal);
         state.PauseTiming();
         db.reset();
         state.ResumeTiming();
     }
     state.counters["placed"] = run.placed;
     state.counters["total"] = run.total;
-    state.SetLabel(std::string(NameOfSize(size)) + ": " + run.message);
+    state.SetLabel(std::string(NameOfSize(size)) + (literal ? " literal: " : " indexed: ") + run.message);
 }
 
 // The first state.range(0) matches of the large season's automatic run, the
@@ -130,14 +132,19 @@ void BM_ScheduleLargeFirst(benchmark::State& state)
 
 BENCHMARK(BM_GenerateSeason)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildUnscheduled)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ScheduleAutomatically)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ScheduleAutomatically)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Args({2, 0})
+    ->Args({3, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_ScheduleLargeFirst)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 [[maybe_unused]] const bool kLarge = [] {
     const char* large = std::getenv("TOURNEL_BENCH_LARGE");
     if (large != nullptr && std::string(large) == "1") {
         benchmark::RegisterBenchmark("BM_ScheduleAutomatically", BM_ScheduleAutomatically)
-            ->Arg(2)
+            ->Args({2, 1})
             ->Unit(benchmark::kSecond)
             ->Iterations(1);
     }

@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-cScheduleRun ScheduleAutomatically(cDatabase& db)
+cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal)
 {
     cScheduleRun run;
     cUserPrompt& prompt = db.Prompt();
@@ -31,6 +31,10 @@ cScheduleRun ScheduleAutomatically(cDatabase& db)
         return run;
     }
 
+    std::optional<cPlacementIndex> index;
+    if (!literal) {
+        index.emplace(db);
+    }
     int scheduled = db.Scheduled().GetCount();
     const int total = scheduled + unscheduled.GetCount();
     long long progress = 100LL * scheduled;
@@ -44,8 +48,12 @@ cScheduleRun ScheduleAutomatically(cDatabase& db)
             break;
         }
         auto& match = static_cast<cUnscheduledMatch&>(*item);
-        if (const std::optional<cCourtSlot> slot = FindCourtTime(db, match)) {
-            if (ScheduleMatch(db, *slot->courtTime, slot->start, slot->end, match, false) != nullptr) {
+        if (const std::optional<cCourtSlot> slot = FindCourtTime(db, match, index ? &*index : nullptr)) {
+            if (const cMatch* placed =
+                    ScheduleMatch(db, *slot->courtTime, slot->start, slot->end, match, false)) {
+                if (index) {
+                    index->Add(*placed);
+                }
                 ++scheduled;
                 ++run.placed;
                 progress += 100;
@@ -64,7 +72,8 @@ cScheduleRun ScheduleAutomatically(cDatabase& db)
     return run;
 }
 
-std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match)
+std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match,
+                                        const cPlacementIndex* index)
 {
     cTournelDb& courtTime = db.CourtTime();
     if (courtTime.GetFirst() == nullptr) {
@@ -80,7 +89,10 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
     for (int pass = 1; pass <= passes; ++pass) {
         for (cUnusedTime& period : courtTime.Items<cUnusedTime>()) {
             for (TimePoint start = period.m_tStart; start + duration <= period.m_tEnd; start += duration) {
-                if (CheckPlacement(db, match, period, start, start + duration, pass) == 0) {
+                const bool allowed =
+                    index != nullptr ? index->Allows(db, match, period, start, pass)
+                                     : CheckPlacement(db, match, period, start, start + duration, pass) == 0;
+                if (allowed) {
                     return cCourtSlot{&period, start, start + duration};
                 }
             }

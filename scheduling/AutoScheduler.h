@@ -13,6 +13,7 @@
 class cDatabase;
 class cLeague;
 class cMatch;
+class cPlacementIndex;
 class cUnscheduledMatch;
 class cUnusedTime;
 
@@ -39,13 +40,20 @@ struct cScheduleRun
 // which the document runs before. The run first regenerates the unscheduled
 // list (RebuildUnscheduled, which may ask about reduced matches). Progress,
 // Cancel and the final message go through db.Prompt().
-cScheduleRun ScheduleAutomatically(cDatabase& db);
+//
+// `literal` runs the reference walk, which checks every candidate against the
+// whole schedule; otherwise the rules read an index of the schedule. Both
+// make the same decisions.
+cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal = false);
 
 // The first start, walking the free court time from the earliest in steps of
 // the league's game duration, that CheckPlacement accepts; with preferred
 // playing times in force a first pass looks only at those. None when nothing
 // fits (or the match's league does not exist or has no game duration).
-std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match);
+// With an index of the schedule the rules read it instead of walking the
+// schedule; the answer is the same.
+std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match,
+                                        const cPlacementIndex* index = nullptr);
 
 // Turns the unscheduled match into a scheduled one on [start, end) of
 // `courtTime`: numbered, added in sorted position, cut out of the court time,

@@ -14,6 +14,7 @@
 #include "scheduling/Placement.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -108,8 +109,12 @@ void ListCourtTime(const cDatabase& db, std::vector<cUnusedTime*>& courtTimes,
 {
     courtTimes.clear();
     texts.clear();
+    std::optional<cPlacementIndex> index;
+    if (legalFor != nullptr) {
+        index.emplace(db);
+    }
     for (cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
-        if (legalFor != nullptr && !HasLegalStart(db, *legalFor, period, duration)) {
+        if (legalFor != nullptr && !HasLegalStart(db, *legalFor, period, duration, &*index)) {
             continue;
         }
         courtTimes.push_back(&period);
@@ -213,14 +218,17 @@ cUnusedTime* cManualScheduleValues::SelectedCourtTime() const
 }
 
 bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   int duration)
+                   int duration, const cPlacementIndex* index)
 {
     if (duration <= 0) {
         return false;
     }
     const TimePoint step = static_cast<TimePoint>(duration) * 60;
     for (TimePoint start = courtTime.m_tStart; start + step <= courtTime.m_tEnd; start += step) {
-        if (CheckPlacement(db, match, courtTime, start, start + step, 2) == 0) {
+        const bool allowed = index != nullptr
+                                 ? index->Allows(db, match, courtTime, start, 2)
+                                 : CheckPlacement(db, match, courtTime, start, start + step, 2) == 0;
+        if (allowed) {
             return true;
         }
     }

@@ -15,6 +15,7 @@
 
 class cDatabase;
 class cMatch;
+class cPlacementIndex;
 class cPlayoffMatch;
 class cUnscheduledMatch;
 class cUnusedTime;
@@ -72,8 +73,9 @@ struct cManualScheduleValues
 
 // True when a start s = t.start, t.start + duration, ... with s + duration
 // within `courtTime` passes the placement rules in pass 2.
+// `index`, when given, is an index of the schedule as it stands.
 bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   int duration);
+                   int duration, const cPlacementIndex* index = nullptr);
 
 // The dialog's checks in order: a court time chosen (256), a valid start
 // (255), not too early (257), not too late (258). On success `placement`

@@ -103,32 +103,57 @@ bool InWindow(TimePoint other, TimePoint start, long long minutes)
     return std::llabs(other - start) < minutes * 60;
 }
 
-} // namespace
+// What the rules need to know of one candidate placement.
+struct cCandidate
+{
+    const cCourt* court = nullptr;
+    const cLeague* league = nullptr;
+    const cTeam* home = nullptr;
+    const cTeam* guest = nullptr;
+    int leagueIndex = 0;
+    int homeIndex = 0;
+    int guestIndex = 0;
+    TimePoint start = 0;
+    std::int64_t day = 0;
+    long long duration = 0;
+    long long margin = 0;
+    int restDays = 0;
+    int returnDays = 0;
+    long long restMinutes = 0;
+    long long returnMinutes = 0;
+};
 
-int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, TimePoint, int pass)
+// The rules that look at the match and the slot alone, in their order; 0 when
+// all of them pass, with `c` filled for the rules about other matches.
+int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
+                   TimePoint start, int pass, cCandidate& c)
 {
     const cCourt* court = db.GetCourt(courtTime.m_nCourt);
     const cLeague* league = db.GetLeague(match.GetLeague());
     if (court == nullptr || league == nullptr) {
         return IDS_UNEXPECTED_ERROR;
     }
-    const int leagueIndex = league->m_nIndex;
-    const int homeIndex = match.GetHomeTeam();
-    const int guestIndex = match.GetGuestTeam();
-    const cTeam* home = league->GetTeam(homeIndex);
-    const cTeam* guest = league->GetTeam(guestIndex);
+    c.court = court;
+    c.league = league;
+    c.leagueIndex = league->m_nIndex;
+    c.homeIndex = match.GetHomeTeam();
+    c.guestIndex = match.GetGuestTeam();
+    c.home = league->GetTeam(c.homeIndex);
+    c.guest = league->GetTeam(c.guestIndex);
+    c.start = start;
+    const cTeam* home = c.home;
+    const cTeam* guest = c.guest;
     const cLocalTime local = LocalTime(start);
     const Weekday weekday = local.weekday;
     const ClockTime time = local.hour * 100 + local.minute;
-    const long long duration = league->m_nGameDuration;
-    const long long margin = db.m_nSchedConflictMargin;
-    const int restDays = league->m_tsRestSameTeam / kSecondsPerDay;
-    const int returnDays = league->m_tsRestSamePair / kSecondsPerDay;
+    c.day = DayNumber(local.year, local.month, local.day);
+    c.duration = league->m_nGameDuration;
+    c.margin = db.m_nSchedConflictMargin;
+    c.restDays = league->m_tsRestSameTeam / kSecondsPerDay;
+    c.returnDays = league->m_tsRestSamePair / kSecondsPerDay;
     // A span under one day counts in minutes; from one day on only its whole days count.
-    const long long restMinutes = restDays == 0 ? league->m_tsRestSameTeam / 60 : 0;
-    const long long returnMinutes = returnDays == 0 ? league->m_tsRestSamePair / 60 : 0;
-
+    c.restMinutes = c.restDays == 0 ? league->m_tsRestSameTeam / 60 : 0;
+    c.returnMinutes = c.returnDays == 0 ? league->m_tsRestSamePair / 60 : 0;
     // Preferred playing time.
     if (db.m_bSchedIgnorePreferredTime == 0 && pass == 1 &&
         !FitsPreferredTime(league->PreferredTimes(), weekday, time)) {
@@ -175,8 +200,52 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
         return IDS_TOO_LATE_START;
     }
 
+    return 0;
+}
+
+// The conflict rule between the candidate and another league's match on
+// another court on the same day: 0 or IDS_TEAM_CONFLICT.
+int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& other)
+{
+    cConflictHit hit;
+    FindConflicts(c.home, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
+    if (!hit.twin) {
+        FindConflicts(c.guest, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
+    }
+    if (!hit.twin) {
+        FindConflicts(db.GetTeam(other.m_nLeague, other.m_nHomeTeam), c.leagueIndex, c.homeIndex,
+                      c.guestIndex, hit);
+    }
+    if (!hit.twin) {
+        FindConflicts(db.GetTeam(other.m_nLeague, other.m_nGuestTeam), c.leagueIndex, c.homeIndex,
+                      c.guestIndex, hit);
+    }
+    return hit.twin || (hit.any && InWindow(other.m_tStart, c.start, c.duration + c.margin))
+               ? IDS_TEAM_CONFLICT
+               : 0;
+}
+
+} // namespace
+
+int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
+                   TimePoint start, TimePoint, int pass)
+{
+    cCandidate c;
+    if (const int id = CheckSlotRules(db, match, courtTime, start, pass, c); id != 0) {
+        return id;
+    }
+    const cLeague* league = c.league;
+    const int leagueIndex = c.leagueIndex;
+    const int homeIndex = c.homeIndex;
+    const int guestIndex = c.guestIndex;
+    const std::int64_t day = c.day;
+    const int restDays = c.restDays;
+    const int returnDays = c.returnDays;
+    const long long returnMinutes = c.returnMinutes;
+    const long long restMinutes = c.restMinutes;
+    const long long duration = c.duration;
+
     // The rules about other matches: one walk through the schedule.
-    const std::int64_t day = DayNumber(local.year, local.month, local.day);
     int homeToday = 0;
     int guestToday = 0;
     for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
@@ -229,24 +298,108 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
             }
         }
         // Team conflicts with another league's match on another court that day.
-        if (db.m_bSchedIgnoreTeamConflicts == 0 && other.m_nCourt != court->m_nIndex && !sameLeague) {
-            cConflictHit hit;
-            FindConflicts(home, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
-            if (!hit.twin) {
-                FindConflicts(guest, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
-            }
-            if (!hit.twin) {
-                FindConflicts(db.GetTeam(other.m_nLeague, other.m_nHomeTeam), leagueIndex, homeIndex,
-                              guestIndex, hit);
-            }
-            if (!hit.twin) {
-                FindConflicts(db.GetTeam(other.m_nLeague, other.m_nGuestTeam), leagueIndex, homeIndex,
-                              guestIndex, hit);
-            }
-            if (hit.twin || (hit.any && InWindow(other.m_tStart, start, duration + margin))) {
-                return IDS_TEAM_CONFLICT;
+        if (db.m_bSchedIgnoreTeamConflicts == 0 && other.m_nCourt != c.court->m_nIndex && !sameLeague) {
+            if (const int id = CheckTeamConflict(db, c, other); id != 0) {
+                return id;
             }
         }
     }
     return 0;
+}
+
+// ---- the index ----
+
+const std::vector<cPlacementIndex::cEntry> cPlacementIndex::s_none;
+
+cPlacementIndex::cPlacementIndex(const cDatabase& db)
+{
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        Add(match);
+    }
+}
+
+void cPlacementIndex::Add(const cMatch& match)
+{
+    if (match.IsPlayoff() || match.m_bHidden != 0) {
+        return;
+    }
+    const cEntry entry{LocalDayNumber(match.m_tStart), &match};
+    m_byTeam[{match.m_nLeague, match.m_nHomeTeam}].push_back(entry);
+    if (match.m_nGuestTeam != match.m_nHomeTeam) {
+        m_byTeam[{match.m_nLeague, match.m_nGuestTeam}].push_back(entry);
+    }
+    m_byDay[entry.day].push_back(entry);
+}
+
+const std::vector<cPlacementIndex::cEntry>& cPlacementIndex::TeamMatches(int league, int team) const
+{
+    const auto found = m_byTeam.find({league, team});
+    return found != m_byTeam.end() ? found->second : s_none;
+}
+
+bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
+                             const cUnusedTime& courtTime, TimePoint start, int pass) const
+{
+    cCandidate c;
+    if (CheckSlotRules(db, match, courtTime, start, pass, c) != 0) {
+        return false;
+    }
+    const int limit = c.league->m_nMatchesPerDay;
+    const auto dayDistance = [&c](const cEntry& entry) {
+        const std::int64_t distance = entry.day - c.day;
+        return static_cast<int>(distance < 0 ? -distance : distance);
+    };
+    // The rules about the two teams' own matches in the league.
+    int homeToday = 0;
+    int guestToday = 0;
+    for (const int side : {0, 1}) {
+        const int team = side == 0 ? c.homeIndex : c.guestIndex;
+        if (side == 1 && team == c.homeIndex) {
+            break; // a team playing itself has one list
+        }
+        for (const cEntry& entry : TeamMatches(c.leagueIndex, team)) {
+            const cMatch& other = *entry.match;
+            const int dd = dayDistance(entry);
+            if (dd < c.restDays) {
+                return false;
+            }
+            if (db.m_bSchedIgnoreMinDays == 0 &&
+                (dd < c.returnDays || (dd == 0 && c.returnDays == 0 &&
+                                       InWindow(other.m_tStart, c.start, c.returnMinutes + c.duration))) &&
+                Plays(other, c.homeIndex) && Plays(other, c.guestIndex)) {
+                return false;
+            }
+            if (dd != 0) {
+                continue;
+            }
+            if (c.restDays == 0 && InWindow(other.m_tStart, c.start, c.restMinutes + c.duration)) {
+                return false;
+            }
+            // Counted once per match, whichever list it is found in.
+            if (side == 0 || !Plays(other, c.homeIndex)) {
+                homeToday += Plays(other, c.homeIndex) ? 1 : 0;
+                guestToday += Plays(other, c.guestIndex) ? 1 : 0;
+            }
+        }
+    }
+    if (limit >= 1 && (homeToday >= limit || guestToday >= limit)) {
+        return false;
+    }
+    // The matches of the day: the limit of none, and the other leagues' conflicts.
+    const auto today = m_byDay.find(c.day);
+    if (today == m_byDay.end()) {
+        return true;
+    }
+    for (const cEntry& entry : today->second) {
+        const cMatch& other = *entry.match;
+        const bool sameLeague = other.m_nLeague == c.leagueIndex;
+        if (sameLeague && limit < 1) {
+            return false; // no match of the league may share the day
+        }
+        if (db.m_bSchedIgnoreTeamConflicts == 0 && !sameLeague && other.m_nCourt != c.court->m_nIndex &&
+            CheckTeamConflict(db, c, other) != 0) {
+            return false;
+        }
+    }
+    return true;
 }

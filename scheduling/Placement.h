@@ -4,7 +4,14 @@
 
 #include "model/Calendar.h"
 
+#include <cstdint>
+#include <map>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
 class cDatabase;
+class cMatch;
 class cUnscheduledMatch;
 class cUnusedTime;
 
@@ -24,3 +31,36 @@ class cUnusedTime;
 // matches still apply to it.
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
                    TimePoint start, TimePoint end, int pass);
+
+// The scheduled matches as the placement rules look at them: by team and by
+// day, so that a check reads only the matches that can break a rule instead
+// of walking the whole schedule. It answers exactly what CheckPlacement
+// answers about whether a placement is allowed (not which rule it breaks).
+// The index sees the schedule as it was when built; whoever places a match
+// while using it must Add() the match. Hidden and playoff matches are left
+// out, as the rules ignore them.
+class cPlacementIndex
+{
+public:
+    explicit cPlacementIndex(const cDatabase& db);
+
+    void Add(const cMatch& match);
+
+    // CheckPlacement(db, match, courtTime, start, end, pass) == 0.
+    bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
+                TimePoint start, int pass) const;
+
+private:
+    struct cEntry
+    {
+        std::int64_t day = 0;
+        const cMatch* match = nullptr;
+    };
+
+    // The matches of one team of one league, and those of one day.
+    std::map<std::pair<int, int>, std::vector<cEntry>> m_byTeam;
+    std::unordered_map<std::int64_t, std::vector<cEntry>> m_byDay;
+    static const std::vector<cEntry> s_none;
+
+    const std::vector<cEntry>& TeamMatches(int league, int team) const;
+};

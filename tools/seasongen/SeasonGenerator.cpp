@@ -211,6 +211,12 @@ cSeasonShape cSeasonShape::OfSize(int size)
         return Small();
     case 1:
         return Medium();
+    case 3: {
+        cSeasonShape twice = Large();
+        twice.leagues *= 2;
+        twice.courts *= 2;
+        return twice;
+    }
     default:
         return Large();
     }

@@ -1,0 +1,223 @@
+// The indexed placement check against the literal walk through the schedule:
+// on generated seasons with every rule switched off in turn, rest spans in
+// days and in minutes, matches-per-day limits, hidden and playoff matches,
+// both must allow exactly the same placements, and a whole automatic run must
+// make exactly the same schedule. A difference names the season and the
+// first differing candidate or match.
+
+#include "model/cDatabase.h"
+#include "model/cIllTeam.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cPlayoffMatch.h"
+#include "model/cTeam.h"
+#include "model/cUnscheduledMatch.h"
+#include "model/cUnusedTime.h"
+#include "model/cUserPrompt.h"
+#include "scheduling/AutoScheduler.h"
+#include "scheduling/MatchGeneration.h"
+#include "scheduling/Placement.h"
+#include "tools/seasongen/SeasonGenerator.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The rule switches of Settings > Schedule; -1 switches none off.
+constexpr int kSwitches = 8;
+
+void SwitchOff(cDatabase& db, int which)
+{
+    int* switches[kSwitches] = {&db.m_bSchedIgnoreCourtRatings,  &db.m_bSchedIgnoreHomeGrounds,
+                                &db.m_bSchedIgnoreTeamConflicts, &db.m_bSchedIgnoreHolidays,
+                                &db.m_bSchedIgnoreWeekdays,      &db.m_bSchedIgnoreMinDays,
+                                &db.m_bSchedIgnoreLatestStart,   &db.m_bSchedIgnorePreferredTime};
+    if (which >= 0 && which < kSwitches) {
+        *switches[which] = 1;
+    }
+}
+
+// A generated season whose leagues get rest spans in days or in minutes and
+// a matches-per-day limit drawn from `seed`; the same seed, the same season.
+std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, int switchedOff)
+{
+    auto db = std::make_unique<cDatabase>();
+    cSeasonShape shape = cSeasonShape::Small();
+    shape.seed = seed;
+    shape.leagues = 3;
+    shape.weeks = 10 + static_cast<int>(seed % 8);
+    GenerateSeason(*db, shape);
+    db->m_random.Seed(seed);
+    SwitchOff(*db, switchedOff);
+    std::mt19937 rng(seed);
+    const int spans[] = {0, 45 * 60, 3 * 3600, 86400, 2 * 86400, 7 * 86400, 21 * 86400};
+    std::vector<cTeam*> teams;
+    for (cLeague& league : db->Leagues().AllItems<cLeague>()) {
+        league.m_tsRestSameTeam = spans[rng() % std::size(spans)];
+        league.m_tsRestSamePair = spans[rng() % std::size(spans)];
+        league.m_nMatchesPerDay = static_cast<int>(rng() % 4); // 0 only from a damaged file
+        for (cTeam& team : league.Teams().AllItems<cTeam>()) {
+            teams.push_back(&team);
+        }
+    }
+    // More team conflicts than a real season has, so that the rule is met often.
+    for (cTeam* team : teams) {
+        const cTeam* other = teams[rng() % teams.size()];
+        if (other->GetLeague() == team->GetLeague()) {
+            continue;
+        }
+        auto conflict = std::make_unique<cIllTeam>();
+        conflict->m_nLeague = other->GetLeague()->m_nIndex;
+        conflict->m_nTeam = other->m_nIndex;
+        conflict->m_bTwinTeam = rng() % 3 == 0 ? 1 : 0;
+        team->TeamConflicts().AddItem(std::move(conflict), true);
+    }
+    return db;
+}
+
+class cQuietPrompt : public cUserPrompt
+{
+public:
+    using cUserPrompt::AskYesNo;
+    using cUserPrompt::ShowMessage;
+    void ShowMessage(int, std::string_view) override {}
+    bool AskYesNo(int, std::string_view) override { return true; }
+    void BeginProgress(std::string_view) override {}
+    void SetProgress(int) override {}
+    bool PollCancel() override { return false; }
+    void EndProgress() override {}
+};
+
+std::string Describe(const cMatch& match)
+{
+    std::ostringstream text;
+    text << "league " << match.m_nLeague << " " << match.m_nHomeTeam << "-" << match.m_nGuestTeam << " no "
+         << match.m_nNumber << " court " << match.m_nCourt << " at " << match.m_tStart;
+    return text.str();
+}
+
+struct cCase
+{
+    std::uint32_t seed;
+    int switchedOff;
+};
+
+std::vector<cCase> Cases()
+{
+    const int seeds = std::getenv("TOURNEL_DIFFERENTIAL_SEEDS") != nullptr
+                          ? std::atoi(std::getenv("TOURNEL_DIFFERENTIAL_SEEDS"))
+                          : 2;
+    std::vector<cCase> cases;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        for (int off = -1; off < kSwitches; ++off) {
+            cases.push_back({static_cast<std::uint32_t>(seed), off});
+        }
+    }
+    return cases;
+}
+
+class IndexedPlacement : public ::testing::TestWithParam<cCase>
+{
+};
+
+TEST_P(IndexedPlacement, AllowsExactlyWhatTheWalkAllows)
+{
+    const cCase c = GetParam();
+    std::unique_ptr<cDatabase> db = MakeSeason(c.seed, c.switchedOff);
+    cQuietPrompt prompt;
+    db->SetPrompt(&prompt);
+    RebuildUnscheduled(*db);
+    // Half the season placed, then a playoff match and a hidden match among them.
+    std::vector<cUnscheduledMatch*> waiting;
+    for (cUnscheduledMatch& match : db->Unscheduled().AllItems<cUnscheduledMatch>()) {
+        waiting.push_back(&match);
+    }
+    std::mt19937 rng(c.seed * 7919u);
+    std::shuffle(waiting.begin(), waiting.end(), rng);
+    const std::size_t half = waiting.size() / 2;
+    for (std::size_t i = 0; i < half; ++i) {
+        if (const auto slot = FindCourtTime(*db, *waiting[i])) {
+            ScheduleMatch(*db, *slot->courtTime, slot->start, slot->end, *waiting[i], rng() % 2 == 0);
+        }
+    }
+    if (cUnusedTime* period = db->CourtTime().GetFirst() != nullptr
+                                  ? &static_cast<cUnusedTime&>(*db->CourtTime().GetFirst())
+                                  : nullptr) {
+        auto playoff = std::make_unique<cPlayoffMatch>();
+        playoff->m_nCourt = period->m_nCourt;
+        playoff->m_tStart = period->m_tStart;
+        playoff->m_tEnd = period->m_tStart + 60;
+        db->Scheduled().AddItem(std::move(playoff), true);
+    }
+    if (cDbItem* first = db->Scheduled().GetFirst()) {
+        first->m_bHidden = 1;
+    }
+
+    const cPlacementIndex index(*db);
+    int compared = 0;
+    int allowed = 0;
+    int matchesTried = 0;
+    for (const cUnscheduledMatch& match : db->Unscheduled().Items<cUnscheduledMatch>()) {
+        if (++matchesTried > 20) {
+            break;
+        }
+        const cLeague* league = db->GetLeague(match.GetLeague());
+        ASSERT_NE(league, nullptr);
+        const TimePoint step = static_cast<TimePoint>(league->m_nGameDuration) * 60;
+        for (const cUnusedTime& period : db->CourtTime().Items<cUnusedTime>()) {
+            for (TimePoint start = period.m_tStart; start + step <= period.m_tEnd; start += step) {
+                for (const int pass : {1, 2}) {
+                    const int id = CheckPlacement(*db, match, period, start, start + step, pass);
+                    const bool fast = index.Allows(*db, match, period, start, pass);
+                    ++compared;
+                    allowed += id == 0 ? 1 : 0;
+                    if (fast != (id == 0)) {
+                        FAIL() << "seed " << c.seed << ", rule " << c.switchedOff << " off: league "
+                               << match.GetLeague() << " " << match.GetHomeTeam() << "-"
+                               << match.GetGuestTeam() << " on court " << period.m_nCourt << " at " << start
+                               << ", pass " << pass << ": the walk answers " << id << ", the index "
+                               << (fast ? "allowed" : "refused");
+                    }
+                }
+            }
+        }
+    }
+    // Both answers occur, or the comparison proves little.
+    EXPECT_GT(allowed, 0);
+    EXPECT_LT(allowed, compared);
+}
+
+TEST_P(IndexedPlacement, AutomaticRunsMakeTheSameSchedule)
+{
+    const cCase c = GetParam();
+    cQuietPrompt prompt;
+    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff);
+    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff);
+    literal->SetPrompt(&prompt);
+    indexed->SetPrompt(&prompt);
+    const cScheduleRun literalRun = ScheduleAutomatically(*literal, true);
+    const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
+    EXPECT_EQ(literalRun.message, indexedRun.message);
+    const cDbItem* a = literal->Scheduled().GetFirst();
+    const cDbItem* b = indexed->Scheduled().GetFirst();
+    for (; a != nullptr && b != nullptr; a = cTournelDb::GetNext(*a), b = cTournelDb::GetNext(*b)) {
+        const std::string left = Describe(static_cast<const cMatch&>(*a));
+        const std::string right = Describe(static_cast<const cMatch&>(*b));
+        ASSERT_EQ(left, right) << "seed " << c.seed << ", rule " << c.switchedOff << " off: first difference";
+    }
+    EXPECT_EQ(a == nullptr, b == nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(GeneratedSeasons, IndexedPlacement, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<cCase>& info) {
+                             return "seed" + std::to_string(info.param.seed) + "_off" +
+                                    std::to_string(info.param.switchedOff + 1);
+                         });
+
+} // namespace
