@@ -2,10 +2,12 @@
 
 #include "model/Strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
+#include <iterator>
 
 namespace {
 
@@ -160,4 +162,102 @@ int DayDistance(TimePoint a, TimePoint b)
     const cLocalTime lb = LocalTime(b);
     const std::int64_t d = DayNumber(la.year, la.month, la.day) - DayNumber(lb.year, lb.month, lb.day);
     return static_cast<int>(d < 0 ? -d : d);
+}
+
+namespace {
+
+// The local time's offset from UTC at t, in seconds.
+std::int64_t UtcOffset(TimePoint t)
+{
+    const cLocalTime local = LocalTime(t);
+    const std::int64_t asUtc = DayNumber(local.year, local.month, local.day) * 86400 + local.hour * 3600 +
+                               local.minute * 60 + local.second;
+    return asUtc - t;
+}
+
+// Civil date from days since 1970-01-01, after H. Hinnant.
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day)
+{
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const std::int64_t doe = days - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+} // namespace
+
+cLocalZone::cLocalZone(TimePoint from, TimePoint to)
+{
+    // Beyond a few years a table would cost more than it saves.
+    if (to < from || to - from > 5LL * 366 * 86400) {
+        return;
+    }
+    m_tFrom = from;
+    m_tTo = to;
+    std::int64_t offset = UtcOffset(from);
+    m_changes.push_back({from, offset});
+    for (TimePoint dayStart = from; dayStart < to;) {
+        const TimePoint dayEnd = std::min<TimePoint>(dayStart + 86400, to);
+        const std::int64_t next = UtcOffset(dayEnd);
+        if (next != offset) {
+            // The first second of the new offset, by halving the day.
+            TimePoint low = dayStart; // old offset
+            TimePoint high = dayEnd;  // new offset
+            while (high - low > 1) {
+                const TimePoint middle = low + (high - low) / 2;
+                (UtcOffset(middle) == offset ? low : high) = middle;
+            }
+            m_changes.push_back({high, next});
+            offset = next;
+        }
+        dayStart = dayEnd;
+    }
+}
+
+bool cLocalZone::Offset(TimePoint t, std::int64_t& offset) const
+{
+    if (t < m_tFrom || t > m_tTo || m_changes.empty()) {
+        return false;
+    }
+    auto after = std::upper_bound(m_changes.begin(), m_changes.end(), t,
+                                  [](TimePoint value, const cChange& change) { return value < change.at; });
+    offset = std::prev(after)->offset;
+    return true;
+}
+
+cLocalTime cLocalZone::At(TimePoint t) const
+{
+    std::int64_t offset = 0;
+    if (!Offset(t, offset)) {
+        return LocalTime(t);
+    }
+    const std::int64_t local = t + offset;
+    std::int64_t days = local / 86400;
+    std::int64_t seconds = local % 86400;
+    if (seconds < 0) {
+        seconds += 86400;
+        --days;
+    }
+    cLocalTime result;
+    CivilFromDays(days, result.year, result.month, result.day);
+    result.hour = static_cast<int>(seconds / 3600);
+    result.minute = static_cast<int>(seconds / 60 % 60);
+    result.second = static_cast<int>(seconds % 60);
+    result.weekday = static_cast<Weekday>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
+    return result;
+}
+
+std::int64_t cLocalZone::DayOf(TimePoint t) const
+{
+    std::int64_t offset = 0;
+    if (!Offset(t, offset)) {
+        return LocalDayNumber(t);
+    }
+    const std::int64_t local = t + offset;
+    return local >= 0 ? local / 86400 : (local - 86399) / 86400;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A local date and time of day, held as seconds since 1970-01-01 00:00:00 UTC.
 // The file keeps it in 4 bytes; in memory it is 64-bit so that differences and
@@ -65,3 +66,31 @@ std::int64_t LocalDayNumber(TimePoint t);
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 std::int64_t DayNumber(int year, int month, int day);
+
+// The local time zone over a span of time as a table of its offset changes,
+// so that local times inside the span come from arithmetic instead of a call
+// into the C library for every point. At(t) equals LocalTime(t) for every t;
+// outside the span it asks the C library. The table assumes at most one
+// offset change within any day, as every time zone in use has.
+class cLocalZone
+{
+public:
+    cLocalZone(TimePoint from, TimePoint to);
+
+    cLocalTime At(TimePoint t) const;
+    // Days since 1970-01-01 of the local date of t, as LocalDayNumber(t).
+    std::int64_t DayOf(TimePoint t) const;
+
+private:
+    struct cChange
+    {
+        TimePoint at = 0;        // first second with this offset
+        std::int64_t offset = 0; // local minus UTC, in seconds
+    };
+    // The offset in force at t, false outside the span.
+    bool Offset(TimePoint t, std::int64_t& offset) const;
+
+    TimePoint m_tFrom = 0;
+    TimePoint m_tTo = -1;
+    std::vector<cChange> m_changes; // by time; the first holds from m_tFrom
+};

@@ -6,6 +6,7 @@
 #include "model/cLeague.h"
 #include "model/cMatch.h"
 #include "model/cResult.h"
+#include "model/cTeam.h"
 #include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
@@ -85,14 +86,33 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
         return std::nullopt;
     }
     const TimePoint duration = static_cast<TimePoint>(league->m_nGameDuration) * 60;
-    const int passes = db.m_bSchedIgnorePreferredTime != 0 ? 1 : 2;
+    // Without preferred playing times of the league or its two teams the
+    // second pass would try exactly what the first one tried.
+    const cTeam* home = league->GetTeam(match.GetHomeTeam());
+    const cTeam* guest = league->GetTeam(match.GetGuestTeam());
+    const bool anyPreferred = league->PreferredTimes().GetFirst() != nullptr ||
+                              (home != nullptr && home->PreferredTimes().GetFirst() != nullptr) ||
+                              (guest != nullptr && guest->PreferredTimes().GetFirst() != nullptr);
+    const int passes = db.m_bSchedIgnorePreferredTime != 0 || (index != nullptr && !anyPreferred) ? 1 : 2;
+    std::optional<cPlacementIndex::cDayCursor> days;
+    if (index != nullptr) {
+        days.emplace(*index, db, match);
+    }
     for (int pass = 1; pass <= passes; ++pass) {
+        if (days) {
+            days->Restart(); // the court time is walked in order of start, and so are its days
+        }
         for (cUnusedTime& period : courtTime.Items<cUnusedTime>()) {
+            if (index != nullptr) {
+                if (const TimePoint start =
+                        index->FirstAllowedStart(db, match, period, duration, pass, *days);
+                    start >= 0) {
+                    return cCourtSlot{&period, start, start + duration};
+                }
+                continue;
+            }
             for (TimePoint start = period.m_tStart; start + duration <= period.m_tEnd; start += duration) {
-                const bool allowed =
-                    index != nullptr ? index->Allows(db, match, period, start, pass)
-                                     : CheckPlacement(db, match, period, start, start + duration, pass) == 0;
-                if (allowed) {
+                if (CheckPlacement(db, match, period, start, start + duration, pass) == 0) {
                     return cCourtSlot{&period, start, start + duration};
                 }
             }

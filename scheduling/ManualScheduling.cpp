@@ -110,11 +110,15 @@ void ListCourtTime(const cDatabase& db, std::vector<cUnusedTime*>& courtTimes,
     courtTimes.clear();
     texts.clear();
     std::optional<cPlacementIndex> index;
+    std::optional<cPlacementIndex::cDayCursor> days;
     if (legalFor != nullptr) {
         index.emplace(db);
+        days.emplace(*index, db, *legalFor);
     }
     for (cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
-        if (legalFor != nullptr && !HasLegalStart(db, *legalFor, period, duration, &*index)) {
+        if (legalFor != nullptr &&
+            index->FirstAllowedStart(db, *legalFor, period, static_cast<TimePoint>(duration) * 60, 2, *days) <
+                0) {
             continue;
         }
         courtTimes.push_back(&period);

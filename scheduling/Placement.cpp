@@ -13,6 +13,7 @@
 #include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -126,7 +127,7 @@ struct cCandidate
 // The rules that look at the match and the slot alone, in their order; 0 when
 // all of them pass, with `c` filled for the rules about other matches.
 int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, int pass, cCandidate& c)
+                   TimePoint start, const cLocalTime& local, int pass, cCandidate& c)
 {
     const cCourt* court = db.GetCourt(courtTime.m_nCourt);
     const cLeague* league = db.GetLeague(match.GetLeague());
@@ -143,7 +144,6 @@ int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cU
     c.start = start;
     const cTeam* home = c.home;
     const cTeam* guest = c.guest;
-    const cLocalTime local = LocalTime(start);
     const Weekday weekday = local.weekday;
     const ClockTime time = local.hour * 100 + local.minute;
     c.day = DayNumber(local.year, local.month, local.day);
@@ -231,7 +231,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
                    TimePoint start, TimePoint, int pass)
 {
     cCandidate c;
-    if (const int id = CheckSlotRules(db, match, courtTime, start, pass, c); id != 0) {
+    if (const int id = CheckSlotRules(db, match, courtTime, start, LocalTime(start), pass, c); id != 0) {
         return id;
     }
     const cLeague* league = c.league;
@@ -311,7 +311,34 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
 
 const std::vector<cPlacementIndex::cEntry> cPlacementIndex::s_none;
 
+namespace {
+
+// From the earliest to the latest point of the court time and the schedule.
+cLocalZone ZoneOfSeason(const cDatabase& db)
+{
+    TimePoint from = 0;
+    TimePoint to = -1;
+    const auto take = [&from, &to](TimePoint start, TimePoint end) {
+        if (to < from) {
+            from = start;
+            to = end;
+        }
+        from = std::min(from, start);
+        to = std::max(to, end);
+    };
+    for (const cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
+        take(period.m_tStart, period.m_tEnd);
+    }
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        take(match.m_tStart, match.m_tEnd);
+    }
+    return cLocalZone(from, to);
+}
+
+} // namespace
+
 cPlacementIndex::cPlacementIndex(const cDatabase& db)
+    : m_zone(ZoneOfSeason(db))
 {
     for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
         Add(match);
@@ -323,7 +350,7 @@ void cPlacementIndex::Add(const cMatch& match)
     if (match.IsPlayoff() || match.m_bHidden != 0) {
         return;
     }
-    const cEntry entry{LocalDayNumber(match.m_tStart), &match};
+    const cEntry entry{m_zone.DayOf(match.m_tStart), &match};
     m_byTeam[{match.m_nLeague, match.m_nHomeTeam}].push_back(entry);
     if (match.m_nGuestTeam != match.m_nHomeTeam) {
         m_byTeam[{match.m_nLeague, match.m_nGuestTeam}].push_back(entry);
@@ -340,8 +367,15 @@ const std::vector<cPlacementIndex::cEntry>& cPlacementIndex::TeamMatches(int lea
 bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
                              const cUnusedTime& courtTime, TimePoint start, int pass) const
 {
+    return Allows(db, match, courtTime, start, m_zone.At(start), pass);
+}
+
+bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
+                             const cUnusedTime& courtTime, TimePoint start, const cLocalTime& local,
+                             int pass) const
+{
     cCandidate c;
-    if (CheckSlotRules(db, match, courtTime, start, pass, c) != 0) {
+    if (CheckSlotRules(db, match, courtTime, start, local, pass, c) != 0) {
         return false;
     }
     const int limit = c.league->m_nMatchesPerDay;
@@ -402,4 +436,83 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
         }
     }
     return true;
+}
+
+std::vector<std::pair<std::int64_t, std::int64_t>>
+cPlacementIndex::RefusedDays(const cDatabase& db, const cUnscheduledMatch& match) const
+{
+    std::vector<std::pair<std::int64_t, std::int64_t>> days;
+    const cLeague* league = db.GetLeague(match.GetLeague());
+    if (league == nullptr) {
+        return days;
+    }
+    const int home = match.GetHomeTeam();
+    const int guest = match.GetGuestTeam();
+    const std::int64_t restDays = league->m_tsRestSameTeam / kSecondsPerDay;
+    const std::int64_t returnDays =
+        db.m_bSchedIgnoreMinDays == 0 ? league->m_tsRestSamePair / kSecondsPerDay : 0;
+    for (const int team : {home, guest}) {
+        for (const cEntry& entry : TeamMatches(league->m_nIndex, team)) {
+            // A distance under the rest (or, for the same pair, the return) days is refused.
+            std::int64_t reach = restDays - 1;
+            if (Plays(*entry.match, home) && Plays(*entry.match, guest)) {
+                reach = std::max(reach, returnDays - 1);
+            }
+            if (reach >= 0) {
+                days.emplace_back(entry.day - reach, entry.day + reach);
+            }
+        }
+    }
+    std::sort(days.begin(), days.end());
+    std::vector<std::pair<std::int64_t, std::int64_t>> merged;
+    for (const auto& range : days) {
+        if (!merged.empty() && range.first <= merged.back().second + 1) {
+            merged.back().second = std::max(merged.back().second, range.second);
+        } else {
+            merged.push_back(range);
+        }
+    }
+    return merged;
+}
+
+bool cPlacementIndex::CourtRefused(const cDatabase& db, const cUnscheduledMatch& match,
+                                   const cUnusedTime& courtTime) const
+{
+    const cCourt* court = db.GetCourt(courtTime.m_nCourt);
+    const cLeague* league = db.GetLeague(match.GetLeague());
+    if (court == nullptr || league == nullptr) {
+        return true;
+    }
+    return db.m_bSchedIgnoreCourtRatings == 0 &&
+           (court->m_nRating < league->m_nMinCourtRating || court->m_nRating > league->m_nMaxCourtRating);
+}
+
+cPlacementIndex::cDayCursor::cDayCursor(const cPlacementIndex& index, const cDatabase& db,
+                                        const cUnscheduledMatch& match)
+    : m_days(index.RefusedDays(db, match))
+{
+}
+
+bool cPlacementIndex::cDayCursor::Refused(std::int64_t day)
+{
+    while (m_next < m_days.size() && m_days[m_next].second < day) {
+        ++m_next;
+    }
+    return m_next < m_days.size() && m_days[m_next].first <= day;
+}
+
+TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnscheduledMatch& match,
+                                             const cUnusedTime& courtTime, TimePoint duration, int pass,
+                                             cDayCursor& days) const
+{
+    if (duration <= 0 || CourtRefused(db, match, courtTime)) {
+        return -1;
+    }
+    for (TimePoint start = courtTime.m_tStart; start + duration <= courtTime.m_tEnd; start += duration) {
+        if (!days.Refused(m_zone.DayOf(start)) &&
+            Allows(db, match, courtTime, start, m_zone.At(start), pass)) {
+            return start;
+        }
+    }
+    return -1;
 }

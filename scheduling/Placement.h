@@ -46,9 +46,49 @@ public:
 
     void Add(const cMatch& match);
 
+    // Days on which the rules about a team's rest and a pair's return refuse
+    // the match at any time, as sorted, disjoint, inclusive ranges of day
+    // numbers: a walk over candidate starts may pass them by.
+    std::vector<std::pair<std::int64_t, std::int64_t>> RefusedDays(const cDatabase& db,
+                                                                   const cUnscheduledMatch& match) const;
+    // Whether the court of `courtTime` is refused for the match at any time
+    // (its rating is outside the league's range).
+    bool CourtRefused(const cDatabase& db, const cUnscheduledMatch& match,
+                      const cUnusedTime& courtTime) const;
+
+    // The refused days of one match, read in order of time by a walk over
+    // the court time.
+    class cDayCursor
+    {
+    public:
+        cDayCursor(const cPlacementIndex& index, const cDatabase& db, const cUnscheduledMatch& match);
+        // Whether `day` is refused; days asked about must not decrease
+        // (an earlier one is answered false, and the rules then decide).
+        bool Refused(std::int64_t day);
+        void Restart() { m_next = 0; }
+
+    private:
+        std::vector<std::pair<std::int64_t, std::int64_t>> m_days;
+        std::size_t m_next = 0;
+    };
+
+    // The first start in `courtTime`, from its start in steps of `duration`
+    // seconds with the match ending within it, that the rules allow in
+    // `pass`; -1 when none. The same answer as asking CheckPlacement start
+    // by start.
+    TimePoint FirstAllowedStart(const cDatabase& db, const cUnscheduledMatch& match,
+                                const cUnusedTime& courtTime, TimePoint duration, int pass,
+                                cDayCursor& days) const;
+
+    // The local time over the span of the court time and the schedule.
+    const cLocalZone& Zone() const { return m_zone; }
+
     // CheckPlacement(db, match, courtTime, start, end, pass) == 0.
     bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
                 TimePoint start, int pass) const;
+    // The same with the local time of `start` known already.
+    bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
+                TimePoint start, const cLocalTime& local, int pass) const;
 
 private:
     struct cEntry
@@ -57,6 +97,7 @@ private:
         const cMatch* match = nullptr;
     };
 
+    cLocalZone m_zone;
     // The matches of one team of one league, and those of one day.
     std::map<std::pair<int, int>, std::vector<cEntry>> m_byTeam;
     std::unordered_map<std::int64_t, std::vector<cEntry>> m_byDay;
