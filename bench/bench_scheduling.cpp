@@ -5,9 +5,11 @@
 // matches are measured by BM_ScheduleLargeFirst.
 
 #include "model/cDatabase.h"
+#include "model/cLeague.h"
 #include "model/cUnscheduledMatch.h"
 #include "model/cUserPrompt.h"
 #include "scheduling/AutoScheduler.h"
+#include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
 #include "tools/seasongen/SeasonGenerator.h"
 
@@ -130,6 +132,30 @@ void BM_ScheduleLargeFirst(benchmark::State& state)
     state.counters["placed"] = placed;
 }
 
+// "Manual match scheduling" with "Show only legal playing times" ticked on a
+// scheduled season: the list of free court time in which a match left
+// unscheduled may start.
+void BM_ManualSchedulingDialog(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0));
+    std::unique_ptr<cDatabase> db = MakeSeason(size);
+    ScheduleAutomatically(*db);
+    const auto* match = static_cast<const cUnscheduledMatch*>(db->Unscheduled().GetFirst());
+    if (match == nullptr) {
+        state.SkipWithError("every match was placed");
+        return;
+    }
+    const int duration = db->GetLeague(match->GetLeague())->m_nGameDuration;
+    std::size_t listed = 0;
+    for (auto _ : state) {
+        const cManualScheduleValues values = cManualScheduleValues::Open(*db, match, duration);
+        listed = values.courtTimes.size();
+    }
+    state.counters["listed"] = static_cast<double>(listed);
+    state.counters["courtTime"] = db->CourtTime().GetCount();
+    state.SetLabel(NameOfSize(size));
+}
+
 BENCHMARK(BM_GenerateSeason)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildUnscheduled)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleAutomatically)
@@ -138,6 +164,7 @@ BENCHMARK(BM_ScheduleAutomatically)
     ->Args({3, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK(BM_ManualSchedulingDialog)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleLargeFirst)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 [[maybe_unused]] const bool kLarge = [] {

@@ -143,3 +143,32 @@ TEST(Calendar, BlankAndTrim)
 }
 
 } // namespace
+
+TEST(LocalZone, AnswersWhatTheCLibraryAnswersAcrossDaylightSavingChanges)
+{
+    // A season with both changes of the year, walked in steps that fall on
+    // every minute and second pattern, and the seconds around each change.
+    const TimePoint from = MakeTimePoint(2026, 9, 1, 0, 0, 0);
+    const TimePoint to = MakeTimePoint(2027, 8, 31, 23, 59, 0);
+    const cLocalZone zone(from, to);
+    std::vector<TimePoint> points;
+    for (TimePoint t = from - 3600; t <= to + 3600; t += 7 * 60 + 13) {
+        points.push_back(t);
+    }
+    for (const TimePoint change :
+         {MakeTimePoint(2026, 10, 25, 2, 0, 0), MakeTimePoint(2027, 3, 28, 3, 0, 0)}) {
+        for (TimePoint t = change - 3 * 3600; t <= change + 3 * 3600; t += 1) {
+            points.push_back(t);
+        }
+    }
+    for (const TimePoint t : points) {
+        const cLocalTime expected = LocalTime(t);
+        const cLocalTime actual = zone.At(t);
+        ASSERT_TRUE(expected.year == actual.year && expected.month == actual.month &&
+                    expected.day == actual.day && expected.hour == actual.hour &&
+                    expected.minute == actual.minute && expected.second == actual.second &&
+                    expected.weekday == actual.weekday)
+            << "at " << t;
+        ASSERT_EQ(zone.DayOf(t), LocalDayNumber(t)) << "at " << t;
+    }
+}
