@@ -52,6 +52,9 @@ public:
     int GetOfficial(int position) const;
     int GetOfficialCount() const;
     int GetDuration() const { return static_cast<int>((m_tEnd - m_tStart) / 60); }
+    // Days since 1970-01-01 of the local date of the start, as
+    // LocalDayNumber(m_tStart); kept until the start changes.
+    std::int64_t LocalDay() const { return DayKey(); }
 
     // The link to the result record; not owning (the results container owns it).
     cResult* GetResult() const { return m_pResult; }

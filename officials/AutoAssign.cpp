@@ -45,8 +45,7 @@ const cMatch* Neighbour(const cMatch& match, bool next)
 const cReferee* FromNeighbour(const cDatabase& db, const cMatch& match, int slot, bool next)
 {
     const cMatch* other = Neighbour(match, next);
-    if (other == nullptr || LocalDayNumber(other->m_tStart) != LocalDayNumber(match.m_tStart) ||
-        other->m_nCourt != match.m_nCourt) {
+    if (other == nullptr || other->LocalDay() != match.LocalDay() || other->m_nCourt != match.m_nCourt) {
         return nullptr;
     }
     const TimePoint reach = 2 * (match.m_tEnd - match.m_tStart);

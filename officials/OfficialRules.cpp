@@ -27,7 +27,7 @@ const cMatch* PrevMatch(const cMatch& match)
 
 bool SameDay(const cMatch& a, const cMatch& b)
 {
-    return LocalDayNumber(a.m_tStart) == LocalDayNumber(b.m_tStart);
+    return a.LocalDay() == b.LocalDay();
 }
 
 // The most matches in a row the official may take: the document's limit or
@@ -210,7 +210,8 @@ int CheckOtherMatches(const cDatabase& db, const cMatch& match, const cReferee& 
 {
     const bool checkConflicts = db.m_bIgnoreTeamConflicts == 0;
     for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
-        const int distance = DayDistance(other.m_tStart, match.m_tStart);
+        const std::int64_t days = other.LocalDay() - match.LocalDay();
+        const std::int64_t distance = days < 0 ? -days : days;
         if (distance == 0) {
             if (&other != &match && TimesOverlap(match, other) && IsAssigned(db, other, official.m_nIndex)) {
                 return IDS_OFFICIAL_SAME_TIME;
