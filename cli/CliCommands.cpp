@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/DumpJson.h"
+#include "cli/ExportCommands.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
@@ -153,10 +154,34 @@ void PrintHelp(std::ostream& out)
            "  --seed N                      seed the random generator with N instead of the clock\n"
            "  -o FILE                       the file schedule and assign write\n"
            "  --league SHORT                table: only the league with this short name\n"
+           "  --league INDEX                export: only the league with this index number\n"
+           "                                (the schedule: implies sorting 2)\n"
            "  --until YYYY-MM-DD            assign: the last date whose matches get officials\n"
            "  --officials K                 assign: officials per game, 1 to the document's\n"
            "                                number of officials in each game (its default)\n"
            "  --help                        show this text\n"
+           "\n"
+           "Options of export (the document's own choices where none is given):\n"
+           "  --schedule OUT                write the schedule; OUT.htm or OUT.html is a web page\n"
+           "                                merged into the template, any other extension plain\n"
+           "                                text, a name without extension gets .htm\n"
+           "  --tables OUT                  write the standings tables (and results)\n"
+           "  --content OUT                 write the content summary as text\n"
+           "  --sorting 0-4                 schedule by date, court, league, team or official\n"
+           "  --layout 0-2                  sorting 0: ungrouped, grouped by date, grouped by\n"
+           "                                date and court\n"
+           "  --from YYYY-MM-DD             the first day of the schedule (default: the first\n"
+           "  --to YYYY-MM-DD               and the last day with a scheduled match)\n"
+           "  --language 0-10               the language of weekday names in group headings\n"
+           "  --number before|after|both    the match number in front of or after date and time\n"
+           "  --court INDEX, --official INDEX, --team LEAGUE:TEAM\n"
+           "                                only that court, official or team (index numbers);\n"
+           "                                each implies its sorting\n"
+           "  --template FILE               the web template instead of the document's\n"
+           "  --columns rank,played,won,drawn,lost,disq,score,ball,ratio,points\n"
+           "                                tables: the columns written\n"
+           "  --results-from YYYY-MM-DD     tables: list the results played from that day on\n"
+           "  --courts, --leagues           content: add the court and the league overview\n"
            "\n"
            "Every message and question goes to standard error with its text; a question\n"
            "is followed by the line \"Answer: Yes\" or \"Answer: No\".\n"
@@ -166,7 +191,11 @@ void PrintHelp(std::ostream& out)
            "\"officials\", \"unscheduled\", \"scheduled\" and \"results\"; each item has its\n"
            "\"class\" and its fields, with child lists nested; times are integer seconds.\n"
            "\n"
-           "Exit status: 0 success, 1 the operation was refused or failed, 2 usage error.\n";
+           "Web pages and text files are UTF-8 with CR LF line ends; names in web pages are\n"
+           "escaped for HTML, headings are written as typed.\n"
+           "\n"
+           "Exit status: 0 success, 1 the operation was refused or failed (a message such\n"
+           "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
 }
 
 int UsageError(std::ostream& err, std::string_view what)
@@ -199,6 +228,14 @@ const std::vector<cCliCommand>& CliCommands()
          "No., Team name, Played, Wins, Draws, Losses, Disq., Score, Ball diff., Ratio and Points "
          "separated by TABs",
          1, Table},
+        {"export", "FILE.tnd --schedule OUT | --tables OUT | --content OUT.txt",
+         "write the schedule, the standings tables or the content summary as the print dialogs' \"Write to "
+         "file...\" does (options below)",
+         1, Export},
+        {"write-dir", "FILE.tnd DIRECTORY OUT.txt",
+         "write a directory as a column-aligned text file, as Write to File does; DIRECTORY is one of "
+         "courts, court-time, leagues, officials, unscheduled, scheduled and results",
+         3, WriteDir},
     };
     return commands;
 }
@@ -212,6 +249,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     std::string league;
     std::string until;
     std::optional<int> officials;
+    std::map<std::string, std::string> options;
     std::vector<std::string> words;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -252,6 +290,14 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--officials needs a number, not '" + value + "'");
             }
             officials = number;
+        } else if (bool takesValue = false; IsExportOption(arg, takesValue)) {
+            if (!takesValue) {
+                options[arg].clear();
+            } else if (i + 1 >= args.size()) {
+                return UsageError(err, arg + " needs a value");
+            } else {
+                options[arg] = args[++i];
+            }
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) {
                 return UsageError(err, arg + " needs a file name");
@@ -281,7 +327,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err, output, league, until, officials};
+        cCliContext context{doc, out, err, output, league, until, officials, options};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,8 @@ struct cCliContext
     std::string league;           // --league SHORT, empty when not given
     std::string until;            // --until YYYY-MM-DD, empty when not given
     std::optional<int> officials; // --officials K, none when not given
+    // The options of export by name ("--sorting"); a flag maps to "".
+    std::map<std::string, std::string> options;
 };
 
 struct cCliCommand

@@ -13,6 +13,8 @@
 #include <string_view>
 
 class cDatabase;
+class cMatch;
+class cResult;
 class cTournelDb;
 
 // What a schedule output holds: the choices of "Special schedule print".
@@ -75,7 +77,8 @@ struct cTablesExport
 };
 
 // The heading of one section: the first "#" of `text` replaced by `name`;
-// in a web page wrapped in the table caption markup.
+// in a web page wrapped in the table caption markup, with `name` escaped for
+// HTML (the heading itself is the user's and may hold markup).
 std::string MakeSectionHeading(std::string_view text, std::string_view name, bool web, bool border,
                                bool fullWidth);
 
@@ -85,14 +88,28 @@ std::string MakeSectionHeading(std::string_view text, std::string_view name, boo
 std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bool web);
 std::string TablesContent(cDatabase& db, const cTablesExport& what, bool web);
 
+// One line of a schedule: the cells of the match (date, court and time as
+// `layout` keeps them, the number before or after them or an empty cell,
+// the teams) and `officials` official cells (0-5), every line of an output
+// with the same number of cells. A web line is a table row.
+std::string MatchLine(const cMatch& match, int officials, bool numberBefore, bool numberAfter, int layout,
+                      bool web);
+// One line of the results list: the teams, the final result and, with
+// `sets` above 1, the set results in brackets.
+std::string ResultLine(const cResult& result, int sets, bool web);
+
 // The fixed texts of the save dialogs: `part` 0 the default extension, 1 the
 // filter; kind -1 web or text, 0 web only, 1 text only.
 std::string FileDialogFilter(int kind, int part);
 // True unless the extension is "htm" or "html" (letter case ignored).
 bool IsTextFileExtension(std::string_view extension);
+// `path` as the save dialog of `kind` gives it: a file name without extension
+// gets the dialog's default extension.
+std::string WithDefaultExtension(const std::string& path, int kind);
 
-// Writes the schedule or the tables to `path`: a web page merged into the
-// document's template when the extension says so, plain text otherwise.
+// Writes the schedule or the tables to `path` (a name without extension
+// gets ".htm"): a web page merged into the document's template when the
+// extension says so, plain text otherwise.
 // Answers 0, or the id of the message shown through db.Prompt() (154 the file
 // cannot be created, 329 the template cannot be opened, 330 it holds no tag).
 int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path);
@@ -100,13 +117,15 @@ int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string&
 
 // "Write to File" of a directory: its name, a blank line, the column headings
 // and one line per item (hidden items skipped), each column padded to its
-// width. Answers 0 or the id of the message shown: 153 nothing in the
-// directory, 154 the file cannot be created.
+// width (a longer text pushes the rest of its line to the right). Answers 0
+// or the id of the message shown: 153 nothing in the directory, 154 the file
+// cannot be created. A name without extension gets ".txt".
 std::string DirectoryText(const cTournelDb& directory);
 int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const std::string& path);
 
 // The content summary ("The content of <title>:" ...), with the court and the
-// league overview when asked for.
+// league overview when asked for; the file is plain text (a name without
+// extension gets ".txt").
 std::string ContentSummary(const cDatabase& db, std::string_view title, bool courts, bool leagues);
 int WriteContentFile(const cDatabase& db, std::string_view title, bool courts, bool leagues,
                      const std::string& path);

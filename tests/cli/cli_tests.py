@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-CLI, DATA, CASE = sys.argv[1], sys.argv[2], sys.argv[3]
+CLI, DATA, CASE = os.path.abspath(sys.argv[1]), sys.argv[2], sys.argv[3]
 FORMAT = os.path.join(DATA, "format")
 sys.path.insert(0, FORMAT)
 import tnd  # noqa: E402
@@ -24,8 +24,8 @@ NEWER = ("Cannot read this document because it is created by a newer version of 
 DAMAGED = "Unexpected file format.\n"
 
 
-def run(*args):
-    done = subprocess.run([CLI, *args], capture_output=True, timeout=60)
+def run(*args, cwd=None):
+    done = subprocess.run([CLI, *args], capture_output=True, timeout=60, cwd=cwd)
     return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
 
 
@@ -261,6 +261,150 @@ def test_table():
     check(code == 1 and out == "" and "XX" in err, "an unknown league is refused: %r %r" % (out, err))
     code, out, err = run("table", os.path.join(FORMAT, "missing.tnd"))
     check(code == 1, "a missing file is refused")
+
+
+NO_TEMPLATE = ("Cannot open the template file!\n"
+               "Use the Web Template command in the Settings menu to select template.\n")
+NO_TAG = ("Cannot find the <TNLX_Content> tag in the template file!\n"
+          "The template file is simply copied without modifications.\n")
+UNABLE = "Unable to open the file!\n"
+NOTHING = "There is nothing to print in this directory!\n"
+
+
+def scheduled_example(folder):
+    """The example season scheduled with seed 7, written to the folder."""
+    target = os.path.join(folder, "season.tnd")
+    code, out, err = run("--seed", "7", "schedule", os.path.join(DATA, "..", "..", "examples", "season.tnd"),
+                         "-o", target)
+    check(code == 0, "schedule failed: " + err)
+    return target
+
+
+def test_export_schedule():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        out_txt = os.path.join(folder, "schedule.txt")
+        code, out, err = run("export", season, "--schedule", out_txt)
+        check(code == 0 and out == "" and err == "", "text: %d %r" % (code, err))
+        text = read(out_txt).decode("utf-8")
+        check(text.startswith("Schedule for \r\n\r\n") and "\t- " in text, "text schedule: %r" % text[:80])
+        check("\n" not in text.replace("\r\n", ""), "every line ends with CR LF")
+        # The example names its template relative to the working folder, where there is none.
+        out_htm = os.path.join(folder, "schedule.htm")
+        code, out, err = run("export", season, "--schedule", out_htm, cwd=folder)
+        check(code == 1 and err == NO_TEMPLATE, "missing template: %d %r" % (code, err))
+        check(read(out_htm) == b"", "the output of a missing template stays empty")
+        template = os.path.join(folder, "template.htm")
+        with open(template, "wb") as f:
+            f.write(b"<body>\n<TNLX_Content>\n</body>\n")
+        code, out, err = run("export", season, "--schedule", out_htm, "--template", template, "--court", "0",
+                             "--number", "after")
+        page = read(out_htm).decode("utf-8")
+        check(code == 0 and err == "", "web: %d %r" % (code, err))
+        check(page.startswith("<body>\r\n\r\n<TABLE>\r\n") and page.endswith("</TABLE>\r\n\r\n</body>\r\n"),
+              "merged page: %r" % page[:60])
+        check(page.count("<CAPTION>") == 1 and "Schedule for Northgate Sports Hall</B>" in page, "one court only")
+        with open(template, "wb") as f:
+            f.write(b"<body>\n<TNLX-Content>\n")
+        code, out, err = run("export", season, "--schedule", out_htm, "--template", template)
+        check(code == 1 and err == NO_TAG, "no tag: %d %r" % (code, err))
+        check(read(out_htm) == b"<body>\r\n<TNLX-Content>\r\n", "the template is copied")
+        # A name without extension becomes a web page.
+        code, out, err = run("export", season, "--schedule", os.path.join(folder, "plain"), "--template", template)
+        check(code == 1 and os.path.exists(os.path.join(folder, "plain.htm")), "default extension")
+        code, out, err = run("export", season, "--schedule", os.path.join(folder, "x", "s.txt"))
+        check(code == 1 and err == UNABLE, "uncreatable: %d %r" % (code, err))
+        code, out, err = run("export", season, "--schedule", out_txt, "--team", "0:2")
+        check(code == 0 and read(out_txt).decode("utf-8").startswith("Schedule for Men's Division 1, Harbour A\r\n"),
+              "--team: %r" % err)
+        for args, status, message in (
+                (["--court", "99"], 1, "tournel-cli: no court with the index number 99\n"),
+                (["--from", "2027-02-30"], 1,
+                 "The start date is not a legal date!\nAn example of an illegal date is 30. of February.\n"),
+                (["--from", "2027-03-01", "--to", "2027-02-01"], 1,
+                 "The start date cannot be later than the final date!\n"),
+                (["--sorting", "5"], 2, None), (["--layout", "x"], 2, None), (["--number", "sideways"], 2, None),
+                (["--from", "1.3.2027"], 2, None), (["--court", "0", "--sorting", "2"], 2, None),
+                (["--court", "0", "--official", "1"], 2, None), (["--team", "3"], 2, None)):
+            code, out, err = run("export", season, "--schedule", out_txt, *args)
+            check(code == status and (message is None or err == message), "%r: %d %r" % (args, code, err))
+        check(read(season) == before, "export changed the season file")
+    # A new document names the template beside the program, which the build puts there.
+    with tempfile.TemporaryDirectory() as folder:
+        fresh = os.path.join(folder, "new.tnd")
+        check(run("new", fresh)[0] == 0, "new")
+        page = os.path.join(folder, "page.htm")
+        code, out, err = run("export", fresh, "--schedule", page, cwd=folder)
+        check(code == 0 and err == "", "the shipped template: %d %r" % (code, err))
+        html = read(page).decode("utf-8")
+        check(html.startswith("<!DOCTYPE html>\r\n") and "<TNLX_Content>" not in html and
+              "<CAPTION>&nbsp;<BR><B>Schedule for </B></CAPTION>" in html and html.endswith("</html>\r\n"),
+              "a complete page: %r" % html[-80:])
+
+
+def test_export_tables_and_content():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        tables = os.path.join(folder, "tables.txt")
+        code, out, err = run("export", season, "--tables", tables)
+        lines = read(tables).decode("utf-8").split("\r\n")
+        check(code == 0 and err == "", "tables: %d %r" % (code, err))
+        check(lines[0] == "Tables and results for Men's Division 1" and lines[1] == "", "heading: %r" % lines[:2])
+        row = lines[2].split("\t")
+        check(row[:1] + row[2:] == ["1", "0", "0", "0", "0", "   0-0", "0"] and row[1].endswith(" A"), "row: %r" % row)
+        code, out, err = run("export", season, "--tables", tables, "--columns", "rank,points", "--league", "1",
+                             "--results-from", "2027-01-01")
+        text = read(tables).decode("utf-8")
+        check(code == 0 and re.match(r"Tables and results for Women's Division 1\r\n\r\n\r\n1\t[A-Za-z ]+ W\t0\r\n",
+                                     text) is not None, "columns, league and results: %r" % text[:90])
+        check(text.count("Tables and results") == 1, "one league")
+        for args, status, message in ((["--columns", "rank,wins"], 2, None), (["--league", "9"], 1, None),
+                                      (["--results-from", "2027-04-31"], 1,
+                                       "This date is not a legal date!\n(Examples of illegal dates are 30. "
+                                       "February and 31. April).\n")):
+            code, out, err = run("export", season, "--tables", tables, *args)
+            check(code == status and (message is None or err == message), "%r: %d %r" % (args, code, err))
+        content = os.path.join(folder, "content.txt")
+        code, out, err = run("export", season, "--content", content, "--courts", "--leagues")
+        text = read(content).decode("utf-8")
+        check(code == 0 and err == "", "content: %r" % err)
+        check(text.startswith("The content of season.tnd:\r\n\r\n- 4 courts with a total of ") and
+              "- 4 unscheduled matches, requiring 8 hours and 0 minutes court time." in text and
+              "following courts" in text and text.endswith("  - Court rating required: 4-9"), "content: %r" % text)
+        code, out, err = run("export", season, "--content", content)
+        check(code == 0 and "following" not in read(content).decode("utf-8"), "no overviews")
+        for args in ([], ["--tables", tables, "--content", content], ["--schedule"]):
+            code, out, err = run("export", season, *args)
+            check(code == 2 and err, "usage %r: %d" % (args, code))
+
+
+def test_write_dir():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        names = {"courts": "Courts", "court-time": "Unused Time", "leagues": "Leagues", "officials": "Officials",
+                 "unscheduled": "Unscheduled matches", "scheduled": "Scheduled matches", "results": "Results"}
+        for directory, title in names.items():
+            target = os.path.join(folder, directory + ".txt")
+            code, out, err = run("write-dir", season, directory, target)
+            check(code == 0 and out == "" and err == "", "%s: %d %r" % (directory, code, err))
+            lines = read(target).decode("utf-8").split("\r\n")
+            check(lines[0] == title and lines[1] == "" and lines[-1] == "", "%s: %r" % (directory, lines[:3]))
+        unscheduled = read(os.path.join(folder, "unscheduled.txt")).decode("utf-8").split("\r\n")
+        check(len(unscheduled) == 3 + 4 + 1, "four unscheduled matches: %r" % unscheduled)
+        check(read(season) == before, "write-dir changed the season file")
+        empty = os.path.join(folder, "empty.tnd")
+        check(run("new", empty)[0] == 0, "new")
+        target = os.path.join(folder, "none.txt")
+        code, out, err = run("write-dir", empty, "courts", target)
+        check(code == 1 and err == NOTHING and not os.path.exists(target), "empty: %d %r" % (code, err))
+        code, out, err = run("write-dir", season, "courts", os.path.join(folder, "x", "c.txt"))
+        check(code == 1 and err == UNABLE, "uncreatable: %d %r" % (code, err))
+        code, out, err = run("write-dir", season, "teams", target)
+        check(code == 2, "unknown directory")
+        code, out, err = run("write-dir", season, "courts")
+        check(code == 2, "missing operand")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}

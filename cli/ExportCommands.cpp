@@ -1,0 +1,353 @@
+#include "cli/ExportCommands.h"
+
+#include "document/CTournelDoc.h"
+#include "model/Strings.h"
+#include "output/Export.h"
+#include "scheduling/MatchGeneration.h"
+
+#include <array>
+#include <charconv>
+#include <ostream>
+
+namespace {
+
+constexpr std::array<std::string_view, 15> kValueOptions = {
+    "--schedule", "--tables", "--content",  "--sorting", "--layout",
+    "--from",     "--to",     "--language", "--number",  "--court",
+    "--official", "--team",   "--template", "--columns", "--results-from",
+};
+constexpr std::array<std::string_view, 2> kFlags = {"--courts", "--leagues"};
+
+int Usage(cCliContext& context, std::string_view what)
+{
+    context.err << "tournel-cli: " << what << "\nTry 'tournel-cli --help'.\n";
+    return kExitUsage;
+}
+
+const std::string* Option(const cCliContext& context, std::string_view name)
+{
+    const auto found = context.options.find(std::string(name));
+    return found != context.options.end() ? &found->second : nullptr;
+}
+
+std::optional<int> ParseInt(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Takes a whole number from `low` to `high` given with the option into
+// `value` (left alone without the option); false after the usage message.
+bool NumberOption(cCliContext& context, std::string_view name, int low, int high, int& value)
+{
+    const std::string* text = Option(context, name);
+    if (text == nullptr) {
+        return true;
+    }
+    const std::optional<int> number = ParseInt(*text);
+    if (!number || *number < low || *number > high) {
+        Usage(context, std::string(name) + " needs a number from " + std::to_string(low) + " to " +
+                           std::to_string(high) + ", not '" + *text + "'");
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
+struct cDate
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// "YYYY-MM-DD"; none when the text is not of that form.
+std::optional<cDate> ParseDate(std::string_view text)
+{
+    cDate date;
+    const auto number = [text](std::size_t from, std::size_t length, int& value) {
+        const std::optional<int> parsed = ParseInt(text.substr(from, length));
+        value = parsed.value_or(0);
+        return parsed.has_value();
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !number(0, 4, date.year) ||
+        !number(5, 2, date.month) || !number(8, 2, date.day)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+// Reads a date option. False after a usage error (exit 2) or after the
+// dialog's message for a date that does not exist (`status` 1).
+bool DateOption(cCliContext& context, std::string_view name, int illegalMessage, std::optional<cDate>& date,
+                int& status)
+{
+    const std::string* text = Option(context, name);
+    if (text == nullptr) {
+        return true;
+    }
+    date = ParseDate(*text);
+    if (!date) {
+        status = Usage(context, std::string(name) + " needs a date as YYYY-MM-DD, not '" + *text + "'");
+        return false;
+    }
+    if (!IsValidDate(date->day, date->month, date->year)) {
+        context.doc.Prompt().ShowMessage(illegalMessage);
+        status = kExitFailed;
+        return false;
+    }
+    return true;
+}
+
+// An index number given with --court, --league or --official; -1 without.
+bool IndexOption(cCliContext& context, std::string_view name, const std::string* text, int& index)
+{
+    if (text == nullptr) {
+        return true;
+    }
+    const std::optional<int> number = ParseInt(*text);
+    if (!number || *number < 0) {
+        Usage(context, std::string(name) + " needs an index number, not '" + *text + "'");
+        return false;
+    }
+    index = *number;
+    return true;
+}
+
+int RefuseUnknown(cCliContext& context, std::string_view what, int index)
+{
+    context.err << "tournel-cli: no " << what << " with the index number " << index << '\n';
+    return kExitFailed;
+}
+
+int ExportSchedule(cCliContext& context, const std::string& path)
+{
+    CTournelDoc& doc = context.doc;
+    cScheduleExport what = cScheduleExport::FromDocument(doc);
+    // A selection names the sorting it belongs to; --sorting may say so too.
+    const std::string* court = Option(context, "--court");
+    const std::string* league = context.league.empty() ? nullptr : &context.league;
+    const std::string* official = Option(context, "--official");
+    const std::string* team = Option(context, "--team");
+    if ((court != nullptr) + (league != nullptr) + (official != nullptr) + (team != nullptr) > 1) {
+        return Usage(context, "give only one of --court, --league, --official and --team");
+    }
+    if (!IndexOption(context, "--court", court, what.court) ||
+        !IndexOption(context, "--league", league, what.league) ||
+        !IndexOption(context, "--official", official, what.official)) {
+        return kExitUsage;
+    }
+    if (team != nullptr) {
+        const std::size_t colon = team->find(':');
+        const std::optional<int> teamLeague = ParseInt(std::string_view(*team).substr(0, colon));
+        const std::optional<int> teamIndex =
+            colon == std::string::npos ? std::nullopt : ParseInt(std::string_view(*team).substr(colon + 1));
+        if (!teamLeague || !teamIndex || *teamLeague < 0 || *teamIndex < 0) {
+            return Usage(context, "--team needs LEAGUE:TEAM index numbers, not '" + *team + "'");
+        }
+        what.league = *teamLeague;
+        what.team = *teamIndex;
+    }
+    const int implied = court != nullptr      ? cScheduleExport::kByCourt
+                        : league != nullptr   ? cScheduleExport::kByLeague
+                        : official != nullptr ? cScheduleExport::kByOfficial
+                        : team != nullptr     ? cScheduleExport::kByTeam
+                                              : -1;
+    if (implied >= 0) {
+        what.sorting = implied;
+    }
+    if (!NumberOption(context, "--sorting", 0, 4, what.sorting) ||
+        !NumberOption(context, "--layout", 0, 2, what.layout) ||
+        !NumberOption(context, "--language", 0, kLanguageCount - 1, what.language)) {
+        return kExitUsage;
+    }
+    if (implied >= 0 && what.sorting != implied) {
+        return Usage(context, "the selection needs --sorting " + std::to_string(implied));
+    }
+    if (const std::string* number = Option(context, "--number")) {
+        if (*number != "before" && *number != "after" && *number != "both") {
+            return Usage(context, "--number needs before, after or both, not '" + *number + "'");
+        }
+        what.numberBefore = *number != "after";
+        what.numberAfter = *number != "before";
+    }
+    std::optional<cDate> from;
+    std::optional<cDate> to;
+    int status = kExitOk;
+    if (!DateOption(context, "--from", IDS_START_DATE_ILLEGAL, from, status) ||
+        !DateOption(context, "--to", IDS_FINAL_DATE_ILLEGAL, to, status)) {
+        return status;
+    }
+    if (from) {
+        what.from = MakeTimePoint(from->year, from->month, from->day);
+    }
+    if (to) {
+        what.to = MakeTimePoint(to->year, to->month, to->day, 23, 59);
+    }
+    if ((from || to) && what.from > what.to) {
+        doc.Prompt().ShowMessage(IDS_START_AFTER_FINAL);
+        return kExitFailed;
+    }
+    if (what.court >= 0 && doc.GetCourt(what.court) == nullptr) {
+        return RefuseUnknown(context, "court", what.court);
+    }
+    if (what.league >= 0 && doc.GetLeague(what.league) == nullptr) {
+        return RefuseUnknown(context, "league", what.league);
+    }
+    if (what.team >= 0 && doc.GetTeam(what.league, what.team) == nullptr) {
+        return RefuseUnknown(context, "team", what.team);
+    }
+    if (what.official >= 0 && doc.GetOfficial(what.official) == nullptr) {
+        return RefuseUnknown(context, "official", what.official);
+    }
+    return WriteScheduleFile(doc, what, path) == 0 ? kExitOk : kExitFailed;
+}
+
+int ExportTables(cCliContext& context, const std::string& path)
+{
+    CTournelDoc& doc = context.doc;
+    cTablesExport what = cTablesExport::FromDocument(doc);
+    if (!IndexOption(context, "--league", context.league.empty() ? nullptr : &context.league, what.league)) {
+        return kExitUsage;
+    }
+    if (const std::string* columns = Option(context, "--columns")) {
+        const std::array<std::pair<std::string_view, bool*>, 10> names = {{
+            {"rank", &what.rank},
+            {"played", &what.played},
+            {"won", &what.won},
+            {"drawn", &what.drawn},
+            {"lost", &what.lost},
+            {"disq", &what.disqualified},
+            {"score", &what.scoreDiff},
+            {"ball", &what.ballDiff},
+            {"ratio", &what.ratio},
+            {"points", &what.points},
+        }};
+        for (const auto& [name, flag] : names) {
+            *flag = false;
+        }
+        std::string_view rest = *columns;
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            const std::string_view name = rest.substr(0, comma);
+            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            bool known = false;
+            for (const auto& [column, flag] : names) {
+                if (column == name) {
+                    *flag = known = true;
+                }
+            }
+            if (!known) {
+                return Usage(context,
+                             "--columns knows rank, played, won, drawn, lost, disq, score, ball, ratio "
+                             "and points, not '" +
+                                 std::string(name) + "'");
+            }
+        }
+    }
+    std::optional<cDate> from;
+    int status = kExitOk;
+    if (!DateOption(context, "--results-from", IDS_ILLEGAL_DATE, from, status)) {
+        return status;
+    }
+    if (from) {
+        what.results = true;
+        what.resultsFrom = MakeTimePoint(from->year, from->month, from->day);
+    }
+    if (what.league >= 0 && doc.GetLeague(what.league) == nullptr) {
+        return RefuseUnknown(context, "league", what.league);
+    }
+    return WriteTablesFile(doc, what, path) == 0 ? kExitOk : kExitFailed;
+}
+
+} // namespace
+
+bool IsExportOption(std::string_view option, bool& takesValue)
+{
+    for (const std::string_view name : kValueOptions) {
+        if (name == option) {
+            takesValue = true;
+            return true;
+        }
+    }
+    for (const std::string_view name : kFlags) {
+        if (name == option) {
+            takesValue = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Writes the schedule (--schedule), the tables (--tables) or the content
+// summary (--content) as the print dialogs' "Write to file..." does, with the
+// document's choices unless options say otherwise. The extension of the
+// output chooses a web page (htm, html) or plain text.
+int Export(cCliContext& context, std::span<const std::string> operands)
+{
+    const std::string* schedule = Option(context, "--schedule");
+    const std::string* tables = Option(context, "--tables");
+    const std::string* content = Option(context, "--content");
+    if ((schedule != nullptr) + (tables != nullptr) + (content != nullptr) != 1) {
+        return Usage(context, "export needs one of --schedule OUT, --tables OUT and --content OUT");
+    }
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    if (const std::string* path = Option(context, "--template")) {
+        context.doc.m_strScheduleTemplate = *path;
+        context.doc.m_strTableTemplate = *path;
+    }
+    if (schedule != nullptr) {
+        return ExportSchedule(context, *schedule);
+    }
+    if (tables != nullptr) {
+        return ExportTables(context, *tables);
+    }
+    // The overview counts the unscheduled matches as their directory shows them.
+    RebuildUnscheduled(context.doc);
+    return WriteContentFile(context.doc, context.doc.GetTitle(), Option(context, "--courts") != nullptr,
+                            Option(context, "--leagues") != nullptr, *content) == 0
+               ? kExitOk
+               : kExitFailed;
+}
+
+// Write to File of one top-level directory; the unscheduled matches are
+// regenerated first, as their directory is whenever it is shown.
+int WriteDir(cCliContext& context, std::span<const std::string> operands)
+{
+    using cPick = cTournelDb& (*)(cDatabase&);
+    static constexpr std::array<std::pair<std::string_view, cPick>, 7> kDirectories = {{
+        {"courts", [](cDatabase& db) -> cTournelDb& { return db.Courts(); }},
+        {"court-time", [](cDatabase& db) -> cTournelDb& { return db.CourtTime(); }},
+        {"leagues", [](cDatabase& db) -> cTournelDb& { return db.Leagues(); }},
+        {"officials", [](cDatabase& db) -> cTournelDb& { return db.Officials(); }},
+        {"unscheduled", [](cDatabase& db) -> cTournelDb& { return db.Unscheduled(); }},
+        {"scheduled", [](cDatabase& db) -> cTournelDb& { return db.Scheduled(); }},
+        {"results", [](cDatabase& db) -> cTournelDb& { return db.Results(); }},
+    }};
+    cPick pick = nullptr;
+    for (const auto& [name, directory] : kDirectories) {
+        if (name == operands[1]) {
+            pick = directory;
+        }
+    }
+    if (pick == nullptr) {
+        return Usage(context, "write-dir knows the directories courts, court-time, leagues, officials, "
+                              "unscheduled, scheduled and results, not '" +
+                                  operands[1] + "'");
+    }
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    cTournelDb& directory = pick(context.doc);
+    if (&directory == &context.doc.Unscheduled()) {
+        RebuildUnscheduled(context.doc);
+    }
+    directory.Refresh();
+    return WriteDirectoryFile(context.doc, directory, operands[2]) == 0 ? kExitOk : kExitFailed;
+}

@@ -1,0 +1,192 @@
+#include "output/Export.h"
+
+#include "model/Strings.h"
+#include "model/Text.h"
+#include "model/cDatabase.h"
+#include "model/cMatch.h"
+#include "output/OutputFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+// Copies the template into `file` line by line and puts the content, made only
+// once the tag is found, in place of the first <TNLX_Content>. Answers 0 or
+// the message id of what went wrong.
+int MergeTemplate(const std::string& templatePath, cOutputFile& file,
+                  const std::function<std::string()>& content)
+{
+    std::ifstream in(templatePath, std::ios::binary);
+    if (!in.is_open()) {
+        return IDS_NO_TEMPLATE;
+    }
+    static constexpr std::string_view kTag = "<TNLX_Content>";
+    std::string line;
+    while (std::getline(in, line)) {
+        // getline ends the line at the LF; a CR in front of it belongs to the line end.
+        if (!line.empty() && line.back() == '\r' && !in.eof()) {
+            line.pop_back();
+        }
+        line += '\n';
+        const std::size_t tag = line.find(kTag);
+        if (tag == std::string::npos) {
+            file.Write(line);
+            continue;
+        }
+        file.Write(std::string_view(line).substr(0, tag));
+        file.Write(content());
+        file.Write(std::string_view(line).substr(tag + kTag.size()));
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r' && !in.eof()) {
+                line.pop_back();
+            }
+            file.Write(line);
+            file.Write("\n");
+        }
+        return 0;
+    }
+    return IDS_NO_CONTENT_TAG;
+}
+
+// The file output shared by the schedule and the tables: creates the file,
+// then writes plain text or the merged web page.
+int WriteOutput(cDatabase& db, const std::string& requestedPath, const std::string& templatePath,
+                const std::function<std::string(bool web)>& content)
+{
+    const std::string path = WithDefaultExtension(requestedPath, -1);
+    cOutputFile file(path);
+    int result = 0;
+    if (!file.IsOpen()) {
+        result = IDS_UNABLE_TO_OPEN_FILE;
+    } else if (IsTextFileExtension(FileExtension(path))) {
+        file.Write(content(false));
+    } else {
+        result = MergeTemplate(templatePath, file, [&content] { return content(true); });
+    }
+    if (file.IsOpen() && !file.Close() && result == 0) {
+        result = IDS_UNABLE_TO_OPEN_FILE;
+    }
+    if (result != 0) {
+        db.Prompt().ShowMessage(result);
+    }
+    return result;
+}
+
+} // namespace
+
+cScheduleExport cScheduleExport::FromDocument(const cDatabase& db)
+{
+    cScheduleExport what;
+    what.sorting = db.m_nScheduleSorting;
+    what.layout = db.m_nScheduleLayout;
+    what.numberBefore = db.m_bNumberBeforeTime != 0;
+    what.numberAfter = db.m_bNumberAfterTime != 0;
+    what.language = db.m_nLanguage;
+    what.heading = db.m_strScheduleHeading;
+    bool any = false;
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        if (!any || match.m_tStart < what.from) {
+            what.from = match.m_tStart;
+        }
+        if (!any || match.m_tStart > what.to) {
+            what.to = match.m_tStart;
+        }
+        any = true;
+    }
+    if (any) {
+        const cLocalTime first = LocalTime(what.from);
+        const cLocalTime last = LocalTime(what.to);
+        what.from = MakeTimePoint(first.year, first.month, first.day);
+        what.to = MakeTimePoint(last.year, last.month, last.day, 23, 59);
+    }
+    return what;
+}
+
+cTablesExport cTablesExport::FromDocument(const cDatabase& db)
+{
+    cTablesExport what;
+    what.results = db.m_bTableResults != 0;
+    what.rank = db.m_bTableRank != 0;
+    what.played = db.m_bTablePlayed != 0;
+    what.won = db.m_bTableWon != 0;
+    what.drawn = db.m_bTableDrawn != 0;
+    what.lost = db.m_bTableLost != 0;
+    what.disqualified = db.m_bTableDisqualified != 0;
+    what.scoreDiff = db.m_bTableScoreDiff != 0;
+    what.ballDiff = db.m_bTableBallDiff != 0;
+    what.ratio = db.m_bTableRatio != 0;
+    what.points = db.m_bTablePoints != 0;
+    what.heading = db.m_strTableHeading;
+    return what;
+}
+
+std::string MakeSectionHeading(std::string_view text, std::string_view name, bool web, bool border,
+                               bool fullWidth)
+{
+    std::string heading;
+    if (web) {
+        if (fullWidth) {
+            heading += "<TR>\n<TD>\n";
+        }
+        heading += "<TABLE";
+        if (border) {
+            heading += " BORDER";
+        }
+        if (fullWidth) {
+            heading += " WIDTH = 100%";
+        }
+        heading += ">\n<CAPTION>&nbsp;<BR><B>";
+    }
+    const std::size_t prefix = heading.size();
+    heading += text;
+    const std::size_t hash = heading.find('#', prefix);
+    if (hash != std::string::npos) {
+        heading.replace(hash, 1, web ? HtmlEscape(name) : std::string(name));
+    }
+    if (web) {
+        heading += "</B></CAPTION>\n";
+    }
+    return heading;
+}
+
+std::string FileDialogFilter(int kind, int part)
+{
+    static constexpr std::string_view kTexts[3][2] = {
+        {"htm", "Web Files (*.htm)|*.htm|Text Files (*.txt)|*.txt||"},
+        {"htm", "Web file (.htm)| *.htm||"},
+        {"txt", "Text file (.txt)| *.txt||"},
+    };
+    if (kind < -1 || kind > 1 || part < 0 || part > 1) {
+        return "Unexpected program error";
+    }
+    return std::string(kTexts[kind + 1][part]);
+}
+
+bool IsTextFileExtension(std::string_view extension)
+{
+    return CompareText(extension, "htm", true) != 0 && CompareText(extension, "html", true) != 0;
+}
+
+std::string WithDefaultExtension(const std::string& path, int kind)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        return path;
+    }
+    return path + "." + FileDialogFilter(kind, 0);
+}
+
+int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path)
+{
+    return WriteOutput(db, path, db.m_strScheduleTemplate,
+                       [&](bool web) { return ScheduleContent(db, what, web); });
+}
+
+int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string& path)
+{
+    return WriteOutput(db, path, db.m_strTableTemplate,
+                       [&](bool web) { return TablesContent(db, what, web); });
+}
