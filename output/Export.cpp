@@ -1,5 +1,6 @@
 #include "output/Export.h"
 
+#include "model/ProgramDirectory.h"
 #include "model/Strings.h"
 #include "model/Text.h"
 #include "model/cDatabase.h"
@@ -19,6 +20,11 @@ int MergeTemplate(const std::string& templatePath, cOutputFile& file,
                   const std::function<std::string()>& content)
 {
     std::ifstream in(templatePath, std::ios::binary);
+    if (!in.is_open() && !templatePath.empty() && templatePath.find('/') == std::string::npos) {
+        // A bare file name, as a season made elsewhere keeps it, is also
+        // looked for beside the program, where the default template lies.
+        in.open(ProgramDirectory() + "/" + templatePath, std::ios::binary);
+    }
     if (!in.is_open()) {
         return IDS_NO_TEMPLATE;
     }

@@ -290,9 +290,15 @@ def test_export_schedule():
         text = read(out_txt).decode("utf-8")
         check(text.startswith("Schedule for \r\n\r\n") and "\t- " in text, "text schedule: %r" % text[:80])
         check("\n" not in text.replace("\r\n", ""), "every line ends with CR LF")
-        # The example names its template relative to the working folder, where there is none.
+        # The example names its template by a bare file name: not in the
+        # working folder, it is found beside the program.
         out_htm = os.path.join(folder, "schedule.htm")
         code, out, err = run("export", season, "--schedule", out_htm, cwd=folder)
+        check(code == 0 and err == "", "bare template name: %d %r" % (code, err))
+        check(read(out_htm).startswith(b"<!DOCTYPE html>"), "the default template around the schedule")
+        # A template that exists nowhere: message 329 and an empty output file.
+        code, out, err = run("export", season, "--schedule", out_htm, "--template",
+                             os.path.join(folder, "none.htm"), cwd=folder)
         check(code == 1 and err == NO_TEMPLATE, "missing template: %d %r" % (code, err))
         check(read(out_htm) == b"", "the output of a missing template stays empty")
         template = os.path.join(folder, "template.htm")
