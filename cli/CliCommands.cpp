@@ -52,7 +52,7 @@ int Schedule(cCliContext& context, std::span<const std::string> operands)
         return kExitFailed;
     }
     context.doc.BackupIfDue();
-    const cScheduleRun run = ScheduleAutomatically(context.doc);
+    const cScheduleRun run = ScheduleAutomatically(context.doc, context.literal);
     context.out << run.message << '\n';
     return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
 }
@@ -213,10 +213,11 @@ const std::vector<cCliCommand>& CliCommands()
         {"dump", "FILE.tnd", "print the whole database as JSON on standard output", 1, Dump},
         {"convert", "IN.tnd OUT.tnd", "write IN as the current version (an older one only with --yes)", 2,
          Convert},
-        {"schedule", "IN.tnd -o OUT.tnd",
+        {"schedule", "IN.tnd -o OUT.tnd [--literal]",
          "schedule the unscheduled matches into the free court time and write OUT; the final message "
          "(\"37 out of 40 matches are scheduled!\") goes to standard output; the same --seed gives the same "
-         "schedule",
+         "schedule; --literal checks every candidate against the whole schedule, the reference the fast "
+         "check is compared with (the same schedule, much slower)",
          1, Schedule},
         {"assign", "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K]",
          "assign officials to the empty slots of the matches up to and including the date and write OUT; "
@@ -243,6 +244,7 @@ const std::vector<cCliCommand>& CliCommands()
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
     bool answerYes = false;
+    bool literal = false;
     bool seeded = false;
     unsigned seed = 0;
     std::string output;
@@ -259,6 +261,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         }
         if (arg == "--yes") {
             answerYes = true;
+        } else if (arg == "--literal") {
+            literal = true;
         } else if (arg == "--seed") {
             if (i + 1 >= args.size()) {
                 return UsageError(err, "--seed needs a number");
@@ -327,7 +331,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err, output, league, until, officials, options};
+        cCliContext context{doc, out, err, output, league, until, officials, literal, options};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

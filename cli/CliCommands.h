@@ -30,6 +30,7 @@ struct cCliContext
     std::string league;           // --league SHORT, empty when not given
     std::string until;            // --until YYYY-MM-DD, empty when not given
     std::optional<int> officials; // --officials K, none when not given
+    bool literal = false;         // --literal: the rules walk the whole schedule for every candidate
     // The options of export by name ("--sorting"); a flag maps to "".
     std::map<std::string, std::string> options;
 };

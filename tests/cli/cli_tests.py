@@ -181,9 +181,15 @@ def test_schedule_example_season():
             check(re.fullmatch(r"\d+ out of 131 matches are scheduled!\n", out) is not None,
                   "final message: %r" % out)
             outputs.append(tnd.parse(read(target)))
+        # The reference walk through the whole schedule decides the same.
+        target = os.path.join(folder, "literal.tnd")
+        code, out, err = run("--seed", "7", "schedule", example, "-o", target, "--literal")
+        check(code == 0, "schedule --literal failed: " + err)
+        outputs.append(tnd.parse(read(target)))
         for parsed in outputs:
             parsed["document"].pop("m_tModified", None)
         check(outputs[0] == outputs[1], "the same seed gave different schedules")
+        check(outputs[0] == outputs[2], "--literal gave a different schedule")
         scheduled = outputs[0]["scheduled"]
         check(len(scheduled) > 100 and len(outputs[0]["results"]) == len(scheduled), "every match has its result")
         code, out, err = run("schedule", os.path.join(folder, "first.tnd"), "-o", os.path.join(folder, "x.tnd"))
