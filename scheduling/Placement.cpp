@@ -491,6 +491,23 @@ cPlacementIndex::cDayCursor::cDayCursor(const cPlacementIndex& index, const cDat
                                         const cUnscheduledMatch& match)
     : m_days(index.RefusedDays(db, match))
 {
+    for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+        if (court.m_nIndex < 0 || court.m_nIndex > 100000) {
+            continue;
+        }
+        if (static_cast<std::size_t>(court.m_nIndex) >= m_courts.size()) {
+            m_courts.resize(static_cast<std::size_t>(court.m_nIndex) + 1, -1);
+        }
+        const cUnusedTime probe(court.m_nIndex, 0, 0);
+        m_courts[static_cast<std::size_t>(court.m_nIndex)] = index.CourtRefused(db, match, probe) ? 1 : 0;
+    }
+}
+
+int cPlacementIndex::cDayCursor::CourtRefused(int court) const
+{
+    return court >= 0 && static_cast<std::size_t>(court) < m_courts.size()
+               ? m_courts[static_cast<std::size_t>(court)]
+               : -1;
 }
 
 bool cPlacementIndex::cDayCursor::Refused(std::int64_t day)
@@ -505,7 +522,11 @@ TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnsched
                                              const cUnusedTime& courtTime, TimePoint duration, int pass,
                                              cDayCursor& days) const
 {
-    if (duration <= 0 || CourtRefused(db, match, courtTime)) {
+    if (duration <= 0 || courtTime.m_tEnd - courtTime.m_tStart < duration) {
+        return -1;
+    }
+    const int courtRefused = days.CourtRefused(courtTime.m_nCourt);
+    if (courtRefused == 1 || (courtRefused < 0 && CourtRefused(db, match, courtTime))) {
         return -1;
     }
     for (TimePoint start = courtTime.m_tStart; start + duration <= courtTime.m_tEnd; start += duration) {

@@ -66,10 +66,13 @@ public:
         // (an earlier one is answered false, and the rules then decide).
         bool Refused(std::int64_t day);
         void Restart() { m_next = 0; }
+        // Whether the court is refused at any time; -1 when the cursor does not know the court.
+        int CourtRefused(int court) const;
 
     private:
         std::vector<std::pair<std::int64_t, std::int64_t>> m_days;
         std::size_t m_next = 0;
+        std::vector<signed char> m_courts; // by court index: 1 refused, 0 not, -1 no such court
     };
 
     // The first start in `courtTime`, from its start in steps of `duration`
