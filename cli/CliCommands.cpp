@@ -97,7 +97,8 @@ int Assign(cCliContext& context, std::span<const std::string> operands)
         return kExitFailed;
     }
     context.doc.BackupIfDue();
-    const cAssignRun run = AssignOfficialsAutomatically(context.doc, values.EndLimit(), values.officials);
+    const cAssignRun run =
+        AssignOfficialsAutomatically(context.doc, values.EndLimit(), values.officials, context.literal);
     if (!run.message.empty()) {
         context.out << run.message << '\n';
     }
@@ -219,10 +220,11 @@ const std::vector<cCliCommand>& CliCommands()
          "schedule; --literal checks every candidate against the whole schedule, the reference the fast "
          "check is compared with (the same schedule, much slower)",
          1, Schedule},
-        {"assign", "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K]",
+        {"assign", "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K] [--literal]",
          "assign officials to the empty slots of the matches up to and including the date and write OUT; "
          "the final message (\"Assigned 37 out of 40 requested officials!\") goes to standard output; the "
-         "same --seed gives the same assignment",
+         "same --seed gives the same assignment; --literal checks every candidate against the whole "
+         "schedule, the reference the fast check is compared with",
          1, Assign},
         {"table", "FILE.tnd [--league SHORT]",
          "print each league's standings table: the league's name, then one line per row with the columns "

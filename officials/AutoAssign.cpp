@@ -8,6 +8,7 @@
 #include "officials/OfficialRules.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -42,7 +43,8 @@ const cMatch* Neighbour(const cMatch& match, bool next)
 
 // An official of the neighbouring match (same court and day, starting within
 // twice the match's duration) who passes the basic rules; null when none.
-const cReferee* FromNeighbour(const cDatabase& db, const cMatch& match, int slot, bool next)
+const cReferee* FromNeighbour(const cDatabase& db, const cMatch& match, int slot, bool next,
+                              const cScheduleDays* days)
 {
     const cMatch* other = Neighbour(match, next);
     if (other == nullptr || other->LocalDay() != match.LocalDay() || other->m_nCourt != match.m_nCourt) {
@@ -56,7 +58,7 @@ const cReferee* FromNeighbour(const cDatabase& db, const cMatch& match, int slot
     const int slots = OfficialsPerGame(db);
     for (int j = 0; j < slots; ++j) {
         const cReferee* official = db.GetOfficial(other->GetOfficial(j));
-        if (official != nullptr && CheckOfficial(db, match, *official, slot, kBasicLevel) == 0) {
+        if (official != nullptr && CheckOfficial(db, match, *official, slot, kBasicLevel, {}, days) == 0) {
             return official;
         }
     }
@@ -124,7 +126,7 @@ cAssignPlan PlanAssignment(const cDatabase& db, TimePoint endLimit, int official
     return plan;
 }
 
-cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int officialsPerGame)
+cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int officialsPerGame, bool literal)
 {
     cAssignRun run;
     cUserPrompt& prompt = db.Prompt();
@@ -145,6 +147,11 @@ cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int o
     prompt.BeginProgress(GetString(IDS_SCHEDULING_PROGRESS));
     prompt.SetProgress(Percent(run.filled, run.required));
     const cTopClubs topClubs = BuildTopClubs(db, capacity);
+    // The run changes officials only, never the schedule: one index serves it all.
+    std::optional<cScheduleDays> days;
+    if (!literal) {
+        days.emplace(db);
+    }
     for (int slot = 0; slot < officialsPerGame && !run.cancelled; ++slot) {
         for (cDbItem* item = db.Scheduled().GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
             auto& match = static_cast<cMatch&>(*item);
@@ -158,7 +165,8 @@ cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int o
             if (match.IsPlayoff() || match.GetOfficial(slot) >= 0) {
                 continue;
             }
-            if (const cReferee* official = FindCandidate(db, match, slot, capacity, topClubs)) {
+            if (const cReferee* official =
+                    FindCandidate(db, match, slot, capacity, topClubs, days ? &*days : nullptr)) {
                 AssignOfficial(db, match, slot, official);
                 ++run.filled;
                 ++run.assigned;
@@ -180,12 +188,12 @@ void AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* offi
 }
 
 const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int capacity,
-                              const cTopClubs& topClubs)
+                              const cTopClubs& topClubs, const cScheduleDays* days)
 {
-    if (const cReferee* official = FromNeighbour(db, match, slot, false)) {
+    if (const cReferee* official = FromNeighbour(db, match, slot, false, days)) {
         return official;
     }
-    if (const cReferee* official = FromNeighbour(db, match, slot, true)) {
+    if (const cReferee* official = FromNeighbour(db, match, slot, true, days)) {
         return official;
     }
     const cReferee* start = PickWeightedOfficial(db, capacity);
@@ -199,7 +207,7 @@ const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int 
         SkipUselessLevels(db, db.m_nMaxSubsequentGames == 1 ? kTopClubsLevel : kStrictestLevel, topClubs);
     const cReferee* official = start;
     for (;;) {
-        if (CheckOfficial(db, match, *official, slot, level, topClubs) == 0) {
+        if (CheckOfficial(db, match, *official, slot, level, topClubs, days) == 0) {
             return official;
         }
         official = NextOfficialCyclic(db, *official);

@@ -14,6 +14,7 @@
 class cDatabase;
 class cMatch;
 class cReferee;
+class cScheduleDays;
 
 // What a run would serve: the slots up to the date and what the officials can still take.
 struct cAssignPlan
@@ -52,7 +53,12 @@ cAssignPlan PlanAssignment(const cDatabase& db, TimePoint endLimit, int official
 // IDS_ABORT_SCHEDULING) and the final message go through db.Prompt(); the
 // final message is shown after an abort too. Random choices come from
 // db.m_random, so one seed gives one result.
-cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int officialsPerGame);
+//
+// `literal` has the rules walk the whole schedule for every candidate, the
+// reference; otherwise they read an index of the schedule's days. Both make
+// the same decisions.
+cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int officialsPerGame,
+                                        bool literal = false);
 
 // Puts `official` (null: none) on slot 0-4 of the match, keeping the game
 // counts of the official leaving and the one arriving right, and marks the
@@ -67,7 +73,7 @@ void AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* offi
 // 2 only with top clubs, levels 1 and 4 only when more than one subsequent
 // game is allowed). Null when nobody passes even the basic rules.
 const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int capacity,
-                              const cTopClubs& topClubs);
+                              const cTopClubs& topClubs, const cScheduleDays* days = nullptr);
 
 // A random official, each as likely as the games he may still take: t drawn
 // uniformly from 1 ... capacity, the first official at which the running sum

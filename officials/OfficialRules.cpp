@@ -51,7 +51,8 @@ int FirstEmptySlot(const cMatch& match, int slots)
 // At the look-ahead levels the official must also be able to take the
 // following matches of the day on the same court that still have an empty
 // slot: as many as his subsequent limit, counted from the first of them.
-bool CanTakeFollowingMatches(const cDatabase& db, const cMatch& match, const cReferee& official)
+bool CanTakeFollowingMatches(const cDatabase& db, const cMatch& match, const cReferee& official,
+                             const cScheduleDays* days)
 {
     const int limit = SubsequentLimit(db, official);
     if (limit < 2) {
@@ -67,7 +68,7 @@ bool CanTakeFollowingMatches(const cDatabase& db, const cMatch& match, const cRe
         if (slot < 0) {
             break;
         }
-        if (CheckOfficial(db, *next, official, slot, kBasicLevel) != 0) {
+        if (CheckOfficial(db, *next, official, slot, kBasicLevel, {}, days) != 0) {
             return false;
         }
         ++series;
@@ -206,21 +207,36 @@ bool ConflictsWithTeam(const cDatabase& db, const cMatch& match, const cMatch& o
 
 // The rules that compare the match with every other scheduled match; the
 // first match in list order that breaks one decides. 0 or the message id.
-int CheckOtherMatches(const cDatabase& db, const cMatch& match, const cReferee& official)
+int CheckOtherMatch(const cDatabase& db, const cMatch& match, const cReferee& official, const cMatch& other)
 {
-    const bool checkConflicts = db.m_bIgnoreTeamConflicts == 0;
+    const std::int64_t days = other.LocalDay() - match.LocalDay();
+    const std::int64_t distance = days < 0 ? -days : days;
+    if (distance == 0) {
+        if (&other != &match && TimesOverlap(match, other) && IsAssigned(db, other, official.m_nIndex)) {
+            return IDS_OFFICIAL_SAME_TIME;
+        }
+        if (db.m_bIgnoreTeamConflicts == 0 && ConflictsWithTeam(db, match, other, official)) {
+            return IDS_OFFICIAL_TEAM_CONFLICT;
+        }
+    } else if (distance < db.m_nMinDaysBetweenGames && IsAssigned(db, other, official.m_nIndex)) {
+        return IDS_OFFICIAL_DAYS_BETWEEN;
+    }
+    return 0;
+}
+
+int CheckOtherMatches(const cDatabase& db, const cMatch& match, const cReferee& official,
+                      const cScheduleDays* days)
+{
+    if (days != nullptr && days->Holds(match)) {
+        // Only matches under the minimum distance away can break a rule.
+        const std::int64_t reach = std::max(db.m_nMinDaysBetweenGames, 1) - 1;
+        return days->ForEachNear(match.LocalDay(), reach, [&](const cMatch& other) {
+            return CheckOtherMatch(db, match, official, other);
+        });
+    }
     for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
-        const std::int64_t days = other.LocalDay() - match.LocalDay();
-        const std::int64_t distance = days < 0 ? -days : days;
-        if (distance == 0) {
-            if (&other != &match && TimesOverlap(match, other) && IsAssigned(db, other, official.m_nIndex)) {
-                return IDS_OFFICIAL_SAME_TIME;
-            }
-            if (checkConflicts && ConflictsWithTeam(db, match, other, official)) {
-                return IDS_OFFICIAL_TEAM_CONFLICT;
-            }
-        } else if (distance < db.m_nMinDaysBetweenGames && IsAssigned(db, other, official.m_nIndex)) {
-            return IDS_OFFICIAL_DAYS_BETWEEN;
+        if (const int id = CheckOtherMatch(db, match, official, other); id != 0) {
+            return id;
         }
     }
     return 0;
@@ -245,10 +261,10 @@ bool IsAssigned(const cDatabase& db, const cMatch& match, int official)
 }
 
 int CheckOfficial(const cDatabase& db, const cMatch& match, const cReferee& official, int slot, int level,
-                  const cTopClubs& topClubs)
+                  const cTopClubs& topClubs, const cScheduleDays* days)
 {
     const bool lookAhead = level == kStrictestLevel || level == kLookAheadLevel;
-    if (lookAhead && !CanTakeFollowingMatches(db, match, official)) {
+    if (lookAhead && !CanTakeFollowingMatches(db, match, official, days)) {
         return IDS_OFFICIAL_SUBSEQUENT_HERE;
     }
     if (level == kTopClubsLevel && !topClubs.Contains(official.m_strClubOfficial)) {
@@ -280,5 +296,26 @@ int CheckOfficial(const cDatabase& db, const cMatch& match, const cReferee& offi
     if (const int id = CheckSeriesOfTheDay(db, match, official); id != 0) {
         return id;
     }
-    return CheckOtherMatches(db, match, official);
+    return CheckOtherMatches(db, match, official, days);
+}
+
+cScheduleDays::cScheduleDays(const cDatabase& db)
+{
+    std::size_t position = 0;
+    std::int64_t lastDay = 0;
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        if (position > 0 && match.LocalDay() < lastDay) {
+            m_bSortedByDay = false;
+        }
+        lastDay = match.LocalDay();
+        m_byDay[match.LocalDay()].emplace_back(position, &match);
+        m_position.emplace(&match, position);
+        ++position;
+    }
+}
+
+const std::vector<cScheduleDays::cEntry>* cScheduleDays::Day(std::int64_t day) const
+{
+    const auto found = m_byDay.find(day);
+    return found != m_byDay.end() ? &found->second : nullptr;
 }

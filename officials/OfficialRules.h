@@ -7,6 +7,13 @@
 
 #include "officials/cTopClubs.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
 class cDatabase;
 class cMatch;
 class cReferee;
@@ -33,5 +40,75 @@ bool IsAssigned(const cDatabase& db, const cMatch& match, int official);
 //
 // A match whose league does not exist (only a damaged file holds one) has no
 // rating range to break; a team that does not exist has no club.
+//
+// The rules that compare the match with the other scheduled matches look only
+// at matches a few days away; `days`, when given, finds those without walking
+// the whole schedule, in the schedule's order, so the answer is the same.
+class cScheduleDays;
 int CheckOfficial(const cDatabase& db, const cMatch& match, const cReferee& official, int slot, int level,
-                  const cTopClubs& topClubs = {});
+                  const cTopClubs& topClubs = {}, const cScheduleDays* days = nullptr);
+
+// The visible scheduled matches by local day, each day's in schedule order.
+// Valid while no match is added, removed or moved; officials may change.
+class cScheduleDays
+{
+public:
+    explicit cScheduleDays(const cDatabase& db);
+
+    // Whether the index holds the match (it was in the schedule when built).
+    bool Holds(const cMatch& match) const { return m_position.count(&match) > 0; }
+    // Calls `visit` for every match on the days day - reach ... day + reach,
+    // in schedule order, until it answers a non-zero value; answers that or 0.
+    template <class Visitor> int ForEachNear(std::int64_t day, std::int64_t reach, Visitor&& visit) const;
+
+private:
+    using cEntry = std::pair<std::size_t, const cMatch*>; // position in the schedule, match
+    const std::vector<cEntry>* Day(std::int64_t day) const;
+
+    std::unordered_map<std::int64_t, std::vector<cEntry>> m_byDay;
+    std::unordered_map<const cMatch*, std::size_t> m_position;
+    bool m_bSortedByDay = true; // the schedule's days never go back (a file may hold them otherwise)
+};
+
+template <class Visitor>
+int cScheduleDays::ForEachNear(std::int64_t day, std::int64_t reach, Visitor&& visit) const
+{
+    if (reach <= 0) {
+        if (const std::vector<cEntry>* today = Day(day)) {
+            for (const cEntry& entry : *today) {
+                if (const int id = visit(*entry.second); id != 0) {
+                    return id;
+                }
+            }
+        }
+        return 0;
+    }
+    if (m_bSortedByDay) {
+        // Day after day is schedule order.
+        for (std::int64_t d = day - reach; d <= day + reach; ++d) {
+            if (const std::vector<cEntry>* matches = Day(d)) {
+                for (const cEntry& entry : *matches) {
+                    if (const int id = visit(*entry.second); id != 0) {
+                        return id;
+                    }
+                }
+            }
+        }
+        return 0;
+    }
+    // Several days of a schedule out of order: their matches merged back into schedule order.
+    std::vector<cEntry> merged;
+    for (std::int64_t d = day - reach; d <= day + reach; ++d) {
+        if (const std::vector<cEntry>* matches = Day(d)) {
+            merged.insert(merged.end(), matches->begin(), matches->end());
+        }
+    }
+    std::sort(merged.begin(), merged.end(),
+              [](const cEntry& a, const cEntry& b) { return a.first < b.first; });
+    for (const cEntry& entry : merged) {
+        if (const int id = visit(*entry.second); id != 0) {
+            return id;
+        }
+    }
+    return 0;
+}

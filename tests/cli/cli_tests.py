@@ -215,9 +215,15 @@ def test_assign_example_season():
             check(found is not None, "final message: %r" % out)
             check(int(found.group(2)) == 2 * matches and int(found.group(1)) > 0, "counts: %r" % out)
             outputs.append(tnd.parse(read(target)))
+        # The reference walk through the whole schedule assigns the same.
+        target = os.path.join(folder, "literal.tnd")
+        code, out, err = run("--seed", "5", "assign", scheduled, "--until", "2038-12-31", "-o", target, "--literal")
+        check(code == 0, "assign --literal failed: " + err)
+        outputs.append(tnd.parse(read(target)))
         for parsed in outputs:
             parsed["document"].pop("m_tModified", None)
         check(outputs[0] == outputs[1], "the same seed gave different assignments")
+        check(outputs[0] == outputs[2], "--literal gave a different assignment")
         assigned = outputs[0]
         held = {}
         for match in assigned["scheduled"]:

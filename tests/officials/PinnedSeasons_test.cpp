@@ -39,7 +39,8 @@ std::string PinnedSeason(std::uint32_t seed, bool literal)
     for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
         league.ComputeRatingBands(db.m_nOfficialsPerGame);
     }
-    AssignOfficialsAutomatically(db, std::numeric_limits<std::int32_t>::max(), db.m_nOfficialsPerGame);
+    AssignOfficialsAutomatically(db, std::numeric_limits<std::int32_t>::max(), db.m_nOfficialsPerGame,
+                                 literal);
 
     std::ostringstream text;
     text << run.message << "\n";
