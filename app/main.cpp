@@ -3,6 +3,7 @@
 #include "ui/CTipDialog.h"
 #include "ui/Images.h"
 #include "ui/ItemDialogs.h"
+#include "ui/PrintToPdf.h"
 #include "ui/cItemDialogRegistry.h"
 
 #include <QApplication>
@@ -11,8 +12,32 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+// The option given alone or as "option=value".
+bool HasOption(int argc, char** argv, const char* wanted)
+{
+    const std::size_t length = std::strlen(wanted);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], wanted, length) == 0 &&
+            (argv[i][length] == '\0' || argv[i][length] == '=')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    // A print into a file shows no window: it needs no display either.
+    if (HasOption(argc, argv, "--print-pdf") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tournel"));
     QApplication::setOrganizationName(QStringLiteral("Tournel"));
@@ -28,10 +53,27 @@ int main(int argc, char** argv)
         QStringList{QStringLiteral("nosplash"), QStringLiteral("nologo")},
         QStringLiteral("Start without the splash screen and the tip of the day."));
     parser.addOption(noSplash);
+    const QCommandLineOption printPdf(
+        QStringLiteral("print-pdf"), QStringLiteral("Print into the PDF file instead of opening the window."),
+        QStringLiteral("OUT.pdf"));
+    parser.addOption(printPdf);
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QStringLiteral("With --print-pdf: the special print (schedule, tables or "
+                                                  "content), with the defaults of its dialog."),
+                                   QStringLiteral("schedule|tables|content"));
+    parser.addOption(print);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database (.tnd) to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     const bool showSplash = !parser.isSet(noSplash);
+    if (parser.isSet(printPdf) || parser.isSet(print)) {
+        if (!parser.isSet(printPdf) || !parser.isSet(print) || parser.positionalArguments().size() != 1) {
+            std::cerr << "Usage: tournel --print-pdf OUT.pdf --print schedule|tables|content FILE.tnd\n";
+            return 2;
+        }
+        return PrintToPdf(parser.positionalArguments().front(), parser.value(print), parser.value(printPdf),
+                          std::cerr);
+    }
 
     RegisterItemDialogs(cItemDialogRegistry::Instance());
     CMainFrame frame;

@@ -4,6 +4,7 @@ TOURNEL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
+    poppler-utils
 )
 
 tournel_install_packages()

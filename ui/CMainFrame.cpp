@@ -12,6 +12,9 @@
 #include "officials/AutoAssign.h"
 #include "officials/RemoveOfficials.h"
 #include "officials/cAutoAssignValues.h"
+#include "output/Export.h"
+#include "output/PrintLayout.h"
+#include "output/PrintValues.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
@@ -20,6 +23,7 @@
 #include "standings/cResultValues.h"
 #include "ui/CAboutDialog.h"
 #include "ui/CAutoAssignDialog.h"
+#include "ui/CContentPrintDialog.h"
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
 #include "ui/CManualAssignDialog.h"
@@ -29,11 +33,15 @@
 #include "ui/CPlayoffMatchDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CResultSettingsDialog.h"
+#include "ui/CSchedulePrintDialog.h"
+#include "ui/CTablePrintDialog.h"
 #include "ui/CTipDialog.h"
 #include "ui/CTournelView.h"
 #include "ui/CViewFilterDialog.h"
+#include "ui/CWebTemplatesDialog.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandRules.h"
+#include "ui/DialogFields.h"
 #include "ui/Images.h"
 #include "ui/ItemDialogs.h"
 #include "ui/PrintFont.h"
@@ -50,6 +58,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -147,8 +159,37 @@ const std::set<int>& Implemented()
                                       ID_REMOVE_SELECTED_MATCHES,
                                       ID_SCHEDULE_MANUAL,
                                       ID_MOVE_MATCH,
-                                      ID_INSERT_PLAYOFF};
+                                      ID_INSERT_PLAYOFF,
+                                      ID_FILE_PRINT,
+                                      ID_FILE_PRINT_PREVIEW,
+                                      ID_FILE_PRINT_SETUP,
+                                      ID_WRITE_TO_FILE,
+                                      ID_PRINT_SCHEDULE,
+                                      ID_PRINT_TABLES,
+                                      ID_PRINT_CONTENT,
+                                      ID_SETTINGS_WEB_TEMPLATES};
     return ids;
+}
+
+// A save dialog's filter as the file writers give it ("Text file (.txt)| *.txt||")
+// in Qt's form ("Text file (*.txt)"): each description with its pattern.
+QString QtFilter(const std::string& filter)
+{
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        if (description.isEmpty() || pattern.isEmpty()) {
+            continue;
+        }
+        if (const qsizetype open = description.lastIndexOf(QStringLiteral(" ("));
+            open > 0 && description.endsWith(QLatin1Char(')'))) {
+            description.truncate(open);
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, pattern);
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace
@@ -266,16 +307,20 @@ void CMainFrame::CreateActions()
          [](CMainFrame& f) { f.OnFileSave(); }},
         {ID_FILE_SAVE_AS, "Save &As...", nullptr, "Save the active document with a new name", nullptr,
          [](CMainFrame& f) { f.OnFileSaveAs(); }},
-        {ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the active document", "Print", nullptr},
-        {ID_FILE_PRINT_PREVIEW, "Print Pre&view...", nullptr, "Display full pages", nullptr, nullptr},
+        {ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the shown directory", "Print",
+         [](CMainFrame& f) { f.OnFilePrint(); }},
+        {ID_FILE_PRINT_PREVIEW, "Print Pre&view...", nullptr, "Display full pages", nullptr,
+         [](CMainFrame& f) { f.OnPrintPreview(); }},
         {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, "Change the printer and printing options", nullptr,
-         nullptr},
-        {ID_WRITE_TO_FILE, "&Write to File...", "Ctrl+W", "Write the schedule and the tables to files",
-         nullptr, nullptr},
-        {ID_PRINT_SCHEDULE, "Print &Schedule...", nullptr, "Print the schedule", nullptr, nullptr},
-        {ID_PRINT_TABLES, "Print &Tables", nullptr, "Print the tables of all leagues", nullptr, nullptr},
+         [](CMainFrame& f) { f.OnPrintSetup(); }},
+        {ID_WRITE_TO_FILE, "&Write to File...", "Ctrl+W", "Write the shown directory to a text file", nullptr,
+         [](CMainFrame& f) { f.OnWriteToFile(); }},
+        {ID_PRINT_SCHEDULE, "Print &Schedule...", nullptr, "Print the schedule, or write it to a file",
+         nullptr, [](CMainFrame& f) { f.OnPrintSchedule(); }},
+        {ID_PRINT_TABLES, "Print &Tables", nullptr, "Print the tables and results, or write them to a file",
+         nullptr, [](CMainFrame& f) { f.OnPrintTables(); }},
         {ID_PRINT_CONTENT, "Print &Content", nullptr, "Print a summary of the database content", nullptr,
-         nullptr},
+         [](CMainFrame& f) { f.OnPrintContent(); }},
         {ID_FILE_SEND_MAIL, "Sen&d...", nullptr, "Send the active document through electronic mail", nullptr,
          nullptr},
         {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
@@ -338,8 +383,8 @@ void CMainFrame::CreateActions()
         {ID_SETTINGS_RESULTS, "&Results and Point Awards...", nullptr,
          "Choose how results are entered and points awarded", nullptr,
          [](CMainFrame& f) { f.OnTableSettings(RunResultSettingsDialog); }},
-        {ID_SETTINGS_WEB_TEMPLATES, "&Web Templates...", nullptr,
-         "Choose the templates and headings of the web pages", nullptr, nullptr},
+        {ID_SETTINGS_WEB_TEMPLATES, "&Web Templates...", nullptr, "Choose the templates of the web pages",
+         nullptr, [](CMainFrame& f) { f.OnWebTemplates(); }},
         {ID_PRINT_FONT, "&Print Font...", nullptr, "Select the font to be used during printing.",
          "Select print font", [](CMainFrame& f) { f.OnPrintFont(); }},
         {ID_DOCUMENT_INFO, "&Document Info...", nullptr, "Show and edit the document information", nullptr,
@@ -1720,4 +1765,212 @@ void CMainFrame::OnAbout()
 {
     CAboutDialog dialog(this);
     RunDialog(dialog);
+}
+
+// ---- printing and files ----
+
+QPrinter& CMainFrame::Printer()
+{
+    if (!m_pPrinter) {
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_pPrinter->setDocName(QStringLiteral("Tournel"));
+    }
+    return *m_pPrinter;
+}
+
+bool CMainFrame::ChoosePrinter(QPrinter& printer)
+{
+    if (m_fnChoosePrinter) {
+        return m_fnChoosePrinter(printer);
+    }
+    // The platform's dialog offers printing to a PDF file besides the printers.
+    QPrintDialog dialog(&printer, this);
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+void CMainFrame::PrintJob(const PageLayout& layout)
+{
+    QPrinter& printer = Printer();
+    if (!ChoosePrinter(printer)) {
+        return;
+    }
+    if (!PrintPages(printer, m_doc, layout)) {
+        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+    }
+}
+
+QString CMainFrame::AskOutputName(const QString& suggested, const QString& filter, const QString& suffix)
+{
+    if (m_fnAskFileName) {
+        return m_fnAskFileName(true, suggested);
+    }
+    QFileDialog dialog(this, QStringLiteral("Save As"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+QString CMainFrame::AskOutputName(const QString& suggested, int kind)
+{
+    return AskOutputName(suggested, QtFilter(FileDialogFilter(kind, 1)),
+                         ToQString(FileDialogFilter(kind, 0)));
+}
+
+void CMainFrame::SaveAsPdf(const PageLayout& layout, const QString& suggested)
+{
+    QString path = AskOutputName(suggested, QStringLiteral("PDF file (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(Printer().pageLayout());
+    pdf.setOutputFileName(path);
+    if (!PrintPages(pdf, m_doc, layout)) {
+        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+    }
+}
+
+cTournelDb* CMainFrame::DirectoryToPrint()
+{
+    cTournelDb* directory = m_pCurrentContainer;
+    if (directory != nullptr) {
+        // A list derived from the rest of the season is printed as it stands now.
+        RegenerateDerivedList(*directory);
+        BringViewsUpToDate();
+        directory = m_pCurrentContainer;
+    }
+    if (const int refusal = DirectoryPrintRefusal(directory)) {
+        m_doc.Prompt().ShowMessage(refusal);
+        return nullptr;
+    }
+    return directory;
+}
+
+void CMainFrame::OnFilePrint()
+{
+    if (cTournelDb* directory = DirectoryToPrint()) {
+        PrintJob([directory](int lines) { return DirectoryPages(*directory, lines); });
+    }
+}
+
+void CMainFrame::OnPrintPreview()
+{
+    cTournelDb* directory = DirectoryToPrint();
+    if (directory == nullptr) {
+        return;
+    }
+    const PageLayout layout = [directory](int lines) { return DirectoryPages(*directory, lines); };
+    QPrintPreviewDialog preview(&Printer(), this);
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [this, &layout](QPrinter* printer) { PrintPages(*printer, m_doc, layout); });
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* pdf = bar->addAction(QStringLiteral("Save as PDF..."));
+        pdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
+        const QString name = Text(directory->m_nTitleId);
+        connect(pdf, &QAction::triggered, &preview, [this, &layout, name] { SaveAsPdf(layout, name); });
+    }
+    RunDialog(preview);
+}
+
+void CMainFrame::OnPrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), this);
+    RunDialog(dialog);
+}
+
+void CMainFrame::OnWriteToFile()
+{
+    cTournelDb* directory = DirectoryToPrint();
+    if (directory == nullptr) {
+        return;
+    }
+    const QString path = AskOutputName(Text(directory->m_nTitleId), 1);
+    if (!path.isEmpty()) {
+        WriteDirectoryFile(m_doc, *directory, ToStdString(path));
+    }
+}
+
+void CMainFrame::OnPrintSchedule()
+{
+    cSchedulePrintValues values;
+    if (!RunSchedulePrintDialog(m_doc, this, values)) {
+        return;
+    }
+    UpdateTitle();
+    const cScheduleExport job = values.Export();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Schedule"), -1);
+        if (!path.isEmpty()) {
+            WriteScheduleFile(m_doc, job, ToStdString(path));
+        }
+        return;
+    }
+    if (const int refusal = SchedulePrintRefusal(m_doc, job)) {
+        m_doc.Prompt().ShowMessage(refusal);
+        return;
+    }
+    PrintJob([this, &job](int lines) { return SchedulePages(m_doc, job, lines); });
+}
+
+void CMainFrame::OnPrintTables()
+{
+    cTablePrintValues values;
+    if (!RunTablePrintDialog(m_doc, this, values)) {
+        return;
+    }
+    // The tables were brought up to date: a shown table shows its new order.
+    BringViewsUpToDate();
+    UpdateTitle();
+    const cTablesExport job = values.Export();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Tables"), -1);
+        if (!path.isEmpty()) {
+            WriteTablesFile(m_doc, job, ToStdString(path));
+        }
+    } else if (const int refusal = TablePrintRefusal(m_doc, job)) {
+        m_doc.Prompt().ShowMessage(refusal);
+    } else {
+        PrintJob([this, &job](int lines) { return TablePages(m_doc, job, lines); });
+    }
+    BringViewsUpToDate();
+}
+
+void CMainFrame::OnPrintContent()
+{
+    cContentPrintValues values;
+    if (!RunContentPrintDialog(m_doc, this, values)) {
+        return;
+    }
+    // The summary counts the matches still to be played.
+    RegenerateDerivedList(m_doc.Unscheduled());
+    BringViewsUpToDate();
+    const std::string title = m_doc.GetTitle();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Content"), 1);
+        if (!path.isEmpty()) {
+            WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
+        }
+    } else {
+        PrintJob([this, &title, &values](int lines) {
+            return ContentPages(m_doc, title, values.courts, values.leagues, lines);
+        });
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::OnWebTemplates()
+{
+    if (RunWebTemplatesDialog(m_doc, this)) {
+        UpdateTitle();
+    }
 }

@@ -8,6 +8,7 @@
 #include "document/CTournelDoc.h"
 #include "model/cDatabaseListener.h"
 #include "ui/CFindDialog.h"
+#include "ui/PrintPages.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -24,6 +25,7 @@ class CTournelView;
 class QLabel;
 class QMenu;
 class QMimeData;
+class QPrinter;
 class QSettings;
 class QSplitter;
 class QTimer;
@@ -68,6 +70,9 @@ public:
     std::function<QString(bool save, const QString& suggested)> m_fnAskFileName;
     // "Save changes to %1?" with Yes, No and Cancel.
     std::function<QMessageBox::StandardButton(const QString& text)> m_fnAskSaveChanges;
+    // Where a print goes: sets up the printer (the print dialog) and answers
+    // false when the user cancelled. Tests set a PDF file in a folder of theirs.
+    std::function<bool(QPrinter& printer)> m_fnChoosePrinter;
 
     // Documents.
     // `path` by value: asking to save first may change the list a recent entry comes from.
@@ -119,6 +124,19 @@ public:
     void OnSelectAll();
     void OnViewFilter();
     void OnPrintFont();
+    // "&Print...", "Print Pre&view..." (with "Save as PDF...") and "P&rint
+    // Setup..." of the shown directory, and "&Write to File...".
+    void OnFilePrint();
+    void OnPrintPreview();
+    void OnPrintSetup();
+    void OnWriteToFile();
+    // The special prints; each prints, or writes the file its dialog asks for.
+    void OnPrintSchedule();
+    void OnPrintTables();
+    void OnPrintContent();
+    void OnWebTemplates();
+    // The printer of this window's prints, with the set-up chosen so far.
+    QPrinter& Printer();
     void OnScheduleAutomatically();
     void OnDocumentInfo();
     void OnRepeatTime();
@@ -186,6 +204,18 @@ private:
     void SaveRecentFiles();
     void UpdateRecentMenu();
     int RunDialog(QDialog& dialog);
+    // The shown directory brought up to date for printing or writing; null
+    // (with the message shown) when there is none or it holds nothing.
+    cTournelDb* DirectoryToPrint();
+    // Asks where the print goes and prints the pages laid out for it.
+    void PrintJob(const PageLayout& layout);
+    bool ChoosePrinter(QPrinter& printer);
+    void SaveAsPdf(const PageLayout& layout, const QString& suggested);
+    // The name of a file to write: m_fnAskFileName, or a save dialog with
+    // `filter` and a default suffix; empty when cancelled.
+    QString AskOutputName(const QString& suggested, const QString& filter, const QString& suffix);
+    // The same with the filter and default extension of the file writers' `kind`.
+    QString AskOutputName(const QString& suggested, int kind);
     static QString DroppedFile(const QMimeData* data);
 
     CTournelDoc m_doc;
@@ -217,5 +247,6 @@ private:
     bool m_bTreeGone = false;  // the containers were replaced: the tree is built anew
     bool m_bFilling = false;   // the list is being filled: its own changes are no news
     QTimer* m_pViewTimer = nullptr;
+    std::unique_ptr<QPrinter> m_pPrinter; // made on the first print
     QElapsedTimer m_sinceViewUpdate;
 };

@@ -16,6 +16,7 @@
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
 #include "ui/CAutoAssignDialog.h"
+#include "ui/CContentPrintDialog.h"
 #include "ui/CCourtDialog.h"
 #include "ui/CCourtTimeDialog.h"
 #include "ui/CCriteriaDialog.h"
@@ -32,9 +33,12 @@
 #include "ui/CRepeatCourtTimeDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CResultSettingsDialog.h"
+#include "ui/CSchedulePrintDialog.h"
 #include "ui/CScheduleSettingsDialog.h"
+#include "ui/CTablePrintDialog.h"
 #include "ui/CTeamConflictDialog.h"
 #include "ui/CTeamDialog.h"
+#include "ui/CWebTemplatesDialog.h"
 #include "ui/cItemDialogRegistry.h"
 
 #include <memory>
@@ -351,4 +355,40 @@ cPlayoffMatch* RunInsertPlayoffDialog(CTournelDoc& doc, QWidget* parent)
         return nullptr;
     }
     return static_cast<cPlayoffMatch*>(dialog.Result());
+}
+
+bool RunSchedulePrintDialog(CTournelDoc& doc, QWidget* parent, cSchedulePrintValues& chosen)
+{
+    CSchedulePrintDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunTablePrintDialog(CTournelDoc& doc, QWidget* parent, cTablePrintValues& chosen)
+{
+    CTablePrintDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunContentPrintDialog(CTournelDoc& doc, QWidget* parent, cContentPrintValues& chosen)
+{
+    CContentPrintDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunWebTemplatesDialog(CTournelDoc& doc, QWidget* parent)
+{
+    CWebTemplatesDialog dialog(doc, parent);
+    return RunDialog(dialog);
 }

@@ -381,14 +381,16 @@ TEST_F(ExportTest, DirectoryColumnsArePaddedToTheirWidthsInCharacters)
     official->m_strClubOfficial = "Club";
     BuildOfficial(db, "Maximilian Alexander von Humboldt-Wiesenthal").m_strClubOfficial = "Far";
     const std::string text = DirectoryText(db.Officials());
-    // A heading or a name as long as its column or longer runs into the next one.
-    EXPECT_EQ(text, "Officials\n\n"
-                    "Official name            Club           Rating     Max. subs. games  Max. no. of games "
-                    "No. of games  First day offSecond day off\n"
-                    "Chloé Sørensen           Club           1          3                 20                "
-                    "1             <None>       <None>       \n"
-                    "Maximilian Alexander von Humboldt-WiesenthalFar            1          3                 "
-                    "20                0             <None>       <None>       \n");
+    // A heading or a name as long as its column or longer pushes the next
+    // one to the right, one blank after it.
+    EXPECT_EQ(text,
+              "Officials\n\n"
+              "Official name            Club           Rating     Max. subs. games  Max. no. of games "
+              "No. of games  First day off Second day off \n"
+              "Chloé Sørensen           Club           1          3                 20                "
+              "1             <None>       <None>       \n"
+              "Maximilian Alexander von Humboldt-Wiesenthal Far            1          3                 "
+              "20                0             <None>       <None>       \n");
 }
 
 TEST_F(ExportTest, WriteToFileOfAnEmptyDirectoryWritesNothing)

@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -303,6 +304,21 @@ std::vector<int> Commands()
     return ids;
 }
 
+// Commands whose file question names a file to write the output to, not a database.
+bool WritesOutput(int command)
+{
+    switch (command) {
+    case ID_WRITE_TO_FILE:
+    case ID_PRINT_SCHEDULE:
+    case ID_PRINT_TABLES:
+    case ID_PRINT_CONTENT:
+    case ID_FILE_PRINT_PREVIEW:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int EnvNumber(const char* name, int fallback)
 {
     bool ok = false;
@@ -353,12 +369,28 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("not a season at all");
     }
+    // Outputs: with and without extension, web page or text, and one that cannot be created.
+    const QStringList outputs = {
+        f.m_dir.filePath(QStringLiteral("out.txt")), f.m_dir.filePath(QStringLiteral("out.htm")),
+        f.m_dir.filePath(QStringLiteral("out")), f.m_dir.filePath(QStringLiteral("no/such/folder/out.txt"))};
+    int command = 0;
     f.Frame().m_fnAskFileName = [&](bool save, const QString&) -> QString {
         ++fileQuestions;
         if (Pick(rng, 6) == 0) {
             return {};
         }
+        if (save && WritesOutput(command)) {
+            return outputs[Pick(rng, static_cast<int>(outputs.size()))];
+        }
         return save ? openable[1 + Pick(rng, 2)] : openable[Pick(rng, static_cast<int>(openable.size()))];
+    };
+    // Prints go into a PDF file of the test's folder, or are cancelled.
+    int printed = 0;
+    f.Frame().m_fnChoosePrinter = [&](QPrinter& printer) {
+        ++printed;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(f.m_dir.filePath(QStringLiteral("monkey.pdf")));
+        return Pick(rng, 4) != 0;
     };
     f.Frame().m_fnAskSaveChanges = [&](const QString&) {
         ++fileQuestions;
@@ -412,7 +444,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
             }
         }
         QVERIFY2(!enabled.empty(), qPrintable(where));
-        const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
+        command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
         const QString what =
             where +
             QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Frame().CurrentDirectory());
@@ -422,6 +454,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const int dialogsBefore = dialogs;
         const int toldBefore = prompt.m_nTold;
         const int fileQuestionsBefore = fileQuestions;
+        const int printedBefore = printed;
         const qsizetype openedBefore = opening.count();
 
         // Remove Results on results none of which was played leaves them as they are.
@@ -485,7 +518,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
             command == ID_EDIT_SELECT_ALL && static_cast<int>(f.List().SelectedRows().size()) == f.Rows();
         const bool didSomething = allSelected || removesNoResult || dialogs != dialogsBefore ||
                                   prompt.m_nTold != toldBefore || fileQuestions != fileQuestionsBefore ||
-                                  opening.count() != openedBefore || !(Take(f) == before);
+                                  printed != printedBefore || opening.count() != openedBefore ||
+                                  !(Take(f) == before);
         QVERIFY2(didSomething, qPrintable(what + QStringLiteral(": an enabled command did nothing")));
     }
     prompt.m_fnWhileShown = nullptr;

@@ -1,0 +1,285 @@
+// The print and file commands of the main window: what they refuse, what
+// they ask, and that the pages reach the printer the hook chose (a PDF file).
+
+#include "Fixture.h"
+#include "model/Strings.h"
+#include "model/cMatch.h"
+#include "model/cResult.h"
+#include "ui/CSchedulePrintDialog.h"
+#include "ui/CTablePrintDialog.h"
+#include "ui/CommandIds.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Prints of the frame go to PDF files in the fixture's folder, counted.
+struct cPrintFixture : cFixture
+{
+    cPrintFixture()
+    {
+        Frame().m_fnChoosePrinter = [this](QPrinter& printer) {
+            ++m_nPrinted;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(Pdf());
+            return true;
+        };
+        Frame().m_fnAskFileName = [this](bool save, const QString& suggested) {
+            m_asked << suggested;
+            return save ? m_strAnswer : QString();
+        };
+    }
+
+    QString Pdf() const { return m_dir.filePath(QStringLiteral("print.pdf")); }
+    bool PdfWritten() const
+    {
+        QFile file(Pdf());
+        return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+    }
+    void Run(int command)
+    {
+        m_prompt.m_ids.clear();
+        Frame().UpdateCommands();
+        QVERIFY2(Frame().Action(command)->isEnabled(), qPrintable(QString::number(command)));
+        Frame().Action(command)->trigger();
+    }
+
+    cMatch& AddMatch(cLeague& league, cCourt& court, TimePoint start)
+    {
+        auto added = std::make_unique<cMatch>();
+        added->m_nLeague = league.m_nIndex;
+        added->m_nHomeTeam = 0;
+        added->m_nGuestTeam = 1;
+        added->m_nCourt = court.m_nIndex;
+        added->m_tStart = start;
+        added->m_tEnd = start + 3600;
+        auto& match = static_cast<cMatch&>(Doc().Scheduled().AddItem(std::move(added), true));
+        auto result = std::make_unique<cResult>();
+        result->CopyPairing(match);
+        cResult::Link(*result, match);
+        Doc().Results().AddItem(std::move(result), true);
+        return match;
+    }
+
+    // A league of two teams with one match on 1 May 2027.
+    void AddSeason()
+    {
+        cCourt& court = AddCourt("Main Hall", "MH");
+        cLeague& league = AddLeague("Premier", "PL");
+        AddTeam(league, "Lions");
+        AddTeam(league, "Tigers");
+        AddMatch(league, court, MakeTimePoint(2027, 5, 1, 19, 30));
+        Doc().SetModifiedFlag(false);
+        Frame().UpdateAllViews();
+    }
+
+    int m_nPrinted = 0;
+    QStringList m_asked;
+    QString m_strAnswer;
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_PrintCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void DirectoryPrintNeedsAShownDirectoryWithItems();
+    void PreviewOffersSavingAsPdf();
+    void WriteToFileAsksWithTheDirectorysName();
+    void SchedulePrintGoesToTheFileOrThePrinter();
+    void TablesAndContentPrint();
+    void SetupAndTemplatesGoThroughTheDialogRunner();
+};
+
+void tst_PrintCommands::DirectoryPrintNeedsAShownDirectoryWithItems()
+{
+    cPrintFixture f;
+    f.Run(ID_FILE_PRINT);
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_NO_DIRECTORY_TO_PRINT});
+    f.Select(&f.Doc().Courts());
+    f.Run(ID_FILE_PRINT);
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_NOTHING_TO_PRINT});
+    QCOMPARE(f.m_nPrinted, 0);
+
+    f.AddCourt("Main Hall", "MH");
+    f.Doc().SetModifiedFlag(false);
+    f.Select(&f.Doc().Courts());
+    f.Run(ID_FILE_PRINT);
+    QVERIFY(f.m_prompt.m_ids.empty());
+    QCOMPARE(f.m_nPrinted, 1);
+    QVERIFY(f.PdfWritten());
+    // Printing changes nothing.
+    QVERIFY(!f.Doc().IsModified());
+}
+
+void tst_PrintCommands::PreviewOffersSavingAsPdf()
+{
+    cPrintFixture f;
+    f.AddOfficial("Smith");
+    f.Select(&f.Doc().Officials());
+    const QString saved = f.m_dir.filePath(QStringLiteral("preview"));
+    f.m_strAnswer = saved;
+    int previews = 0;
+    bool paintedPages = false;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+        if (preview == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        ++previews;
+        // Shown, the preview asks for its pages.
+        QSignalSpy painted(preview, &QPrintPreviewDialog::paintRequested);
+        preview->show();
+        paintedPages = QTest::qWaitFor([&painted] { return painted.count() > 0; });
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("Save as PDF...")) {
+                action->trigger();
+            }
+        }
+        preview->reject();
+        return int(QDialog::Rejected);
+    };
+    f.Run(ID_FILE_PRINT_PREVIEW);
+    QCOMPARE(previews, 1);
+    QVERIFY(paintedPages);
+    QCOMPARE(f.m_asked, QStringList{QStringLiteral("Officials")});
+    QVERIFY(ReadAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-"));
+    QCOMPARE(f.m_nPrinted, 0);
+}
+
+void tst_PrintCommands::WriteToFileAsksWithTheDirectorysName()
+{
+    cPrintFixture f;
+    f.AddOfficial("Smith");
+    f.AddOfficial("Jones");
+    f.Select(&f.Doc().Officials());
+    f.Run(ID_WRITE_TO_FILE); // cancelled
+    QCOMPARE(f.m_asked, QStringList{QStringLiteral("Officials")});
+    QVERIFY(f.m_prompt.m_ids.empty());
+
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("officials"));
+    f.Run(ID_WRITE_TO_FILE);
+    const QByteArray text = ReadAll(f.m_strAnswer + QStringLiteral(".txt"));
+    QVERIFY(text.startsWith("Officials\r\n\r\n"));
+    QVERIFY(text.contains("Jones"));
+
+    f.Select(&f.Doc().Courts());
+    f.m_asked.clear();
+    f.Run(ID_WRITE_TO_FILE);
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_NOTHING_TO_PRINT});
+    QVERIFY(f.m_asked.isEmpty());
+}
+
+void tst_PrintCommands::SchedulePrintGoesToTheFileOrThePrinter()
+{
+    cPrintFixture f;
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_PRINT_SCHEDULE)->isEnabled());
+    f.AddSeason();
+    bool toFile = true;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* schedule = dynamic_cast<CSchedulePrintDialog*>(&dialog);
+        if (schedule == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        schedule->SetValues([&] {
+            cSchedulePrintValues values = schedule->Values();
+            values.start = {1, 1, 2027};
+            values.ChooseSorting(cScheduleExport::kByCourt);
+            values.writeToFile = toFile;
+            return values;
+        }());
+        schedule->accept();
+        return schedule->result();
+    };
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("schedule.txt"));
+    f.Run(ID_PRINT_SCHEDULE);
+    QCOMPARE(f.m_asked, QStringList{QStringLiteral("Schedule")});
+    QVERIFY(ReadAll(f.m_strAnswer).contains("Schedule for Main Hall"));
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(f.Doc().m_nScheduleSorting, int(cScheduleExport::kByCourt));
+    QCOMPARE(f.m_nPrinted, 0);
+
+    toFile = false;
+    f.Run(ID_PRINT_SCHEDULE);
+    QCOMPARE(f.m_nPrinted, 1);
+    QVERIFY(f.PdfWritten());
+    QVERIFY(f.m_prompt.m_ids.empty());
+}
+
+void tst_PrintCommands::TablesAndContentPrint()
+{
+    cPrintFixture f;
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_PRINT_TABLES)->isEnabled());
+    f.AddSeason();
+    int dialogs = 0;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Run(ID_PRINT_TABLES);
+    QCOMPARE(f.m_nPrinted, 1);
+    QVERIFY(f.PdfWritten());
+    QVERIFY(f.Doc().IsModified()); // the dialog's OK stores its choices
+
+    QFile::remove(f.Pdf());
+    f.Run(ID_PRINT_CONTENT);
+    QCOMPARE(f.m_nPrinted, 2);
+    QVERIFY(f.PdfWritten());
+
+    // Written as text, the content is named after the command.
+    f.m_fnDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->text() == QStringLiteral("Write to text file...")) {
+                box->setChecked(true);
+            }
+        }
+        dialog.accept();
+        return dialog.result();
+    };
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("content"));
+    f.Run(ID_PRINT_CONTENT);
+    QCOMPARE(f.m_asked, QStringList{QStringLiteral("Content")});
+    QVERIFY(ReadAll(f.m_strAnswer + QStringLiteral(".txt")).contains("- 1 leagues including 2 teams"));
+    QCOMPARE(dialogs, 3);
+}
+
+void tst_PrintCommands::SetupAndTemplatesGoThroughTheDialogRunner()
+{
+    cPrintFixture f;
+    QStringList shown;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        shown << dialog.windowTitle();
+        if (qobject_cast<QPageSetupDialog*>(&dialog) != nullptr) {
+            return int(QDialog::Rejected);
+        }
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Run(ID_FILE_PRINT_SETUP);
+    f.Run(ID_SETTINGS_WEB_TEMPLATES);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.back(), QStringLiteral("Web document templates"));
+    QVERIFY(f.Doc().IsModified());
+    QVERIFY(f.Frame().isWindowModified());
+}
+
+QTEST_MAIN(tst_PrintCommands)
+#include "PrintCommands_test.moc"

@@ -1,0 +1,105 @@
+#include "ui/PrintToPdf.h"
+
+#include "document/CTournelDoc.h"
+#include "model/Strings.h"
+#include "model/cUserPrompt.h"
+#include "output/PrintLayout.h"
+#include "output/PrintValues.h"
+#include "scheduling/MatchGeneration.h"
+#include "ui/PrintPages.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+#include <ostream>
+
+namespace {
+
+// Messages and questions on standard error, every question answered No.
+class cErrorStreamPrompt : public cUserPrompt
+{
+public:
+    explicit cErrorStreamPrompt(std::ostream& err)
+        : m_err(err)
+    {
+    }
+    using cUserPrompt::AskYesNo;
+    using cUserPrompt::ShowMessage;
+    void ShowMessage(int, std::string_view text) override { m_err << text << '\n'; }
+    bool AskYesNo(int, std::string_view text) override
+    {
+        m_err << text << '\n' << "Answer: No\n";
+        return false;
+    }
+    void BeginProgress(std::string_view) override {}
+    void SetProgress(int) override {}
+    bool PollCancel() override { return false; }
+    void EndProgress() override {}
+
+private:
+    std::ostream& m_err;
+};
+
+} // namespace
+
+int PrintToPdf(const QString& database, const QString& kind, const QString& pdf, std::ostream& err)
+{
+    if (kind != QLatin1String("schedule") && kind != QLatin1String("tables") &&
+        kind != QLatin1String("content")) {
+        err << "--print takes schedule, tables or content\n";
+        return 2;
+    }
+    cErrorStreamPrompt prompt(err);
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    const QString absolute = QFileInfo(database).absoluteFilePath();
+    if (!doc.OnOpenDocument(absolute.toStdString())) {
+        doc.SetPrompt(nullptr);
+        return 1;
+    }
+    if (doc.GetPathName().empty()) {
+        doc.SetPathName(absolute.toStdString());
+    }
+
+    PageLayout layout;
+    int refusal = 0;
+    if (kind == QLatin1String("schedule")) {
+        const cSchedulePrintValues values = cSchedulePrintValues::FromDatabase(doc);
+        if (const cValidation error = Validate(values)) {
+            prompt.ShowMessage(error->messageId, error->text);
+            doc.SetPrompt(nullptr);
+            return 1;
+        }
+        const cScheduleExport job = values.Export();
+        refusal = SchedulePrintRefusal(doc, job);
+        layout = [&doc, job](int lines) { return SchedulePages(doc, job, lines); };
+    } else if (kind == QLatin1String("tables")) {
+        const cTablesExport job = cTablePrintValues::FromDatabase(doc).Export();
+        refusal = TablePrintRefusal(doc, job);
+        layout = [&doc, job](int lines) { return TablePages(doc, job, lines); };
+    } else {
+        // The summary counts the matches still to be played.
+        RebuildUnscheduled(doc);
+        const cContentPrintValues values;
+        const std::string title = doc.GetTitle();
+        layout = [&doc, values, title](int lines) {
+            return ContentPages(doc, title, values.courts, values.leagues, lines);
+        };
+    }
+    int status = 0;
+    if (refusal != 0) {
+        prompt.ShowMessage(refusal);
+        status = 1;
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setDocName(QFileInfo(database).fileName());
+        printer.setOutputFileName(pdf);
+        if (!PrintPages(printer, doc, layout)) {
+            prompt.ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+            status = 1;
+        }
+    }
+    doc.SetPrompt(nullptr);
+    return status;
+}
