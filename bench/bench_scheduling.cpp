@@ -11,6 +11,7 @@
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
+#include "scheduling/Placement.h"
 #include "tools/seasongen/SeasonGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -99,6 +100,12 @@ void BM_ScheduleAutomatically(benchmark::State& state)
     }
     state.counters["placed"] = run.placed;
     state.counters["total"] = run.total;
+    if (!literal) {
+        // The index of the finished schedule: its size at the end of the run.
+        std::unique_ptr<cDatabase> db = MakeSeason(size);
+        ScheduleAutomatically(*db);
+        state.counters["indexKB"] = static_cast<double>(cPlacementIndex(*db).MemoryBytes()) / 1024.0;
+    }
     state.SetLabel(std::string(NameOfSize(size)) + (literal ? " literal: " : " indexed: ") + run.message);
 }
 

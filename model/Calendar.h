@@ -80,6 +80,7 @@ public:
     cLocalTime At(TimePoint t) const;
     // Days since 1970-01-01 of the local date of t, as LocalDayNumber(t).
     std::int64_t DayOf(TimePoint t) const;
+    std::size_t MemoryBytes() const { return m_changes.capacity() * sizeof(cChange); }
 
 private:
     struct cChange

@@ -537,3 +537,17 @@ TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnsched
     }
     return -1;
 }
+
+std::size_t cPlacementIndex::MemoryBytes() const
+{
+    // A tree node and a hash node carry a few pointers besides their value.
+    constexpr std::size_t kNode = 4 * sizeof(void*);
+    std::size_t bytes = m_zone.MemoryBytes();
+    for (const auto& [team, entries] : m_byTeam) {
+        bytes += kNode + sizeof(team) + sizeof(entries) + entries.capacity() * sizeof(cEntry);
+    }
+    for (const auto& [day, entries] : m_byDay) {
+        bytes += kNode + sizeof(day) + sizeof(entries) + entries.capacity() * sizeof(cEntry);
+    }
+    return bytes + m_byDay.bucket_count() * sizeof(void*);
+}

@@ -83,6 +83,10 @@ public:
                                 const cUnusedTime& courtTime, TimePoint duration, int pass,
                                 cDayCursor& days) const;
 
+    // About how many bytes the index holds beyond its own object: the
+    // entries, the lists' nodes and the zone table.
+    std::size_t MemoryBytes() const;
+
     // The local time over the span of the court time and the schedule.
     const cLocalZone& Zone() const { return m_zone; }
 

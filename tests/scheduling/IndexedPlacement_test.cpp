@@ -15,6 +15,7 @@
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
 #include "scheduling/AutoScheduler.h"
+#include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
 #include "scheduling/Placement.h"
 #include "tools/seasongen/SeasonGenerator.h"
@@ -210,6 +211,69 @@ TEST_P(IndexedPlacement, AutomaticRunsMakeTheSameSchedule)
         const std::string left = Describe(static_cast<const cMatch&>(*a));
         const std::string right = Describe(static_cast<const cMatch&>(*b));
         ASSERT_EQ(left, right) << "seed " << c.seed << ", rule " << c.switchedOff << " off: first difference";
+    }
+    EXPECT_EQ(a == nullptr, b == nullptr);
+}
+
+// The same edits by hand on a season: matches taken out of the schedule and
+// moved elsewhere, chosen by their places in the list so that two equal
+// seasons get equal edits.
+void EditByHand(cDatabase& db, std::uint32_t seed)
+{
+    std::mt19937 rng(seed * 104729u);
+    for (int edit = 0; edit < 12; ++edit) {
+        std::vector<cMatch*> matches;
+        for (cMatch& match : db.Scheduled().Items<cMatch>()) {
+            matches.push_back(&match);
+        }
+        std::vector<cUnusedTime*> periods;
+        for (cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
+            periods.push_back(&period);
+        }
+        if (matches.empty() || periods.empty()) {
+            return;
+        }
+        cMatch& match = *matches[rng() % matches.size()];
+        if (rng() % 2 == 0) {
+            db.Scheduled().DeleteItem(match, db);
+            continue;
+        }
+        cMatchMove move(db, match);
+        // Any free period long enough, at its start: a move breaks rules at will.
+        std::vector<cUnusedTime*> fitting;
+        for (cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
+            if (period.m_tEnd - period.m_tStart >= static_cast<TimePoint>(move.Duration()) * 60) {
+                fitting.push_back(&period);
+            }
+        }
+        if (!fitting.empty() && rng() % 4 != 0) {
+            cUnusedTime& period = *fitting[rng() % fitting.size()];
+            move.Commit(
+                {&period, period.m_tStart, period.m_tStart + static_cast<TimePoint>(move.Duration()) * 60});
+        }
+    }
+}
+
+TEST_P(IndexedPlacement, RunsAfterEditsByHandMakeTheSameSchedule)
+{
+    const cCase c = GetParam();
+    cQuietPrompt prompt;
+    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff);
+    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff);
+    literal->SetPrompt(&prompt);
+    indexed->SetPrompt(&prompt);
+    ScheduleAutomatically(*literal, true);
+    ScheduleAutomatically(*indexed, false);
+    EditByHand(*literal, c.seed);
+    EditByHand(*indexed, c.seed);
+    const cScheduleRun literalRun = ScheduleAutomatically(*literal, true);
+    const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
+    EXPECT_EQ(literalRun.message, indexedRun.message);
+    const cDbItem* a = literal->Scheduled().GetFirst();
+    const cDbItem* b = indexed->Scheduled().GetFirst();
+    for (; a != nullptr && b != nullptr; a = cTournelDb::GetNext(*a), b = cTournelDb::GetNext(*b)) {
+        ASSERT_EQ(Describe(static_cast<const cMatch&>(*a)), Describe(static_cast<const cMatch&>(*b)))
+            << "seed " << c.seed << ", rule " << c.switchedOff << " off: first difference after the edits";
     }
     EXPECT_EQ(a == nullptr, b == nullptr);
 }
