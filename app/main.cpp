@@ -59,8 +59,10 @@ int main(int argc, char** argv)
     parser.addOption(printPdf);
     const QCommandLineOption print(QStringLiteral("print"),
                                    QStringLiteral("With --print-pdf: the special print (schedule, tables or "
-                                                  "content), with the defaults of its dialog."),
-                                   QStringLiteral("schedule|tables|content"));
+                                                  "content) with the defaults of its dialog, or the print "
+                                                  "of a directory (courts, court-time, leagues, officials, "
+                                                  "unscheduled, scheduled or results)."),
+                                   QStringLiteral("schedule|tables|content|DIRECTORY"));
     parser.addOption(print);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database (.tnd) to open."),
                                  QStringLiteral("[file]"));
@@ -68,7 +70,8 @@ int main(int argc, char** argv)
     const bool showSplash = !parser.isSet(noSplash);
     if (parser.isSet(printPdf) || parser.isSet(print)) {
         if (!parser.isSet(printPdf) || !parser.isSet(print) || parser.positionalArguments().size() != 1) {
-            std::cerr << "Usage: tournel --print-pdf OUT.pdf --print schedule|tables|content FILE.tnd\n";
+            std::cerr
+                << "Usage: tournel --print-pdf OUT.pdf --print schedule|tables|content|DIRECTORY FILE.tnd\n";
             return 2;
         }
         return PrintToPdf(parser.positionalArguments().front(), parser.value(print), parser.value(printPdf),

@@ -320,31 +320,14 @@ int Export(cCliContext& context, std::span<const std::string> operands)
 // regenerated first, as their directory is whenever it is shown.
 int WriteDir(cCliContext& context, std::span<const std::string> operands)
 {
-    using cPick = cTournelDb& (*)(cDatabase&);
-    static constexpr std::array<std::pair<std::string_view, cPick>, 7> kDirectories = {{
-        {"courts", [](cDatabase& db) -> cTournelDb& { return db.Courts(); }},
-        {"court-time", [](cDatabase& db) -> cTournelDb& { return db.CourtTime(); }},
-        {"leagues", [](cDatabase& db) -> cTournelDb& { return db.Leagues(); }},
-        {"officials", [](cDatabase& db) -> cTournelDb& { return db.Officials(); }},
-        {"unscheduled", [](cDatabase& db) -> cTournelDb& { return db.Unscheduled(); }},
-        {"scheduled", [](cDatabase& db) -> cTournelDb& { return db.Scheduled(); }},
-        {"results", [](cDatabase& db) -> cTournelDb& { return db.Results(); }},
-    }};
-    cPick pick = nullptr;
-    for (const auto& [name, directory] : kDirectories) {
-        if (name == operands[1]) {
-            pick = directory;
-        }
-    }
-    if (pick == nullptr) {
-        return Usage(context, "write-dir knows the directories courts, court-time, leagues, officials, "
-                              "unscheduled, scheduled and results, not '" +
+    if (NamedDirectory(context.doc, operands[1]) == nullptr) {
+        return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) + ", not '" +
                                   operands[1] + "'");
     }
     if (!context.doc.OnOpenDocument(operands[0])) {
         return kExitFailed;
     }
-    cTournelDb& directory = pick(context.doc);
+    cTournelDb& directory = *NamedDirectory(context.doc, operands[1]);
     if (&directory == &context.doc.Unscheduled()) {
         RebuildUnscheduled(context.doc);
     }

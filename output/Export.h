@@ -121,6 +121,12 @@ int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string&
 // or the id of the message shown: 153 nothing in the directory, 154 the file
 // cannot be created. A name without extension gets ".txt".
 std::string DirectoryText(const cTournelDb& directory);
+// The top-level directory that scripts call `name` ("courts", "court-time",
+// "leagues", "officials", "unscheduled", "scheduled", "results"), or nullptr.
+cTournelDb* NamedDirectory(cDatabase& db, std::string_view name);
+// Those names in a sentence, for a usage message.
+inline constexpr std::string_view kDirectoryNames =
+    "courts, court-time, leagues, officials, unscheduled, scheduled and results";
 int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const std::string& path);
 
 // The content summary ("The content of <title>:" ...), with the court and the

@@ -11,6 +11,9 @@
 #include "output/Export.h"
 #include "output/OutputFile.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // `text` left-justified in `width` characters, as "%-*s" would pad it if it
@@ -72,6 +75,26 @@ std::string DirectoryText(const cTournelDb& directory)
         text += TextRow(directory, *item);
     }
     return text;
+}
+
+cTournelDb* NamedDirectory(cDatabase& db, std::string_view name)
+{
+    using cPick = cTournelDb& (*)(cDatabase&);
+    static constexpr std::array<std::pair<std::string_view, cPick>, 7> kDirectories = {{
+        {"courts", [](cDatabase& d) -> cTournelDb& { return d.Courts(); }},
+        {"court-time", [](cDatabase& d) -> cTournelDb& { return d.CourtTime(); }},
+        {"leagues", [](cDatabase& d) -> cTournelDb& { return d.Leagues(); }},
+        {"officials", [](cDatabase& d) -> cTournelDb& { return d.Officials(); }},
+        {"unscheduled", [](cDatabase& d) -> cTournelDb& { return d.Unscheduled(); }},
+        {"scheduled", [](cDatabase& d) -> cTournelDb& { return d.Scheduled(); }},
+        {"results", [](cDatabase& d) -> cTournelDb& { return d.Results(); }},
+    }};
+    for (const auto& [known, pick] : kDirectories) {
+        if (known == name) {
+            return &pick(db);
+        }
+    }
+    return nullptr;
 }
 
 int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const std::string& path)

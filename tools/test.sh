@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 
+# The tests also open the web pages in a headless browser.
+TOURNEL_PACKAGES+=(chromium)
+
 if [ "${TOURNEL_SKIP_INSTALL:-0}" != 1 ]; then
     tournel_install_packages
 fi

@@ -3,6 +3,7 @@
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
 #include "model/cUserPrompt.h"
+#include "output/Export.h"
 #include "output/PrintLayout.h"
 #include "output/PrintValues.h"
 #include "scheduling/MatchGeneration.h"
@@ -44,9 +45,12 @@ private:
 
 int PrintToPdf(const QString& database, const QString& kind, const QString& pdf, std::ostream& err)
 {
+    const std::string kindName = kind.toStdString();
+    cDatabase probe;
+    const bool directoryPrint = NamedDirectory(probe, kindName) != nullptr;
     if (kind != QLatin1String("schedule") && kind != QLatin1String("tables") &&
-        kind != QLatin1String("content")) {
-        err << "--print takes schedule, tables or content\n";
+        kind != QLatin1String("content") && !directoryPrint) {
+        err << "--print takes schedule, tables, content or a directory: " << kDirectoryNames << '\n';
         return 2;
     }
     cErrorStreamPrompt prompt(err);
@@ -63,7 +67,16 @@ int PrintToPdf(const QString& database, const QString& kind, const QString& pdf,
 
     PageLayout layout;
     int refusal = 0;
-    if (kind == QLatin1String("schedule")) {
+    if (directoryPrint) {
+        // The directory as the window shows it, a derived list brought up to date first.
+        cTournelDb* directory = NamedDirectory(doc, kindName);
+        if (directory == &doc.Unscheduled()) {
+            RebuildUnscheduled(doc);
+        }
+        directory->Refresh();
+        refusal = DirectoryPrintRefusal(directory);
+        layout = [directory](int lines) { return DirectoryPages(*directory, lines); };
+    } else if (kind == QLatin1String("schedule")) {
         const cSchedulePrintValues values = cSchedulePrintValues::FromDatabase(doc);
         if (const cValidation error = Validate(values)) {
             prompt.ShowMessage(error->messageId, error->text);
