@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -217,6 +218,25 @@ cLocalZone::cLocalZone(TimePoint from, TimePoint to)
         }
         dayStart = dayEnd;
     }
+    const auto dayOf = [](std::int64_t local) {
+        return local >= 0 ? local / 86400 : (local - 86399) / 86400;
+    };
+    m_maxOffset = m_changes.front().offset;
+    for (std::size_t i = 1; i < m_changes.size(); ++i) {
+        const cChange& change = m_changes[i];
+        m_maxOffset = std::max(m_maxOffset, change.offset);
+        if (dayOf(change.at + change.offset) < dayOf(change.at - 1 + m_changes[i - 1].offset)) {
+            m_bDatesOnlyAdvance = false;
+        }
+    }
+}
+
+TimePoint cLocalZone::EarliestOfDay(std::int64_t day) const
+{
+    if (m_changes.empty()) {
+        return std::numeric_limits<TimePoint>::min();
+    }
+    return std::min(day * 86400 - m_maxOffset, m_tTo + 1);
 }
 
 bool cLocalZone::Offset(TimePoint t, std::int64_t& offset) const
@@ -250,6 +270,36 @@ cLocalTime cLocalZone::At(TimePoint t) const
     result.second = static_cast<int>(seconds % 60);
     result.weekday = static_cast<Weekday>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
     return result;
+}
+
+cLocalZone::cDaySpan cLocalZone::SpanOf(TimePoint t) const
+{
+    cDaySpan span;
+    std::int64_t offset = 0;
+    if (!Offset(t, offset)) {
+        // Outside the table: the C library's answer for t alone.
+        const cLocalTime local = LocalTime(t);
+        span.day = LocalDayNumber(t);
+        span.from = t;
+        span.to = t + 1;
+        span.offset = span.day * 86400 + local.hour * 3600 + local.minute * 60 + local.second - t;
+        span.date = local;
+    } else {
+        // Within one offset of the table, up to the local midnights around t.
+        const auto change = std::prev(
+            std::upper_bound(m_changes.begin(), m_changes.end(), t,
+                             [](TimePoint value, const cChange& entry) { return value < entry.at; }));
+        const TimePoint offsetFrom = std::max(change->at, m_tFrom);
+        const TimePoint offsetTo = std::next(change) != m_changes.end() ? std::next(change)->at : m_tTo + 1;
+        const std::int64_t local = t + offset;
+        span.day = local >= 0 ? local / 86400 : (local - 86399) / 86400;
+        span.from = std::max(span.day * 86400 - offset, offsetFrom);
+        span.to = std::min((span.day + 1) * 86400 - offset, offsetTo);
+        span.offset = offset;
+        span.date = At(span.from);
+    }
+    span.date.hour = span.date.minute = span.date.second = 0;
+    return span;
 }
 
 std::int64_t cLocalZone::DayOf(TimePoint t) const

@@ -80,6 +80,36 @@ public:
     cLocalTime At(TimePoint t) const;
     // Days since 1970-01-01 of the local date of t, as LocalDayNumber(t).
     std::int64_t DayOf(TimePoint t) const;
+    // The local date of t and a stretch of time around it on that date with
+    // one offset: DayOf(u) == day and At(u) == span.At(u) for every u in
+    // [from, to).
+    struct cDaySpan
+    {
+        std::int64_t day = 0;
+        TimePoint from = 0;
+        TimePoint to = 0;
+        std::int64_t offset = 0; // local minus UTC, in seconds
+        cLocalTime date;         // the date and weekday of the day (00:00)
+
+        cLocalTime At(TimePoint u) const
+        {
+            cLocalTime local = date;
+            const std::int64_t seconds = u + offset - day * 86400;
+            local.hour = static_cast<int>(seconds / 3600);
+            local.minute = static_cast<int>(seconds / 60 % 60);
+            local.second = static_cast<int>(seconds % 60);
+            return local;
+        }
+    };
+    cDaySpan SpanOf(TimePoint t) const;
+    // Whether the table answers for t (else the C library does).
+    bool Covers(TimePoint t) const { return !m_changes.empty() && t >= m_tFrom && t <= m_tTo; }
+    // A point such that every point the table covers before it lies on a
+    // local date before `day`.
+    TimePoint EarliestOfDay(std::int64_t day) const;
+    // Whether, within the table, the local date never goes back as time goes on
+    // (it can where clocks are put back across midnight).
+    bool DatesOnlyAdvance() const { return m_bDatesOnlyAdvance; }
     std::size_t MemoryBytes() const { return m_changes.capacity() * sizeof(cChange); }
 
 private:
@@ -94,4 +124,6 @@ private:
     TimePoint m_tFrom = 0;
     TimePoint m_tTo = -1;
     std::vector<cChange> m_changes; // by time; the first holds from m_tFrom
+    std::int64_t m_maxOffset = 0;
+    bool m_bDatesOnlyAdvance = true;
 };

@@ -13,6 +13,11 @@ namespace {
 
 bool SameLocalDate(TimePoint a, TimePoint b)
 {
+    // Two points of one local date lie less than a day and the difference of
+    // their offsets (never a day) apart: farther ones need no conversion.
+    if (a - b > 2 * 86400 || b - a > 2 * 86400) {
+        return false;
+    }
     const cLocalTime la = LocalTime(a);
     const cLocalTime lb = LocalTime(b);
     return la.year == lb.year && la.month == lb.month && la.day == lb.day;
@@ -24,11 +29,17 @@ long long MinutesBetween(TimePoint later, TimePoint earlier)
 }
 
 // Takes the period out of the list and puts it back in its sorted place.
-void Resort(cDatabase& db, cUnusedTime& period)
+// Puts a period whose start changed back into its sorted place.
+void Resort(cDatabase& db, cUnusedTime& period, cCourtTimeOrder* order)
 {
     cTournelDb& container = db.CourtTime();
     std::unique_ptr<cDbItem> removed = container.RemoveItem(period);
-    if (removed) {
+    if (!removed) {
+        return;
+    }
+    if (order != nullptr) {
+        order->Add(container, std::move(removed));
+    } else {
         container.AddItem(std::move(removed), true);
     }
 }
@@ -65,7 +76,8 @@ bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b)
     return ab <= 0 || ba <= 0;
 }
 
-eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, const cMatch* ignored)
+eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, const cMatch* ignored,
+                           cCourtTimeOrder* order)
 {
     if (HasMatchConflict(db, *period, ignored)) {
         return eAddCourtTime::Conflict;
@@ -75,8 +87,8 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
     // A period of another date that runs past midnight into this one (or this
     // one into it) keeps what it holds; the new period takes only the rest.
     for (const cUnusedTime& existing : container.AllItems<cUnusedTime>()) {
-        if (existing.m_nCourt != period->m_nCourt || SameLocalDate(existing.m_tStart, period->m_tStart) ||
-            existing.m_tEnd <= period->m_tStart || existing.m_tStart >= period->m_tEnd) {
+        if (existing.m_nCourt != period->m_nCourt || existing.m_tEnd <= period->m_tStart ||
+            existing.m_tStart >= period->m_tEnd || SameLocalDate(existing.m_tStart, period->m_tStart)) {
             continue;
         }
         if (existing.m_tStart <= period->m_tStart) {
@@ -97,24 +109,34 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
             period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
             period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
             merged = true;
+            if (order != nullptr) {
+                order->Forget(existing);
+            }
             std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
         }
         item = next;
     }
-    container.AddItem(std::move(period), true);
+    if (order != nullptr) {
+        order->Add(container, std::move(period));
+    } else {
+        container.AddItem(std::move(period), true);
+    }
     return merged ? eAddCourtTime::Merged : eAddCourtTime::Inserted;
 }
 
-void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to)
+void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to, cCourtTimeOrder* order)
 {
     cTournelDb& container = db.CourtTime();
+    if (order != nullptr && !(from > period.m_tStart && to == period.m_tEnd)) {
+        order->Forget(period); // unless only its end changes: its start changes or it leaves the list
+    }
     if (from <= period.m_tStart && to >= period.m_tEnd) {
         std::unique_ptr<cDbItem> removed = container.RemoveItem(period);
         return;
     }
     if (from == period.m_tStart) {
         period.m_tStart = to;
-        Resort(db, period);
+        Resort(db, period, order);
         return;
     }
     if (to == period.m_tEnd) {
@@ -124,8 +146,78 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
     }
     auto before = std::make_unique<cUnusedTime>(period.m_nCourt, period.m_tStart, from);
     period.m_tStart = to;
-    Resort(db, period);
-    AddCourtTime(db, std::move(before));
+    Resort(db, period, order);
+    AddCourtTime(db, std::move(before), nullptr, order);
+}
+
+cCourtTimeOrder::cCourtTimeOrder(cTournelDb& courtTime)
+{
+    for (cDbItem* item = courtTime.GetHead(); item != nullptr; item = item->NextLink()) {
+        auto& period = static_cast<cUnusedTime&>(*item);
+        m_periods.insert(m_periods.end(), &period);
+        m_longest = std::max(m_longest, period.m_tEnd - period.m_tStart);
+    }
+}
+
+bool cCourtTimeOrder::cByStart::operator()(const cUnusedTime* a, const cUnusedTime* b) const
+{
+    return a->IsBefore(b);
+}
+
+bool cCourtTimeOrder::cByStart::operator()(const cUnusedTime* a, TimePoint t) const
+{
+    return a->m_tStart < t;
+}
+
+bool cCourtTimeOrder::cByStart::operator()(TimePoint t, const cUnusedTime* b) const
+{
+    return t < b->m_tStart;
+}
+
+cUnusedTime* cCourtTimeOrder::FirstFrom(TimePoint t) const
+{
+    const auto found = m_periods.lower_bound(t);
+    if (found == m_periods.end()) {
+        return nullptr;
+    }
+    // Periods of equal start and court may stand in the list in another order.
+    cDbItem* first = *found;
+    while (first->PrevLink() != nullptr &&
+           static_cast<const cUnusedTime*>(first->PrevLink())->m_tStart >= t) {
+        first = first->PrevLink();
+    }
+    return static_cast<cUnusedTime*>(first);
+}
+
+cUnusedTime& cCourtTimeOrder::Add(cTournelDb& courtTime, std::unique_ptr<cDbItem> period)
+{
+    // The first period it goes before, as the walk from the head finds it.
+    cDbItem& added = courtTime.AddItemBefore(std::move(period), [this](const cDbItem& adopted) -> cDbItem* {
+        const auto after = m_periods.upper_bound(static_cast<cUnusedTime*>(const_cast<cDbItem*>(&adopted)));
+        if (after == m_periods.end()) {
+            return nullptr;
+        }
+        cDbItem* before = *after;
+        while (before->PrevLink() != nullptr && adopted.IsBefore(before->PrevLink())) {
+            before = before->PrevLink();
+        }
+        return before;
+    });
+    auto& inserted = static_cast<cUnusedTime&>(added);
+    m_periods.insert(&inserted);
+    m_longest = std::max(m_longest, inserted.m_tEnd - inserted.m_tStart);
+    return inserted;
+}
+
+void cCourtTimeOrder::Forget(const cUnusedTime& period)
+{
+    auto [from, to] = m_periods.equal_range(const_cast<cUnusedTime*>(&period));
+    for (; from != to; ++from) {
+        if (*from == &period) {
+            m_periods.erase(from);
+            return;
+        }
+    }
 }
 
 std::vector<TimePoint> RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)

@@ -6,11 +6,47 @@
 #include "model/Calendar.h"
 
 #include <memory>
+#include <set>
 #include <vector>
 
 class cDatabase;
+class cDbItem;
 class cMatch;
+class cTournelDb;
 class cUnusedTime;
+
+// The free court time of a list that is in order (IsInOrder), kept in a
+// tree of the same order so that a walk through the list can jump ahead in
+// time. Whoever changes the list while one is kept passes it to
+// AddCourtTime and TakeCourtTime, which keep it up to date and find places
+// in the list through it: the same places the walk from the head finds.
+class cCourtTimeOrder
+{
+public:
+    explicit cCourtTimeOrder(cTournelDb& courtTime);
+
+    // The first period of the list, hidden ones included, that starts at or
+    // after t; null when none.
+    cUnusedTime* FirstFrom(TimePoint t) const;
+    // At least the length of every period in the list.
+    TimePoint LongestLength() const { return m_longest; }
+
+    // Adds the period to the list (AddItem(period, true)) and to the tree.
+    cUnusedTime& Add(cTournelDb& courtTime, std::unique_ptr<cDbItem> period);
+    // Takes the period out of the tree; before its start changes or it leaves the list.
+    void Forget(const cUnusedTime& period);
+
+private:
+    struct cByStart
+    {
+        using is_transparent = void;
+        bool operator()(const cUnusedTime* a, const cUnusedTime* b) const;
+        bool operator()(const cUnusedTime* a, TimePoint t) const;
+        bool operator()(TimePoint t, const cUnusedTime* b) const;
+    };
+    std::multiset<cUnusedTime*, cByStart> m_periods;
+    TimePoint m_longest = 0;
+};
 
 enum class eAddCourtTime
 {
@@ -30,7 +66,7 @@ bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b);
 // scheduled match is refused (the caller tells the user). `ignored`, a match
 // being moved, does not count: its own interval is what is given back.
 eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period,
-                           const cMatch* ignored = nullptr);
+                           const cMatch* ignored = nullptr, cCourtTimeOrder* order = nullptr);
 
 // True when the period overlaps a scheduled match other than `ignored` on its
 // court and day; touching a match is allowed. Hidden matches count.
@@ -38,7 +74,8 @@ bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMat
 
 // Removes [from, to) from the period that contains it: deletes, shrinks or
 // splits it. The period keeps its sorted place in the list.
-void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to);
+void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint to,
+                   cCourtTimeOrder* order = nullptr);
 
 // Copies the period to the same clock times 1 ... weeks weeks later; weeks
 // whose times the file could not hold (after 2038-01-19) are left out.

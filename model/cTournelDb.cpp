@@ -40,39 +40,64 @@ void cTournelDb::Announce(const cDbItem* removed) const
 
 cDbItem& cTournelDb::AddItem(std::unique_ptr<cDbItem> owned, bool sorted)
 {
+    cDbItem* item = Adopt(std::move(owned));
+    cDbItem* before = nullptr;
+    if (sorted) {
+        for (cDbItem* p = m_pHead; p != nullptr; p = p->m_pNext) {
+            if (item->IsBefore(p)) {
+                before = p;
+                break;
+            }
+        }
+    }
+    return Link(*item, before, sorted);
+}
+
+bool cTournelDb::IsInOrder() const
+{
+    for (const cDbItem* p = m_pHead; p != nullptr && p->m_pNext != nullptr; p = p->m_pNext) {
+        if (p->m_pNext->IsBefore(p)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+cDbItem* cTournelDb::Adopt(std::unique_ptr<cDbItem> owned)
+{
     assert(owned && owned->m_pOwner == nullptr);
     cDbItem* item = owned.release();
+    // Owned before it is compared: an item reaches its database through its owner.
     item->m_pOwner = this;
     item->m_pNext = nullptr;
     item->m_pPrev = nullptr;
-    if (sorted) {
+    return item;
+}
+
+cDbItem& cTournelDb::Link(cDbItem& item, cDbItem* before, bool modifies)
+{
+    if (modifies) {
         MarkModified();
     }
     Announce(nullptr);
     ++m_nCount;
     if (m_pHead == nullptr) {
-        m_pHead = m_pTail = item;
-        return *item;
-    }
-    if (sorted) {
-        for (cDbItem* p = m_pHead; p != nullptr; p = p->m_pNext) {
-            if (item->IsBefore(p)) {
-                item->m_pNext = p;
-                item->m_pPrev = p->m_pPrev;
-                if (p->m_pPrev != nullptr) {
-                    p->m_pPrev->m_pNext = item;
-                } else {
-                    m_pHead = item;
-                }
-                p->m_pPrev = item;
-                return *item;
-            }
+        m_pHead = m_pTail = &item;
+    } else if (before != nullptr) {
+        item.m_pNext = before;
+        item.m_pPrev = before->m_pPrev;
+        if (before->m_pPrev != nullptr) {
+            before->m_pPrev->m_pNext = &item;
+        } else {
+            m_pHead = &item;
         }
+        before->m_pPrev = &item;
+    } else {
+        item.m_pPrev = m_pTail;
+        m_pTail->m_pNext = &item;
+        m_pTail = &item;
     }
-    item->m_pPrev = m_pTail;
-    m_pTail->m_pNext = item;
-    m_pTail = item;
-    return *item;
+    return item;
 }
 
 std::unique_ptr<cDbItem> cTournelDb::RemoveItem(cDbItem& item)

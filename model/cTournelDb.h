@@ -63,6 +63,16 @@ public:
     // (equal keys keep insertion order) and the database is marked modified,
     // otherwise at the tail.
     cDbItem& AddItem(std::unique_ptr<cDbItem> item, bool sorted);
+    // Whether no item goes before the one ahead of it.
+    bool IsInOrder() const;
+    // Adds the item ahead of the item `before(item)` answers once the item
+    // is owned here (so it reaches its database), or at the tail for null;
+    // marks the database modified as a sorted AddItem does.
+    template <class F> cDbItem& AddItemBefore(std::unique_ptr<cDbItem> item, F&& before)
+    {
+        cDbItem* adopted = Adopt(std::move(item));
+        return Link(*adopted, before(static_cast<const cDbItem&>(*adopted)), true);
+    }
 
     // Unlinks the item without destroying it; null when the item is not in
     // this container (or, for an indexed container, its index slot does not hold it).
@@ -138,6 +148,11 @@ protected:
     void Announce(const cDbItem* removed) const;
 
 private:
+    // Takes the item into this container, not yet linked into the list.
+    cDbItem* Adopt(std::unique_ptr<cDbItem> item);
+    // Links an adopted item in ahead of `before` (null: at the tail).
+    cDbItem& Link(cDbItem& item, cDbItem* before, bool modifies);
+
     cDbItem* m_pOwner = nullptr;
     cDatabase* m_pDatabase = nullptr;
     cDbItem* m_pHead = nullptr;

@@ -33,8 +33,10 @@ cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal)
     }
 
     std::optional<cPlacementIndex> index;
+    std::optional<cPlacementRun> placements;
     if (!literal) {
         index.emplace(db);
+        placements.emplace(db);
     }
     int scheduled = db.Scheduled().GetCount();
     const int total = scheduled + unscheduled.GetCount();
@@ -49,9 +51,10 @@ cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal)
             break;
         }
         auto& match = static_cast<cUnscheduledMatch&>(*item);
-        if (const std::optional<cCourtSlot> slot = FindCourtTime(db, match, index ? &*index : nullptr)) {
-            if (const cMatch* placed =
-                    ScheduleMatch(db, *slot->courtTime, slot->start, slot->end, match, false)) {
+        if (const std::optional<cCourtSlot> slot = FindCourtTime(
+                db, match, index ? &*index : nullptr, placements ? placements->CourtTime() : nullptr)) {
+            if (const cMatch* placed = ScheduleMatch(db, *slot->courtTime, slot->start, slot->end, match,
+                                                     false, placements ? &*placements : nullptr)) {
                 if (index) {
                     index->Add(*placed);
                 }
@@ -74,7 +77,7 @@ cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal)
 }
 
 std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match,
-                                        const cPlacementIndex* index)
+                                        const cPlacementIndex* index, const cCourtTimeOrder* order)
 {
     cTournelDb& courtTime = db.CourtTime();
     if (courtTime.GetFirst() == nullptr) {
@@ -102,15 +105,31 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
         if (days) {
             days->Restart(); // the court time is walked in order of start, and so are its days
         }
-        for (cUnusedTime& period : courtTime.Items<cUnusedTime>()) {
-            if (index != nullptr) {
+        if (index != nullptr) {
+            for (cDbItem* item = courtTime.GetFirst(); item != nullptr;) {
+                auto& period = static_cast<cUnusedTime&>(*item);
                 if (const TimePoint start =
                         index->FirstAllowedStart(db, match, period, duration, pass, *days);
                     start >= 0) {
                     return cCourtSlot{&period, start, start + duration};
                 }
-                continue;
+                item = cTournelDb::GetNext(*item);
+                // The periods that start from here to a period's length before
+                // the end of a stretch of refused days hold no other start.
+                if (order != nullptr && item != nullptr) {
+                    const TimePoint next = static_cast<const cUnusedTime*>(item)->m_tStart;
+                    const TimePoint jump = days->RefusedUntil() - order->LongestLength();
+                    if (next >= days->RefusedFrom() && jump > next) {
+                        item = order->FirstFrom(jump);
+                        if (item != nullptr && item->m_bHidden != 0) {
+                            item = cTournelDb::GetNext(*item);
+                        }
+                    }
+                }
             }
+            continue;
+        }
+        for (cUnusedTime& period : courtTime.Items<cUnusedTime>()) {
             for (TimePoint start = period.m_tStart; start + duration <= period.m_tEnd; start += duration) {
                 if (CheckPlacement(db, match, period, start, start + duration, pass) == 0) {
                     return cCourtSlot{&period, start, start + duration};
@@ -121,8 +140,94 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
     return std::nullopt;
 }
 
+cPlacementRun::cPlacementRun(cDatabase& db)
+    : m_bScheduleInOrder(db.Scheduled().IsInOrder())
+    , m_bResultsInOrder(db.Results().IsInOrder())
+{
+    if (db.CourtTime().IsInOrder()) {
+        m_courtTime.emplace(db.CourtTime());
+    }
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff()) {
+            Numbered(match.m_nLeague, match.m_nNumber);
+        }
+    }
+    const auto fill = [](cTournelDb& list, cOrder& order) {
+        for (cDbItem* item = list.GetHead(); item != nullptr; item = item->NextLink()) {
+            order.insert(order.end(), item);
+        }
+    };
+    if (m_bScheduleInOrder) {
+        fill(db.Scheduled(), m_schedule);
+    }
+    if (m_bResultsInOrder) {
+        fill(db.Results(), m_results);
+    }
+}
+
+cDbItem& cPlacementRun::AddInOrder(cTournelDb& list, cOrder& order, bool inOrder,
+                                   std::unique_ptr<cDbItem> item)
+{
+    if (!inOrder) {
+        return list.AddItem(std::move(item), true);
+    }
+    // The first item the new one goes before, as the walk from the head finds it.
+    cDbItem& added = list.AddItemBefore(std::move(item), [&order](const cDbItem& adopted) -> cDbItem* {
+        const auto after = order.upper_bound(&adopted);
+        if (after == order.end()) {
+            return nullptr;
+        }
+        // Items of equal order (two courts of one short name) may stand in the list in another order.
+        cDbItem* before = *after;
+        while (before->PrevLink() != nullptr && adopted.IsBefore(before->PrevLink())) {
+            before = before->PrevLink();
+        }
+        return before;
+    });
+    order.insert(&added);
+    return added;
+}
+
+cDbItem& cPlacementRun::AddMatch(cDatabase& db, std::unique_ptr<cDbItem> match)
+{
+    return AddInOrder(db.Scheduled(), m_schedule, m_bScheduleInOrder, std::move(match));
+}
+
+cDbItem& cPlacementRun::AddResult(cDatabase& db, std::unique_ptr<cDbItem> result)
+{
+    return AddInOrder(db.Results(), m_results, m_bResultsInOrder, std::move(result));
+}
+
+void cPlacementRun::Numbered(int league, int number)
+{
+    cNumbers& numbers = m_numbers[league];
+    numbers.inUse.insert(number);
+    while (numbers.inUse.contains(numbers.firstFree)) {
+        ++numbers.firstFree;
+    }
+}
+
+int cPlacementRun::NextNumber(const cLeague& league, int wanted) const
+{
+    wanted = std::max(wanted, 0);
+    static const cNumbers s_none;
+    const auto found = m_numbers.find(league.m_nIndex);
+    const cNumbers& numbers = found != m_numbers.end() ? found->second : s_none;
+    const int top = numbers.inUse.empty() ? 0 : std::max(*numbers.inUse.rbegin(), 0);
+    if (wanted > top) {
+        return wanted;
+    }
+    if (wanted != 0 && !numbers.inUse.contains(wanted)) {
+        return wanted;
+    }
+    if (numbers.firstFree <= top) {
+        return numbers.firstFree;
+    }
+    return std::max(league.m_nLastMatchNumber, top) + 1;
+}
+
 cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, TimePoint end,
-                      cUnscheduledMatch& match, bool byHand)
+                      cUnscheduledMatch& match, bool byHand, cPlacementRun* run)
 {
     cLeague* league = db.GetLeague(match.GetLeague());
     if (league == nullptr) {
@@ -140,12 +245,17 @@ cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, Ti
     created->m_nHomeTeam = match.GetHomeTeam();
     created->m_nGuestTeam = match.GetGuestTeam();
     created->m_nRound = match.GetRound();
-    created->m_nNumber = NextMatchNumber(db, *league, match.GetNumber());
+    created->m_nNumber = run != nullptr ? run->NextNumber(*league, match.GetNumber())
+                                        : NextMatchNumber(db, *league, match.GetNumber());
     created->m_bFiltered = (db.m_nLeagueFilter != -1 && created->m_nLeague != db.m_nLeagueFilter) ? 1 : 0;
     league->m_nLastMatchNumber = std::max(league->m_nLastMatchNumber, created->m_nNumber);
-    auto& placed = static_cast<cMatch&>(db.Scheduled().AddItem(std::move(created), true));
+    auto& placed = static_cast<cMatch&>(run != nullptr ? run->AddMatch(db, std::move(created))
+                                                       : db.Scheduled().AddItem(std::move(created), true));
+    if (run != nullptr) {
+        run->Numbered(placed.m_nLeague, placed.m_nNumber);
+    }
 
-    TakeCourtTime(db, courtTime, start, end);
+    TakeCourtTime(db, courtTime, start, end, run != nullptr ? run->CourtTime() : nullptr);
     taken.reset();
 
     auto result = std::make_unique<cResult>();
@@ -155,7 +265,11 @@ cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, Ti
     result->m_nLeague = placed.m_nLeague;
     result->m_bFiltered = placed.m_bFiltered;
     cResult::Link(*result, placed);
-    db.Results().AddItem(std::move(result), true);
+    if (run != nullptr) {
+        run->AddResult(db, std::move(result));
+    } else {
+        db.Results().AddItem(std::move(result), true);
+    }
 
     db.SetModifiedFlag();
     return &placed;

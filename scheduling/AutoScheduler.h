@@ -6,9 +6,14 @@
 // schedule with its result record.
 
 #include "model/Calendar.h"
+#include "model/CourtTime.h"
+#include "model/cTournelDb.h"
 
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <unordered_map>
 
 class cDatabase;
 class cLeague;
@@ -52,16 +57,64 @@ cScheduleRun ScheduleAutomatically(cDatabase& db, bool literal = false);
 // fits (or the match's league does not exist or has no game duration).
 // With an index of the schedule the rules read it instead of walking the
 // schedule; the answer is the same.
+// With the court time's order kept beside the list as well, the walk jumps
+// over stretches of days the rules refuse the match as a whole.
 std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& match,
-                                        const cPlacementIndex* index = nullptr);
+                                        const cPlacementIndex* index = nullptr,
+                                        const cCourtTimeOrder* order = nullptr);
+
+// What a run placing many matches keeps between placements so that each one
+// costs little: the match numbers in use in each league, and whether the
+// scheduled matches and the results are in order (a new one is then inserted
+// from the tail). Built from the database; ScheduleMatch tells it of each
+// match it places.
+class cPlacementRun
+{
+public:
+    explicit cPlacementRun(cDatabase& db);
+
+    // NextMatchNumber(db, league, wanted) from the numbers kept.
+    int NextNumber(const cLeague& league, int wanted) const;
+    void Numbered(int league, int number);
+
+    // AddItem(item, true) into the scheduled matches or the results: the
+    // same place, found in a tree of the list's order when the list was in
+    // order at the start.
+    cDbItem& AddMatch(cDatabase& db, std::unique_ptr<cDbItem> match);
+    cDbItem& AddResult(cDatabase& db, std::unique_ptr<cDbItem> result);
+    // The free court time in a tree of its order; null when the list was not in order.
+    cCourtTimeOrder* CourtTime() { return m_courtTime ? &*m_courtTime : nullptr; }
+
+private:
+    struct cByOrder
+    {
+        using is_transparent = void;
+        bool operator()(const cDbItem* a, const cDbItem* b) const { return a->IsBefore(b); }
+    };
+    using cOrder = std::multiset<cDbItem*, cByOrder>;
+    static cDbItem& AddInOrder(cTournelDb& list, cOrder& order, bool inOrder, std::unique_ptr<cDbItem> item);
+
+    struct cNumbers
+    {
+        std::set<int> inUse;
+        int firstFree = 1; // the lowest positive number not in use
+    };
+    std::unordered_map<int, cNumbers> m_numbers; // by league index
+    bool m_bScheduleInOrder = false;
+    bool m_bResultsInOrder = false;
+    std::optional<cCourtTimeOrder> m_courtTime;
+    cOrder m_schedule; // the scheduled matches in list order, when in order
+    cOrder m_results;
+};
 
 // Turns the unscheduled match into a scheduled one on [start, end) of
 // `courtTime`: numbered, added in sorted position, cut out of the court time,
 // with its result record linked both ways. `match` leaves its list and is
 // destroyed (a match in no list stays its owner's). Null, and nothing
-// changed, when the match's league does not exist.
+// changed, when the match's league does not exist. With a `run` the number
+// and the places in the lists come from what it keeps; the outcome is the same.
 cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, TimePoint end,
-                      cUnscheduledMatch& match, bool byHand);
+                      cUnscheduledMatch& match, bool byHand, cPlacementRun* run = nullptr);
 
 // The number for a newly scheduled match of the league: `wanted` when it is
 // free, else the lowest free number, else one above every number in use.

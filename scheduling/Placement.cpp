@@ -530,8 +530,19 @@ TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnsched
         return -1;
     }
     for (TimePoint start = courtTime.m_tStart; start + duration <= courtTime.m_tEnd; start += duration) {
-        if (!days.Refused(m_zone.DayOf(start)) &&
-            Allows(db, match, courtTime, start, m_zone.At(start), pass)) {
+        const cLocalZone::cDaySpan& span = days.SpanOf(m_zone, start);
+        if (days.Refused(span.day)) {
+            // So are the days up to the end of the refused range: a walk may pass them by.
+            if (m_zone.DatesOnlyAdvance() && m_zone.Covers(start)) {
+                days.m_refusedFrom = start;
+                days.m_refusedUntil = m_zone.EarliestOfDay(days.m_days[days.m_next].second + 1);
+            }
+            // Every start before the span's end falls on the same refused day:
+            // go on from the first one after it.
+            start += (span.to - start - 1) / duration * duration;
+            continue;
+        }
+        if (Allows(db, match, courtTime, start, span.At(start), pass)) {
             return start;
         }
     }

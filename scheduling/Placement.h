@@ -65,11 +65,32 @@ public:
         // Whether `day` is refused; days asked about must not decrease
         // (an earlier one is answered false, and the rules then decide).
         bool Refused(std::int64_t day);
-        void Restart() { m_next = 0; }
+        void Restart()
+        {
+            m_next = 0;
+            m_refusedFrom = 0;
+            m_refusedUntil = 0;
+        }
+        // Every start in [RefusedFrom(), RefusedUntil()) falls on a refused
+        // day, as a walk found out; an empty span when it found nothing.
+        TimePoint RefusedFrom() const { return m_refusedFrom; }
+        TimePoint RefusedUntil() const { return m_refusedUntil; }
         // Whether the court is refused at any time; -1 when the cursor does not know the court.
         int CourtRefused(int court) const;
+        // zone.SpanOf(t), kept while the walk stays within it.
+        const cLocalZone::cDaySpan& SpanOf(const cLocalZone& zone, TimePoint t)
+        {
+            if (t < m_span.from || t >= m_span.to) {
+                m_span = zone.SpanOf(t);
+            }
+            return m_span;
+        }
 
     private:
+        friend class cPlacementIndex;
+        cLocalZone::cDaySpan m_span;
+        TimePoint m_refusedFrom = 0;
+        TimePoint m_refusedUntil = 0;
         std::vector<std::pair<std::int64_t, std::int64_t>> m_days;
         std::size_t m_next = 0;
         std::vector<signed char> m_courts; // by court index: 1 refused, 0 not, -1 no such court

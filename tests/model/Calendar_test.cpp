@@ -161,14 +161,21 @@ TEST(LocalZone, AnswersWhatTheCLibraryAnswersAcrossDaylightSavingChanges)
             points.push_back(t);
         }
     }
+    const auto same = [](const cLocalTime& a, const cLocalTime& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+               a.minute == b.minute && a.second == b.second && a.weekday == b.weekday;
+    };
+    cLocalZone::cDaySpan span;
     for (const TimePoint t : points) {
         const cLocalTime expected = LocalTime(t);
-        const cLocalTime actual = zone.At(t);
-        ASSERT_TRUE(expected.year == actual.year && expected.month == actual.month &&
-                    expected.day == actual.day && expected.hour == actual.hour &&
-                    expected.minute == actual.minute && expected.second == actual.second &&
-                    expected.weekday == actual.weekday)
-            << "at " << t;
+        ASSERT_TRUE(same(expected, zone.At(t))) << "at " << t;
         ASSERT_EQ(zone.DayOf(t), LocalDayNumber(t)) << "at " << t;
+        // A span answers for every point in it, as a walk reuses it.
+        if (t < span.from || t >= span.to) {
+            span = zone.SpanOf(t);
+            ASSERT_TRUE(span.from <= t && t < span.to) << "at " << t;
+        }
+        ASSERT_EQ(span.day, LocalDayNumber(t)) << "at " << t << " in the span from " << span.from;
+        ASSERT_TRUE(same(expected, span.At(t))) << "at " << t << " in the span from " << span.from;
     }
 }
