@@ -84,9 +84,20 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
     }
     cTournelDb& container = db.CourtTime();
     bool merged = false;
+    // With the list's order at hand only the periods near the new one are
+    // looked at: one that starts a longest period's length (and a minute's
+    // rounding) before it or earlier ends before it.
+    const TimePoint reach = order != nullptr ? order->LongestLength() + 120 : 0;
+    const auto near = [&](TimePoint from) -> cDbItem* {
+        return order != nullptr ? order->FirstFrom(from - reach) : container.GetHead();
+    };
     // A period of another date that runs past midnight into this one (or this
     // one into it) keeps what it holds; the new period takes only the rest.
-    for (const cUnusedTime& existing : container.AllItems<cUnusedTime>()) {
+    for (cDbItem* item = near(period->m_tStart); item != nullptr; item = item->NextLink()) {
+        const auto& existing = static_cast<const cUnusedTime&>(*item);
+        if (order != nullptr && existing.m_tStart >= period->m_tEnd) {
+            break; // so do all after it
+        }
         if (existing.m_nCourt != period->m_nCourt || existing.m_tEnd <= period->m_tStart ||
             existing.m_tStart >= period->m_tEnd || SameLocalDate(existing.m_tStart, period->m_tStart)) {
             continue;
@@ -101,10 +112,13 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
             return eAddCourtTime::Merged; // all of it was free already
         }
     }
-    cDbItem* item = container.GetHead();
+    cDbItem* item = near(period->m_tStart);
     while (item != nullptr) {
         cDbItem* next = item->NextLink();
         auto& existing = static_cast<cUnusedTime&>(*item);
+        if (order != nullptr && existing.m_tStart > period->m_tEnd + 120) {
+            break; // neither this one nor any after it touches the period
+        }
         if (PeriodsMerge(*period, existing)) {
             period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
             period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -343,6 +344,17 @@ cPlacementIndex::cPlacementIndex(const cDatabase& db)
     for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
         Add(match);
     }
+    // Every team as GetTeam finds it, hidden or not; its entries as the rule reads them.
+    for (const cLeague& league : db.Leagues().AllItems<cLeague>()) {
+        for (const cTeam& team : league.Teams().AllItems<cTeam>()) {
+            if (db.GetTeam(league.m_nIndex, team.m_nIndex) != &team) {
+                continue;
+            }
+            for (const cIllTeam& entry : team.TeamConflicts().Items<cIllTeam>()) {
+                m_namedBy[{entry.m_nLeague, entry.m_nTeam}].emplace_back(league.m_nIndex, team.m_nIndex);
+            }
+        }
+    }
 }
 
 void cPlacementIndex::Add(const cMatch& match)
@@ -419,20 +431,49 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
     if (limit >= 1 && (homeToday >= limit || guestToday >= limit)) {
         return false;
     }
-    // The matches of the day: the limit of none, and the other leagues' conflicts.
-    const auto today = m_byDay.find(c.day);
-    if (today == m_byDay.end()) {
+    // No match of the league may share the day when the limit is none.
+    if (limit < 1) {
+        if (const auto today = m_byDay.find(c.day); today != m_byDay.end()) {
+            for (const cEntry& entry : today->second) {
+                if (entry.match->m_nLeague == c.leagueIndex) {
+                    return false;
+                }
+            }
+        }
+    }
+    if (db.m_bSchedIgnoreTeamConflicts != 0) {
         return true;
     }
-    for (const cEntry& entry : today->second) {
-        const cMatch& other = *entry.match;
-        const bool sameLeague = other.m_nLeague == c.leagueIndex;
-        if (sameLeague && limit < 1) {
-            return false; // no match of the league may share the day
+    // Another league's match on another court that day conflicts only when
+    // one of its teams is named in a conflict of the two teams, or names one
+    // of them: the matches of those teams are all that need a look.
+    const auto conflicts = [this, &db, &c](int league, int team) {
+        for (const cEntry& entry : TeamMatches(league, team)) {
+            const cMatch& other = *entry.match;
+            if (entry.day == c.day && other.m_nLeague != c.leagueIndex &&
+                other.m_nCourt != c.court->m_nIndex && CheckTeamConflict(db, c, other) != 0) {
+                return true;
+            }
         }
-        if (db.m_bSchedIgnoreTeamConflicts == 0 && !sameLeague && other.m_nCourt != c.court->m_nIndex &&
-            CheckTeamConflict(db, c, other) != 0) {
-            return false;
+        return false;
+    };
+    for (const cTeam* team : {c.home, c.guest}) {
+        if (team == nullptr) {
+            continue;
+        }
+        for (const cIllTeam& entry : team->TeamConflicts().Items<cIllTeam>()) {
+            if (conflicts(entry.m_nLeague, entry.m_nTeam)) {
+                return false;
+            }
+        }
+    }
+    for (const int team : {c.homeIndex, c.guestIndex}) {
+        if (const auto named = m_namedBy.find({c.leagueIndex, team}); named != m_namedBy.end()) {
+            for (const auto& [league, owner] : named->second) {
+                if (conflicts(league, owner)) {
+                    return false;
+                }
+            }
         }
     }
     return true;
@@ -483,14 +524,58 @@ bool cPlacementIndex::CourtRefused(const cDatabase& db, const cUnscheduledMatch&
     if (court == nullptr || league == nullptr) {
         return true;
     }
-    return db.m_bSchedIgnoreCourtRatings == 0 &&
-           (court->m_nRating < league->m_nMinCourtRating || court->m_nRating > league->m_nMaxCourtRating);
+    if (db.m_bSchedIgnoreCourtRatings == 0 &&
+        (court->m_nRating < league->m_nMinCourtRating || court->m_nRating > league->m_nMaxCourtRating)) {
+        return true;
+    }
+    if (db.m_bSchedIgnoreHomeGrounds != 0) {
+        return false;
+    }
+    // A reserved court without home grounds of the home team, or a court
+    // that none of its home grounds names, is refused at any time.
+    const cTeam* home = league->GetTeam(match.GetHomeTeam());
+    if (home == nullptr || !HasItems(home->HomeGrounds())) {
+        return court->m_bReservedHomeGround != 0;
+    }
+    for (const cHomeGround& ground : home->HomeGrounds().Items<cHomeGround>()) {
+        if (ground.m_nCourt == court->m_nIndex) {
+            return false;
+        }
+    }
+    return true;
 }
 
 cPlacementIndex::cDayCursor::cDayCursor(const cPlacementIndex& index, const cDatabase& db,
                                         const cUnscheduledMatch& match)
     : m_days(index.RefusedDays(db, match))
 {
+    // The holidays of the league and the two teams, as stretches of time.
+    const cLeague* league = db.GetLeague(match.GetLeague());
+    if (league != nullptr && db.m_bSchedIgnoreHolidays == 0) {
+        std::vector<std::pair<TimePoint, TimePoint>> stretches;
+        const auto take = [&stretches](const cTournelDb& holidays) {
+            for (const cIllDate& holiday : holidays.Items<cIllDate>()) {
+                if (holiday.m_tStart <= holiday.m_tEnd &&
+                    holiday.m_tEnd < std::numeric_limits<TimePoint>::max()) {
+                    stretches.emplace_back(holiday.m_tStart, holiday.m_tEnd + 1);
+                }
+            }
+        };
+        take(league->Holidays());
+        for (const int team : {match.GetHomeTeam(), match.GetGuestTeam()}) {
+            if (const cTeam* owner = league->GetTeam(team)) {
+                take(owner->Holidays());
+            }
+        }
+        std::sort(stretches.begin(), stretches.end());
+        for (const auto& stretch : stretches) {
+            if (!m_holidays.empty() && stretch.first <= m_holidays.back().second) {
+                m_holidays.back().second = std::max(m_holidays.back().second, stretch.second);
+            } else {
+                m_holidays.push_back(stretch);
+            }
+        }
+    }
     for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
         if (court.m_nIndex < 0 || court.m_nIndex > 100000) {
             continue;
@@ -508,6 +593,24 @@ int cPlacementIndex::cDayCursor::CourtRefused(int court) const
     return court >= 0 && static_cast<std::size_t>(court) < m_courts.size()
                ? m_courts[static_cast<std::size_t>(court)]
                : -1;
+}
+
+TimePoint cPlacementIndex::cDayCursor::HolidayUntil(TimePoint t)
+{
+    while (m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].second <= t) {
+        ++m_nextHoliday;
+    }
+    return m_nextHoliday < m_holidays.size() && m_holidays[m_nextHoliday].first <= t
+               ? m_holidays[m_nextHoliday].second
+               : t;
+}
+
+void cPlacementIndex::cDayCursor::NoteRefused(TimePoint from, TimePoint until)
+{
+    if (until > m_refusedUntil) {
+        m_refusedFrom = from;
+        m_refusedUntil = until;
+    }
 }
 
 bool cPlacementIndex::cDayCursor::Refused(std::int64_t day)
@@ -530,12 +633,17 @@ TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnsched
         return -1;
     }
     for (TimePoint start = courtTime.m_tStart; start + duration <= courtTime.m_tEnd; start += duration) {
+        // A holiday refuses every start up to its end.
+        if (const TimePoint until = days.HolidayUntil(start); until > start) {
+            days.NoteRefused(start, until);
+            start += (until - start - 1) / duration * duration;
+            continue;
+        }
         const cLocalZone::cDaySpan& span = days.SpanOf(m_zone, start);
         if (days.Refused(span.day)) {
             // So are the days up to the end of the refused range: a walk may pass them by.
             if (m_zone.DatesOnlyAdvance() && m_zone.Covers(start)) {
-                days.m_refusedFrom = start;
-                days.m_refusedUntil = m_zone.EarliestOfDay(days.m_days[days.m_next].second + 1);
+                days.NoteRefused(start, m_zone.EarliestOfDay(days.m_days[days.m_next].second + 1));
             }
             // Every start before the span's end falls on the same refused day:
             // go on from the first one after it.
@@ -559,6 +667,9 @@ std::size_t cPlacementIndex::MemoryBytes() const
     }
     for (const auto& [day, entries] : m_byDay) {
         bytes += kNode + sizeof(day) + sizeof(entries) + entries.capacity() * sizeof(cEntry);
+    }
+    for (const auto& [team, owners] : m_namedBy) {
+        bytes += kNode + sizeof(team) + sizeof(owners) + owners.capacity() * sizeof(owners.front());
     }
     return bytes + m_byDay.bucket_count() * sizeof(void*);
 }

@@ -52,7 +52,8 @@ public:
     std::vector<std::pair<std::int64_t, std::int64_t>> RefusedDays(const cDatabase& db,
                                                                    const cUnscheduledMatch& match) const;
     // Whether the court of `courtTime` is refused for the match at any time
-    // (its rating is outside the league's range).
+    // (its rating is outside the league's range, or the home-ground rule
+    // refuses it whatever the weekday and time).
     bool CourtRefused(const cDatabase& db, const cUnscheduledMatch& match,
                       const cUnusedTime& courtTime) const;
 
@@ -65,14 +66,20 @@ public:
         // Whether `day` is refused; days asked about must not decrease
         // (an earlier one is answered false, and the rules then decide).
         bool Refused(std::int64_t day);
+        // The end of the holiday of the league or a team that holds t; t when none.
+        // Points asked about must not decrease.
+        TimePoint HolidayUntil(TimePoint t);
         void Restart()
         {
             m_next = 0;
+            m_nextHoliday = 0;
             m_refusedFrom = 0;
             m_refusedUntil = 0;
         }
-        // Every start in [RefusedFrom(), RefusedUntil()) falls on a refused
-        // day, as a walk found out; an empty span when it found nothing.
+        // Every start in [RefusedFrom(), RefusedUntil()) is refused (on a
+        // refused day or a holiday), as a walk found out; the stretch reaching
+        // farthest that it noted; empty when it found none.
+        void NoteRefused(TimePoint from, TimePoint until);
         TimePoint RefusedFrom() const { return m_refusedFrom; }
         TimePoint RefusedUntil() const { return m_refusedUntil; }
         // Whether the court is refused at any time; -1 when the cursor does not know the court.
@@ -93,6 +100,8 @@ public:
         TimePoint m_refusedUntil = 0;
         std::vector<std::pair<std::int64_t, std::int64_t>> m_days;
         std::size_t m_next = 0;
+        std::vector<std::pair<TimePoint, TimePoint>> m_holidays; // [from, until), sorted, disjoint
+        std::size_t m_nextHoliday = 0;
         std::vector<signed char> m_courts; // by court index: 1 refused, 0 not, -1 no such court
     };
 
@@ -129,6 +138,8 @@ private:
     // The matches of one team of one league, and those of one day.
     std::map<std::pair<int, int>, std::vector<cEntry>> m_byTeam;
     std::unordered_map<std::int64_t, std::vector<cEntry>> m_byDay;
+    // The teams (league, team) whose conflicts name a team, by the team named.
+    std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> m_namedBy;
     static const std::vector<cEntry> s_none;
 
     const std::vector<cEntry>& TeamMatches(int league, int team) const;
