@@ -46,23 +46,54 @@ void Resort(cDatabase& db, cUnusedTime& period, cCourtTimeOrder* order)
 
 } // namespace
 
-bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored)
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored,
+                      const cMatchDays* matches)
 {
-    // Hidden matches still occupy their court.
-    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        if (&match == ignored || match.m_nCourt != period.m_nCourt ||
-            !SameLocalDate(match.m_tStart, period.m_tStart)) {
-            continue;
+    const auto overlaps = [&period, ignored](const cMatch& match) {
+        if (&match == ignored || match.m_nCourt != period.m_nCourt) {
+            return false;
         }
         const long long e = MinutesBetween(match.m_tStart, period.m_tStart);
         const long long f = MinutesBetween(match.m_tEnd, period.m_tStart);
         const long long g = MinutesBetween(period.m_tStart, match.m_tStart);
         const long long h = MinutesBetween(period.m_tEnd, match.m_tStart);
-        if ((e * f <= 0 && f != 0) || (g * h <= 0 && h != 0)) {
+        return (e * f <= 0 && f != 0) || (g * h <= 0 && h != 0);
+    };
+    if (matches != nullptr) {
+        for (const cMatch* match : matches->On(LocalDayNumber(period.m_tStart))) {
+            if (overlaps(*match)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // Hidden matches still occupy their court.
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (match.m_nCourt == period.m_nCourt && SameLocalDate(match.m_tStart, period.m_tStart) &&
+            overlaps(match)) {
             return true;
         }
     }
     return false;
+}
+
+cMatchDays::cMatchDays(const cDatabase& db)
+{
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        Add(match);
+    }
+}
+
+void cMatchDays::Add(const cMatch& match)
+{
+    m_byDay[match.LocalDay()].push_back(&match);
+}
+
+const std::vector<const cMatch*>& cMatchDays::On(std::int64_t day) const
+{
+    static const std::vector<const cMatch*> s_none;
+    const auto found = m_byDay.find(day);
+    return found != m_byDay.end() ? found->second : s_none;
 }
 
 bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b)
@@ -79,7 +110,7 @@ bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b)
 eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, const cMatch* ignored,
                            cCourtTimeOrder* order)
 {
-    if (HasMatchConflict(db, *period, ignored)) {
+    if (HasMatchConflict(db, *period, ignored, order != nullptr ? order->Matches() : nullptr)) {
         return eAddCourtTime::Conflict;
     }
     cTournelDb& container = db.CourtTime();

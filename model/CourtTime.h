@@ -5,8 +5,10 @@
 
 #include "model/Calendar.h"
 
+#include <cstdint>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 class cDatabase;
@@ -14,6 +16,22 @@ class cDbItem;
 class cMatch;
 class cTournelDb;
 class cUnusedTime;
+
+// The scheduled matches by local date, hidden and playoff ones included, kept
+// beside the schedule by whoever places many matches so that the conflict
+// check of new free court time reads one date's matches. Whoever schedules
+// a match while one is kept adds it.
+class cMatchDays
+{
+public:
+    explicit cMatchDays(const cDatabase& db);
+    void Add(const cMatch& match);
+    // The matches whose local date is `day`.
+    const std::vector<const cMatch*>& On(std::int64_t day) const;
+
+private:
+    std::unordered_map<std::int64_t, std::vector<const cMatch*>> m_byDay;
+};
 
 // The free court time of a list that is in order (IsInOrder), kept in a
 // tree of the same order so that a walk through the list can jump ahead in
@@ -35,6 +53,9 @@ public:
     cUnusedTime& Add(cTournelDb& courtTime, std::unique_ptr<cDbItem> period);
     // Takes the period out of the tree; before its start changes or it leaves the list.
     void Forget(const cUnusedTime& period);
+    // The scheduled matches by date, when kept beside the tree.
+    void KeepMatches(const cMatchDays* matches) { m_pMatches = matches; }
+    const cMatchDays* Matches() const { return m_pMatches; }
 
 private:
     struct cByStart
@@ -46,6 +67,7 @@ private:
     };
     std::multiset<cUnusedTime*, cByStart> m_periods;
     TimePoint m_longest = 0;
+    const cMatchDays* m_pMatches = nullptr;
 };
 
 enum class eAddCourtTime
@@ -70,7 +92,9 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period,
 
 // True when the period overlaps a scheduled match other than `ignored` on its
 // court and day; touching a match is allowed. Hidden matches count.
-bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored = nullptr);
+// With the matches by date at hand only that date's are read.
+bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored = nullptr,
+                      const cMatchDays* matches = nullptr);
 
 // Removes [from, to) from the period that contains it: deletes, shrinks or
 // splits it. The period keeps its sorted place in the list.

@@ -143,9 +143,11 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
 cPlacementRun::cPlacementRun(cDatabase& db)
     : m_bScheduleInOrder(db.Scheduled().IsInOrder())
     , m_bResultsInOrder(db.Results().IsInOrder())
+    , m_matchDays(db)
 {
     if (db.CourtTime().IsInOrder()) {
         m_courtTime.emplace(db.CourtTime());
+        m_courtTime->KeepMatches(&m_matchDays);
     }
     for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
         if (!match.IsPlayoff()) {
@@ -196,6 +198,14 @@ cDbItem& cPlacementRun::AddMatch(cDatabase& db, std::unique_ptr<cDbItem> match)
 cDbItem& cPlacementRun::AddResult(cDatabase& db, std::unique_ptr<cDbItem> result)
 {
     return AddInOrder(db.Results(), m_results, m_bResultsInOrder, std::move(result));
+}
+
+void cPlacementRun::Placed(const cMatch& match)
+{
+    if (!match.IsPlayoff()) {
+        Numbered(match.m_nLeague, match.m_nNumber);
+    }
+    m_matchDays.Add(match);
 }
 
 void cPlacementRun::Numbered(int league, int number)
@@ -252,7 +262,7 @@ cMatch* ScheduleMatch(cDatabase& db, cUnusedTime& courtTime, TimePoint start, Ti
     auto& placed = static_cast<cMatch&>(run != nullptr ? run->AddMatch(db, std::move(created))
                                                        : db.Scheduled().AddItem(std::move(created), true));
     if (run != nullptr) {
-        run->Numbered(placed.m_nLeague, placed.m_nNumber);
+        run->Placed(placed);
     }
 
     TakeCourtTime(db, courtTime, start, end, run != nullptr ? run->CourtTime() : nullptr);

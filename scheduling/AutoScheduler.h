@@ -72,10 +72,13 @@ class cPlacementRun
 {
 public:
     explicit cPlacementRun(cDatabase& db);
+    cPlacementRun(const cPlacementRun&) = delete; // its court time tree points at its matches by date
+    cPlacementRun& operator=(const cPlacementRun&) = delete;
 
     // NextMatchNumber(db, league, wanted) from the numbers kept.
     int NextNumber(const cLeague& league, int wanted) const;
-    void Numbered(int league, int number);
+    // Tells of a match just put into the schedule.
+    void Placed(const cMatch& match);
 
     // AddItem(item, true) into the scheduled matches or the results: the
     // same place, found in a tree of the list's order when the list was in
@@ -86,6 +89,8 @@ public:
     cCourtTimeOrder* CourtTime() { return m_courtTime ? &*m_courtTime : nullptr; }
 
 private:
+    void Numbered(int league, int number);
+
     struct cByOrder
     {
         using is_transparent = void;
@@ -102,6 +107,7 @@ private:
     std::unordered_map<int, cNumbers> m_numbers; // by league index
     bool m_bScheduleInOrder = false;
     bool m_bResultsInOrder = false;
+    cMatchDays m_matchDays;
     std::optional<cCourtTimeOrder> m_courtTime;
     cOrder m_schedule; // the scheduled matches in list order, when in order
     cOrder m_results;
