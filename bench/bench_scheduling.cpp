@@ -105,6 +105,8 @@ void BM_ScheduleAutomatically(benchmark::State& state)
         std::unique_ptr<cDatabase> db = MakeSeason(size);
         ScheduleAutomatically(*db);
         state.counters["indexKB"] = static_cast<double>(cPlacementIndex(*db).MemoryBytes()) / 1024.0;
+        // What the run keeps besides: the trees of the lists' order, the numbers, the matches by date.
+        state.counters["runKB"] = static_cast<double>(cPlacementRun(*db).MemoryBytes()) / 1024.0;
     }
     state.SetLabel(std::string(NameOfSize(size)) + (literal ? " literal: " : " indexed: ") + run.message);
 }

@@ -89,6 +89,15 @@ void cMatchDays::Add(const cMatch& match)
     m_byDay[match.LocalDay()].push_back(&match);
 }
 
+std::size_t cMatchDays::MemoryBytes() const
+{
+    std::size_t bytes = m_byDay.bucket_count() * sizeof(void*);
+    for (const auto& [day, matches] : m_byDay) {
+        bytes += 2 * sizeof(void*) + sizeof(day) + sizeof(matches) + matches.capacity() * sizeof(void*);
+    }
+    return bytes;
+}
+
 const std::vector<const cMatch*>& cMatchDays::On(std::int64_t day) const
 {
     static const std::vector<const cMatch*> s_none;

@@ -28,6 +28,7 @@ public:
     void Add(const cMatch& match);
     // The matches whose local date is `day`.
     const std::vector<const cMatch*>& On(std::int64_t day) const;
+    std::size_t MemoryBytes() const;
 
 private:
     std::unordered_map<std::int64_t, std::vector<const cMatch*>> m_byDay;
@@ -56,6 +57,7 @@ public:
     // The scheduled matches by date, when kept beside the tree.
     void KeepMatches(const cMatchDays* matches) { m_pMatches = matches; }
     const cMatchDays* Matches() const { return m_pMatches; }
+    std::size_t MemoryBytes() const { return m_periods.size() * (5 * sizeof(void*)); }
 
 private:
     struct cByStart

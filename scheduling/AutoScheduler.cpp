@@ -208,6 +208,20 @@ void cPlacementRun::Placed(const cMatch& match)
     m_matchDays.Add(match);
 }
 
+std::size_t cPlacementRun::MemoryBytes() const
+{
+    // A tree node carries three pointers and a colour besides its value; a
+    // hash node one pointer, and the table a pointer a bucket.
+    constexpr std::size_t kTreeNode = 4 * sizeof(void*);
+    std::size_t bytes = (m_schedule.size() + m_results.size()) * (kTreeNode + sizeof(void*));
+    for (const auto& [league, numbers] : m_numbers) {
+        bytes += 2 * sizeof(void*) + sizeof(league) + sizeof(numbers) +
+                 numbers.inUse.size() * (kTreeNode + sizeof(int));
+    }
+    bytes += m_numbers.bucket_count() * sizeof(void*) + m_matchDays.MemoryBytes();
+    return m_courtTime ? bytes + m_courtTime->MemoryBytes() : bytes;
+}
+
 void cPlacementRun::Numbered(int league, int number)
 {
     cNumbers& numbers = m_numbers[league];

@@ -79,6 +79,8 @@ public:
     int NextNumber(const cLeague& league, int wanted) const;
     // Tells of a match just put into the schedule.
     void Placed(const cMatch& match);
+    // About how many bytes the run keeps beyond its own object.
+    std::size_t MemoryBytes() const;
 
     // AddItem(item, true) into the scheduled matches or the results: the
     // same place, found in a tree of the list's order when the list was in

@@ -93,6 +93,8 @@ bool PrintPages(QPrinter& printer, const cDatabase& db, const PageLayout& layout
             painter.end();
             return false;
         }
+        // Columns beyond the page's width are cut at its edge, as paper would cut them.
+        painter.setClipRect(QRect(0, 0, metrics.pageWidth, printer.height()));
         DrawPage(painter, pages[i], static_cast<int>(i) + 1, metrics);
     }
     return painter.end();
