@@ -25,7 +25,7 @@ namespace {
 
 const char* NameOfSize(int size)
 {
-    static const char* const kNames[] = {"small", "medium", "large", "twice large"};
+    static const char* const kNames[] = {"small", "medium", "large", "twice large", "twice as long"};
     return kNames[size];
 }
 
@@ -171,6 +171,7 @@ BENCHMARK(BM_ScheduleAutomatically)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->Args({2, 0})
     ->Args({3, 0})
+    ->Args({4, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK(BM_ManualSchedulingDialog)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);

@@ -217,6 +217,12 @@ cSeasonShape cSeasonShape::OfSize(int size)
         twice.courts *= 2;
         return twice;
     }
+    case 4: {
+        cSeasonShape longer = Large();
+        longer.rounds *= 2;
+        longer.weeks *= 2;
+        return longer;
+    }
     default:
         return Large();
     }

@@ -30,7 +30,8 @@ struct cSeasonShape
     static cSeasonShape Medium();
     // 40 leagues of 12 teams (5,280 matches) on 20 courts.
     static cSeasonShape Large();
-    // 0 small, 1 medium, 3 twice the large one (80 leagues on 40 courts),
+    // 0 small, 1 medium, 3 twice the large one side by side (80 leagues on
+    // 40 courts), 4 twice the large one in time (4 rounds over 72 weeks),
     // anything else large: the sizes the benchmarks number.
     static cSeasonShape OfSize(int size);
 };
