@@ -239,6 +239,11 @@ const std::vector<cCliCommand>& CliCommands()
          "write a directory as a column-aligned text file, as Write to File does; DIRECTORY is one of "
          "courts, court-time, leagues, officials, unscheduled, scheduled and results",
          3, WriteDir},
+        {"ical", "FILE.tnd OUT.ics [--team LEAGUE:TEAM | --court INDEX | --league INDEX | --official INDEX]",
+         "write the scheduled matches as an iCalendar file, one event per match in the local time zone, "
+         "all of them or those of one team, court, league or official (index numbers), within --from and "
+         "--to (YYYY-MM-DD); an event keeps its UID when the season is exported again",
+         2, Ical},
     };
     return commands;
 }

@@ -2,11 +2,14 @@
 
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
+#include "output/CalendarExport.h"
 #include "output/Export.h"
 #include "scheduling/MatchGeneration.h"
 
 #include <array>
 #include <charconv>
+#include <limits>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -124,24 +127,41 @@ int RefuseUnknown(cCliContext& context, std::string_view what, int index)
     return kExitFailed;
 }
 
-int ExportSchedule(cCliContext& context, const std::string& path)
+// The one court, league, official or team (--court, --league, --official,
+// --team LEAGUE:TEAM) and the period (--from, --to) that an output is
+// limited to, checked against the document.
+struct cSelection
 {
-    CTournelDoc& doc = context.doc;
-    cScheduleExport what = cScheduleExport::FromDocument(doc);
-    // A selection names the sorting it belongs to; --sorting may say so too.
-    const std::string* court = Option(context, "--court");
-    const std::string* league = context.league.empty() ? nullptr : &context.league;
-    const std::string* official = Option(context, "--official");
-    const std::string* team = Option(context, "--team");
-    if ((court != nullptr) + (league != nullptr) + (official != nullptr) + (team != nullptr) > 1) {
+    const std::string* court = nullptr;
+    const std::string* league = nullptr;
+    const std::string* official = nullptr;
+    const std::string* team = nullptr;
+    int courtIndex = -1;
+    int leagueIndex = -1;
+    int teamIndex = -1;
+    int officialIndex = -1;
+    std::optional<TimePoint> from; // the first day's 00:00
+    std::optional<TimePoint> to;   // the last day's 23:59
+};
+
+// Reads the selection; kExitOk, or the status to end with (the message told).
+int ReadSelection(cCliContext& context, cSelection& selection)
+{
+    selection.court = Option(context, "--court");
+    selection.league = context.league.empty() ? nullptr : &context.league;
+    selection.official = Option(context, "--official");
+    selection.team = Option(context, "--team");
+    if ((selection.court != nullptr) + (selection.league != nullptr) + (selection.official != nullptr) +
+            (selection.team != nullptr) >
+        1) {
         return Usage(context, "give only one of --court, --league, --official and --team");
     }
-    if (!IndexOption(context, "--court", court, what.court) ||
-        !IndexOption(context, "--league", league, what.league) ||
-        !IndexOption(context, "--official", official, what.official)) {
+    if (!IndexOption(context, "--court", selection.court, selection.courtIndex) ||
+        !IndexOption(context, "--league", selection.league, selection.leagueIndex) ||
+        !IndexOption(context, "--official", selection.official, selection.officialIndex)) {
         return kExitUsage;
     }
-    if (team != nullptr) {
+    if (const std::string* team = selection.team) {
         const std::size_t colon = team->find(':');
         const std::optional<int> teamLeague = ParseInt(std::string_view(*team).substr(0, colon));
         const std::optional<int> teamIndex =
@@ -149,14 +169,58 @@ int ExportSchedule(cCliContext& context, const std::string& path)
         if (!teamLeague || !teamIndex || *teamLeague < 0 || *teamIndex < 0) {
             return Usage(context, "--team needs LEAGUE:TEAM index numbers, not '" + *team + "'");
         }
-        what.league = *teamLeague;
-        what.team = *teamIndex;
+        selection.leagueIndex = *teamLeague;
+        selection.teamIndex = *teamIndex;
     }
-    const int implied = court != nullptr      ? cScheduleExport::kByCourt
-                        : league != nullptr   ? cScheduleExport::kByLeague
-                        : official != nullptr ? cScheduleExport::kByOfficial
-                        : team != nullptr     ? cScheduleExport::kByTeam
-                                              : -1;
+    std::optional<cDate> from;
+    std::optional<cDate> to;
+    int status = kExitOk;
+    if (!DateOption(context, "--from", IDS_START_DATE_ILLEGAL, from, status) ||
+        !DateOption(context, "--to", IDS_FINAL_DATE_ILLEGAL, to, status)) {
+        return status;
+    }
+    if (from) {
+        selection.from = MakeTimePoint(from->year, from->month, from->day);
+    }
+    if (to) {
+        selection.to = MakeTimePoint(to->year, to->month, to->day, 23, 59);
+    }
+    return kExitOk;
+}
+
+// Whether the selected items exist; kExitOk, or kExitFailed with the message told.
+int CheckSelection(cCliContext& context, const cSelection& selection)
+{
+    const CTournelDoc& doc = context.doc;
+    if (selection.courtIndex >= 0 && doc.GetCourt(selection.courtIndex) == nullptr) {
+        return RefuseUnknown(context, "court", selection.courtIndex);
+    }
+    if (selection.leagueIndex >= 0 && doc.GetLeague(selection.leagueIndex) == nullptr) {
+        return RefuseUnknown(context, "league", selection.leagueIndex);
+    }
+    if (selection.teamIndex >= 0 && doc.GetTeam(selection.leagueIndex, selection.teamIndex) == nullptr) {
+        return RefuseUnknown(context, "team", selection.teamIndex);
+    }
+    if (selection.officialIndex >= 0 && doc.GetOfficial(selection.officialIndex) == nullptr) {
+        return RefuseUnknown(context, "official", selection.officialIndex);
+    }
+    return kExitOk;
+}
+
+int ExportSchedule(cCliContext& context, const std::string& path, const cSelection& selection)
+{
+    CTournelDoc& doc = context.doc;
+    cScheduleExport what = cScheduleExport::FromDocument(doc);
+    // A selection names the sorting it belongs to; --sorting may say so too.
+    what.court = selection.courtIndex;
+    what.league = selection.leagueIndex;
+    what.team = selection.teamIndex;
+    what.official = selection.officialIndex;
+    const int implied = selection.court != nullptr      ? cScheduleExport::kByCourt
+                        : selection.league != nullptr   ? cScheduleExport::kByLeague
+                        : selection.official != nullptr ? cScheduleExport::kByOfficial
+                        : selection.team != nullptr     ? cScheduleExport::kByTeam
+                                                        : -1;
     if (implied >= 0) {
         what.sorting = implied;
     }
@@ -175,34 +239,18 @@ int ExportSchedule(cCliContext& context, const std::string& path)
         what.numberBefore = *number != "after";
         what.numberAfter = *number != "before";
     }
-    std::optional<cDate> from;
-    std::optional<cDate> to;
-    int status = kExitOk;
-    if (!DateOption(context, "--from", IDS_START_DATE_ILLEGAL, from, status) ||
-        !DateOption(context, "--to", IDS_FINAL_DATE_ILLEGAL, to, status)) {
-        return status;
+    if (selection.from) {
+        what.from = *selection.from;
     }
-    if (from) {
-        what.from = MakeTimePoint(from->year, from->month, from->day);
+    if (selection.to) {
+        what.to = *selection.to;
     }
-    if (to) {
-        what.to = MakeTimePoint(to->year, to->month, to->day, 23, 59);
-    }
-    if ((from || to) && what.from > what.to) {
+    if ((selection.from || selection.to) && what.from > what.to) {
         doc.Prompt().ShowMessage(IDS_START_AFTER_FINAL);
         return kExitFailed;
     }
-    if (what.court >= 0 && doc.GetCourt(what.court) == nullptr) {
-        return RefuseUnknown(context, "court", what.court);
-    }
-    if (what.league >= 0 && doc.GetLeague(what.league) == nullptr) {
-        return RefuseUnknown(context, "league", what.league);
-    }
-    if (what.team >= 0 && doc.GetTeam(what.league, what.team) == nullptr) {
-        return RefuseUnknown(context, "team", what.team);
-    }
-    if (what.official >= 0 && doc.GetOfficial(what.official) == nullptr) {
-        return RefuseUnknown(context, "official", what.official);
+    if (const int status = CheckSelection(context, selection); status != kExitOk) {
+        return status;
     }
     return WriteScheduleFile(doc, what, path) == 0 ? kExitOk : kExitFailed;
 }
@@ -303,7 +351,11 @@ int Export(cCliContext& context, std::span<const std::string> operands)
         context.doc.m_strTableTemplate = *path;
     }
     if (schedule != nullptr) {
-        return ExportSchedule(context, *schedule);
+        cSelection selection;
+        if (const int status = ReadSelection(context, selection); status != kExitOk) {
+            return status;
+        }
+        return ExportSchedule(context, *schedule, selection);
     }
     if (tables != nullptr) {
         return ExportTables(context, *tables);
@@ -314,6 +366,34 @@ int Export(cCliContext& context, std::span<const std::string> operands)
                             Option(context, "--leagues") != nullptr, *content) == 0
                ? kExitOk
                : kExitFailed;
+}
+
+// The scheduled matches as an iCalendar file, all of them or those of one
+// team, court, league or official within the period asked for.
+int Ical(cCliContext& context, std::span<const std::string> operands)
+{
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    cSelection selection;
+    if (const int status = ReadSelection(context, selection); status != kExitOk) {
+        return status;
+    }
+    if (const int status = CheckSelection(context, selection); status != kExitOk) {
+        return status;
+    }
+    cCalendarExport what;
+    what.court = selection.courtIndex;
+    what.league = selection.leagueIndex;
+    what.team = selection.teamIndex;
+    what.official = selection.officialIndex;
+    what.from = selection.from.value_or(std::numeric_limits<TimePoint>::min());
+    what.to = selection.to.value_or(std::numeric_limits<TimePoint>::max());
+    if (what.from > what.to) {
+        context.doc.Prompt().ShowMessage(IDS_START_AFTER_FINAL);
+        return kExitFailed;
+    }
+    return WriteCalendarFile(context.doc, what, operands[1]) == 0 ? kExitOk : kExitFailed;
 }
 
 // Write to File of one top-level directory; the unscheduled matches are

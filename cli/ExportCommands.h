@@ -1,13 +1,15 @@
 #pragma once
 
 // The publishing commands of tournel-cli: export (schedule, tables, content
-// summary) and write-dir (Write to File of a top-level directory). They read
+// summary), write-dir (Write to File of a top-level directory) and ical
+// (the calendar of the scheduled matches). They read
 // the season and never write it back.
 
 #include "cli/CliCommands.h"
 
 int Export(cCliContext& context, std::span<const std::string> operands);
 int WriteDir(cCliContext& context, std::span<const std::string> operands);
+int Ical(cCliContext& context, std::span<const std::string> operands);
 
 // Whether `option` is one of export's; `takesValue` tells whether a value follows it.
 bool IsExportOption(std::string_view option, bool& takesValue);

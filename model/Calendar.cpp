@@ -176,7 +176,9 @@ std::int64_t UtcOffset(TimePoint t)
     return asUtc - t;
 }
 
-// Civil date from days since 1970-01-01, after H. Hinnant.
+} // namespace
+
+// After H. Hinnant.
 void CivilFromDays(std::int64_t days, int& year, int& month, int& day)
 {
     days += 719468;
@@ -189,8 +191,6 @@ void CivilFromDays(std::int64_t days, int& year, int& month, int& day)
     month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
-
-} // namespace
 
 cLocalZone::cLocalZone(TimePoint from, TimePoint to)
 {

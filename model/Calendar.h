@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A local date and time of day, held as seconds since 1970-01-01 00:00:00 UTC.
@@ -66,6 +67,8 @@ std::int64_t LocalDayNumber(TimePoint t);
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 std::int64_t DayNumber(int year, int month, int day);
+// The civil date of a day number (days since 1970-01-01).
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
 
 // The local time zone over a span of time as a table of its offset changes,
 // so that local times inside the span come from arithmetic instead of a call
@@ -111,6 +114,16 @@ public:
     // (it can where clocks are put back across midnight).
     bool DatesOnlyAdvance() const { return m_bDatesOnlyAdvance; }
     std::size_t MemoryBytes() const { return m_changes.capacity() * sizeof(cChange); }
+    // The offsets of the table: from each point on (the first holds from the
+    // table's start), local time minus UTC in seconds. Empty without a table.
+    std::vector<std::pair<TimePoint, std::int64_t>> Offsets() const
+    {
+        std::vector<std::pair<TimePoint, std::int64_t>> offsets;
+        for (const cChange& change : m_changes) {
+            offsets.emplace_back(change.at, change.offset);
+        }
+        return offsets;
+    }
 
 private:
     struct cChange

@@ -7,8 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 
-# The tests also open the web pages in a headless browser.
-TOURNEL_PACKAGES+=(chromium)
+# The tests also open the web pages in a headless browser and read the
+# calendar files back with an independent parser.
+TOURNEL_PACKAGES+=(chromium python3-icalendar)
 
 if [ "${TOURNEL_SKIP_INSTALL:-0}" != 1 ]; then
     tournel_install_packages
