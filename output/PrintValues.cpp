@@ -154,6 +154,26 @@ void cSchedulePrintValues::ApplyTo(cDatabase& db) const
     db.SetModifiedFlag();
 }
 
+namespace {
+
+// The existing dates of a period, the start not after the final date.
+cValidation CheckPeriod(const cPrintDate& start, const cPrintDate& final, int startDayField,
+                        int finalDayField)
+{
+    if (!IsValid(start)) {
+        return MakeValidationError(IDS_START_DATE_ILLEGAL, startDayField);
+    }
+    if (!IsValid(final)) {
+        return MakeValidationError(IDS_FINAL_DATE_ILLEGAL, finalDayField);
+    }
+    if (DayOf(start) > DayOf(final)) {
+        return MakeValidationError(IDS_START_AFTER_FINAL, startDayField);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 cValidation Validate(const cSchedulePrintValues& values)
 {
     using V = cSchedulePrintValues;
@@ -166,16 +186,39 @@ cValidation Validate(const cSchedulePrintValues& values)
     if (auto error = CheckText(values.heading, 0, V::kFieldHeading, kPrintHeadingLimit)) {
         return error;
     }
-    if (!IsValid(values.start)) {
-        return MakeValidationError(IDS_START_DATE_ILLEGAL, V::kFieldStartDay);
+    return CheckPeriod(values.start, values.final, V::kFieldStartDay, V::kFieldFinalDay);
+}
+
+// ---- Export calendar ----
+
+cCalendarExportValues cCalendarExportValues::FromDatabase(const cDatabase& db)
+{
+    cCalendarExportValues values;
+    const auto* first = static_cast<const cMatch*>(db.Scheduled().GetFirst());
+    const auto* last = static_cast<const cMatch*>(db.Scheduled().GetLast());
+    values.start = cPrintDate::Of(first != nullptr ? first->m_tStart : db.Now());
+    values.final = cPrintDate::Of(last != nullptr ? last->m_tStart : db.Now());
+    return values;
+}
+
+cCalendarExport cCalendarExportValues::Export() const
+{
+    cCalendarExport job = matchesOf;
+    job.from = start.At();
+    job.to = final.At(23, 59) + 59;
+    return job;
+}
+
+cValidation Validate(const cCalendarExportValues& values)
+{
+    using V = cCalendarExportValues;
+    if (auto error = CheckDateRanges(values.start, V::kFieldStartDay)) {
+        return error;
     }
-    if (!IsValid(values.final)) {
-        return MakeValidationError(IDS_FINAL_DATE_ILLEGAL, V::kFieldFinalDay);
+    if (auto error = CheckDateRanges(values.final, V::kFieldFinalDay)) {
+        return error;
     }
-    if (DayOf(values.start) > DayOf(values.final)) {
-        return MakeValidationError(IDS_START_AFTER_FINAL, V::kFieldStartDay);
-    }
-    return std::nullopt;
+    return CheckPeriod(values.start, values.final, V::kFieldStartDay, V::kFieldFinalDay);
 }
 
 // ---- Special table print ----

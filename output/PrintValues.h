@@ -9,6 +9,7 @@
 
 #include "model/Calendar.h"
 #include "model/cValidation.h"
+#include "output/CalendarExport.h"
 #include "output/Export.h"
 
 #include <string>
@@ -183,6 +184,33 @@ struct cWebTemplateValues
 
 // A path of more than 240 characters.
 cValidation Validate(const cWebTemplateValues& values);
+
+// "Export calendar": the matches of everybody or of one court, league, team
+// or official, within a period.
+struct cCalendarExportValues
+{
+    // Each date's day is followed by its month and year.
+    enum eField : int
+    {
+        kFieldMatchesOf = 0,
+        kFieldStartDay,
+        kFieldFinalDay = kFieldStartDay + 3,
+    };
+
+    cCalendarExport matchesOf; // the selection; its period is the dates below
+    cPrintDate start;
+    cPrintDate final;
+
+    // Every match, from the first scheduled match's date to the last one's
+    // (today's without scheduled matches).
+    static cCalendarExportValues FromDatabase(const cDatabase& db);
+    // The calendar to write; only for values that passed Validate.
+    cCalendarExport Export() const;
+};
+
+// As the period of "Special schedule print": a date field outside its range,
+// a start or final date that does not exist, a start after the final date.
+cValidation Validate(const cCalendarExportValues& values);
 
 // Sample lines for the dialogs' preview boxes, laid out as the choices would
 // print them (match number, layout, columns), with made-up names.

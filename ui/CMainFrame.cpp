@@ -23,6 +23,7 @@
 #include "standings/cResultValues.h"
 #include "ui/CAboutDialog.h"
 #include "ui/CAutoAssignDialog.h"
+#include "ui/CCalendarExportDialog.h"
 #include "ui/CContentPrintDialog.h"
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
@@ -167,6 +168,7 @@ const std::set<int>& Implemented()
                                       ID_PRINT_SCHEDULE,
                                       ID_PRINT_TABLES,
                                       ID_PRINT_CONTENT,
+                                      ID_EXPORT_CALENDAR,
                                       ID_SETTINGS_WEB_TEMPLATES};
     return ids;
 }
@@ -321,6 +323,9 @@ void CMainFrame::CreateActions()
          nullptr, [](CMainFrame& f) { f.OnPrintTables(); }},
         {ID_PRINT_CONTENT, "Print &Content", nullptr, "Print a summary of the database content", nullptr,
          [](CMainFrame& f) { f.OnPrintContent(); }},
+        {ID_EXPORT_CALENDAR, "Export Ca&lendar...", nullptr,
+         "Write the scheduled matches as a calendar file for calendar programs and phones", nullptr,
+         [](CMainFrame& f) { f.OnExportCalendar(); }},
         {ID_FILE_SEND_MAIL, "Sen&d...", nullptr, "Send the active document through electronic mail", nullptr,
          nullptr},
         {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
@@ -459,6 +464,7 @@ void CMainFrame::CreateMenus()
     for (int id : {ID_PRINT_SCHEDULE, ID_PRINT_TABLES, ID_PRINT_CONTENT}) {
         special->addAction(Action(id));
     }
+    m_pFileMenu->addAction(Action(ID_EXPORT_CALENDAR));
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(Action(ID_FILE_SEND_MAIL));
     m_pRecentSeparator = m_pFileMenu->addSeparator();
@@ -1942,6 +1948,23 @@ void CMainFrame::OnPrintTables()
         PrintJob([this, &job](int lines) { return TablePages(m_doc, job, lines); });
     }
     BringViewsUpToDate();
+}
+
+void CMainFrame::OnExportCalendar()
+{
+    cCalendarExportValues values;
+    if (!RunCalendarExportDialog(m_doc, this, values)) {
+        return;
+    }
+    QString path = AskOutputName(QStringLiteral("Schedule"), QStringLiteral("iCalendar file (*.ics)"),
+                                 QStringLiteral("ics"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".ics");
+    }
+    WriteCalendarFile(m_doc, values.Export(), ToStdString(path));
 }
 
 void CMainFrame::OnPrintContent()

@@ -134,6 +134,7 @@ public:
     void OnPrintSchedule();
     void OnPrintTables();
     void OnPrintContent();
+    void OnExportCalendar();
     void OnWebTemplates();
     // The printer of this window's prints, with the set-up chosen so far.
     QPrinter& Printer();

@@ -40,20 +40,6 @@ QComboBox* NewSelector(QWidget* parent)
     return combo;
 }
 
-// Day, month and year of a date in a group of its own.
-QGroupBox* NewDateGroup(const QString& title, CNumberSpinBox** fields, QWidget* parent)
-{
-    auto* group = new QGroupBox(title, parent);
-    auto* form = new QFormLayout(group);
-    fields[0] = new CNumberSpinBox(1, 31, group);
-    fields[1] = new CNumberSpinBox(1, 12, group);
-    fields[2] = new CNumberSpinBox(cPrintDate::kMinYear, cPrintDate::kMaxYear, group);
-    form->addRow(QStringLiteral("Day"), fields[0]);
-    form->addRow(QStringLiteral("Month"), fields[1]);
-    form->addRow(QStringLiteral("Year"), fields[2]);
-    return group;
-}
-
 } // namespace
 
 CSchedulePrintDialog::CSchedulePrintDialog(CTournelDoc& doc, QWidget* parent)
@@ -96,8 +82,8 @@ CSchedulePrintDialog::CSchedulePrintDialog(CTournelDoc& doc, QWidget* parent)
     }
 
     auto* dates = new QHBoxLayout;
-    dates->addWidget(NewDateGroup(QStringLiteral("Start date"), &m_dates[0], this));
-    dates->addWidget(NewDateGroup(QStringLiteral("Final date"), &m_dates[3], this));
+    dates->addWidget(NewPrintDateGroup(QStringLiteral("Start date"), &m_dates[0], this));
+    dates->addWidget(NewPrintDateGroup(QStringLiteral("Final date"), &m_dates[3], this));
 
     auto* number = new QGroupBox(QStringLiteral("Include match number"), this);
     auto* numberLayout = new QVBoxLayout(number);

@@ -33,6 +33,7 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
     case ID_SCHEDULE_RENUMBER:
     case ID_REMOVE_AUTO_SCHEDULED:
     case ID_PRINT_SCHEDULE:
+    case ID_EXPORT_CALENDAR:
         return hasScheduled;
     case ID_MOVE_MATCH:
     case ID_OFFICIALS_MANUAL:

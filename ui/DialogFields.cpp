@@ -6,9 +6,13 @@
 #include "model/cLeague.h"
 #include "model/cTeam.h"
 #include "model/cValidation.h"
+#include "output/PrintValues.h"
+#include "ui/CNumberSpinBox.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -69,6 +73,19 @@ QLabel* NewWeekdayLabel(QSpinBox& day, QSpinBox& month, QSpinBox& year, int lang
     }
     show();
     return label;
+}
+
+QGroupBox* NewPrintDateGroup(const QString& title, CNumberSpinBox** fields, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    auto* form = new QFormLayout(group);
+    fields[0] = new CNumberSpinBox(1, 31, group);
+    fields[1] = new CNumberSpinBox(1, 12, group);
+    fields[2] = new CNumberSpinBox(cPrintDate::kMinYear, cPrintDate::kMaxYear, group);
+    form->addRow(QStringLiteral("Day"), fields[0]);
+    form->addRow(QStringLiteral("Month"), fields[1]);
+    form->addRow(QStringLiteral("Year"), fields[2]);
+    return group;
 }
 
 void AddCourts(QComboBox& combo, const cDatabase& db)

@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+class CNumberSpinBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QSpinBox;
 class QWidget;
@@ -29,6 +31,10 @@ int ReadSpinBox(QSpinBox& spin);
 // the language's longest weekday name, so the dialog keeps its size.
 QLabel* NewWeekdayLabel(QSpinBox& day, QSpinBox& month, QSpinBox& year, int language, QWidget* parent,
                         int hhmm = 0);
+
+// Day, month and year of a print dialog's date (years cPrintDate allows) in a
+// group of its own; the three boxes go to fields[0 ... 2].
+QGroupBox* NewPrintDateGroup(const QString& title, CNumberSpinBox** fields, QWidget* parent);
 
 // Courts by short name in the order of the courts directory.
 void AddCourts(QComboBox& combo, const cDatabase& db);

@@ -16,6 +16,7 @@
 #include "model/cUnusedTime.h"
 #include "model/cUserPrompt.h"
 #include "ui/CAutoAssignDialog.h"
+#include "ui/CCalendarExportDialog.h"
 #include "ui/CContentPrintDialog.h"
 #include "ui/CCourtDialog.h"
 #include "ui/CCourtTimeDialog.h"
@@ -380,6 +381,16 @@ bool RunTablePrintDialog(CTournelDoc& doc, QWidget* parent, cTablePrintValues& c
 bool RunContentPrintDialog(CTournelDoc& doc, QWidget* parent, cContentPrintValues& chosen)
 {
     CContentPrintDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunCalendarExportDialog(CTournelDoc& doc, QWidget* parent, cCalendarExportValues& chosen)
+{
+    CCalendarExportDialog dialog(doc, parent);
     if (!RunDialog(dialog)) {
         return false;
     }

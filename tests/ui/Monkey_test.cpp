@@ -258,6 +258,7 @@ std::vector<int> Commands()
                             ID_PRINT_SCHEDULE,
                             ID_PRINT_TABLES,
                             ID_PRINT_CONTENT,
+                            ID_EXPORT_CALENDAR,
                             ID_FILE_SEND_MAIL,
                             ID_INSERT_ITEM,
                             ID_DELETE_ITEM,
@@ -312,6 +313,7 @@ bool WritesOutput(int command)
     case ID_PRINT_SCHEDULE:
     case ID_PRINT_TABLES:
     case ID_PRINT_CONTENT:
+    case ID_EXPORT_CALENDAR:
     case ID_FILE_PRINT_PREVIEW:
         return true;
     default:

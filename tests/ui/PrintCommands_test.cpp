@@ -5,11 +5,14 @@
 #include "model/Strings.h"
 #include "model/cMatch.h"
 #include "model/cResult.h"
+#include "ui/CCalendarExportDialog.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/CSchedulePrintDialog.h"
 #include "ui/CTablePrintDialog.h"
 #include "ui/CommandIds.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
@@ -103,6 +106,7 @@ private slots:
     void SchedulePrintGoesToTheFileOrThePrinter();
     void TablesAndContentPrint();
     void SetupAndTemplatesGoThroughTheDialogRunner();
+    void CalendarHoldsTheChosenMatches();
 };
 
 void tst_PrintCommands::DirectoryPrintNeedsAShownDirectoryWithItems()
@@ -279,6 +283,63 @@ void tst_PrintCommands::SetupAndTemplatesGoThroughTheDialogRunner()
     QCOMPARE(shown.back(), QStringLiteral("Web document templates"));
     QVERIFY(f.Doc().IsModified());
     QVERIFY(f.Frame().isWindowModified());
+}
+
+void tst_PrintCommands::CalendarHoldsTheChosenMatches()
+{
+    cPrintFixture f;
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_EXPORT_CALENDAR)->isEnabled()); // nothing scheduled
+    f.AddSeason();
+    cLeague& league = *f.Doc().GetLeague(0);
+    cCourt& other = f.AddCourt("Side Hall", "SH");
+    f.AddMatch(league, other, MakeTimePoint(2027, 6, 1, 18, 0));
+    f.Doc().SetModifiedFlag(false);
+    QString matchesOf;
+    cPrintDate final{31, 5, 2027};
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* calendar = dynamic_cast<CCalendarExportDialog*>(&dialog);
+        if (calendar == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        calendar->MatchesOf().setCurrentIndex(calendar->MatchesOf().findText(matchesOf));
+        const std::size_t finalDay =
+            cCalendarExportValues::kFieldFinalDay - cCalendarExportValues::kFieldStartDay;
+        const int values[3] = {final.day, final.month, final.year};
+        for (std::size_t i = 0; i < 3; ++i) {
+            dialog.findChildren<CNumberSpinBox*>()
+                .at(static_cast<qsizetype>(finalDay + i))
+                ->setValue(values[i]);
+        }
+        calendar->accept();
+        return calendar->result();
+    };
+    const auto events = [&f] {
+        return ReadAll(f.m_strAnswer + QStringLiteral(".ics")).count("BEGIN:VEVENT");
+    };
+
+    // The period ends before the second match: one event of both.
+    matchesOf = QStringLiteral("All matches");
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("season"));
+    f.Run(ID_EXPORT_CALENDAR);
+    QCOMPARE(f.m_asked, QStringList{QStringLiteral("Schedule")});
+    QCOMPARE(events(), 1);
+    QVERIFY(ReadAll(f.m_strAnswer + QStringLiteral(".ics")).contains("SUMMARY:Lions - Tigers"));
+
+    // The whole season on the side court: its one match.
+    final = {30, 6, 2027};
+    matchesOf = QStringLiteral("Court: Side Hall");
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("side"));
+    f.Run(ID_EXPORT_CALENDAR);
+    QCOMPARE(events(), 1);
+    QVERIFY(ReadAll(f.m_strAnswer + QStringLiteral(".ics")).contains("LOCATION:Side Hall"));
+
+    // A final date before the start is refused and writes nothing.
+    final = {1, 1, 2027};
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("refused"));
+    f.Run(ID_EXPORT_CALENDAR);
+    QVERIFY(!QFile::exists(f.m_strAnswer + QStringLiteral(".ics")));
+    QVERIFY(!f.Doc().IsModified()); // a calendar changes nothing in the season
 }
 
 QTEST_MAIN(tst_PrintCommands)
