@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 
-# The tests also open the web pages in a headless browser and read the
-# calendar files back with an independent parser.
-TOURNEL_PACKAGES+=(chromium python3-icalendar)
+# The tests also open the web pages in a headless browser, read the calendar
+# files back with an independent parser and build the Debian package.
+TOURNEL_PACKAGES+=(chromium python3-icalendar dpkg-dev file)
 
 if [ "${TOURNEL_SKIP_INSTALL:-0}" != 1 ]; then
     tournel_install_packages
@@ -22,9 +22,12 @@ export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
 
 echo "== build and test =="
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOURNEL_WERROR=ON
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOURNEL_WERROR=ON -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test -j"$jobs" --timeout 300
+
+echo "== the Debian package, installed and run =="
+tools/package-test.sh build-test
 
 echo "== sanitizer build and test =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTOURNEL_SANITIZE=ON -DTOURNEL_BUILD_BENCH=OFF
