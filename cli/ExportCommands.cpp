@@ -400,7 +400,7 @@ int Ical(cCliContext& context, std::span<const std::string> operands)
 // regenerated first, as their directory is whenever it is shown.
 int WriteDir(cCliContext& context, std::span<const std::string> operands)
 {
-    if (NamedDirectory(context.doc, operands[1]) == nullptr) {
+    if (!IsDirectoryName(operands[1])) {
         return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) + ", not '" +
                                   operands[1] + "'");
     }

@@ -176,9 +176,13 @@ std::int64_t UtcOffset(TimePoint t)
     return asUtc - t;
 }
 
-} // namespace
+// The day number of a count of local seconds, rounded down.
+std::int64_t FloorDay(std::int64_t localSeconds)
+{
+    return localSeconds >= 0 ? localSeconds / 86400 : (localSeconds - 86399) / 86400;
+}
 
-// After H. Hinnant.
+// Civil date from days since 1970-01-01, after H. Hinnant.
 void CivilFromDays(std::int64_t days, int& year, int& month, int& day)
 {
     days += 719468;
@@ -190,6 +194,21 @@ void CivilFromDays(std::int64_t days, int& year, int& month, int& day)
     day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+} // namespace
+
+cLocalTime CivilTime(std::int64_t localSeconds)
+{
+    const std::int64_t days = FloorDay(localSeconds);
+    const std::int64_t seconds = localSeconds - days * 86400;
+    cLocalTime result;
+    CivilFromDays(days, result.year, result.month, result.day);
+    result.hour = static_cast<int>(seconds / 3600);
+    result.minute = static_cast<int>(seconds / 60 % 60);
+    result.second = static_cast<int>(seconds % 60);
+    result.weekday = static_cast<Weekday>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
+    return result;
 }
 
 cLocalZone::cLocalZone(TimePoint from, TimePoint to)
@@ -218,14 +237,11 @@ cLocalZone::cLocalZone(TimePoint from, TimePoint to)
         }
         dayStart = dayEnd;
     }
-    const auto dayOf = [](std::int64_t local) {
-        return local >= 0 ? local / 86400 : (local - 86399) / 86400;
-    };
     m_maxOffset = m_changes.front().offset;
     for (std::size_t i = 1; i < m_changes.size(); ++i) {
         const cChange& change = m_changes[i];
         m_maxOffset = std::max(m_maxOffset, change.offset);
-        if (dayOf(change.at + change.offset) < dayOf(change.at - 1 + m_changes[i - 1].offset)) {
+        if (FloorDay(change.at + change.offset) < FloorDay(change.at - 1 + m_changes[i - 1].offset)) {
             m_bDatesOnlyAdvance = false;
         }
     }
@@ -256,27 +272,13 @@ cLocalTime cLocalZone::At(TimePoint t) const
     if (!Offset(t, offset)) {
         return LocalTime(t);
     }
-    const std::int64_t local = t + offset;
-    std::int64_t days = local / 86400;
-    std::int64_t seconds = local % 86400;
-    if (seconds < 0) {
-        seconds += 86400;
-        --days;
-    }
-    cLocalTime result;
-    CivilFromDays(days, result.year, result.month, result.day);
-    result.hour = static_cast<int>(seconds / 3600);
-    result.minute = static_cast<int>(seconds / 60 % 60);
-    result.second = static_cast<int>(seconds % 60);
-    result.weekday = static_cast<Weekday>(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday
-    return result;
+    return CivilTime(t + offset);
 }
 
 cLocalZone::cDaySpan cLocalZone::SpanOf(TimePoint t) const
 {
     cDaySpan span;
-    std::int64_t offset = 0;
-    if (!Offset(t, offset)) {
+    if (!Covers(t)) {
         // Outside the table: the C library's answer for t alone.
         const cLocalTime local = LocalTime(t);
         span.day = LocalDayNumber(t);
@@ -291,8 +293,9 @@ cLocalZone::cDaySpan cLocalZone::SpanOf(TimePoint t) const
                              [](TimePoint value, const cChange& entry) { return value < entry.at; }));
         const TimePoint offsetFrom = std::max(change->at, m_tFrom);
         const TimePoint offsetTo = std::next(change) != m_changes.end() ? std::next(change)->at : m_tTo + 1;
+        const std::int64_t offset = change->offset;
         const std::int64_t local = t + offset;
-        span.day = local >= 0 ? local / 86400 : (local - 86399) / 86400;
+        span.day = FloorDay(local);
         span.from = std::max(span.day * 86400 - offset, offsetFrom);
         span.to = std::min((span.day + 1) * 86400 - offset, offsetTo);
         span.offset = offset;
@@ -309,5 +312,5 @@ std::int64_t cLocalZone::DayOf(TimePoint t) const
         return LocalDayNumber(t);
     }
     const std::int64_t local = t + offset;
-    return local >= 0 ? local / 86400 : (local - 86399) / 86400;
+    return FloorDay(local);
 }

@@ -67,8 +67,9 @@ std::int64_t LocalDayNumber(TimePoint t);
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 std::int64_t DayNumber(int year, int month, int day);
-// The civil date of a day number (days since 1970-01-01).
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
+// The date, clock time and weekday of a count of local seconds since
+// 1970-01-01 00:00 (a time point plus its offset from UTC).
+cLocalTime CivilTime(std::int64_t localSeconds);
 
 // The local time zone over a span of time as a table of its offset changes,
 // so that local times inside the span come from arithmetic instead of a call

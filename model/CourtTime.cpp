@@ -6,6 +6,7 @@
 #include "model/cUnusedTime.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,7 @@ void Resort(cDatabase& db, cUnusedTime& period, cCourtTimeOrder* order)
         return;
     }
     if (order != nullptr) {
-        order->Add(container, std::move(removed));
+        order->Add(std::move(removed));
     } else {
         container.AddItem(std::move(removed), true);
     }
@@ -171,7 +172,7 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
         item = next;
     }
     if (order != nullptr) {
-        order->Add(container, std::move(period));
+        order->Add(std::move(period));
     } else {
         container.AddItem(std::move(period), true);
     }
@@ -205,73 +206,30 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
 }
 
 cCourtTimeOrder::cCourtTimeOrder(cTournelDb& courtTime)
+    : m_order(courtTime)
 {
-    for (cDbItem* item = courtTime.GetHead(); item != nullptr; item = item->NextLink()) {
-        auto& period = static_cast<cUnusedTime&>(*item);
-        m_periods.insert(m_periods.end(), &period);
+    for (const cUnusedTime& period : courtTime.AllItems<cUnusedTime>()) {
         m_longest = std::max(m_longest, period.m_tEnd - period.m_tStart);
     }
 }
 
-bool cCourtTimeOrder::cByStart::operator()(const cUnusedTime* a, const cUnusedTime* b) const
-{
-    return a->IsBefore(b);
-}
-
-bool cCourtTimeOrder::cByStart::operator()(const cUnusedTime* a, TimePoint t) const
-{
-    return a->m_tStart < t;
-}
-
-bool cCourtTimeOrder::cByStart::operator()(TimePoint t, const cUnusedTime* b) const
-{
-    return t < b->m_tStart;
-}
-
 cUnusedTime* cCourtTimeOrder::FirstFrom(TimePoint t) const
 {
-    const auto found = m_periods.lower_bound(t);
-    if (found == m_periods.end()) {
-        return nullptr;
-    }
-    // Periods of equal start and court may stand in the list in another order.
-    cDbItem* first = *found;
-    while (first->PrevLink() != nullptr &&
-           static_cast<const cUnusedTime*>(first->PrevLink())->m_tStart >= t) {
-        first = first->PrevLink();
-    }
-    return static_cast<cUnusedTime*>(first);
+    // Nothing goes before a period of the lowest court at t but what starts earlier.
+    const cUnusedTime probe(std::numeric_limits<int>::min(), t, t);
+    return static_cast<cUnusedTime*>(m_order.FirstNotBefore(probe));
 }
 
-cUnusedTime& cCourtTimeOrder::Add(cTournelDb& courtTime, std::unique_ptr<cDbItem> period)
+cUnusedTime& cCourtTimeOrder::Add(std::unique_ptr<cDbItem> period)
 {
-    // The first period it goes before, as the walk from the head finds it.
-    cDbItem& added = courtTime.AddItemBefore(std::move(period), [this](const cDbItem& adopted) -> cDbItem* {
-        const auto after = m_periods.upper_bound(static_cast<cUnusedTime*>(const_cast<cDbItem*>(&adopted)));
-        if (after == m_periods.end()) {
-            return nullptr;
-        }
-        cDbItem* before = *after;
-        while (before->PrevLink() != nullptr && adopted.IsBefore(before->PrevLink())) {
-            before = before->PrevLink();
-        }
-        return before;
-    });
-    auto& inserted = static_cast<cUnusedTime&>(added);
-    m_periods.insert(&inserted);
-    m_longest = std::max(m_longest, inserted.m_tEnd - inserted.m_tStart);
-    return inserted;
+    auto& added = static_cast<cUnusedTime&>(m_order.Add(std::move(period)));
+    m_longest = std::max(m_longest, added.m_tEnd - added.m_tStart);
+    return added;
 }
 
 void cCourtTimeOrder::Forget(const cUnusedTime& period)
 {
-    auto [from, to] = m_periods.equal_range(const_cast<cUnusedTime*>(&period));
-    for (; from != to; ++from) {
-        if (*from == &period) {
-            m_periods.erase(from);
-            return;
-        }
-    }
+    m_order.Forget(period);
 }
 
 std::vector<TimePoint> RepeatCourtTime(cDatabase& db, const cUnusedTime& period, int weeks)

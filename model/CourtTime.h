@@ -4,17 +4,15 @@
 // and the bulk commands Repeat and Duplicate.
 
 #include "model/Calendar.h"
+#include "model/cTournelDb.h"
 
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <unordered_map>
 #include <vector>
 
 class cDatabase;
-class cDbItem;
 class cMatch;
-class cTournelDb;
 class cUnusedTime;
 
 // The scheduled matches by local date, hidden and playoff ones included, kept
@@ -51,23 +49,16 @@ public:
     TimePoint LongestLength() const { return m_longest; }
 
     // Adds the period to the list (AddItem(period, true)) and to the tree.
-    cUnusedTime& Add(cTournelDb& courtTime, std::unique_ptr<cDbItem> period);
+    cUnusedTime& Add(std::unique_ptr<cDbItem> period);
     // Takes the period out of the tree; before its start changes or it leaves the list.
     void Forget(const cUnusedTime& period);
     // The scheduled matches by date, when kept beside the tree.
     void KeepMatches(const cMatchDays* matches) { m_pMatches = matches; }
     const cMatchDays* Matches() const { return m_pMatches; }
-    std::size_t MemoryBytes() const { return m_periods.size() * (5 * sizeof(void*)); }
+    std::size_t MemoryBytes() const { return m_order.Size() * (5 * sizeof(void*)); }
 
 private:
-    struct cByStart
-    {
-        using is_transparent = void;
-        bool operator()(const cUnusedTime* a, const cUnusedTime* b) const;
-        bool operator()(const cUnusedTime* a, TimePoint t) const;
-        bool operator()(TimePoint t, const cUnusedTime* b) const;
-    };
-    std::multiset<cUnusedTime*, cByStart> m_periods;
+    cListOrder m_order;
     TimePoint m_longest = 0;
     const cMatchDays* m_pMatches = nullptr;
 };

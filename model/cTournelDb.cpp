@@ -261,3 +261,57 @@ cDbItem* cTournelDb::FindItem(const std::string (&texts)[3], const cDbItem* star
     }
     return nullptr;
 }
+
+cListOrder::cListOrder(cTournelDb& list)
+    : m_list(list)
+{
+    for (const cDbItem* item = list.GetHead(); item != nullptr; item = item->NextLink()) {
+        m_items.insert(m_items.end(), item);
+    }
+}
+
+cDbItem* cListOrder::FirstAfter(const cDbItem& probe) const
+{
+    const auto found = m_items.upper_bound(&probe);
+    if (found == m_items.end()) {
+        return nullptr;
+    }
+    // Items of equal order may stand in the list in another order than in the tree.
+    cDbItem* first = const_cast<cDbItem*>(*found);
+    while (first->PrevLink() != nullptr && probe.IsBefore(first->PrevLink())) {
+        first = first->PrevLink();
+    }
+    return first;
+}
+
+cDbItem* cListOrder::FirstNotBefore(const cDbItem& probe) const
+{
+    const auto found = m_items.lower_bound(&probe);
+    if (found == m_items.end()) {
+        return nullptr;
+    }
+    cDbItem* first = const_cast<cDbItem*>(*found);
+    while (first->PrevLink() != nullptr && !first->PrevLink()->IsBefore(&probe)) {
+        first = first->PrevLink();
+    }
+    return first;
+}
+
+cDbItem& cListOrder::Add(std::unique_ptr<cDbItem> item)
+{
+    cDbItem& added =
+        m_list.AddItemBefore(std::move(item), [this](const cDbItem& adopted) { return FirstAfter(adopted); });
+    m_items.insert(&added);
+    return added;
+}
+
+void cListOrder::Forget(const cDbItem& item)
+{
+    auto [from, to] = m_items.equal_range(&item);
+    for (; from != to; ++from) {
+        if (*from == &item) {
+            m_items.erase(from);
+            return;
+        }
+    }
+}

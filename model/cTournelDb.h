@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,33 @@ enum : int
     kDirTeamConflicts = 14,
     kDirItem = 15,
     kDirPreferredTimes = 16,
+};
+
+// The items of a list that IsInOrder(), kept in a tree of the same order, so
+// that places in the list are found without walking it. Whoever adds items
+// to the list or takes them out while one is kept goes through it (Add,
+// Forget); an item's key must not change while it is in the tree.
+class cListOrder
+{
+public:
+    explicit cListOrder(cTournelDb& list);
+
+    // AddItem(item, true): the same place, found in the tree.
+    cDbItem& Add(std::unique_ptr<cDbItem> item);
+    void Forget(const cDbItem& item);
+    // The first item of the list that `probe` goes before, or that does not
+    // go before `probe`; null when none.
+    cDbItem* FirstAfter(const cDbItem& probe) const;
+    cDbItem* FirstNotBefore(const cDbItem& probe) const;
+    std::size_t Size() const { return m_items.size(); }
+
+private:
+    struct cByOrder
+    {
+        bool operator()(const cDbItem* a, const cDbItem* b) const { return a->IsBefore(b); }
+    };
+    cTournelDb& m_list;
+    std::multiset<const cDbItem*, cByOrder> m_items;
 };
 
 template <class T, bool kSkipHidden> class cItemRange;

@@ -104,14 +104,7 @@ icalcomponent* TimeZoneComponent(const cLocalZone& zone, const std::string& name
     for (const auto& [at, offset] : offsets) {
         icalcomponent* observance =
             offset > lowest ? icalcomponent_new_xdaylight() : icalcomponent_new_xstandard();
-        cLocalTime onset;
-        const TimePoint local = at + before;
-        const std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
-        CivilFromDays(days, onset.year, onset.month, onset.day);
-        const std::int64_t seconds = local - days * 86400;
-        onset.hour = static_cast<int>(seconds / 3600);
-        onset.minute = static_cast<int>(seconds / 60 % 60);
-        onset.second = static_cast<int>(seconds % 60);
+        const cLocalTime onset = CivilTime(at + before);
         icalcomponent_add_property(observance, icalproperty_new_dtstart(LocalIcalTime(onset)));
         icalcomponent_add_property(observance, icalproperty_new_tzoffsetfrom(static_cast<int>(before)));
         icalcomponent_add_property(observance, icalproperty_new_tzoffsetto(static_cast<int>(offset)));

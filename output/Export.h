@@ -124,6 +124,7 @@ std::string DirectoryText(const cTournelDb& directory);
 // The top-level directory that scripts call `name` ("courts", "court-time",
 // "leagues", "officials", "unscheduled", "scheduled", "results"), or nullptr.
 cTournelDb* NamedDirectory(cDatabase& db, std::string_view name);
+bool IsDirectoryName(std::string_view name);
 // Those names in a sentence, for a usage message.
 inline constexpr std::string_view kDirectoryNames =
     "courts, court-time, leagues, officials, unscheduled, scheduled and results";

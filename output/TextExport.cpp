@@ -11,6 +11,7 @@
 #include "output/Export.h"
 #include "output/OutputFile.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -77,19 +78,29 @@ std::string DirectoryText(const cTournelDb& directory)
     return text;
 }
 
+namespace {
+
+using cPickDirectory = cTournelDb& (*)(cDatabase&);
+constexpr std::array<std::pair<std::string_view, cPickDirectory>, 7> kNamedDirectories = {{
+    {"courts", [](cDatabase& d) -> cTournelDb& { return d.Courts(); }},
+    {"court-time", [](cDatabase& d) -> cTournelDb& { return d.CourtTime(); }},
+    {"leagues", [](cDatabase& d) -> cTournelDb& { return d.Leagues(); }},
+    {"officials", [](cDatabase& d) -> cTournelDb& { return d.Officials(); }},
+    {"unscheduled", [](cDatabase& d) -> cTournelDb& { return d.Unscheduled(); }},
+    {"scheduled", [](cDatabase& d) -> cTournelDb& { return d.Scheduled(); }},
+    {"results", [](cDatabase& d) -> cTournelDb& { return d.Results(); }},
+}};
+
+} // namespace
+
+bool IsDirectoryName(std::string_view name)
+{
+    return std::ranges::any_of(kNamedDirectories, [name](const auto& entry) { return entry.first == name; });
+}
+
 cTournelDb* NamedDirectory(cDatabase& db, std::string_view name)
 {
-    using cPick = cTournelDb& (*)(cDatabase&);
-    static constexpr std::array<std::pair<std::string_view, cPick>, 7> kDirectories = {{
-        {"courts", [](cDatabase& d) -> cTournelDb& { return d.Courts(); }},
-        {"court-time", [](cDatabase& d) -> cTournelDb& { return d.CourtTime(); }},
-        {"leagues", [](cDatabase& d) -> cTournelDb& { return d.Leagues(); }},
-        {"officials", [](cDatabase& d) -> cTournelDb& { return d.Officials(); }},
-        {"unscheduled", [](cDatabase& d) -> cTournelDb& { return d.Unscheduled(); }},
-        {"scheduled", [](cDatabase& d) -> cTournelDb& { return d.Scheduled(); }},
-        {"results", [](cDatabase& d) -> cTournelDb& { return d.Results(); }},
-    }};
-    for (const auto& [known, pick] : kDirectories) {
+    for (const auto& [known, pick] : kNamedDirectories) {
         if (known == name) {
             return &pick(db);
         }

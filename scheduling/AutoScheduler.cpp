@@ -141,10 +141,14 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
 }
 
 cPlacementRun::cPlacementRun(cDatabase& db)
-    : m_bScheduleInOrder(db.Scheduled().IsInOrder())
-    , m_bResultsInOrder(db.Results().IsInOrder())
-    , m_matchDays(db)
+    : m_matchDays(db)
 {
+    if (db.Scheduled().IsInOrder()) {
+        m_schedule.emplace(db.Scheduled());
+    }
+    if (db.Results().IsInOrder()) {
+        m_results.emplace(db.Results());
+    }
     if (db.CourtTime().IsInOrder()) {
         m_courtTime.emplace(db.CourtTime());
         m_courtTime->KeepMatches(&m_matchDays);
@@ -154,50 +158,16 @@ cPlacementRun::cPlacementRun(cDatabase& db)
             Numbered(match.m_nLeague, match.m_nNumber);
         }
     }
-    const auto fill = [](cTournelDb& list, cOrder& order) {
-        for (cDbItem* item = list.GetHead(); item != nullptr; item = item->NextLink()) {
-            order.insert(order.end(), item);
-        }
-    };
-    if (m_bScheduleInOrder) {
-        fill(db.Scheduled(), m_schedule);
-    }
-    if (m_bResultsInOrder) {
-        fill(db.Results(), m_results);
-    }
-}
-
-cDbItem& cPlacementRun::AddInOrder(cTournelDb& list, cOrder& order, bool inOrder,
-                                   std::unique_ptr<cDbItem> item)
-{
-    if (!inOrder) {
-        return list.AddItem(std::move(item), true);
-    }
-    // The first item the new one goes before, as the walk from the head finds it.
-    cDbItem& added = list.AddItemBefore(std::move(item), [&order](const cDbItem& adopted) -> cDbItem* {
-        const auto after = order.upper_bound(&adopted);
-        if (after == order.end()) {
-            return nullptr;
-        }
-        // Items of equal order (two courts of one short name) may stand in the list in another order.
-        cDbItem* before = *after;
-        while (before->PrevLink() != nullptr && adopted.IsBefore(before->PrevLink())) {
-            before = before->PrevLink();
-        }
-        return before;
-    });
-    order.insert(&added);
-    return added;
 }
 
 cDbItem& cPlacementRun::AddMatch(cDatabase& db, std::unique_ptr<cDbItem> match)
 {
-    return AddInOrder(db.Scheduled(), m_schedule, m_bScheduleInOrder, std::move(match));
+    return m_schedule ? m_schedule->Add(std::move(match)) : db.Scheduled().AddItem(std::move(match), true);
 }
 
 cDbItem& cPlacementRun::AddResult(cDatabase& db, std::unique_ptr<cDbItem> result)
 {
-    return AddInOrder(db.Results(), m_results, m_bResultsInOrder, std::move(result));
+    return m_results ? m_results->Add(std::move(result)) : db.Results().AddItem(std::move(result), true);
 }
 
 void cPlacementRun::Placed(const cMatch& match)
@@ -213,7 +183,8 @@ std::size_t cPlacementRun::MemoryBytes() const
     // A tree node carries three pointers and a colour besides its value; a
     // hash node one pointer, and the table a pointer a bucket.
     constexpr std::size_t kTreeNode = 4 * sizeof(void*);
-    std::size_t bytes = (m_schedule.size() + m_results.size()) * (kTreeNode + sizeof(void*));
+    std::size_t bytes = ((m_schedule ? m_schedule->Size() : 0) + (m_results ? m_results->Size() : 0)) *
+                        (kTreeNode + sizeof(void*));
     for (const auto& [league, numbers] : m_numbers) {
         bytes += 2 * sizeof(void*) + sizeof(league) + sizeof(numbers) +
                  numbers.inUse.size() * (kTreeNode + sizeof(int));

@@ -64,10 +64,10 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
                                         const cCourtTimeOrder* order = nullptr);
 
 // What a run placing many matches keeps between placements so that each one
-// costs little: the match numbers in use in each league, and whether the
-// scheduled matches and the results are in order (a new one is then inserted
-// from the tail). Built from the database; ScheduleMatch tells it of each
-// match it places.
+// costs little: the match numbers in use in each league, the matches by
+// date, and the orders of the scheduled matches, the results and the free
+// court time (of each list that is in order at the start). Built from the
+// database; ScheduleMatch tells it of each match it places.
 class cPlacementRun
 {
 public:
@@ -93,26 +93,17 @@ public:
 private:
     void Numbered(int league, int number);
 
-    struct cByOrder
-    {
-        using is_transparent = void;
-        bool operator()(const cDbItem* a, const cDbItem* b) const { return a->IsBefore(b); }
-    };
-    using cOrder = std::multiset<cDbItem*, cByOrder>;
-    static cDbItem& AddInOrder(cTournelDb& list, cOrder& order, bool inOrder, std::unique_ptr<cDbItem> item);
-
     struct cNumbers
     {
         std::set<int> inUse;
         int firstFree = 1; // the lowest positive number not in use
     };
     std::unordered_map<int, cNumbers> m_numbers; // by league index
-    bool m_bScheduleInOrder = false;
-    bool m_bResultsInOrder = false;
     cMatchDays m_matchDays;
+    // The lists' orders, for each list that was in order at the start.
+    std::optional<cListOrder> m_schedule;
+    std::optional<cListOrder> m_results;
     std::optional<cCourtTimeOrder> m_courtTime;
-    cOrder m_schedule; // the scheduled matches in list order, when in order
-    cOrder m_results;
 };
 
 // Turns the unscheduled match into a scheduled one on [start, end) of

@@ -99,6 +99,22 @@ void FindConflicts(const cTeam* owner, int league, int first, int second, cConfl
     }
 }
 
+// The ranges sorted and merged where they overlap or lie less than `gap`
+// apart (1 for inclusive ranges of whole days, 0 for half-open stretches).
+template <class T> std::vector<std::pair<T, T>> Merged(std::vector<std::pair<T, T>> ranges, T gap)
+{
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<T, T>> merged;
+    for (const auto& range : ranges) {
+        if (!merged.empty() && range.first <= merged.back().second + gap) {
+            merged.back().second = std::max(merged.back().second, range.second);
+        } else {
+            merged.push_back(range);
+        }
+    }
+    return merged;
+}
+
 // True when `other` starts strictly inside (start - minutes, start + minutes).
 bool InWindow(TimePoint other, TimePoint start, long long minutes)
 {
@@ -504,16 +520,7 @@ cPlacementIndex::RefusedDays(const cDatabase& db, const cUnscheduledMatch& match
             }
         }
     }
-    std::sort(days.begin(), days.end());
-    std::vector<std::pair<std::int64_t, std::int64_t>> merged;
-    for (const auto& range : days) {
-        if (!merged.empty() && range.first <= merged.back().second + 1) {
-            merged.back().second = std::max(merged.back().second, range.second);
-        } else {
-            merged.push_back(range);
-        }
-    }
-    return merged;
+    return Merged(std::move(days), std::int64_t{1}); // whole days: neighbours join
 }
 
 bool cPlacementIndex::CourtRefused(const cDatabase& db, const cUnscheduledMatch& match,
@@ -567,14 +574,7 @@ cPlacementIndex::cDayCursor::cDayCursor(const cPlacementIndex& index, const cDat
                 take(owner->Holidays());
             }
         }
-        std::sort(stretches.begin(), stretches.end());
-        for (const auto& stretch : stretches) {
-            if (!m_holidays.empty() && stretch.first <= m_holidays.back().second) {
-                m_holidays.back().second = std::max(m_holidays.back().second, stretch.second);
-            } else {
-                m_holidays.push_back(stretch);
-            }
-        }
+        m_holidays = Merged(std::move(stretches), TimePoint{0});
     }
     for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
         if (court.m_nIndex < 0 || court.m_nIndex > 100000) {
@@ -643,7 +643,7 @@ TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnsched
         if (days.Refused(span.day)) {
             // So are the days up to the end of the refused range: a walk may pass them by.
             if (m_zone.DatesOnlyAdvance() && m_zone.Covers(start)) {
-                days.NoteRefused(start, m_zone.EarliestOfDay(days.m_days[days.m_next].second + 1));
+                days.NoteRefused(start, m_zone.EarliestOfDay(days.RefusedThrough() + 1));
             }
             // Every start before the span's end falls on the same refused day:
             // go on from the first one after it.

@@ -66,6 +66,8 @@ public:
         // Whether `day` is refused; days asked about must not decrease
         // (an earlier one is answered false, and the rules then decide).
         bool Refused(std::int64_t day);
+        // The last day of the refused range that Refused() just found `day` in.
+        std::int64_t RefusedThrough() const { return m_days[m_next].second; }
         // The end of the holiday of the league or a team that holds t; t when none.
         // Points asked about must not decrease.
         TimePoint HolidayUntil(TimePoint t);
@@ -94,7 +96,6 @@ public:
         }
 
     private:
-        friend class cPlacementIndex;
         cLocalZone::cDaySpan m_span;
         TimePoint m_refusedFrom = 0;
         TimePoint m_refusedUntil = 0;

@@ -46,8 +46,7 @@ private:
 int PrintToPdf(const QString& database, const QString& kind, const QString& pdf, std::ostream& err)
 {
     const std::string kindName = kind.toStdString();
-    cDatabase probe;
-    const bool directoryPrint = NamedDirectory(probe, kindName) != nullptr;
+    const bool directoryPrint = IsDirectoryName(kindName);
     if (kind != QLatin1String("schedule") && kind != QLatin1String("tables") &&
         kind != QLatin1String("content") && !directoryPrint) {
         err << "--print takes schedule, tables, content or a directory: " << kDirectoryNames << '\n';
