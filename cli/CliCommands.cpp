@@ -2,6 +2,7 @@
 
 #include "cli/DumpJson.h"
 #include "cli/ExportCommands.h"
+#include "cli/ImportCommands.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
@@ -11,6 +12,7 @@
 #include "scheduling/MatchGeneration.h"
 #include "standings/Standings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ostream>
 
@@ -164,8 +166,9 @@ void PrintHelp(std::ostream& out)
            "\n"
            "Options of export (the document's own choices where none is given):\n"
            "  --schedule OUT                write the schedule; OUT.htm or OUT.html is a web page\n"
-           "                                merged into the template, any other extension plain\n"
-           "                                text, a name without extension gets .htm\n"
+           "                                merged into the template, OUT.csv a spreadsheet file,\n"
+           "                                any other extension plain text, a name without\n"
+           "                                extension gets .htm\n"
            "  --tables OUT                  write the standings tables (and results)\n"
            "  --content OUT                 write the content summary as text\n"
            "  --sorting 0-4                 schedule by date, court, league, team or official\n"
@@ -194,6 +197,11 @@ void PrintHelp(std::ostream& out)
            "\n"
            "Web pages and text files are UTF-8 with CR LF line ends; names in web pages are\n"
            "escaped for HTML, headings are written as typed.\n"
+           "\n"
+           "Spreadsheet files (.csv) are RFC 4180 comma-separated values in UTF-8 with a header\n"
+           "row of column headings, dates as YYYY-MM-DD and times as HH:MM; import finds its\n"
+           "columns by those headings and reads what export and write-dir write (a semicolon\n"
+           "or tab as the separator is recognised too).\n"
            "\n"
            "Exit status: 0 success, 1 the operation was refused or failed (a message such\n"
            "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
@@ -235,15 +243,22 @@ const std::vector<cCliCommand>& CliCommands()
          "write the schedule, the standings tables or the content summary as the print dialogs' \"Write to "
          "file...\" does (options below)",
          1, Export},
-        {"write-dir", "FILE.tnd DIRECTORY OUT.txt",
-         "write a directory as a column-aligned text file, as Write to File does; DIRECTORY is one of "
-         "courts, court-time, leagues, officials, unscheduled, scheduled and results",
+        {"write-dir", "FILE.tnd DIRECTORY OUT.txt|OUT.csv",
+         "write a directory as a column-aligned text file, or as a spreadsheet file when OUT ends in .csv, "
+         "as Write to File does; DIRECTORY is one of courts, court-time, leagues, officials, unscheduled, "
+         "scheduled and results, or teams:INDEX for the teams of the league with that index number",
          3, WriteDir},
         {"ical", "FILE.tnd OUT.ics [--team LEAGUE:TEAM | --court INDEX | --league INDEX | --official INDEX]",
          "write the scheduled matches as an iCalendar file, one event per match in the local time zone, "
          "all of them or those of one team, court, league or official (index numbers), within --from and "
          "--to (YYYY-MM-DD); an event keeps its UID when the season is exported again",
          2, Ical},
+        {"import",
+         "FILE.tnd --teams LEAGUE_INDEX|--officials|--court-time|--results IN.csv -o OUT.tnd [--yes]",
+         "read teams into a league, officials, court time or results from a spreadsheet (CSV) file with a "
+         "header row, as File > Import does; every row is checked as its dialog checks it and a refused "
+         "row is reported with its line and message; only --yes imports the accepted rows and writes OUT",
+         2, Import},
     };
     return commands;
 }
@@ -260,13 +275,23 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     std::optional<int> officials;
     std::map<std::string, std::string> options;
     std::vector<std::string> words;
+    // import has options of its own, one of them spelt like assign's --officials K.
+    const bool importing = std::ranges::find(args, std::string("import")) != args.end();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             PrintHelp(out);
             return kExitOk;
         }
-        if (arg == "--yes") {
+        if (bool takesValue = false; importing && IsImportOption(arg, takesValue)) {
+            if (!takesValue) {
+                options[arg].clear();
+            } else if (i + 1 >= args.size()) {
+                return UsageError(err, arg + " needs a value");
+            } else {
+                options[arg] = args[++i];
+            }
+        } else if (arg == "--yes") {
             answerYes = true;
         } else if (arg == "--literal") {
             literal = true;
@@ -338,7 +363,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             doc.SetFixedSeed(seed);
         }
         doc.OnNewDocument();
-        cCliContext context{doc, out, err, output, league, until, officials, literal, options};
+        cCliContext context{doc, out, err, output, league, until, officials, literal, options, answerYes};
         return command.run(context, std::span<const std::string>(words).subspan(1));
     }
     return UsageError(err, "unknown command '" + words[0] + "'");

@@ -33,6 +33,7 @@ struct cCliContext
     bool literal = false;         // --literal: the rules walk the whole schedule for every candidate
     // The options of export by name ("--sorting"); a flag maps to "".
     std::map<std::string, std::string> options;
+    bool yes = false; // --yes: every question answered Yes, an import confirmed
 };
 
 struct cCliCommand

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
+#include "model/cLeague.h"
 #include "output/CalendarExport.h"
 #include "output/Export.h"
 #include "scheduling/MatchGeneration.h"
@@ -396,21 +397,42 @@ int Ical(cCliContext& context, std::span<const std::string> operands)
     return WriteCalendarFile(context.doc, what, operands[1]) == 0 ? kExitOk : kExitFailed;
 }
 
-// Write to File of one top-level directory; the unscheduled matches are
-// regenerated first, as their directory is whenever it is shown.
+// Write to File of one top-level directory, or of a league's teams
+// ("teams:INDEX"); the unscheduled matches are regenerated first, as their
+// directory is whenever it is shown. OUT.csv writes a spreadsheet file.
 int WriteDir(cCliContext& context, std::span<const std::string> operands)
 {
-    if (!IsDirectoryName(operands[1])) {
-        return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) + ", not '" +
-                                  operands[1] + "'");
+    const std::string& name = operands[1];
+    std::optional<int> league;
+    if (name.starts_with("teams:")) {
+        int index = -1;
+        const char* first = name.data() + 6;
+        const auto [end, error] = std::from_chars(first, name.data() + name.size(), index);
+        if (error != std::errc() || end != name.data() + name.size() || first == end) {
+            return Usage(context, "teams: needs a league's index number, not '" + name + "'");
+        }
+        league = index;
+    } else if (!IsDirectoryName(name)) {
+        return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) +
+                                  " and teams:INDEX, not '" + name + "'");
     }
     if (!context.doc.OnOpenDocument(operands[0])) {
         return kExitFailed;
     }
-    cTournelDb& directory = *NamedDirectory(context.doc, operands[1]);
-    if (&directory == &context.doc.Unscheduled()) {
+    cTournelDb* directory = nullptr;
+    if (league) {
+        cLeague* found = context.doc.GetLeague(*league);
+        if (found == nullptr) {
+            context.err << "tournel-cli: no league with the index number " << *league << '\n';
+            return kExitFailed;
+        }
+        directory = &found->Teams();
+    } else {
+        directory = NamedDirectory(context.doc, name);
+    }
+    if (directory == &context.doc.Unscheduled()) {
         RebuildUnscheduled(context.doc);
     }
-    directory.Refresh();
-    return WriteDirectoryFile(context.doc, directory, operands[2]) == 0 ? kExitOk : kExitFailed;
+    directory->Refresh();
+    return WriteDirectoryFile(context.doc, *directory, operands[2]) == 0 ? kExitOk : kExitFailed;
 }

@@ -281,6 +281,22 @@ constexpr cEntry kStrings[] = {
     {IDS_COL_START_DATE, "Start date"},
     {IDS_COL_FINAL_DATE, "Final date"},
     {IDS_COL_TWIN_TEAM, "Twin team?"},
+    {IDS_CSV_NO_COLUMN, "The file has no column \"%1\"."},
+    {IDS_CSV_LINE, "Line %1: %2"},
+    {IDS_CSV_ENTER_DATE, "Please enter a date as YYYY-MM-DD."},
+    {IDS_CSV_ENTER_TIME, "Please enter a time as HH:MM."},
+    {IDS_CSV_ENTER_WEEKDAY, "Please enter a weekday, for example Monday, or leave the cell empty."},
+    {IDS_CSV_UNKNOWN_COURT, "There is no court \"%1\"."},
+    {IDS_CSV_NO_MATCH, "No scheduled match has this match number, or this date, court and teams."},
+    {IDS_CSV_ENTER_SCORE, "Please enter a result as 3 - 1, with a D beside a disqualified team."},
+    {IDS_CSV_ENTER_SETS, "Please enter the results of the sets."},
+    {IDS_CSV_TOO_MANY_CELLS, "The row has more cells than the header row."},
+    {IDS_CSV_EMPTY, "The file holds no header row."},
+    {IDS_CSV_NO_RESULT, "No result entered."},
+    {IDS_CSV_SUMMARY, "%1 rows to import, %2 refused, %3 without a result."},
+    {IDS_CSV_SPECIFY_LEAGUE, "Please specify the league of the teams."},
+    {IDS_CSV_SPECIFY_FILE, "Please choose the file to import."},
+    {IDS_CSV_NOTHING_TO_IMPORT, "There is nothing to import."},
 };
 
 } // namespace

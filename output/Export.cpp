@@ -5,6 +5,7 @@
 #include "model/Text.h"
 #include "model/cDatabase.h"
 #include "model/cMatch.h"
+#include "output/Csv.h"
 #include "output/OutputFile.h"
 
 #include <algorithm>
@@ -57,15 +58,17 @@ int MergeTemplate(const std::string& templatePath, cOutputFile& file,
 }
 
 // The file output shared by the schedule and the tables: creates the file,
-// then writes plain text or the merged web page.
+// then writes a spreadsheet, plain text or the merged web page.
 int WriteOutput(cDatabase& db, const std::string& requestedPath, const std::string& templatePath,
-                const std::function<std::string(bool web)>& content)
+                const std::function<std::string(bool web)>& content, const std::function<std::string()>& csv)
 {
     const std::string path = WithDefaultExtension(requestedPath, -1);
     cOutputFile file(path);
     int result = 0;
     if (!file.IsOpen()) {
         result = IDS_UNABLE_TO_OPEN_FILE;
+    } else if (IsCsvPath(path)) {
+        file.Write(csv());
     } else if (IsTextFileExtension(FileExtension(path))) {
         file.Write(content(false));
     } else {
@@ -187,12 +190,14 @@ std::string WithDefaultExtension(const std::string& path, int kind)
 
 int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path)
 {
-    return WriteOutput(db, path, db.m_strScheduleTemplate,
-                       [&](bool web) { return ScheduleContent(db, what, web); });
+    return WriteOutput(
+        db, path, db.m_strScheduleTemplate, [&](bool web) { return ScheduleContent(db, what, web); },
+        [&] { return ScheduleCsv(db, what); });
 }
 
 int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string& path)
 {
-    return WriteOutput(db, path, db.m_strTableTemplate,
-                       [&](bool web) { return TablesContent(db, what, web); });
+    return WriteOutput(
+        db, path, db.m_strTableTemplate, [&](bool web) { return TablesContent(db, what, web); },
+        [&] { return TablesCsv(db, what); });
 }

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class cDatabase;
 class cMatch;
@@ -87,6 +88,11 @@ std::string MakeSectionHeading(std::string_view text, std::string_view name, boo
 // web pages the names are escaped for HTML, headings are not.
 std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bool web);
 std::string TablesContent(cDatabase& db, const cTablesExport& what, bool web);
+
+// The matches a schedule output lists, each once, in its order: sorted by
+// date every match of the period, else section by section (a match in two
+// sections comes with the first).
+std::vector<const cMatch*> ScheduleMatches(const cDatabase& db, const cScheduleExport& what);
 
 // One line of a schedule: the cells of the match (date, court and time as
 // `layout` keeps them, the number before or after them or an empty cell,

@@ -8,6 +8,7 @@
 #include "model/cReferee.h"
 #include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
+#include "output/Csv.h"
 #include "output/Export.h"
 #include "output/OutputFile.h"
 
@@ -114,7 +115,7 @@ int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const s
         db.Prompt().ShowMessage(IDS_NOTHING_TO_PRINT);
         return IDS_NOTHING_TO_PRINT;
     }
-    return WriteTextFile(db, path, DirectoryText(directory));
+    return WriteTextFile(db, path, IsCsvPath(path) ? DirectoryCsv(directory) : DirectoryText(directory));
 }
 
 std::string ContentSummary(const cDatabase& db, std::string_view title, bool courts, bool leagues)

@@ -258,36 +258,33 @@ std::string ResultLine(const cResult& result, int sets, bool web)
     return line;
 }
 
-std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bool web)
+namespace {
+
+// The sections of a schedule sorted by court, league, team or official; none
+// when it is sorted by date.
+std::vector<cSection> ScheduleSections(const cDatabase& db, const cScheduleExport& what)
 {
-    std::string out;
+    std::vector<cSection> sections;
     switch (what.sorting) {
-    case cScheduleExport::kByCourt: {
-        std::vector<cSection> sections;
+    case cScheduleExport::kByCourt:
         for (const cCourt* court : Selected<cCourt>(db.Courts(), what.court)) {
             const int index = court->m_nIndex;
             sections.push_back(
                 {court->m_strName, [index](const cMatch& match) { return match.m_nCourt == index; }});
         }
-        WriteSections(out, db, what, web, sections, "\n\n\n\n");
         break;
-    }
-    case cScheduleExport::kByLeague: {
-        std::vector<cSection> sections;
+    case cScheduleExport::kByLeague:
         for (const cLeague* league : Selected<cLeague>(db.Leagues(), what.league)) {
             const int index = league->m_nIndex;
             sections.push_back({league->m_strName, [index](const cMatch& match) {
                                     return !match.IsPlayoff() && match.m_nLeague == index;
                                 }});
         }
-        WriteSections(out, db, what, web, sections, "\n\n\n\n");
         break;
-    }
     case cScheduleExport::kByTeam:
-        WriteSections(out, db, what, web, TeamSections(db, what), "\n\n\n");
+        sections = TeamSections(db, what);
         break;
-    case cScheduleExport::kByOfficial: {
-        std::vector<cSection> sections;
+    case cScheduleExport::kByOfficial:
         for (const cReferee* official : Selected<cReferee>(db.Officials(), what.official)) {
             const int index = official->m_nIndex;
             sections.push_back({official->m_strName, [index](const cMatch& match) {
@@ -295,14 +292,53 @@ std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bo
                                            match.m_nOfficial.end();
                                 }});
         }
-        WriteSections(out, db, what, web, sections, "\n\n\n\n");
+        break;
+    default:
         break;
     }
+    return sections;
+}
+
+} // namespace
+
+std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bool web)
+{
+    std::string out;
+    switch (what.sorting) {
+    case cScheduleExport::kByCourt:
+    case cScheduleExport::kByLeague:
+    case cScheduleExport::kByOfficial:
+        WriteSections(out, db, what, web, ScheduleSections(db, what), "\n\n\n\n");
+        break;
+    case cScheduleExport::kByTeam:
+        WriteSections(out, db, what, web, ScheduleSections(db, what), "\n\n\n");
+        break;
     default:
         WriteByDate(out, db, what, web);
         break;
     }
     return out;
+}
+
+std::vector<const cMatch*> ScheduleMatches(const cDatabase& db, const cScheduleExport& what)
+{
+    std::vector<const cMatch*> period = MatchesOfPeriod(db, what);
+    const std::vector<cSection> sections = ScheduleSections(db, what);
+    if (sections.empty() &&
+        (what.sorting < cScheduleExport::kByCourt || what.sorting > cScheduleExport::kByOfficial)) {
+        return period;
+    }
+    std::vector<const cMatch*> matches;
+    std::vector<bool> taken(period.size(), false);
+    for (const cSection& section : sections) {
+        for (std::size_t k = 0; k < period.size(); ++k) {
+            if (!taken[k] && section.holds(*period[k])) {
+                taken[k] = true;
+                matches.push_back(period[k]);
+            }
+        }
+    }
+    return matches;
 }
 
 std::string TablesContent(cDatabase& db, const cTablesExport& what, bool web)

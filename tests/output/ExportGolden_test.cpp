@@ -168,11 +168,26 @@ std::vector<cGoldenCase> Cases()
         {"results", [](cDatabase& db) -> cTournelDb& { return db.Results(); }},
     };
     for (const auto& [name, directory] : directories) {
-        cases.push_back(
-            {std::string("dir-") + name + ".txt", [directory](cGoldenSeason& s, const std::string& path) {
-                 return WriteDirectoryFile(s.doc, directory(s.doc), path);
-             }});
+        for (const std::string extension : {".txt", ".csv"}) {
+            cases.push_back({std::string("dir-") + name + extension,
+                             [directory](cGoldenSeason& s, const std::string& path) {
+                                 return WriteDirectoryFile(s.doc, directory(s.doc), path);
+                             }});
+        }
     }
+    // Spreadsheets: sorted by team every match comes once; the tables keep
+    // one header row for every league.
+    for (const int sorting : {0, 3}) {
+        cases.push_back({std::string("schedule-") + sortings[sorting] + ".csv",
+                         [sorting](cGoldenSeason& s, const std::string& path) {
+                             return WriteSchedule(s, path, s.Schedule(sorting));
+                         }});
+    }
+    cases.push_back({"tables.csv", [](cGoldenSeason& s, const std::string& path) {
+                         cTablesExport what = cTablesExport::FromDocument(s.doc);
+                         what.disqualified = what.ballDiff = what.ratio = true;
+                         return WriteTablesFile(s.doc, what, path);
+                     }});
     return cases;
 }
 

@@ -1,0 +1,657 @@
+#include "output/CsvImport.h"
+
+#include "model/CourtTime.h"
+#include "model/Strings.h"
+#include "model/Text.h"
+#include "model/cCourt.h"
+#include "model/cCourtTimeValues.h"
+#include "model/cDatabase.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cOfficialValues.h"
+#include "model/cResult.h"
+#include "model/cTeamValues.h"
+#include "model/cUnusedTime.h"
+#include "output/Csv.h"
+#include "standings/cResultValues.h"
+
+#include <algorithm>
+#include <array>
+#include <csv.h>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// What libcsv hands over while a text is parsed, line by line.
+struct cParseState
+{
+    cCsvTable* table = nullptr;
+    std::vector<std::string> cells;
+    int line = 0;       // the line being parsed
+    int recordLine = 0; // the first line of the record being parsed, 0 before it
+};
+
+void OnField(void* data, std::size_t size, void* context)
+{
+    auto& state = *static_cast<cParseState*>(context);
+    state.cells.emplace_back(data != nullptr ? static_cast<const char*>(data) : "", size);
+}
+
+void OnRecord(int, void* context)
+{
+    auto& state = *static_cast<cParseState*>(context);
+    if (state.recordLine == 0) {
+        state.recordLine = state.line;
+    }
+    for (std::string& cell : state.cells) {
+        cell = CsvCellText(cell);
+    }
+    if (state.table->header.empty() && state.table->rows.empty()) {
+        state.table->header = std::move(state.cells);
+    } else {
+        state.table->rows.push_back({state.recordLine, std::move(state.cells)});
+    }
+    state.cells.clear();
+    state.recordLine = 0;
+}
+
+int IsBlank(unsigned char c)
+{
+    return c == CSV_SPACE ? 1 : 0;
+}
+
+unsigned char Separator(std::string_view text)
+{
+    const std::string_view first = text.substr(0, text.find('\n'));
+    if (first.find(',') != std::string_view::npos) {
+        return CSV_COMMA;
+    }
+    if (first.find(';') != std::string_view::npos) {
+        return ';';
+    }
+    if (first.find('\t') != std::string_view::npos) {
+        return CSV_TAB;
+    }
+    return CSV_COMMA;
+}
+
+std::string LineMessage(int line, std::string_view text)
+{
+    return FormatString(IDS_CSV_LINE, {std::to_string(line), text});
+}
+
+// The column of each heading of `names` in the header row (letter case and
+// surrounding blanks ignored), -1 where there is none.
+template <std::size_t N>
+std::array<int, N> FindColumns(const cCsvTable& table, const std::array<int, N>& names)
+{
+    std::array<int, N> columns{};
+    for (std::size_t k = 0; k < N; ++k) {
+        columns[k] = -1;
+        for (std::size_t c = 0; c < table.header.size(); ++c) {
+            if (CompareText(Trim(table.header[c]), GetString(names[k]), false) == 0) {
+                columns[k] = static_cast<int>(c);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// One row's cells by column; a column the row is too short for reads empty.
+class cCells
+{
+public:
+    explicit cCells(const cCsvTable::cRow& row)
+        : m_row(row)
+    {
+    }
+    bool Has(int column) const { return column >= 0; }
+    std::string operator[](int column) const
+    {
+        if (column < 0 || static_cast<std::size_t>(column) >= m_row.cells.size()) {
+            return {};
+        }
+        return Trim(m_row.cells[static_cast<std::size_t>(column)]);
+    }
+
+private:
+    const cCsvTable::cRow& m_row;
+};
+
+cValidationError Refusal(int messageId, std::string text = {})
+{
+    cValidationError error = MakeValidationError(messageId, 0);
+    if (!text.empty()) {
+        error.text = std::move(text);
+    }
+    return error;
+}
+
+// An integer cell; an empty cell keeps `value` (the dialog's default).
+cValidation ReadOptionalInteger(const std::string& cell, int& value)
+{
+    return cell.empty() ? std::nullopt : ReadInteger(cell, 0, value);
+}
+
+// A weekday in any language of the program, or its first three letters in
+// English; empty and "<None>" are no day.
+cValidation ReadWeekday(const std::string& cell, Weekday& day)
+{
+    if (cell.empty() || CompareText(cell, GetString(IDS_NONE), false) == 0) {
+        day = -1;
+        return std::nullopt;
+    }
+    for (int language = 0; language < kLanguageCount; ++language) {
+        for (int d = 0; d < 7; ++d) {
+            const std::string name = WeekdayName(d, language);
+            if (CompareText(cell, name, false) == 0 ||
+                (language == kDefaultLanguage && TextLength(cell) == 3 &&
+                 CompareText(cell, name.substr(0, 3), false) == 0)) {
+                day = d;
+                return std::nullopt;
+            }
+        }
+    }
+    return Refusal(IDS_CSV_ENTER_WEEKDAY);
+}
+
+bool ReadNumber(std::string_view text, int& value)
+{
+    if (text.empty() || text.size() > 4) {
+        return false;
+    }
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+// YYYY-MM-DD, a real date.
+std::optional<std::array<int, 3>> ReadDate(std::string_view cell)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    const std::size_t first = cell.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : cell.find('-', first + 1);
+    if (second == std::string_view::npos || first != 4 || !ReadNumber(cell.substr(0, first), year) ||
+        !ReadNumber(cell.substr(first + 1, second - first - 1), month) ||
+        !ReadNumber(cell.substr(second + 1), day) || !IsValidDate(day, month, year)) {
+        return std::nullopt;
+    }
+    return std::array<int, 3>{year, month, day};
+}
+
+// HH:MM (also H:MM and the dialogs' HHMM) as hhmm, up to 24:00.
+std::optional<ClockTime> ReadClock(std::string_view cell)
+{
+    int hours = 0;
+    int minutes = 0;
+    const std::size_t colon = cell.find(':');
+    if (colon != std::string_view::npos) {
+        if (colon == 0 || colon > 2 || cell.size() != colon + 3 ||
+            !ReadNumber(cell.substr(0, colon), hours) || !ReadNumber(cell.substr(colon + 1), minutes)) {
+            return std::nullopt;
+        }
+    } else {
+        int hhmm = 0;
+        if (cell.size() < 3 || !ReadNumber(cell, hhmm)) {
+            return std::nullopt;
+        }
+        hours = hhmm / 100;
+        minutes = hhmm % 100;
+    }
+    if (minutes > 59 || hours > 24 || (hours == 24 && minutes != 0)) {
+        return std::nullopt;
+    }
+    return hours * 100 + minutes;
+}
+
+const cCourt* FindCourt(const cDatabase& db, const std::string& name)
+{
+    for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+        if (CompareText(court.m_strShortName, name, false) == 0) {
+            return &court;
+        }
+    }
+    for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+        if (CompareText(court.m_strName, name, false) == 0) {
+            return &court;
+        }
+    }
+    return nullptr;
+}
+
+// "3 - 1" (also "3:1"), with "D" in front for a disqualified home team and
+// behind for a disqualified guest.
+struct cScore
+{
+    int home = 0;
+    int guest = 0;
+    bool homeDisqualified = false;
+    bool guestDisqualified = false;
+};
+
+std::optional<cScore> ReadScore(std::string_view cell, bool marks)
+{
+    cScore score;
+    std::string text = Trim(cell);
+    if (marks && !text.empty() && (text.front() == 'D' || text.front() == 'd')) {
+        score.homeDisqualified = true;
+        text = Trim(std::string_view(text).substr(1));
+    }
+    if (marks && !text.empty() && (text.back() == 'D' || text.back() == 'd')) {
+        score.guestDisqualified = true;
+        text.pop_back();
+        text = Trim(text);
+    }
+    // The separator is the first '-' or ':' after the home score's first character,
+    // so that a negative home score keeps its sign.
+    const std::size_t separator = text.find_first_of("-:", 1);
+    if (separator == std::string::npos ||
+        ReadInteger(std::string_view(text).substr(0, separator), 0, score.home) ||
+        ReadInteger(std::string_view(text).substr(separator + 1), 0, score.guest)) {
+        return std::nullopt;
+    }
+    return score;
+}
+
+using cRowImport = std::function<cValidation(const cCells& cells, std::string& item)>;
+
+cValidation MissingColumn(int headingId)
+{
+    return Refusal(IDS_CSV_NO_COLUMN, FormatString(IDS_CSV_NO_COLUMN, {GetString(headingId)}));
+}
+
+// Teams, officials and court time: the checks of their dialogs, then the insertion.
+cRowImport TeamImport(cDatabase& db, cLeague& league, const cCsvTable& table, cValidation& missing)
+{
+    const auto columns =
+        FindColumns(table, std::to_array<int>({IDS_COL_TEAM_NAME, IDS_COL_DAY_OFF, IDS_COL_BONUS_POINTS}));
+    if (columns[0] < 0) {
+        missing = MissingColumn(IDS_COL_TEAM_NAME);
+    }
+    return [&db, &league, columns](const cCells& cells, std::string& item) -> cValidation {
+        cTeamValues values;
+        values.name = cells[columns[0]];
+        item = values.name;
+        if (auto error = ReadWeekday(cells[columns[1]], values.dayOff)) {
+            return error;
+        }
+        if (auto error = ReadOptionalInteger(cells[columns[2]], values.bonusPoints)) {
+            return error;
+        }
+        if (auto error = Validate(values, league, nullptr)) {
+            return error;
+        }
+        InsertTeam(db, league, values);
+        return std::nullopt;
+    };
+}
+
+cRowImport OfficialImport(cDatabase& db, const cCsvTable& table, cValidation& missing)
+{
+    const auto columns =
+        FindColumns(table, std::to_array<int>({IDS_COL_OFFICIAL_NAME, IDS_COL_CLUB, IDS_COL_RATING,
+                                               IDS_COL_MAX_SUBSEQUENT, IDS_COL_MAX_GAMES,
+                                               IDS_COL_FIRST_DAY_OFF, IDS_COL_SECOND_DAY_OFF}));
+    if (columns[0] < 0) {
+        missing = MissingColumn(IDS_COL_OFFICIAL_NAME);
+    }
+    return [&db, columns](const cCells& cells, std::string& item) -> cValidation {
+        cOfficialValues values;
+        values.name = cells[columns[0]];
+        values.club = cells[columns[1]];
+        item = values.club.empty() ? values.name : values.name + " (" + values.club + ")";
+        if (auto error = ReadOptionalInteger(cells[columns[2]], values.rating)) {
+            return error;
+        }
+        if (auto error = ReadOptionalInteger(cells[columns[3]], values.maxSubsequent)) {
+            return error;
+        }
+        if (auto error = ReadOptionalInteger(cells[columns[4]], values.maxGames)) {
+            return error;
+        }
+        if (auto error = ReadWeekday(cells[columns[5]], values.firstDayOff)) {
+            return error;
+        }
+        if (auto error = ReadWeekday(cells[columns[6]], values.secondDayOff)) {
+            return error;
+        }
+        if (auto error = Validate(values, db, nullptr)) {
+            return error;
+        }
+        InsertOfficial(db, values);
+        return std::nullopt;
+    };
+}
+
+cRowImport CourtTimeImport(cDatabase& db, const cCsvTable& table, cValidation& missing)
+{
+    static constexpr std::array<int, 4> kNames{IDS_COL_DATE, IDS_COL_COURT, IDS_COL_OPENING_TIME,
+                                               IDS_COL_CLOSING_TIME};
+    const auto columns = FindColumns(table, kNames);
+    for (std::size_t k = 0; k < kNames.size() && !missing; ++k) {
+        if (columns[k] < 0) {
+            missing = MissingColumn(kNames[k]);
+        }
+    }
+    return [&db, columns](const cCells& cells, std::string& item) -> cValidation {
+        item =
+            cells[columns[0]] + " " + cells[columns[1]] + " " + cells[columns[2]] + "-" + cells[columns[3]];
+        const auto date = ReadDate(cells[columns[0]]);
+        if (!date) {
+            return Refusal(IDS_CSV_ENTER_DATE);
+        }
+        const cCourt* court = FindCourt(db, cells[columns[1]]);
+        if (court == nullptr) {
+            return Refusal(IDS_CSV_UNKNOWN_COURT, FormatString(IDS_CSV_UNKNOWN_COURT, {cells[columns[1]]}));
+        }
+        const auto start = ReadClock(cells[columns[2]]);
+        const auto end = ReadClock(cells[columns[3]]);
+        if (!start || !end) {
+            return Refusal(IDS_CSV_ENTER_TIME);
+        }
+        cCourtTimeValues values;
+        values.court = court->m_nIndex;
+        values.year = (*date)[0];
+        values.month = (*date)[1];
+        values.day = (*date)[2];
+        values.start = *start;
+        // A closing time before the opening time is on the next day, as the
+        // export writes a period running past midnight; the dialog's checks
+        // then see the period up to midnight.
+        const bool pastMidnight = *end < *start;
+        values.end = pastMidnight ? 2400 : *end;
+        if (auto error = Validate(values, db)) {
+            return error;
+        }
+        const TimePoint endTime =
+            pastMidnight ? MakeTimePoint(values.year, values.month, values.day, 24 + *end / 100, *end % 100)
+                         : values.EndTime();
+        if (AddCourtTime(db, std::make_unique<cUnusedTime>(values.court, values.StartTime(), endTime)) ==
+            eAddCourtTime::Conflict) {
+            return Refusal(IDS_COURT_TIME_CONFLICT);
+        }
+        return std::nullopt;
+    };
+}
+
+// The scheduled match a result row names: by its match number when exactly
+// one match carries it, else by date, court, home and guest team (and the
+// time when the file has it).
+const cMatch* FindMatch(const cDatabase& db, const cCells& cells, const std::array<int, 6>& columns)
+{
+    const std::string number = cells[columns[0]];
+    const cMatch* found = nullptr;
+    int count = 0;
+    if (!number.empty()) {
+        for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+            if (CompareText(match.GetLabel(), number, false) == 0) {
+                found = &match;
+                ++count;
+            }
+        }
+        if (count == 1) {
+            return found;
+        }
+    }
+    const auto date = ReadDate(cells[columns[1]]);
+    const cCourt* court = FindCourt(db, cells[columns[2]]);
+    const std::optional<ClockTime> time =
+        cells.Has(columns[3]) && !cells[columns[3]].empty() ? ReadClock(cells[columns[3]]) : std::nullopt;
+    if (!date || court == nullptr || (cells.Has(columns[3]) && !cells[columns[3]].empty() && !time)) {
+        return nullptr;
+    }
+    const std::string day = StringPrintf("%04d-%02d-%02d", (*date)[0], (*date)[1], (*date)[2]);
+    found = nullptr;
+    count = 0;
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (match.m_nCourt == court->m_nIndex && CsvDate(match.m_tStart) == day &&
+            (!time || TimeOfDay(match.m_tStart) == *time) &&
+            CompareText(match.GetHomeName(), cells[columns[4]], false) == 0 &&
+            CompareText(match.GetGuestName(), cells[columns[5]], false) == 0) {
+            found = &match;
+            ++count;
+        }
+    }
+    return count == 1 ? found : nullptr;
+}
+
+cResult* ResultOf(cDatabase& db, const cMatch& match)
+{
+    for (cResult& result : db.Results().AllItems<cResult>()) {
+        if (result.GetMatch() == &match) {
+            return &result;
+        }
+    }
+    return nullptr;
+}
+
+cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& missing)
+{
+    const auto columns =
+        FindColumns(table, std::to_array<int>({IDS_COL_MATCH_NO, IDS_COL_DATE, IDS_COL_COURT, IDS_COL_TIME,
+                                               IDS_COL_HOME_TEAM, IDS_COL_GUEST_TEAM}));
+    std::array<int, cResult::kScores> scoreHeadings{};
+    scoreHeadings[0] = IDS_COL_FINAL_RESULT;
+    for (int set = 1; set < cResult::kScores; ++set) {
+        scoreHeadings[static_cast<std::size_t>(set)] = IDS_COL_SET1 + set - 1;
+    }
+    const auto scores = FindColumns(table, scoreHeadings);
+    const bool byNumber = columns[0] >= 0;
+    const bool byPlace = columns[1] >= 0 && columns[2] >= 0 && columns[4] >= 0 && columns[5] >= 0;
+    if (!byNumber && !byPlace) {
+        missing = MissingColumn(IDS_COL_MATCH_NO);
+    } else if (std::ranges::none_of(scores, [](int column) { return column >= 0; })) {
+        missing = MissingColumn(IDS_COL_FINAL_RESULT);
+    }
+    return [&db, columns, scores](const cCells& cells, std::string& item) -> cValidation {
+        std::string given;
+        for (const int column : scores) {
+            given += cells[column];
+        }
+        const cMatch* match = FindMatch(db, cells, columns);
+        item = match != nullptr
+                   ? match->GetLabel() + ": " + match->GetHomeName() + " - " + match->GetGuestName()
+                   : cells[columns[0]] + " " + cells[columns[4]] + " - " + cells[columns[5]];
+        item = Trim(item) + " " + cells[scores[0]];
+        if (given.empty() || CompareText(cells[scores[0]], GetString(IDS_NOT_PLAYED), false) == 0) {
+            return Refusal(IDS_CSV_NO_RESULT);
+        }
+        if (match == nullptr) {
+            return Refusal(IDS_CSV_NO_MATCH);
+        }
+        cResult* result = ResultOf(db, *match);
+        if (result == nullptr) {
+            return Refusal(IDS_CSV_NO_MATCH);
+        }
+        const int maxSets = ResultMaxSets(db.m_tableSettings);
+        cResultValues values = cResultValues::FromResult(*result, db);
+        values.home.fill(0);
+        values.guest.fill(0);
+        bool anySet = false;
+        for (int index = 0; index < cResult::kScores; ++index) {
+            const std::string cell = cells[scores[static_cast<std::size_t>(index)]];
+            if (cell.empty() || !cResultValues::IsScoreEnabled(index, maxSets)) {
+                continue;
+            }
+            const auto score = ReadScore(cell, index == 0);
+            if (!score) {
+                return Refusal(IDS_CSV_ENTER_SCORE);
+            }
+            values.home[static_cast<std::size_t>(index)] = score->home;
+            values.guest[static_cast<std::size_t>(index)] = score->guest;
+            anySet = anySet || index > 0;
+        }
+        // Disqualification is marked on the final result, which sets otherwise replace.
+        if (const auto final = ReadScore(cells[scores[0]], true)) {
+            values.homeDisqualified = final->homeDisqualified;
+            values.guestDisqualified = final->guestDisqualified;
+        } else if (!cells[scores[0]].empty()) {
+            return Refusal(IDS_CSV_ENTER_SCORE);
+        } else {
+            values.homeDisqualified = values.guestDisqualified = false;
+        }
+        if (maxSets > 1 && !anySet) {
+            return Refusal(IDS_CSV_ENTER_SETS);
+        }
+        if (auto error = Validate(values, db.m_tableSettings)) {
+            return error;
+        }
+        ApplyResult(db, *result, values);
+        return std::nullopt;
+    };
+}
+
+} // namespace
+
+cCsvTable ReadCsv(std::string_view text)
+{
+    cCsvTable table;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    csv_parser parser{};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) != 0) {
+        table.error = GetString(IDS_UNABLE_TO_OPEN_FILE);
+        return table;
+    }
+    const unsigned char separator = Separator(text);
+    csv_set_delim(&parser, separator);
+    if (separator == CSV_TAB) {
+        csv_set_space_func(&parser, IsBlank);
+    }
+    cParseState state;
+    state.table = &table;
+    bool failed = false;
+    while (!text.empty() && !failed) {
+        ++state.line;
+        const std::size_t end = text.find('\n');
+        const std::string_view chunk = text.substr(0, end == std::string_view::npos ? text.size() : end + 1);
+        text.remove_prefix(chunk.size());
+        // Records end at line ends, so a line with more than blanks while no
+        // record is open starts one (a quoted line break keeps it open).
+        if (state.recordLine == 0 && chunk.find_first_not_of(" \t\r\n") != std::string_view::npos) {
+            state.recordLine = state.line;
+        }
+        failed = csv_parse(&parser, chunk.data(), chunk.size(), OnField, OnRecord, &state) != chunk.size();
+    }
+    if (!failed) {
+        failed = csv_fini(&parser, OnField, OnRecord, &state) != 0;
+    }
+    if (failed) {
+        table.error = LineMessage(std::max(state.line, 1), csv_strerror(csv_error(&parser)));
+    }
+    csv_free(&parser);
+    return table;
+}
+
+cValidation Validate(const cImportValues& values, const cDatabase& db)
+{
+    if (values.kind == eImportKind::kTeams && db.GetLeague(values.league) == nullptr) {
+        return MakeValidationError(IDS_CSV_SPECIFY_LEAGUE, cImportValues::kLeague);
+    }
+    if (Trim(values.path).empty()) {
+        return MakeValidationError(IDS_CSV_SPECIFY_FILE, cImportValues::kFile);
+    }
+    return std::nullopt;
+}
+
+int cImportReport::Count(cImportRow::eStatus status) const
+{
+    return static_cast<int>(std::ranges::count(rows, status, &cImportRow::status));
+}
+
+std::string cImportReport::RefusedText() const
+{
+    std::string text;
+    for (const cImportRow& row : rows) {
+        if (row.status == cImportRow::kRefused) {
+            text += LineMessage(row.line, row.message);
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+std::string cImportReport::Summary() const
+{
+    if (!error.empty()) {
+        return error;
+    }
+    return FormatString(IDS_CSV_SUMMARY, {std::to_string(Count(cImportRow::kImported)),
+                                          std::to_string(Count(cImportRow::kRefused)),
+                                          std::to_string(Count(cImportRow::kSkipped))});
+}
+
+cImportReport ImportCsv(cDatabase& db, eImportKind kind, int league, std::string_view text)
+{
+    cImportReport report;
+    const cCsvTable table = ReadCsv(text);
+    if (!table.error.empty()) {
+        report.error = table.error;
+        return report;
+    }
+    if (table.header.empty()) {
+        report.error = GetString(IDS_CSV_EMPTY);
+        return report;
+    }
+    cValidation missing;
+    cRowImport import;
+    switch (kind) {
+    case eImportKind::kTeams: {
+        cLeague* target = db.GetLeague(league);
+        if (target == nullptr) {
+            report.error = GetString(IDS_CSV_SPECIFY_LEAGUE);
+            return report;
+        }
+        import = TeamImport(db, *target, table, missing);
+        break;
+    }
+    case eImportKind::kOfficials:
+        import = OfficialImport(db, table, missing);
+        break;
+    case eImportKind::kCourtTime:
+        import = CourtTimeImport(db, table, missing);
+        break;
+    case eImportKind::kResults:
+        import = ResultImport(db, table, missing);
+        break;
+    }
+    if (missing) {
+        report.error = missing->text;
+        return report;
+    }
+    for (const cCsvTable::cRow& row : table.rows) {
+        cImportRow entry;
+        entry.line = row.line;
+        const bool tooLong =
+            row.cells.size() > table.header.size() &&
+            std::any_of(row.cells.begin() + static_cast<std::ptrdiff_t>(table.header.size()), row.cells.end(),
+                        [](const std::string& cell) { return !Trim(cell).empty(); });
+        cValidation refusal =
+            tooLong ? cValidation(Refusal(IDS_CSV_TOO_MANY_CELLS)) : import(cCells(row), entry.item);
+        if (refusal) {
+            entry.status =
+                refusal->messageId == IDS_CSV_NO_RESULT ? cImportRow::kSkipped : cImportRow::kRefused;
+            entry.message = refusal->text;
+            entry.messageId = refusal->messageId;
+        }
+        if (entry.item.empty() && !row.cells.empty()) {
+            entry.item = Trim(row.cells.front());
+        }
+        report.rows.push_back(std::move(entry));
+    }
+    if (report.Count(cImportRow::kImported) > 0) {
+        db.SetModifiedFlag();
+    }
+    return report;
+}

@@ -1,0 +1,311 @@
+// Spreadsheet files: what the parser makes of awkward files, that the import
+// reads back what the export writes, and that every kind of bad row is
+// refused with its dialog's message while the season stays as it was.
+
+#include "document/CTournelDoc.h"
+#include "document/DatabaseFile.h"
+#include "model/Strings.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cReferee.h"
+#include "model/cResult.h"
+#include "model/cTeam.h"
+#include "model/cUnusedTime.h"
+#include "output/Csv.h"
+#include "output/CsvImport.h"
+#include "scheduling/AutoScheduler.h"
+#include "support/cScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct cParseCase
+{
+    const char* name;
+    std::string text;
+    std::vector<std::string> header;
+    std::vector<std::pair<int, std::vector<std::string>>> rows; // line, cells
+};
+
+TEST(CsvImport, ReadsWhatSpreadsheetsWrite)
+{
+    const cParseCase cases[] = {
+        {"plain, LF", "a,b\n1,2\n", {"a", "b"}, {{2, {"1", "2"}}}},
+        {"CR LF and no final line end", "a,b\r\n1,2\r\n3,4", {"a", "b"}, {{2, {"1", "2"}}, {3, {"3", "4"}}}},
+        {"byte order mark",
+         "\xEF\xBB\xBF"
+         "a,b\n1,2\n",
+         {"a", "b"},
+         {{2, {"1", "2"}}}},
+        {"quoted comma, quote and line break keep the line of the row's start",
+         "a,b\n\"x, y\",\"say \"\"hi\"\"\"\n\"two\nlines\",z\n5,6\n",
+         {"a", "b"},
+         {{2, {"x, y", "say \"hi\""}}, {3, {"two\nlines", "z"}}, {5, {"5", "6"}}}},
+        {"blank lines are skipped", "a\n\n1\n\n\n2\n", {"a"}, {{3, {"1"}}, {6, {"2"}}}},
+        {"semicolons when the header has no comma", "a;b\n1,5;2\n", {"a", "b"}, {{2, {"1,5", "2"}}}},
+        {"tabs when the header has neither", "a\tb\n1\t2\n", {"a", "b"}, {{2, {"1", "2"}}}},
+        {"the export's formula guard comes off",
+         "a\n'=1+2\n'-x\n''=y\n'plain\n",
+         {"a"},
+         {{2, {"=1+2"}}, {3, {"-x"}}, {4, {"'=y"}}, {5, {"'plain"}}}},
+    };
+    for (const cParseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const cCsvTable table = ReadCsv(c.text);
+        EXPECT_EQ(table.error, "");
+        EXPECT_EQ(table.header, c.header);
+        ASSERT_EQ(table.rows.size(), c.rows.size());
+        for (std::size_t k = 0; k < c.rows.size(); ++k) {
+            EXPECT_EQ(table.rows[k].line, c.rows[k].first);
+            EXPECT_EQ(table.rows[k].cells, c.rows[k].second);
+        }
+    }
+}
+
+TEST(CsvImport, MalformedQuotingIsAnErrorWithItsLine)
+{
+    for (const std::string& text :
+         {std::string("a,b\n1,2\n\"open,3\n"), std::string("a,b\n1,2\n3,x\"y\"z\n")}) {
+        const cCsvTable table = ReadCsv(text);
+        EXPECT_TRUE(table.error.starts_with("Line 3: ")) << table.error;
+    }
+}
+
+// Every cell the writer makes is read back as the same text.
+TEST(CsvImport, CellsSurviveTheWayThroughAFile)
+{
+    const std::vector<std::string> texts = {
+        "",    "plain",     "x, y", "say \"hi\"", " blank ends ", "two\nlines", "=SUM(A1)", "+1", "-3", "-x",
+        "@me", "'=already", "''",   "'",          "Chloé Martin", "12.5",       "-0.5e3"};
+    const cCsvTable table = ReadCsv("h\n" + CsvLine({"first"}) + [&] {
+        std::string rows;
+        for (const std::string& text : texts) {
+            rows += CsvLine({text, "end"});
+        }
+        return rows;
+    }());
+    ASSERT_EQ(table.error, "");
+    ASSERT_EQ(table.rows.size(), texts.size() + 1);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        EXPECT_EQ(table.rows[k + 1].cells.front(), texts[k]) << k;
+    }
+    // Numbers stay numbers; a text a spreadsheet would calculate does not.
+    EXPECT_EQ(CsvField("-3"), "-3");
+    EXPECT_EQ(CsvField("=SUM(A1)"), "'=SUM(A1)");
+}
+
+class cCsvSeason : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.SetPrompt(&prompt);
+        doc.SetFixedSeed(3);
+        ASSERT_TRUE(doc.OnOpenDocument(TOURNEL_EXAMPLE_SEASON));
+    }
+
+    cImportReport Import(eImportKind kind, const std::string& text, int league = 0)
+    {
+        return ImportCsv(doc, kind, league, text);
+    }
+
+    cScriptedPrompt prompt;
+    CTournelDoc doc;
+};
+
+// Officials, court time and a league's teams written as CSV and imported into
+// the season without them give the same directories back.
+TEST_F(cCsvSeason, ImportReadsBackWhatTheExportWrites)
+{
+    cLeague& league = *doc.GetLeague(0);
+    const std::string officials = DirectoryCsv(doc.Officials());
+    const std::string courtTime = DirectoryCsv(doc.CourtTime());
+    const std::string teams = DirectoryCsv(league.Teams());
+    for (cTournelDb* directory :
+         std::initializer_list<cTournelDb*>{&doc.Officials(), &doc.CourtTime(), &league.Teams()}) {
+        while (cDbItem* item = directory->GetHead()) {
+            directory->DeleteItem(*item, doc);
+        }
+    }
+    const std::pair<eImportKind, const std::string*> files[] = {{eImportKind::kOfficials, &officials},
+                                                                {eImportKind::kCourtTime, &courtTime},
+                                                                {eImportKind::kTeams, &teams}};
+    for (const auto& [kind, text] : files) {
+        const cImportReport report = Import(kind, *text);
+        EXPECT_EQ(report.error, "");
+        EXPECT_EQ(report.Count(cImportRow::kRefused), 0) << report.RefusedText();
+        EXPECT_GT(report.Count(cImportRow::kImported), 0);
+    }
+    EXPECT_EQ(DirectoryCsv(doc.Officials()), officials);
+    EXPECT_EQ(DirectoryCsv(doc.CourtTime()), courtTime);
+    EXPECT_EQ(DirectoryCsv(league.Teams()), teams);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(prompt.m_shown.empty());
+}
+
+struct cRefusalCase
+{
+    const char* name;
+    eImportKind kind;
+    std::string text; // the header row and one bad row on line 2
+    int messageId;
+};
+
+// Each bad row is refused with the message its dialog would show, and the
+// season is left byte for byte as it was.
+TEST_F(cCsvSeason, EveryKindOfBadRowIsRefusedWithItsMessage)
+{
+    ScheduleAutomatically(doc);
+    prompt.m_shown.clear();
+    const cMatch& match = *doc.Scheduled().AllItems<cMatch>().begin();
+    const std::string place =
+        CsvDate(match.m_tStart) + "," + match.GetColumnText(2) + "," + CsvClock(match.m_tStart);
+    const std::string resultHeader = "Match no.,Date,Court,Time,Home team,Guest team,Final result\n";
+    const std::string teams = match.GetHomeName() + "," + match.GetGuestName();
+    doc.m_tableSettings.m_bAllowDraws = 0;
+    const cRefusalCase cases[] = {
+        {"team without a name", eImportKind::kTeams, "Team name,Day off\n ,Monday\n", IDS_TEAM_NEEDS_NAME},
+        {"team twice", eImportKind::kTeams,
+         "Team name\n" + doc.GetLeague(0)->Teams().GetHead()->GetColumnText(0) + "\n", IDS_NAME_UNIQUE},
+        {"unknown weekday", eImportKind::kTeams, "Team name,Day off\nNew,Someday\n", IDS_CSV_ENTER_WEEKDAY},
+        {"bonus no number", eImportKind::kTeams, "Team name,Bonus points\nNew,many\n", IDS_ENTER_INTEGER},
+        {"bonus out of range", eImportKind::kTeams, "Team name,Bonus points\nNew,1000\n",
+         IDS_ENTER_INTEGER_BETWEEN},
+        {"cells beyond the header", eImportKind::kTeams, "Team name\nNew,extra\n", IDS_CSV_TOO_MANY_CELLS},
+        {"official without a name", eImportKind::kOfficials, "Official name,Club\n,Club\n",
+         IDS_OFFICIAL_NEEDS_NAME},
+        {"official rating", eImportKind::kOfficials, "Official name,Rating\nNew,12\n",
+         IDS_ENTER_INTEGER_BETWEEN},
+        {"one day off twice", eImportKind::kOfficials,
+         "Official name,First day off,Second day off\nNew,Mon,monday\n", IDS_SAME_WEEKDAY_TWICE},
+        {"date not ISO", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n16/01/2027,EG,10:00,12:00\n", IDS_CSV_ENTER_DATE},
+        {"no such date", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n2027-02-30,EG,10:00,12:00\n", IDS_CSV_ENTER_DATE},
+        {"unknown court", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n2027-02-03,ZZ,10:00,12:00\n", IDS_CSV_UNKNOWN_COURT},
+        {"time not a time", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n2027-02-03,EG,10:61,12:00\n", IDS_CSV_ENTER_TIME},
+        {"closing at opening", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n2027-02-03,EG,12:00,12:00\n", IDS_FINAL_NOT_AFTER_FIRST},
+        {"over a scheduled match", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n" + CsvDate(match.m_tStart) + "," + match.GetColumnText(2) +
+             ",00:00,24:00\n",
+         IDS_COURT_TIME_CONFLICT},
+        {"no such match", eImportKind::kResults, resultHeader + "XX-99,2030-01-01,EG,10:00,A,B,3 - 1\n",
+         IDS_CSV_NO_MATCH},
+        {"score no score", eImportKind::kResults, resultHeader + match.GetLabel() + ",,,,,,three\n",
+         IDS_CSV_ENTER_SCORE},
+        {"score out of range", eImportKind::kResults, resultHeader + match.GetLabel() + ",,,,,,10000 - 1\n",
+         IDS_ENTER_INTEGER_BETWEEN},
+        {"draw not allowed", eImportKind::kResults, resultHeader + "," + place + "," + teams + ",2 - 2\n",
+         IDS_DRAW_NOT_ALLOWED},
+        {"disqualified winner", eImportKind::kResults, resultHeader + match.GetLabel() + ",,,,,,D 3 - 1\n",
+         IDS_HOME_DISQUALIFIED_WINS},
+    };
+    for (const cRefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = WriteDatabase(doc);
+        const cImportReport report = Import(c.kind, c.text);
+        ASSERT_EQ(report.error, "");
+        ASSERT_EQ(report.rows.size(), 1U);
+        EXPECT_EQ(report.rows[0].status, cImportRow::kRefused);
+        EXPECT_EQ(report.rows[0].line, 2);
+        EXPECT_EQ(report.rows[0].messageId, c.messageId) << report.rows[0].message;
+        EXPECT_TRUE(report.RefusedText().starts_with("Line 2: ")) << report.RefusedText();
+        EXPECT_EQ(WriteDatabase(doc), before);
+    }
+    EXPECT_TRUE(prompt.m_shown.empty());
+}
+
+TEST_F(cCsvSeason, AFileWithoutTheNeededColumnsImportsNothing)
+{
+    const std::string before = WriteDatabase(doc);
+    const std::pair<eImportKind, std::string> files[] = {
+        {eImportKind::kTeams, "Name\nNew\n"},
+        {eImportKind::kOfficials, "Team name\nNew\n"},
+        {eImportKind::kCourtTime, "Date,Court,Opening time\n2027-02-03,EG,10:00\n"},
+        {eImportKind::kResults, "Home team,Guest team,Final result\nA,B,3 - 1\n"},
+        {eImportKind::kResults, "Match no.\nM1-1\n"},
+        {eImportKind::kTeams, ""},
+    };
+    for (const auto& [kind, text] : files) {
+        SCOPED_TRACE(text);
+        const cImportReport report = Import(kind, text);
+        EXPECT_NE(report.error, "");
+        EXPECT_TRUE(report.rows.empty());
+    }
+    EXPECT_NE(Import(eImportKind::kTeams, "Team name\nNew\n", 99).error, "");
+    EXPECT_EQ(WriteDatabase(doc), before);
+}
+
+// A row is checked against the rows imported above it.
+TEST_F(cCsvSeason, ARowClashingWithAnEarlierRowIsRefused)
+{
+    const cImportReport report =
+        Import(eImportKind::kOfficials, "Official name,Club\nNew One,A\nSecond,B\nnew one,C\n");
+    ASSERT_EQ(report.rows.size(), 3U);
+    EXPECT_EQ(report.Count(cImportRow::kImported), 2);
+    EXPECT_EQ(report.rows[2].status, cImportRow::kRefused);
+    EXPECT_EQ(report.rows[2].line, 4);
+}
+
+TEST_F(cCsvSeason, ResultsEnterTheTablesByNumberOrByPlace)
+{
+    ScheduleAutomatically(doc);
+    doc.m_tableSettings.m_nMaxSets = 3;
+    std::vector<const cMatch*> matches;
+    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && matches.size() < 4) {
+            matches.push_back(&match);
+        }
+    }
+    ASSERT_EQ(matches.size(), 4U);
+    std::string text = "Match no.,Date,Court,Time,Home team,Guest team,Final result,Set 1,Set 2,Set 3\n";
+    // By number; sets decide the final result.
+    text += CsvLine({matches[0]->GetLabel(), "", "", "", "", "", "", "25 - 20", "20-25", "25:10"});
+    // By date, court and teams, the number left empty; the guest disqualified.
+    text += CsvLine({"", CsvDate(matches[1]->m_tStart), matches[1]->GetColumnText(2), "",
+                     matches[1]->GetHomeName(), matches[1]->GetGuestName(), "3 - 0 D", "25 - 3", "25 - 3",
+                     "25 - 3"});
+    // Nothing entered yet: skipped, not refused.
+    text += CsvLine({matches[2]->GetLabel(), "", "", "", "", "", "", "", "", ""});
+    // Sets are needed with more than one set.
+    text += CsvLine({matches[3]->GetLabel(), "", "", "", "", "", "3 - 1", "", "", ""});
+    const cImportReport report = Import(eImportKind::kResults, text);
+    ASSERT_EQ(report.error, "");
+    ASSERT_EQ(report.rows.size(), 4U);
+    EXPECT_EQ(report.rows[0].status, cImportRow::kImported) << report.rows[0].message;
+    EXPECT_EQ(report.rows[1].status, cImportRow::kImported) << report.rows[1].message;
+    EXPECT_EQ(report.rows[2].status, cImportRow::kSkipped);
+    EXPECT_EQ(report.rows[3].messageId, IDS_CSV_ENTER_SETS);
+
+    auto resultOf = [this](const cMatch* match) -> const cResult& {
+        for (const cResult& result : doc.Results().AllItems<cResult>()) {
+            if (result.GetMatch() == match) {
+                return result;
+            }
+        }
+        throw std::logic_error("no result");
+    };
+    const cResult& first = resultOf(matches[0]);
+    EXPECT_TRUE(first.IsPlayed());
+    EXPECT_EQ(first.GetHomeScore(0), 2);
+    EXPECT_EQ(first.GetGuestScore(0), 1);
+    const cResult& second = resultOf(matches[1]);
+    EXPECT_TRUE(second.IsGuestDisqualified());
+    EXPECT_FALSE(second.IsHomeDisqualified());
+    EXPECT_FALSE(resultOf(matches[2]).IsPlayed());
+    EXPECT_FALSE(resultOf(matches[3]).IsPlayed());
+
+    // The results directory written as CSV reads back to the same results.
+    const std::string written = DirectoryCsv(doc.Results());
+    const std::string saved = WriteDatabase(doc);
+    const cImportReport again = Import(eImportKind::kResults, written);
+    EXPECT_EQ(again.Count(cImportRow::kRefused), 0) << again.RefusedText();
+    EXPECT_EQ(again.Count(cImportRow::kImported), 2);
+    EXPECT_EQ(WriteDatabase(doc), saved);
+}
+
+} // namespace
