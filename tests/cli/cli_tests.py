@@ -5,6 +5,8 @@ writer in tests/data/format/tnd.py.
     cli_tests.py TOURNEL_CLI DATA_FOLDER CASE
 """
 
+import csv
+import io
 import json
 import re
 import os
@@ -423,6 +425,85 @@ def test_write_dir():
         check(code == 2, "unknown directory")
         code, out, err = run("write-dir", season, "courts")
         check(code == 2, "missing operand")
+
+
+def read_csv(path):
+    """The rows of a CSV file as Python's own reader takes them; every line ends in CR LF."""
+    data = read(path).decode("utf-8")
+    check(data.endswith("\r\n") and "\n" not in data.replace("\r\n", ""), path + ": not CR LF throughout")
+    return list(csv.reader(io.StringIO(data, newline="")))
+
+
+def write_csv(path, rows):
+    with open(path, "w", encoding="utf-8", newline="") as f:
+        csv.writer(f).writerows(rows)
+
+
+def test_csv_export_and_import():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        # Spreadsheets of a directory, a league's teams, the schedule and the tables.
+        for directory in ("officials", "court-time", "teams:0", "results"):
+            target = os.path.join(folder, directory.replace(":", "") + ".csv")
+            code, out, err = run("write-dir", season, directory, target)
+            check(code == 0 and err == "", "write-dir %s: %d %r" % (directory, code, err))
+        officials = read_csv(os.path.join(folder, "officials.csv"))
+        check(officials[0][:2] == ["Official name", "Club"] and len(officials) == 11, repr(officials[:2]))
+        check(read_csv(os.path.join(folder, "court-time.csv"))[1][1] == "2027-01-11", "ISO dates")
+        code, out, err = run("export", season, "--schedule", os.path.join(folder, "schedule.csv"))
+        schedule = read_csv(os.path.join(folder, "schedule.csv"))
+        check(code == 0 and schedule[0][:4] == ["League name", "Match no.", "Date", "Time"], repr(schedule[0]))
+        check(re.fullmatch(r"\d\d:\d\d", schedule[1][3]), "HH:MM times: %r" % schedule[1])
+        check(len(schedule) == 1 + 127, "every scheduled match once: %d" % len(schedule))
+        code, out, err = run("export", season, "--tables", os.path.join(folder, "tables.csv"))
+        check(code == 0 and read_csv(os.path.join(folder, "tables.csv"))[0][0] == "League name", "tables")
+        check(read(season) == before, "exporting changed the season file")
+
+        # Officials into an empty season give the same spreadsheet back.
+        empty = os.path.join(folder, "empty.tnd")
+        check(run("new", empty)[0] == 0, "new")
+        filled = os.path.join(folder, "filled.tnd")
+        code, out, err = run("--yes", "import", empty, "--officials", os.path.join(folder, "officials.csv"),
+                             "-o", filled)
+        check(code == 0 and out.startswith("10 rows to import, 0 refused"), "officials: %d %r %r" % (code, out, err))
+        again = os.path.join(folder, "again.csv")
+        check(run("write-dir", filled, "officials", again)[0] == 0, "write-dir again")
+        check(read(again) == read(os.path.join(folder, "officials.csv")), "officials differ after the round trip")
+        # Court time needs its courts: every row refused, nothing written.
+        code, out, err = run("--yes", "import", empty, "--court-time", os.path.join(folder, "court-time.csv"),
+                             "-o", os.path.join(folder, "none.tnd"))
+        check(code == 1 and 'Line 2: There is no court "EG".' in err and not os.path.exists(
+            os.path.join(folder, "none.tnd")), "court time without courts: %d %r" % (code, err[:200]))
+
+        # Results filled in the spreadsheet; one row is wrong.
+        results = read_csv(os.path.join(folder, "results.csv"))
+        results[1][6] = "3 - 1"
+        results[2][6] = "0:3"
+        results[3][6] = "three"
+        results[4][6] = ""
+        filled_in = os.path.join(folder, "filled-in.csv")
+        write_csv(filled_in, results[:5])
+        played = os.path.join(folder, "played.tnd")
+        code, out, err = run("import", season, "--results", filled_in, "-o", played)
+        check(code == 1 and "Line 4: Please enter a result as 3 - 1" in err, "dry run: %d %r" % (code, err))
+        check("2 rows to import, 1 refused, 1 without a result." in out and "--yes" in out, "dry run: " + out)
+        check(not os.path.exists(played), "the dry run wrote the season")
+        code, out, err = run("--yes", "import", season, "--results", filled_in, "-o", played)
+        check(code == 0 and os.path.exists(played), "import: %d %r" % (code, err))
+        code, out, err = run("table", played)
+        check(sum(int(line.split("\t")[2]) for line in out.splitlines() if "\t" in line) == 4,
+              "two results, four teams with a played match: " + out)
+        check(read(season) == before, "import changed its input file")
+
+        # Usage.
+        for args in (["import", season, filled_in, "-o", played],
+                     ["import", season, "--teams", "x", filled_in, "-o", played],
+                     ["import", season, "--officials", "--results", filled_in, "-o", played],
+                     ["import", season, "--results", filled_in],
+                     ["write-dir", season, "teams:x", again]):
+            check(run(*args)[0] == 2, "usage: %r" % args)
+        check(run("write-dir", season, "teams:99", again)[0] == 1, "no league 99")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
