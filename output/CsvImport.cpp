@@ -1,5 +1,6 @@
 #include "output/CsvImport.h"
 
+#include "document/DatabaseFile.h"
 #include "model/CourtTime.h"
 #include "model/Strings.h"
 #include "model/Text.h"
@@ -654,4 +655,18 @@ cImportReport ImportCsv(cDatabase& db, eImportKind kind, int league, std::string
         db.SetModifiedFlag();
     }
     return report;
+}
+
+cImportReport PreviewImport(const cDatabase& db, eImportKind kind, int league, std::string_view text)
+{
+    cSilentPrompt silent;
+    cDatabase copy;
+    copy.m_fnClock = db.m_fnClock;
+    copy.SetPrompt(&silent);
+    if (ReadDatabase(WriteDatabase(db), copy, silent) != eReadStatus::kOk) {
+        cImportReport report;
+        report.error = GetString(IDS_READ_ERROR);
+        return report;
+    }
+    return ImportCsv(copy, kind, league, text);
 }

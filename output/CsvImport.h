@@ -92,3 +92,6 @@ struct cImportReport
 // Imports the rows of `text` into `db` (teams into the league with index
 // `league`). The document is marked modified when anything was imported.
 cImportReport ImportCsv(cDatabase& db, eImportKind kind, int league, std::string_view text);
+
+// What ImportCsv would do, run on a copy of `db` (the season is not changed).
+cImportReport PreviewImport(const cDatabase& db, eImportKind kind, int league, std::string_view text);

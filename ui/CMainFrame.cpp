@@ -27,6 +27,7 @@
 #include "ui/CContentPrintDialog.h"
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
+#include "ui/CImportDialog.h"
 #include "ui/CManualAssignDialog.h"
 #include "ui/CManualScheduleDialog.h"
 #include "ui/CMessagePrompt.h"
@@ -169,6 +170,7 @@ const std::set<int>& Implemented()
                                       ID_PRINT_TABLES,
                                       ID_PRINT_CONTENT,
                                       ID_EXPORT_CALENDAR,
+                                      ID_FILE_IMPORT,
                                       ID_SETTINGS_WEB_TEMPLATES};
     return ids;
 }
@@ -326,6 +328,9 @@ void CMainFrame::CreateActions()
         {ID_EXPORT_CALENDAR, "Export Ca&lendar...", nullptr,
          "Write the scheduled matches as a calendar file for calendar programs and phones", nullptr,
          [](CMainFrame& f) { f.OnExportCalendar(); }},
+        {ID_FILE_IMPORT, "&Import...", nullptr,
+         "Read teams, officials, court time or results from a spreadsheet (CSV) file", nullptr,
+         [](CMainFrame& f) { f.OnImport(); }},
         {ID_FILE_SEND_MAIL, "Sen&d...", nullptr, "Send the active document through electronic mail", nullptr,
          nullptr},
         {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
@@ -465,6 +470,7 @@ void CMainFrame::CreateMenus()
         special->addAction(Action(id));
     }
     m_pFileMenu->addAction(Action(ID_EXPORT_CALENDAR));
+    m_pFileMenu->addAction(Action(ID_FILE_IMPORT));
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(Action(ID_FILE_SEND_MAIL));
     m_pRecentSeparator = m_pFileMenu->addSeparator();
@@ -1813,16 +1819,25 @@ QString CMainFrame::AskOutputName(const QString& suggested, const QString& filte
     QFileDialog dialog(this, QStringLiteral("Save As"), suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
+    // A name typed without extension gets the one of the chosen file type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffix](const QString& chosen) {
+        const qsizetype star = chosen.indexOf(QStringLiteral("*."));
+        const qsizetype close = chosen.indexOf(QLatin1Char(')'), star);
+        dialog.setDefaultSuffix(star >= 0 && close > star ? chosen.mid(star + 2, close - star - 2) : suffix);
+    });
     if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().front();
 }
 
-QString CMainFrame::AskOutputName(const QString& suggested, int kind)
+QString CMainFrame::AskOutputName(const QString& suggested, int kind, bool spreadsheet)
 {
-    return AskOutputName(suggested, QtFilter(FileDialogFilter(kind, 1)),
-                         ToQString(FileDialogFilter(kind, 0)));
+    QString filter = QtFilter(FileDialogFilter(kind, 1));
+    if (spreadsheet) {
+        filter += QStringLiteral(";;Spreadsheet file (*.csv)");
+    }
+    return AskOutputName(suggested, filter, ToQString(FileDialogFilter(kind, 0)));
 }
 
 void CMainFrame::SaveAsPdf(const PageLayout& layout, const QString& suggested)
@@ -1967,6 +1982,30 @@ void CMainFrame::OnExportCalendar()
     WriteCalendarFile(m_doc, values.Export(), ToStdString(path));
 }
 
+void CMainFrame::OnImport()
+{
+    const auto browse = [this]() -> QString {
+        if (m_fnAskFileName) {
+            return m_fnAskFileName(false, {});
+        }
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Import"), {},
+                                            QStringLiteral("Spreadsheet file (*.csv);;All files (*)"));
+    };
+    cImportValues values;
+    std::string text;
+    if (!RunImportDialog(m_doc, this, browse, values, text)) {
+        return;
+    }
+    m_doc.BackupIfDue();
+    const cImportReport report = ImportCsv(m_doc, values.kind, values.league, text);
+    BringViewsUpToDate();
+    RefreshList();
+    UpdateTitle();
+    UpdateCommands();
+    statusBar()->showMessage(QStringLiteral("%1 rows imported.").arg(report.Count(cImportRow::kImported)),
+                             5000);
+}
+
 void CMainFrame::OnPrintContent()
 {
     cContentPrintValues values;
@@ -1978,7 +2017,7 @@ void CMainFrame::OnPrintContent()
     BringViewsUpToDate();
     const std::string title = m_doc.GetTitle();
     if (values.writeToFile) {
-        const QString path = AskOutputName(QStringLiteral("Content"), 1);
+        const QString path = AskOutputName(QStringLiteral("Content"), 1, false);
         if (!path.isEmpty()) {
             WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
         }

@@ -135,6 +135,7 @@ public:
     void OnPrintTables();
     void OnPrintContent();
     void OnExportCalendar();
+    void OnImport();
     void OnWebTemplates();
     // The printer of this window's prints, with the set-up chosen so far.
     QPrinter& Printer();
@@ -216,7 +217,8 @@ private:
     // `filter` and a default suffix; empty when cancelled.
     QString AskOutputName(const QString& suggested, const QString& filter, const QString& suffix);
     // The same with the filter and default extension of the file writers' `kind`.
-    QString AskOutputName(const QString& suggested, int kind);
+    // `spreadsheet`: a CSV file is offered besides the kind's own forms.
+    QString AskOutputName(const QString& suggested, int kind, bool spreadsheet = true);
     static QString DroppedFile(const QMimeData* data);
 
     CTournelDoc m_doc;

@@ -26,6 +26,8 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
     case ID_EDIT_FIND:
     case ID_EDIT_SELECT_ALL:
         return container != nullptr;
+    case ID_FILE_IMPORT:
+        return db.HasContainers();
     case ID_SCHEDULE_AUTO:
         return db.HasContainers() && (db.Unscheduled().GetCount() > 0 || db.Unscheduled().m_bUpToDate == 0);
     case ID_SCHEDULE_MANUAL:

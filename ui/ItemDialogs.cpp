@@ -24,6 +24,7 @@
 #include "ui/CDuplicateCourtTimeDialog.h"
 #include "ui/CHolidayDialog.h"
 #include "ui/CHomeGroundDialog.h"
+#include "ui/CImportDialog.h"
 #include "ui/CLeagueDialog.h"
 #include "ui/CManualAssignDialog.h"
 #include "ui/CManualScheduleDialog.h"
@@ -395,6 +396,18 @@ bool RunCalendarExportDialog(CTournelDoc& doc, QWidget* parent, cCalendarExportV
         return false;
     }
     chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunImportDialog(CTournelDoc& doc, QWidget* parent, std::function<QString()> browse,
+                     cImportValues& chosen, std::string& text)
+{
+    CImportDialog dialog(doc, std::move(browse), parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    text = dialog.ChosenText();
     return true;
 }
 

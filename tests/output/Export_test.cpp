@@ -2,6 +2,7 @@
 #include "model/cMatch.h"
 #include "model/cPlayoffMatch.h"
 #include "model/cResult.h"
+#include "output/Csv.h"
 #include "output/Export.h"
 #include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
@@ -288,6 +289,7 @@ TEST_F(ExportTest, FileNameChoosesWebPageOrText)
     WriteWholeFile(db.m_strScheduleTemplate, "<TNLX_Content>\n");
     const std::string web = Crlf(ScheduleContent(db, Schedule(), true) + "\n");
     const std::string text = Crlf(ScheduleContent(db, Schedule(), false));
+    const std::string csv = Crlf(ScheduleCsv(db, Schedule()));
     struct cCase
     {
         std::string name;
@@ -297,7 +299,9 @@ TEST_F(ExportTest, FileNameChoosesWebPageOrText)
     for (const cCase& c : std::vector<cCase>{{"a.TXT", "a.TXT", text},
                                              {"b.HTML", "b.HTML", web},
                                              {"c", "c.htm", web},
-                                             {"d.csv", "d.csv", text}}) {
+                                             {"d.csv", "d.csv", csv},
+                                             {"e.CSV", "e.CSV", csv},
+                                             {"f.csv.txt", "f.csv.txt", text}}) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(WriteScheduleFile(db, Schedule(), folder / c.name), 0);
         EXPECT_EQ(ReadWholeFile(folder / c.written), c.expected);

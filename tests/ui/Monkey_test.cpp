@@ -18,6 +18,7 @@
 #include "model/cTableItem.h"
 #include "model/cUserPrompt.h"
 #include "standings/Standings.h"
+#include "ui/CImportDialog.h"
 #include "ui/CommandIds.h"
 #include "ui/ItemDialogs.h"
 
@@ -230,6 +231,7 @@ bool MayChangeCourtTime(int command, int directory)
     switch (command) {
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
+    case ID_FILE_IMPORT:
     case ID_EDIT_REPEAT:
     case ID_DUPLICATE_TIME:
     case ID_INSERT_TIME:
@@ -259,6 +261,7 @@ std::vector<int> Commands()
                             ID_PRINT_TABLES,
                             ID_PRINT_CONTENT,
                             ID_EXPORT_CALENDAR,
+                            ID_FILE_IMPORT,
                             ID_FILE_SEND_MAIL,
                             ID_INSERT_ITEM,
                             ID_DELETE_ITEM,
@@ -321,6 +324,16 @@ bool WritesOutput(int command)
     }
 }
 
+QString WriteSpreadsheet(const QTemporaryDir& dir, const char* name, const char* text)
+{
+    const QString path = dir.filePath(QString::fromUtf8(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text);
+    }
+    return path;
+}
+
 int EnvNumber(const char* name, int fallback)
 {
     bool ok = false;
@@ -353,9 +366,44 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
     f.Doc().m_fnClock = [&now] { return now; };
     f.Doc().SetFixedSeed(static_cast<unsigned>(seed));
 
+    // Spreadsheets to import: rows of every kind, good and bad, and a file that is no CSV.
+    const QStringList spreadsheets = {
+        WriteSpreadsheet(
+            f.m_dir, "teams.csv",
+            "Team name,Day off,Bonus points\nNew Town,Monday,2\nNew Town,,0\n,Sunday,1\nLate,Someday,x\n"),
+        WriteSpreadsheet(
+            f.m_dir, "officials.csv",
+            "Official name,Club,Rating,Max. no. of games,First day off\nZoe Ray,East,5,10,Friday\n"
+            "Yan Li,,12,3,\n\"Quote, \"\"Q\"\"\",West,2,99,Sat\n"),
+        WriteSpreadsheet(
+            f.m_dir, "court-time.csv",
+            "Date,Court,Opening time,Closing time\n2027-05-03,EG,18:00,22:00\n2027-01-11,NH,00:00,24:00\n"
+            "2027-05-04,ZZ,10:00,11:00\n2027-05-05,RA,21:00,01:00\n2027-13-01,EG,10:00,11:00\n"),
+        WriteSpreadsheet(
+            f.m_dir, "results.csv",
+            "Match no.,Final result,Set 1,Set 2,Set 3\nM1-1,3 - 1,25 - 20,25 - 20,20 - 25\n"
+            "U16-1,D 0 - 3,,,\nW1-1,2:2,,,\nVET-1,,,,\nXX-9,1 - 0,,,\nM1-2,3 - 0 D,25-1,25-1,25-1\n"),
+        WriteSpreadsheet(f.m_dir, "broken.csv", "Team name\n\"never closed\n"),
+        f.m_dir.filePath(QStringLiteral("missing.csv"))};
     int dialogs = 0;
+    int imports = 0;
     auto runDialog = [&](QDialog& dialog) {
         ++dialogs;
+        if (auto* import = qobject_cast<CImportDialog*>(&dialog); import != nullptr && Pick(rng, 4) != 0) {
+            import->Kind().setCurrentIndex(Pick(rng, kImportKinds));
+            if (import->League().count() > 0) {
+                import->League().setCurrentIndex(Pick(rng, import->League().count()));
+            }
+            import->File().setText(spreadsheets[Pick(rng, static_cast<int>(spreadsheets.size()))]);
+            import->UpdatePreview();
+            import->accept();
+            if (import->result() == QDialog::Accepted) {
+                ++imports;
+                return int(QDialog::Accepted);
+            }
+            import->reject();
+            return int(QDialog::Rejected);
+        }
         return RunDialogRandomly(dialog, rng);
     };
     f.m_fnDialog = runDialog;
@@ -524,6 +572,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
                                   !(Take(f) == before);
         QVERIFY2(didSomething, qPrintable(what + QStringLiteral(": an enabled command did nothing")));
     }
+    qInfo("monkey: %d spreadsheet imports accepted", imports);
     prompt.m_fnWhileShown = nullptr;
     f.Doc().SetPrompt(nullptr);
     QDir::setCurrent(previousFolder);

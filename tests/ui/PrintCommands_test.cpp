@@ -6,6 +6,7 @@
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "ui/CCalendarExportDialog.h"
+#include "ui/CImportDialog.h"
 #include "ui/CNumberSpinBox.h"
 #include "ui/CSchedulePrintDialog.h"
 #include "ui/CTablePrintDialog.h"
@@ -14,10 +15,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -107,6 +111,7 @@ private slots:
     void TablesAndContentPrint();
     void SetupAndTemplatesGoThroughTheDialogRunner();
     void CalendarHoldsTheChosenMatches();
+    void ImportPreviewsThenImportsTheAcceptedRows();
 };
 
 void tst_PrintCommands::DirectoryPrintNeedsAShownDirectoryWithItems()
@@ -340,6 +345,68 @@ void tst_PrintCommands::CalendarHoldsTheChosenMatches()
     f.Run(ID_EXPORT_CALENDAR);
     QVERIFY(!QFile::exists(f.m_strAnswer + QStringLiteral(".ics")));
     QVERIFY(!f.Doc().IsModified()); // a calendar changes nothing in the season
+}
+
+// File > Import shows every row with what importing it would do, imports the
+// accepted rows on OK, and is refused while no row would be imported. Write
+// to File with a .csv name writes the directory as a spreadsheet.
+void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
+{
+    cPrintFixture f;
+    f.AddSeason();
+    const QString good = f.m_dir.filePath(QStringLiteral("officials.csv"));
+    const QString bad = f.m_dir.filePath(QStringLiteral("bad.csv"));
+    for (const auto& [path, text] :
+         {std::pair{good, QByteArray("Official name,Club,Rating\r\nAnna,North,8\r\n,South,3\r\nBen,,x\r\n"
+                                     "Carl,West,2\r\n")},
+          std::pair{bad, QByteArray("Official name,Rating\nAnna,12\n")}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QString chosen;
+    QStringList summaries;
+    std::vector<int> previewed;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* import = dynamic_cast<CImportDialog*>(&dialog);
+        if (import == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        import->Kind().setCurrentIndex(static_cast<int>(eImportKind::kOfficials));
+        import->File().setText(chosen);
+        import->UpdatePreview();
+        summaries << import->Summary().text();
+        previewed.push_back(import->Rows().rowCount());
+        import->accept();
+        if (import->result() != QDialog::Accepted) {
+            import->reject();
+        }
+        return import->result();
+    };
+
+    // Nothing importable: OK is refused and the season stays as it was.
+    chosen = bad;
+    f.Run(ID_FILE_IMPORT);
+    QCOMPARE(summaries.back(), QStringLiteral("0 rows to import, 1 refused, 0 without a result."));
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_CSV_NOTHING_TO_IMPORT});
+    QCOMPARE(f.Doc().Officials().GetCount(), 0);
+    QVERIFY(!f.Doc().IsModified());
+
+    // Two of four rows are accepted and imported; the list shows them.
+    chosen = good;
+    f.Run(ID_FILE_IMPORT);
+    QCOMPARE(previewed.back(), 4);
+    QCOMPARE(summaries.back(), QStringLiteral("2 rows to import, 2 refused, 0 without a result."));
+    QCOMPARE(f.Doc().Officials().GetCount(), 2);
+    QVERIFY(f.Doc().IsModified());
+    QVERIFY(f.Frame().isWindowModified());
+
+    f.Select(&f.Doc().Officials());
+    QCOMPARE(f.Rows(), 2);
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("written.csv"));
+    f.Run(ID_WRITE_TO_FILE);
+    QVERIFY(ReadAll(f.m_strAnswer).startsWith("Official name,Club,Rating,"));
+    QVERIFY(ReadAll(f.m_strAnswer).contains("\r\nAnna,North,8,"));
 }
 
 QTEST_MAIN(tst_PrintCommands)
