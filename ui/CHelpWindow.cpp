@@ -66,7 +66,7 @@ CHelpWindow::CHelpWindow(QWidget* parent, const QStringList& folders)
     , m_strFolder(FindGuide(folders))
 {
     setWindowTitle(QStringLiteral("Tournel Help"));
-    resize(860, 640);
+    resize(1000, 700);
 
     auto* buttons = new QHBoxLayout;
     m_pBack = new QPushButton(QStringLiteral("&Back"), this);
@@ -91,7 +91,7 @@ CHelpWindow::CHelpWindow(QWidget* parent, const QStringList& folders)
     splitter->addWidget(m_pBrowser);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 640});
+    splitter->setSizes({230, 770});
     splitter->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
