@@ -19,7 +19,9 @@ DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-reco
 trap 'DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y tournel > /dev/null' EXIT
 
 work=$(mktemp -d)
-/usr/bin/tournel-cli --help | grep -q "^Usage: tournel-cli"
+# Through a file: grep -q would stop reading early and break the pipe.
+/usr/bin/tournel-cli --help > "$work/help.txt"
+grep -q "^Usage: tournel-cli" "$work/help.txt"
 /usr/bin/tournel-cli schedule examples/season.tnd -o "$work/season.tnd" --seed 1 > /dev/null
 /usr/bin/tournel-cli export "$work/season.tnd" --schedule "$work/schedule.htm"
 grep -qi "<!DOCTYPE html>" "$work/schedule.htm"
