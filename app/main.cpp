@@ -2,6 +2,7 @@
 #include "ui/CSplashWnd.h"
 #include "ui/CTipDialog.h"
 #include "ui/Images.h"
+#include "ui/InstallCheck.h"
 #include "ui/ItemDialogs.h"
 #include "ui/PrintToPdf.h"
 #include "ui/cItemDialogRegistry.h"
@@ -34,8 +35,10 @@ bool HasOption(int argc, char** argv, const char* wanted)
 
 int main(int argc, char** argv)
 {
-    // A print into a file shows no window: it needs no display either.
-    if (HasOption(argc, argv, "--print-pdf") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    // A print into a file and the check of the installation show no window:
+    // they need no display either.
+    if ((HasOption(argc, argv, "--print-pdf") || HasOption(argc, argv, "--check-install")) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -64,10 +67,18 @@ int main(int argc, char** argv)
                                                   "unscheduled, scheduled or results)."),
                                    QStringLiteral("schedule|tables|content|DIRECTORY"));
     parser.addOption(print);
+    const QCommandLineOption checkInstall(
+        QStringLiteral("check-install"),
+        QStringLiteral("Tell where the web template, the tips and the user guide are found, and quit."));
+    parser.addOption(checkInstall);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database (.tnd) to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
     const bool showSplash = !parser.isSet(noSplash);
+    if (parser.isSet(checkInstall)) {
+        RegisterItemDialogs(cItemDialogRegistry::Instance());
+        return CheckInstall(std::cout);
+    }
     if (parser.isSet(printPdf) || parser.isSet(print)) {
         if (!parser.isSet(printPdf) || !parser.isSet(print) || parser.positionalArguments().size() != 1) {
             std::cerr

@@ -27,6 +27,7 @@
 #include "ui/CContentPrintDialog.h"
 #include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
+#include "ui/CHelpWindow.h"
 #include "ui/CImportDialog.h"
 #include "ui/CManualAssignDialog.h"
 #include "ui/CManualScheduleDialog.h"
@@ -71,6 +72,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
 
 #include <new>
 #include <set>
@@ -132,6 +134,7 @@ const std::set<int>& Implemented()
                                       ID_INSERT_OFFICIAL,
                                       ID_PRINT_FONT,
                                       ID_TIP_OF_THE_DAY,
+                                      ID_HELP_FINDER,
                                       ID_CONTEXT_HELP,
                                       ID_APP_ABOUT,
                                       ID_FILE_MRU_FILE1,
@@ -225,12 +228,16 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     m_pSplitter->setSizes({TreeWidth(), 600});
     m_pSplitter->setChildrenCollapsible(false);
     setCentralWidget(m_pSplitter);
-    m_pTree->setWhatsThis(
+    m_pTree->setWhatsThis(CHelpWindow::WithGuideLink(
         QStringLiteral("The directories of the database. Select one to list its items on the "
-                       "right; leagues, teams and officials hold directories of their own."));
-    m_pList->setWhatsThis(
+                       "right; leagues, teams and officials hold directories of their own."),
+        QStringLiteral("start.html"), QStringLiteral("window")));
+    m_pList->setWhatsThis(CHelpWindow::WithGuideLink(
         QStringLiteral("The items of the selected directory. Double-click an item to edit it "
-                       "(or to open a league, team or official); right-click for its commands."));
+                       "(or to open a league, team or official); right-click for its commands."),
+        QStringLiteral("start.html"), QStringLiteral("list")));
+    // A click on a What's This text's link into the guide, in this window or any dialog.
+    qApp->installEventFilter(this);
 
     CreateActions();
     CreateMenus();
@@ -401,7 +408,8 @@ void CMainFrame::CreateActions()
          [](CMainFrame& f) { f.OnDocumentInfo(); }},
         {ID_TIP_OF_THE_DAY, GetString(IDS_TIP_OF_THE_DAY_MENU), nullptr, "Display a tip about the program",
          nullptr, [](CMainFrame& f) { f.OnTipOfTheDay(); }},
-        {ID_HELP_FINDER, "&Contents and Index", nullptr, "List the help topics", nullptr, nullptr},
+        {ID_HELP_FINDER, "&Contents and Index", "F1", "List the help topics", nullptr,
+         [](CMainFrame& f) { f.ShowHelp(QStringLiteral("index.html")); }},
         {ID_CONTEXT_HELP, "What's &This?", "Shift+F1",
          "Display help for clicked on buttons, menus and windows", nullptr,
          [](CMainFrame&) { QWhatsThis::enterWhatsThisMode(); }},
@@ -1777,6 +1785,41 @@ void CMainFrame::OnAbout()
 {
     CAboutDialog dialog(this);
     RunDialog(dialog);
+}
+
+void CMainFrame::ShowHelp(const QString& page, const QString& anchor)
+{
+    if (m_pHelpWindow == nullptr) {
+        m_pHelpWindow = new CHelpWindow(this);
+    }
+    m_pHelpWindow->ShowHelp(page, anchor);
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::WhatsThisClicked) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    QString page;
+    QString anchor;
+    if (!CHelpWindow::ParseGuideLink(static_cast<QWhatsThisClickedEvent*>(event)->href(), page, anchor)) {
+        return false;
+    }
+    // A modal dialog blocks every window but its own: the guide opened from
+    // one is a window of that dialog and closes with it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this) {
+        auto* help = new CHelpWindow(modal);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->ShowHelp(page, anchor);
+        help->show();
+    } else {
+        ShowHelp(page, anchor);
+    }
+    return true;
 }
 
 // ---- printing and files ----

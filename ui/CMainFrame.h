@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+class CHelpWindow;
 class CMessagePrompt;
 class CTournelView;
 class QLabel;
@@ -161,6 +162,11 @@ public:
     void OnRemoveResults();
     void OnTipOfTheDay();
     void OnAbout();
+    // Opens the help window on PAGE of the user guide (a file name such as
+    // "scheduling.html"), scrolled to ANCHOR.
+    void ShowHelp(const QString& page, const QString& anchor = {});
+    // The help window once it was opened; null before.
+    CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
 
     const std::array<std::string, 3>& FindTexts() const { return m_findTexts; }
 
@@ -170,6 +176,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Opens the guide for a What's This link "guide:PAGE#ANCHOR" clicked anywhere.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -251,5 +259,6 @@ private:
     bool m_bFilling = false;   // the list is being filled: its own changes are no news
     QTimer* m_pViewTimer = nullptr;
     std::unique_ptr<QPrinter> m_pPrinter; // made on the first print
+    CHelpWindow* m_pHelpWindow = nullptr; // a child window, made when first asked for
     QElapsedTimer m_sinceViewUpdate;
 };

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cUserPrompt.h"
+#include "ui/DialogWhatsThis.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -12,6 +13,8 @@ CPropertyDialog::CPropertyDialog(CTournelDoc& doc, const QString& title, QWidget
     , m_doc(doc)
 {
     setWindowTitle(title);
+    // Shift+F1 anywhere in the dialog shows it, with its link into the guide.
+    setWhatsThis(DialogWhatsThis(title));
 }
 
 QWidget* CPropertyDialog::FieldWidget(int field) const
