@@ -297,6 +297,7 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SPECIFY_LEAGUE, "Please specify the league of the teams."},
     {IDS_CSV_SPECIFY_FILE, "Please choose the file to import."},
     {IDS_CSV_NOTHING_TO_IMPORT, "There is nothing to import."},
+    {IDS_CSV_LINE_COLUMN, "Line %1, %2: %3"},
 };
 
 } // namespace

@@ -244,6 +244,7 @@ enum : int
     IDS_CSV_SPECIFY_LEAGUE = 1163,
     IDS_CSV_SPECIFY_FILE = 1164,
     IDS_CSV_NOTHING_TO_IMPORT = 1165,
+    IDS_CSV_LINE_COLUMN = 1166,
 };
 
 // The text of a string id; an unknown id gives an empty text.

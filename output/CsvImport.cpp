@@ -122,9 +122,10 @@ private:
     const cCsvTable::cRow& m_row;
 };
 
-cValidationError Refusal(int messageId, std::string text = {})
+// A refusal of the row's own; `field` is the dialog field it concerns, -1 the whole row.
+cValidationError Refusal(int messageId, std::string text = {}, int field = -1)
 {
-    cValidationError error = MakeValidationError(messageId, 0);
+    cValidationError error = MakeValidationError(messageId, field);
     if (!text.empty()) {
         error.text = std::move(text);
     }
@@ -132,14 +133,14 @@ cValidationError Refusal(int messageId, std::string text = {})
 }
 
 // An integer cell; an empty cell keeps `value` (the dialog's default).
-cValidation ReadOptionalInteger(const std::string& cell, int& value)
+cValidation ReadOptionalInteger(const std::string& cell, int& value, int field)
 {
-    return cell.empty() ? std::nullopt : ReadInteger(cell, 0, value);
+    return cell.empty() ? std::nullopt : ReadInteger(cell, field, value);
 }
 
 // A weekday in any language of the program, or its first three letters in
 // English; empty and "<None>" are no day.
-cValidation ReadWeekday(const std::string& cell, Weekday& day)
+cValidation ReadWeekday(const std::string& cell, Weekday& day, int field)
 {
     if (cell.empty() || CompareText(cell, GetString(IDS_NONE), false) == 0) {
         day = -1;
@@ -156,7 +157,7 @@ cValidation ReadWeekday(const std::string& cell, Weekday& day)
             }
         }
     }
-    return Refusal(IDS_CSV_ENTER_WEEKDAY);
+    return Refusal(IDS_CSV_ENTER_WEEKDAY, {}, field);
 }
 
 bool ReadNumber(std::string_view text, int& value)
@@ -283,10 +284,11 @@ cRowImport TeamImport(cDatabase& db, cLeague& league, const cCsvTable& table, cV
         cTeamValues values;
         values.name = cells[columns[0]];
         item = values.name;
-        if (auto error = ReadWeekday(cells[columns[1]], values.dayOff)) {
+        if (auto error = ReadWeekday(cells[columns[1]], values.dayOff, cTeamValues::kDayOff)) {
             return error;
         }
-        if (auto error = ReadOptionalInteger(cells[columns[2]], values.bonusPoints)) {
+        if (auto error =
+                ReadOptionalInteger(cells[columns[2]], values.bonusPoints, cTeamValues::kBonusPoints)) {
             return error;
         }
         if (auto error = Validate(values, league, nullptr)) {
@@ -311,19 +313,22 @@ cRowImport OfficialImport(cDatabase& db, const cCsvTable& table, cValidation& mi
         values.name = cells[columns[0]];
         values.club = cells[columns[1]];
         item = values.club.empty() ? values.name : values.name + " (" + values.club + ")";
-        if (auto error = ReadOptionalInteger(cells[columns[2]], values.rating)) {
+        if (auto error = ReadOptionalInteger(cells[columns[2]], values.rating, cOfficialValues::kRating)) {
             return error;
         }
-        if (auto error = ReadOptionalInteger(cells[columns[3]], values.maxSubsequent)) {
+        if (auto error = ReadOptionalInteger(cells[columns[3]], values.maxSubsequent,
+                                             cOfficialValues::kMaxSubsequent)) {
             return error;
         }
-        if (auto error = ReadOptionalInteger(cells[columns[4]], values.maxGames)) {
+        if (auto error =
+                ReadOptionalInteger(cells[columns[4]], values.maxGames, cOfficialValues::kMaxGames)) {
             return error;
         }
-        if (auto error = ReadWeekday(cells[columns[5]], values.firstDayOff)) {
+        if (auto error = ReadWeekday(cells[columns[5]], values.firstDayOff, cOfficialValues::kFirstDayOff)) {
             return error;
         }
-        if (auto error = ReadWeekday(cells[columns[6]], values.secondDayOff)) {
+        if (auto error =
+                ReadWeekday(cells[columns[6]], values.secondDayOff, cOfficialValues::kSecondDayOff)) {
             return error;
         }
         if (auto error = Validate(values, db, nullptr)) {
@@ -349,16 +354,18 @@ cRowImport CourtTimeImport(cDatabase& db, const cCsvTable& table, cValidation& m
             cells[columns[0]] + " " + cells[columns[1]] + " " + cells[columns[2]] + "-" + cells[columns[3]];
         const auto date = ReadDate(cells[columns[0]]);
         if (!date) {
-            return Refusal(IDS_CSV_ENTER_DATE);
+            return Refusal(IDS_CSV_ENTER_DATE, {}, cCourtTimeValues::kDay);
         }
         const cCourt* court = FindCourt(db, cells[columns[1]]);
         if (court == nullptr) {
-            return Refusal(IDS_CSV_UNKNOWN_COURT, FormatString(IDS_CSV_UNKNOWN_COURT, {cells[columns[1]]}));
+            return Refusal(IDS_CSV_UNKNOWN_COURT, FormatString(IDS_CSV_UNKNOWN_COURT, {cells[columns[1]]}),
+                           cCourtTimeValues::kCourt);
         }
         const auto start = ReadClock(cells[columns[2]]);
         const auto end = ReadClock(cells[columns[3]]);
         if (!start || !end) {
-            return Refusal(IDS_CSV_ENTER_TIME);
+            return Refusal(IDS_CSV_ENTER_TIME, {},
+                           !start ? cCourtTimeValues::kStart : cCourtTimeValues::kEnd);
         }
         cCourtTimeValues values;
         values.court = court->m_nIndex;
@@ -486,7 +493,7 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
             }
             const auto score = ReadScore(cell, index == 0);
             if (!score) {
-                return Refusal(IDS_CSV_ENTER_SCORE);
+                return Refusal(IDS_CSV_ENTER_SCORE, {}, cResultValues::HomeField(index));
             }
             values.home[static_cast<std::size_t>(index)] = score->home;
             values.guest[static_cast<std::size_t>(index)] = score->guest;
@@ -497,12 +504,12 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
             values.homeDisqualified = final->homeDisqualified;
             values.guestDisqualified = final->guestDisqualified;
         } else if (!cells[scores[0]].empty()) {
-            return Refusal(IDS_CSV_ENTER_SCORE);
+            return Refusal(IDS_CSV_ENTER_SCORE, {}, cResultValues::kHomeFinal);
         } else {
             values.homeDisqualified = values.guestDisqualified = false;
         }
         if (maxSets > 1 && !anySet) {
-            return Refusal(IDS_CSV_ENTER_SETS);
+            return Refusal(IDS_CSV_ENTER_SETS, {}, cResultValues::HomeField(1));
         }
         if (auto error = Validate(values, db.m_tableSettings)) {
             return error;
@@ -510,6 +517,43 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         ApplyResult(db, *result, values);
         return std::nullopt;
     };
+}
+
+// The heading of the column a refusal concerns: the column of the dialog
+// field it names; none for a refusal of the whole row.
+std::string ColumnOf(eImportKind kind, const cValidationError& error)
+{
+    const int field = error.field;
+    if (field < 0 || error.messageId == IDS_COURT_TIME_CONFLICT) {
+        return {};
+    }
+    int heading = 0;
+    switch (kind) {
+    case eImportKind::kTeams: {
+        static constexpr int kHeadings[] = {IDS_COL_TEAM_NAME, IDS_COL_DAY_OFF, IDS_COL_BONUS_POINTS};
+        heading = field < 3 ? kHeadings[field] : 0;
+        break;
+    }
+    case eImportKind::kOfficials: {
+        static constexpr int kHeadings[] = {IDS_COL_OFFICIAL_NAME,  IDS_COL_CLUB,   IDS_COL_FIRST_DAY_OFF,
+                                            IDS_COL_SECOND_DAY_OFF, IDS_COL_RATING, IDS_COL_MAX_GAMES,
+                                            IDS_COL_MAX_SUBSEQUENT};
+        heading = field < 7 ? kHeadings[field] : 0;
+        break;
+    }
+    case eImportKind::kCourtTime: {
+        static constexpr int kHeadings[] = {IDS_COL_COURT, IDS_COL_DATE,         IDS_COL_DATE,
+                                            IDS_COL_DATE,  IDS_COL_OPENING_TIME, IDS_COL_CLOSING_TIME};
+        heading = field < 6 ? kHeadings[field] : 0;
+        break;
+    }
+    case eImportKind::kResults: {
+        const int index = field < 2 * cResult::kScores ? field / 2 : 0;
+        heading = index == 0 ? IDS_COL_FINAL_RESULT : IDS_COL_SET1 + index - 1;
+        break;
+    }
+    }
+    return heading != 0 ? GetString(heading) : std::string();
 }
 
 } // namespace
@@ -576,7 +620,9 @@ std::string cImportReport::RefusedText() const
     std::string text;
     for (const cImportRow& row : rows) {
         if (row.status == cImportRow::kRefused) {
-            text += LineMessage(row.line, row.message);
+            text += row.column.empty() ? LineMessage(row.line, row.message)
+                                       : FormatString(IDS_CSV_LINE_COLUMN,
+                                                      {std::to_string(row.line), row.column, row.message});
             text += '\n';
         }
     }
@@ -645,6 +691,7 @@ cImportReport ImportCsv(cDatabase& db, eImportKind kind, int league, std::string
                 refusal->messageId == IDS_CSV_NO_RESULT ? cImportRow::kSkipped : cImportRow::kRefused;
             entry.message = refusal->text;
             entry.messageId = refusal->messageId;
+            entry.column = ColumnOf(kind, *refusal);
         }
         if (entry.item.empty() && !row.cells.empty()) {
             entry.item = Trim(row.cells.front());

@@ -73,6 +73,7 @@ struct cImportRow
     std::string item;    // what the row holds, as one line
     std::string message; // why it was refused or skipped
     int messageId = 0;   // the string id the message came from
+    std::string column;  // the heading of the column it concerns, empty for the whole row
 };
 
 struct cImportReport
@@ -83,7 +84,8 @@ struct cImportReport
     std::vector<cImportRow> rows;
 
     int Count(cImportRow::eStatus status) const;
-    // "Line 4: Please enter an integer." for each refused row, one per line.
+    // "Line 4, Rating: Please enter an integer." for each refused row, one per
+    // line (without the column when the refusal concerns the whole row).
     std::string RefusedText() const;
     // "3 rows imported, 1 refused, 2 without a result." as it stands.
     std::string Summary() const;

@@ -39,7 +39,9 @@ CImportDialog::CImportDialog(CTournelDoc& doc, std::function<QString()> browse, 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Import:"), m_pKind);
     form->addRow(QStringLiteral("&League:"), m_pLeague);
-    form->addRow(QStringLiteral("&File:"), file);
+    auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
+    fileLabel->setBuddy(m_pFile);
+    form->addRow(fileLabel, file);
 
     m_pSummary = new QLabel(this);
     m_pSummary->setWordWrap(true);

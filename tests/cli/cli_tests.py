@@ -473,7 +473,7 @@ def test_csv_export_and_import():
         # Court time needs its courts: every row refused, nothing written.
         code, out, err = run("--yes", "import", empty, "--court-time", os.path.join(folder, "court-time.csv"),
                              "-o", os.path.join(folder, "none.tnd"))
-        check(code == 1 and 'Line 2: There is no court "EG".' in err and not os.path.exists(
+        check(code == 1 and 'Line 2, Court: There is no court "EG".' in err and not os.path.exists(
             os.path.join(folder, "none.tnd")), "court time without courts: %d %r" % (code, err[:200]))
 
         # Results filled in the spreadsheet; one row is wrong.
@@ -486,7 +486,7 @@ def test_csv_export_and_import():
         write_csv(filled_in, results[:5])
         played = os.path.join(folder, "played.tnd")
         code, out, err = run("import", season, "--results", filled_in, "-o", played)
-        check(code == 1 and "Line 4: Please enter a result as 3 - 1" in err, "dry run: %d %r" % (code, err))
+        check(code == 1 and "Line 4, Final result: Please enter a result as 3 - 1" in err, "dry run: %d %r" % (code, err))
         check("2 rows to import, 1 refused, 1 without a result." in out and "--yes" in out, "dry run: " + out)
         check(not os.path.exists(played), "the dry run wrote the season")
         code, out, err = run("--yes", "import", season, "--results", filled_in, "-o", played)

@@ -213,10 +213,28 @@ TEST_F(cCsvSeason, EveryKindOfBadRowIsRefusedWithItsMessage)
         EXPECT_EQ(report.rows[0].status, cImportRow::kRefused);
         EXPECT_EQ(report.rows[0].line, 2);
         EXPECT_EQ(report.rows[0].messageId, c.messageId) << report.rows[0].message;
-        EXPECT_TRUE(report.RefusedText().starts_with("Line 2: ")) << report.RefusedText();
+        EXPECT_TRUE(report.RefusedText().starts_with("Line 2")) << report.RefusedText();
         EXPECT_EQ(WriteDatabase(doc), before);
     }
     EXPECT_TRUE(prompt.m_shown.empty());
+}
+
+// A refusal names the column of the field its dialog would focus.
+TEST_F(cCsvSeason, ARefusalNamesItsColumn)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Official name,Rating\nNew,12\n", "Line 2, Rating: Please enter an integer between 1 and 9.\n"},
+        {"Official name,Second day off,First day off\nNew,Mon,Monday\n",
+         "Line 2, Second day off: " + std::string(GetString(IDS_SAME_WEEKDAY_TWICE)) + "\n"},
+        {"Official name\n\n", ""},
+        {"Official name\n \"\"\n",
+         "Line 2, Official name: " + std::string(GetString(IDS_OFFICIAL_NEEDS_NAME)) + "\n"},
+        {"Official name\nA,B\n", "Line 2: " + std::string(GetString(IDS_CSV_TOO_MANY_CELLS)) + "\n"},
+    };
+    for (const auto& [text, refused] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Import(eImportKind::kOfficials, text).RefusedText(), refused);
+    }
 }
 
 TEST_F(cCsvSeason, AFileWithoutTheNeededColumnsImportsNothing)
