@@ -371,7 +371,15 @@ double ReadVersion(std::string_view bytes)
     return ar.Failed() ? -1.0 : reader.FileVersion();
 }
 
-eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+namespace {
+
+// The top-level lists whose flags and view filter marks a file is not trusted with.
+std::array<cTournelDb*, 5> ListsRebuiltOnReading(cDatabase& db)
+{
+    return {&db.Courts(), &db.CourtTime(), &db.Unscheduled(), &db.Scheduled(), &db.Results()};
+}
+
+eReadStatus ReadFields(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
 {
     cArchiveIn ar(bytes);
     ar.m_nIndexBudget = (std::size_t{1} << 20) + bytes.size();
@@ -383,11 +391,25 @@ eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& pro
         return status;
     }
     LinkResults(db);
-    for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Unscheduled(),
-                                  &db.Scheduled(), &db.Results()}) {
-        container->m_bUpToDate = 0;
-    }
     return eReadStatus::kOk;
+}
+
+} // namespace
+
+eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+{
+    const eReadStatus status = ReadFields(bytes, db, prompt);
+    if (status == eReadStatus::kOk) {
+        for (cTournelDb* container : ListsRebuiltOnReading(db)) {
+            container->m_bUpToDate = 0;
+        }
+    }
+    return status;
+}
+
+eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+{
+    return ReadFields(bytes, db, prompt);
 }
 
 std::string WriteDatabase(const cDatabase& db)
