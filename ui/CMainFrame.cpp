@@ -564,6 +564,10 @@ void CMainFrame::CreateToolBar()
         m_pToolBar->addAction(Action(id));
     }
     m_pToolBar->addSeparator();
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+        m_pToolBar->addAction(Action(id));
+    }
+    m_pToolBar->addSeparator();
     for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
         m_pToolBar->addAction(Action(id));
     }
@@ -1879,7 +1883,6 @@ void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
     }
     const std::string before = m_doc.Snapshot();
     const TimePoint stamp = m_doc.m_tModified;
-    const bool wasModified = m_doc.IsModified();
     ++m_nCommandDepth;
     run();
     --m_nCommandDepth;
@@ -1891,10 +1894,9 @@ void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
         after = m_doc.Snapshot();
         m_doc.m_tModified = backedUp;
     }
-    if (after == before) {
-        // Cancelled, or confirmed unchanged: the document stands where it stood.
-        m_doc.SetModifiedFlag(wasModified);
-    } else {
+    // Cancelled, or confirmed unchanged (a dialog's OK still marks the
+    // document modified, as it always has): no step.
+    if (after != before) {
         m_history.Record(CommandName(commandId).toStdString(), before);
         m_doc.SetModifiedFlag(!m_history.IsAtSaved());
     }
@@ -1948,11 +1950,15 @@ void CMainFrame::ClearHistory()
 
 void CMainFrame::UpdateUndoCommands()
 {
-    const auto label = [](const char* verb, const std::string& name) {
-        return name.empty() ? QString::fromUtf8(verb) : QStringLiteral("%1 %2").arg(verb, ToQString(name));
+    const auto name = [this](int id, const char* verb, const std::string& command) {
+        const QString text =
+            command.empty() ? QString::fromUtf8(verb) : QStringLiteral("%1 %2").arg(verb, ToQString(command));
+        QAction* action = Action(id);
+        action->setText(text);
+        action->setToolTip(QString(text).remove(QLatin1Char('&')));
     };
-    Action(ID_EDIT_UNDO)->setText(label("&Undo", m_history.UndoName()));
-    Action(ID_EDIT_REDO)->setText(label("&Redo", m_history.RedoName()));
+    name(ID_EDIT_UNDO, "&Undo", m_history.UndoName());
+    name(ID_EDIT_REDO, "&Redo", m_history.RedoName());
 }
 
 // ---- printing and files ----
