@@ -371,15 +371,7 @@ double ReadVersion(std::string_view bytes)
     return ar.Failed() ? -1.0 : reader.FileVersion();
 }
 
-namespace {
-
-// The top-level lists whose flags and view filter marks a file is not trusted with.
-std::array<cTournelDb*, 5> ListsRebuiltOnReading(cDatabase& db)
-{
-    return {&db.Courts(), &db.CourtTime(), &db.Unscheduled(), &db.Scheduled(), &db.Results()};
-}
-
-eReadStatus ReadFields(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
 {
     cArchiveIn ar(bytes);
     ar.m_nIndexBudget = (std::size_t{1} << 20) + bytes.size();
@@ -394,22 +386,18 @@ eReadStatus ReadFields(std::string_view bytes, cDatabase& db, cUserPrompt& promp
     return eReadStatus::kOk;
 }
 
-} // namespace
-
 eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
 {
-    const eReadStatus status = ReadFields(bytes, db, prompt);
-    if (status == eReadStatus::kOk) {
-        for (cTournelDb* container : ListsRebuiltOnReading(db)) {
-            container->m_bUpToDate = 0;
-        }
+    const eReadStatus status = ReadSnapshot(bytes, db, prompt);
+    if (status != eReadStatus::kOk) {
+        return status;
     }
-    return status;
-}
-
-eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
-{
-    return ReadFields(bytes, db, prompt);
+    // A file is not trusted with the derived lists' flags and view filter marks.
+    for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Unscheduled(),
+                                  &db.Scheduled(), &db.Results()}) {
+        container->m_bUpToDate = 0;
+    }
+    return eReadStatus::kOk;
 }
 
 std::string WriteDatabase(const cDatabase& db)
