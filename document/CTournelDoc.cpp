@@ -89,6 +89,24 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
     return false;
 }
 
+std::string CTournelDoc::Snapshot() const
+{
+    return WriteDatabase(*this);
+}
+
+bool CTournelDoc::RestoreSnapshot(std::string_view bytes)
+{
+    cDatabase restored;
+    restored.m_fnClock = m_fnClock;
+    if (ReadSnapshot(bytes, restored, Prompt()) != eReadStatus::kOk) {
+        return false;
+    }
+    const bool modified = IsModified();
+    TakeContentsFrom(restored);
+    SetModifiedFlag(modified);
+    return true;
+}
+
 bool CTournelDoc::WriteTo(const std::string& path)
 {
     const TimePoint previousModified = m_tModified;

@@ -5,6 +5,7 @@
 #include "model/cDatabase.h"
 
 #include <string>
+#include <string_view>
 
 class CTournelDoc : public cDatabase
 {
@@ -29,6 +30,14 @@ public:
     // another name, a refused document holds what was entered since and
     // becomes that file.
     bool OnSaveDocument(const std::string& path);
+
+    // The bytes of the database as it stands, as Save would write them but
+    // without a new modified time: an undo step.
+    std::string Snapshot() const;
+    // Puts back the database the bytes of Snapshot() hold; file name, version
+    // and modified flag stay as they are. False (nothing changed) when the
+    // bytes cannot be read.
+    bool RestoreSnapshot(std::string_view bytes);
 
     // Writes the backup copy when the interval has passed; true when written.
     bool BackupIfDue();

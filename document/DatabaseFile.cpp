@@ -371,7 +371,7 @@ double ReadVersion(std::string_view bytes)
     return ar.Failed() ? -1.0 : reader.FileVersion();
 }
 
-eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
 {
     cArchiveIn ar(bytes);
     ar.m_nIndexBudget = (std::size_t{1} << 20) + bytes.size();
@@ -383,6 +383,16 @@ eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& pro
         return status;
     }
     LinkResults(db);
+    return eReadStatus::kOk;
+}
+
+eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt)
+{
+    const eReadStatus status = ReadSnapshot(bytes, db, prompt);
+    if (status != eReadStatus::kOk) {
+        return status;
+    }
+    // A file is not trusted with the derived lists' flags and view filter marks.
     for (cTournelDb* container : {static_cast<cTournelDb*>(&db.Courts()), &db.CourtTime(), &db.Unscheduled(),
                                   &db.Scheduled(), &db.Results()}) {
         container->m_bUpToDate = 0;

@@ -27,6 +27,13 @@ enum class eReadStatus
 // On anything but kOk the contents of `db` are unspecified.
 eReadStatus ReadDatabase(std::string_view bytes, cDatabase& db, cUserPrompt& prompt);
 
+// Reads the bytes of a database this program wrote a moment ago (an undo
+// step) so that writing it again gives the same bytes: unlike ReadDatabase it
+// trusts the top-level lists' up-to-date flags and view filter marks as
+// written, so that a list out of date is rebuilt when shown next, as it would
+// have been, and one up to date is not regenerated.
+eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& prompt);
+
 // The bytes of the current version. `db.m_tModified` is written as it is: the
 // caller stamps it first.
 std::string WriteDatabase(const cDatabase& db);

@@ -1,5 +1,6 @@
 #include "ui/CMainFrame.h"
 
+#include "document/cDirectoryPath.h"
 #include "model/Strings.h"
 #include "model/cCourt.h"
 #include "model/cIndexedDb.h"
@@ -125,6 +126,8 @@ const std::set<int>& Implemented()
                                       ID_PROPERTIES,
                                       ID_EDIT_FIND,
                                       ID_EDIT_SELECT_ALL,
+                                      ID_EDIT_UNDO,
+                                      ID_EDIT_REDO,
                                       ID_VIEW_TOOLBAR,
                                       ID_VIEW_STATUS_BAR,
                                       ID_VIEW_FILTER,
@@ -342,6 +345,9 @@ void CMainFrame::CreateActions()
          nullptr},
         {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
          [](CMainFrame& f) { f.close(); }},
+        {ID_EDIT_UNDO, "&Undo", "Ctrl+Z", "Undo the last change", nullptr, [](CMainFrame& f) { f.OnUndo(); }},
+        {ID_EDIT_REDO, "&Redo", "Ctrl+Shift+Z", "Redo the change undone last", nullptr,
+         [](CMainFrame& f) { f.OnRedo(); }},
         {ID_INSERT_ITEM, "&Insert New Item...", "Ctrl+I", "Insert a new item in the list", "Insert item",
          [](CMainFrame& f) { f.OnInsertItem(); }},
         {ID_DELETE_ITEM, "&Delete Item", "Del", "Delete the selected item(s)", "Delete item(s)",
@@ -430,7 +436,9 @@ void CMainFrame::CreateActions()
         QAction* action =
             AddCommand(command.id, qt(command.text), qt(command.keys), qt(command.prompt), qt(command.tip));
         if (command.run != nullptr) {
-            connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
+            connect(action, &QAction::triggered, this, [this, id = command.id, run = command.run] {
+                RunCommand(id, [this, run] { run(*this); });
+            });
         }
     }
     for (int i = 0; i < 5; ++i) {
@@ -438,11 +446,14 @@ void CMainFrame::CreateActions()
             AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
                        QStringLiteral("Ctrl+%1").arg(i + 1),
                        QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
-        connect(action, &QAction::triggered, this, [this, i] { OnRemoveOfficials(i); });
+        connect(action, &QAction::triggered, this,
+                [this, i] { RunCommand(ID_REMOVE_OFFICIAL1 + i, [this, i] { OnRemoveOfficials(i); }); });
     }
     // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
     Action(ID_PROPERTIES)
         ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
+    Action(ID_EDIT_REDO)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         Action(id)->setCheckable(true);
         Action(id)->setChecked(true);
@@ -489,6 +500,9 @@ void CMainFrame::CreateMenus()
     m_pFileMenu->addAction(Action(ID_APP_EXIT));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(Action(ID_EDIT_UNDO));
+    edit->addAction(Action(ID_EDIT_REDO));
+    edit->addSeparator();
     for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
         edit->addAction(Action(id));
     }
@@ -561,6 +575,10 @@ void CMainFrame::CreateToolBar()
     m_pToolBar->setObjectName(QStringLiteral("Toolbar"));
     m_pToolBar->setMovable(false);
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}) {
+        m_pToolBar->addAction(Action(id));
+    }
+    m_pToolBar->addSeparator();
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
         m_pToolBar->addAction(Action(id));
     }
     m_pToolBar->addSeparator();
@@ -718,6 +736,7 @@ bool CMainFrame::OpenDocumentFile(QString path)
         }
         AddRecentFile(absolute);
     }
+    ClearHistory();
     UpdateAllViews();
     return opened;
 }
@@ -751,6 +770,7 @@ bool CMainFrame::DoSave(const QString& path)
     }
     m_doc.SetPathName(target.toStdString());
     m_doc.SetModifiedFlag(false);
+    m_history.MarkSaved();
     AddRecentFile(target);
     m_pTree->SetRootTitle(target);
     UpdateTitle();
@@ -764,6 +784,7 @@ void CMainFrame::OnFileNew()
     }
     ContainersReplaced();
     m_doc.OnNewDocument();
+    ClearHistory();
     UpdateAllViews();
 }
 
@@ -1080,8 +1101,13 @@ void CMainFrame::FillList(cTournelDb& container)
     if (wait) {
         m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     }
-    RegenerateDerivedList(container);
-    m_pList->FillList(container);
+    if (m_bRestoring) {
+        // The list as it stood before the step; regenerating it would be a change of its own.
+        m_pList->ShowItems(container);
+    } else {
+        RegenerateDerivedList(container);
+        m_pList->FillList(container);
+    }
     m_bFilling = false;
     m_bListStale = false;
     if (wait) {
@@ -1137,9 +1163,10 @@ void CMainFrame::UpdateCommands()
     // Insert and Properties need a dialog for the directory; without one they would do nothing.
     const cItemDialogRegistry::cEntry* dialogs = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     for (const auto& [id, action] : m_actions) {
-        bool enabled = Implemented().count(id) > 0 &&
-                       CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
-                                             m_doc.IsReadProperly()});
+        bool enabled =
+            Implemented().count(id) > 0 &&
+            CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
+                                  m_doc.IsReadProperly(), m_history.CanUndo(), m_history.CanRedo()});
         if (id == ID_INSERT_ITEM) {
             enabled = enabled && dialogs != nullptr && dialogs->create;
             // Inserting into the schedule makes a playoff match, which needs free court time.
@@ -1158,6 +1185,7 @@ void CMainFrame::UpdateCommands()
         }
         action->setEnabled(enabled);
     }
+    UpdateUndoCommands();
     // A submenu none of whose entries would do anything is disabled itself.
     for (QMenu* menu : m_subMenus) {
         menu->menuAction()->setEnabled(AnyEnabled(*menu));
@@ -1285,8 +1313,13 @@ void CMainFrame::OnRowActivated(int row)
         m_pTree->SelectNode(target);
         return;
     }
-    if (cDbItem* item = m_pList->Model().ItemAt(row)) {
-        EditItem(*item, row);
+    if (m_pList->Model().ItemAt(row) != nullptr) {
+        // Editing by double-click or Enter is the Properties command.
+        RunCommand(ID_PROPERTIES, [this, row] {
+            if (cDbItem* item = m_pList->Model().ItemAt(row)) {
+                EditItem(*item, row);
+            }
+        });
     }
 }
 
@@ -1820,6 +1853,161 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         ShowHelp(page, anchor);
     }
     return true;
+}
+
+// ---- undo ----
+
+namespace {
+
+// Commands that leave the database as it is, or replace it (the file
+// commands), or move through the steps themselves: never a step of their own.
+bool TakesNoStep(int commandId)
+{
+    switch (commandId) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_APP_EXIT:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_PRINT_SETUP:
+    case ID_WRITE_TO_FILE:
+    case ID_EDIT_FIND:
+    case ID_EDIT_SELECT_ALL:
+    case ID_TIP_OF_THE_DAY:
+    case ID_HELP_FINDER:
+    case ID_CONTEXT_HELP:
+    case ID_APP_ABOUT:
+        return true;
+    default:
+        return commandId >= ID_FILE_MRU_FILE1 && commandId < ID_FILE_MRU_FILE1 + CMainFrame::kRecentFiles;
+    }
+}
+
+} // namespace
+
+QString CMainFrame::CommandName(int commandId) const
+{
+    // Entries whose menu gives the context that their text lacks.
+    switch (commandId) {
+    case ID_SCHEDULE_AUTO:
+        return QStringLiteral("Schedule Automatically");
+    case ID_SCHEDULE_MANUAL:
+        return QStringLiteral("Schedule Manually");
+    case ID_OFFICIALS_AUTO:
+        return QStringLiteral("Assign Officials Automatically");
+    case ID_OFFICIALS_MANUAL:
+        return QStringLiteral("Assign Officials Manually");
+    case ID_REMOVE_ALL_OFFICIALS:
+        return QStringLiteral("Remove All Officials");
+    case ID_SETTINGS_SCHEDULE:
+        return QStringLiteral("Schedule Settings");
+    case ID_SETTINGS_OFFICIALS:
+        return QStringLiteral("Official Assignment Settings");
+    default:
+        break;
+    }
+    if (commandId >= ID_REMOVE_OFFICIAL1 && commandId < ID_REMOVE_OFFICIAL1 + 5) {
+        return QStringLiteral("Remove %1. Officials").arg(commandId - ID_REMOVE_OFFICIAL1 + 1);
+    }
+    const QAction* action = Action(commandId);
+    if (action == nullptr) {
+        return {};
+    }
+    QString name = action->text();
+    if (const qsizetype tab = name.indexOf(QLatin1Char('\t')); tab >= 0) {
+        name.truncate(tab);
+    }
+    return name.remove(QLatin1Char('&')).remove(QStringLiteral("...")).trimmed();
+}
+
+void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
+{
+    if (m_nCommandDepth > 0 || TakesNoStep(commandId) || !m_doc.HasContainers()) {
+        run();
+        return;
+    }
+    const std::string before = m_doc.Snapshot();
+    const TimePoint stamp = m_doc.m_tModified;
+    ++m_nCommandDepth;
+    run();
+    --m_nCommandDepth;
+    std::string after = m_doc.Snapshot();
+    if (after != before && m_doc.m_tModified != stamp) {
+        // A backup copy written on the way stamps the time: that alone is no change.
+        const TimePoint backedUp = m_doc.m_tModified;
+        m_doc.m_tModified = stamp;
+        after = m_doc.Snapshot();
+        m_doc.m_tModified = backedUp;
+    }
+    // Cancelled, or confirmed unchanged (a dialog's OK still marks the
+    // document modified, as it always has): no step.
+    if (after != before) {
+        m_history.Record(CommandName(commandId).toStdString(), before);
+        m_doc.SetModifiedFlag(!m_history.IsAtSaved());
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::OnUndo()
+{
+    if (m_nCommandDepth == 0 && m_history.CanUndo()) {
+        RestoreSnapshot(m_history.Undo(m_doc.Snapshot()));
+    }
+}
+
+void CMainFrame::OnRedo()
+{
+    if (m_nCommandDepth == 0 && m_history.CanRedo()) {
+        RestoreSnapshot(m_history.Redo(m_doc.Snapshot()));
+    }
+}
+
+void CMainFrame::RestoreSnapshot(const std::string& bytes)
+{
+    const cDirectoryPath shown = cDirectoryPath::Of(
+        m_pCurrentContainer != nullptr ? static_cast<const cTournelObject*>(m_pCurrentContainer)
+                                       : m_pFolderItem);
+    const int row = m_pList->CurrentRow();
+    // The views let go of the items when the document announces the new ones.
+    if (!m_doc.RestoreSnapshot(bytes)) {
+        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
+        return;
+    }
+    m_doc.SetModifiedFlag(!m_history.IsAtSaved());
+    m_bRestoring = true;
+    UpdateAllViews();
+    if (cTournelObject* object = shown.Find(m_doc)) {
+        m_pTree->SelectNode(CTournelView::NodeOf(object));
+    }
+    m_bRestoring = false;
+    if (const int rows = m_pList->Model().rowCount(); row >= 0 && rows > 0) {
+        m_pList->SelectOnly(std::min(row, rows - 1));
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::ClearHistory()
+{
+    m_history.Clear(!m_doc.IsModified());
+}
+
+void CMainFrame::UpdateUndoCommands()
+{
+    const auto name = [this](int id, const char* verb, const std::string& command) {
+        const QString text =
+            command.empty() ? QString::fromUtf8(verb) : QStringLiteral("%1 %2").arg(verb, ToQString(command));
+        QAction* action = Action(id);
+        action->setText(text);
+        action->setToolTip(QString(text).remove(QLatin1Char('&')));
+    };
+    name(ID_EDIT_UNDO, "&Undo", m_history.UndoName());
+    name(ID_EDIT_REDO, "&Redo", m_history.RedoName());
 }
 
 // ---- printing and files ----

@@ -6,6 +6,7 @@
 // current directory and the list's selection.
 
 #include "document/CTournelDoc.h"
+#include "document/cUndoHistory.h"
 #include "model/cDatabaseListener.h"
 #include "ui/CFindDialog.h"
 #include "ui/PrintPages.h"
@@ -160,6 +161,10 @@ public:
     void OnRemoveOfficials(int slot);
     void RedrawAfterOfficialsChanged();
     void OnRemoveResults();
+    // Undo and Redo put back the database of before (after) the step and show
+    // the same directory again, or its parent when it is gone.
+    void OnUndo();
+    void OnRedo();
     void OnTipOfTheDay();
     void OnAbout();
     // Opens the help window on PAGE of the user guide (a file name such as
@@ -169,6 +174,11 @@ public:
     CHelpWindow* HelpWindow() const { return m_pHelpWindow; }
 
     const std::array<std::string, 3>& FindTexts() const { return m_findTexts; }
+    // The steps Undo and Redo can take.
+    const cUndoHistory& History() const { return m_history; }
+    // The name a command goes by in "Undo <name>": its menu text without
+    // "&", "..." and keys, or a longer name where the menu alone tells it.
+    QString CommandName(int commandId) const;
 
 signals:
     // A file is about to be opened (menu, recent list, drop or command line).
@@ -191,6 +201,15 @@ private:
     void ScheduleViewUpdate();
     void SyncTree();
     void DeleteSelected();
+    // Runs a command; a command that changes the database becomes an undo
+    // step named after `commandId`. Commands that leave the database alone
+    // (printing, finding, the file commands) just run.
+    void RunCommand(int commandId, const std::function<void()>& run);
+    // Puts back the database the bytes hold, keeping the directory shown.
+    void RestoreSnapshot(const std::string& bytes);
+    // New or Open: no steps; the document stands as its file unless modified already.
+    void ClearHistory();
+    void UpdateUndoCommands();
     static bool AnyEnabled(const QMenu& menu);
 
     void CreateActions();
@@ -261,4 +280,7 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter; // made on the first print
     CHelpWindow* m_pHelpWindow = nullptr; // a child window, made when first asked for
     QElapsedTimer m_sinceViewUpdate;
+    cUndoHistory m_history;
+    int m_nCommandDepth = 0;   // commands running: Undo waits, nested commands are part of the outer one
+    bool m_bRestoring = false; // an undo step is shown: lists as they stand, none regenerated
 };

@@ -63,6 +63,10 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
         return readProperly;
+    case ID_EDIT_UNDO:
+        return context.canUndo;
+    case ID_EDIT_REDO:
+        return context.canRedo;
     default:
         return true;
     }

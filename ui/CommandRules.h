@@ -14,6 +14,8 @@ struct cCommandContext
     const cTournelDb* container; // its container; null for the root and an item's folder
     bool hasCurrentRow;
     bool readProperly; // the document was read without damage
+    bool canUndo = false;
+    bool canRedo = false;
 };
 
 bool CommandRuleHolds(int commandId, const cCommandContext& context);

@@ -129,6 +129,10 @@ QIcon CommandImage(int commandId)
         return style->standardIcon(QStyle::SP_DialogOpenButton);
     case ID_FILE_SAVE:
         return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case ID_EDIT_UNDO:
+        return QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack));
+    case ID_EDIT_REDO:
+        return QIcon::fromTheme(QStringLiteral("edit-redo"), style->standardIcon(QStyle::SP_ArrowForward));
     case ID_DELETE_ITEM:
         return style->standardIcon(QStyle::SP_TrashIcon);
     case ID_PROPERTIES:

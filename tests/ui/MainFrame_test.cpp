@@ -764,9 +764,10 @@ void tst_MainFrame::MenusStandInTheirOrder()
                      "Print Pre&view...", "P&rint Setup...", "&Write to File...\tCtrl+W", "Print Spe&cial...",
                      "Export Ca&lendar...", "&Import...", "Sen&d...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
-             (QStringList{"&Insert New Item...\tCtrl+I", "&Delete Item\tDel", "&Properties...\tAlt+Enter",
-                          "D&uplicate Time...\tCtrl+D", "&Repeat Time...\tCtrl+R", "Re&move Results",
-                          "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
+             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
+                          "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",
+                          "&Repeat Time...\tCtrl+R", "Re&move Results", "&Find Item...\tCtrl+F",
+                          "&Select All\tCtrl+A"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
              (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Insert Playoff Match",
                           "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",

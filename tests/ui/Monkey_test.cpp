@@ -4,9 +4,10 @@
 // each step the views are painted and the document must keep its invariants.
 //
 // TOURNEL_MONKEY_SEED picks the seed (default 1) and TOURNEL_MONKEY_STEPS the
-// number of steps (default 400). A failure names the seed and the step, so
-// that the run can be replayed. A long run also wants QTEST_FUNCTION_TIMEOUT
-// (milliseconds) above its duration.
+// number of steps (default 400). Undo and Redo are among the commands: each
+// must bring back the very bytes the database had before (after) its step. A failure names the seed and the
+// step, so that the run can be replayed. A long run also wants QTEST_FUNCTION_TIMEOUT (milliseconds) above
+// its duration.
 
 #include "Fixture.h"
 #include "SaveOpenSave.h"
@@ -38,6 +39,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -236,6 +238,8 @@ bool MayChangeCourtTime(int command, int directory)
     case ID_EDIT_REPEAT:
     case ID_DUPLICATE_TIME:
     case ID_INSERT_TIME:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
         return true;
     case ID_INSERT_ITEM:
     case ID_DELETE_ITEM:
@@ -273,6 +277,8 @@ std::vector<int> Commands()
                             ID_ENTER_RESULT,
                             ID_EDIT_FIND,
                             ID_EDIT_SELECT_ALL,
+                            ID_EDIT_UNDO,
+                            ID_EDIT_REDO,
                             ID_VIEW_TOOLBAR,
                             ID_VIEW_STATUS_BAR,
                             ID_VIEW_FILTER,
@@ -454,6 +460,11 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
 
     QVERIFY(f.Frame().OpenDocumentFile(season));
     const std::vector<int> commands = Commands();
+    // The bytes each step of the window's history goes back (forward) to, as seen here.
+    std::vector<std::string> undoBytes;
+    std::vector<std::string> redoBytes;
+    int undone = 0;
+    int redone = 0;
     for (int step = 1; step <= steps; ++step) {
         now += 61;
         if (step % 5000 == 0) {
@@ -496,6 +507,16 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         }
         QVERIFY2(!enabled.empty(), qPrintable(where));
         command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
+        // Undo and Redo more often than their share, so that long walks back and forth happen.
+        std::vector<int> stepping;
+        for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+            if (std::find(enabled.begin(), enabled.end(), id) != enabled.end()) {
+                stepping.push_back(id);
+            }
+        }
+        if (!stepping.empty() && Pick(rng, 5) == 0) {
+            command = stepping[static_cast<std::size_t>(Pick(rng, static_cast<int>(stepping.size())))];
+        }
         const QString what =
             where +
             QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Frame().CurrentDirectory());
@@ -507,6 +528,10 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const int fileQuestionsBefore = fileQuestions;
         const int printedBefore = printed;
         const qsizetype openedBefore = opening.count();
+        const cUndoHistory& history = f.Frame().History();
+        const long long stateBefore = history.CurrentState();
+        const std::size_t undoCountBefore = history.UndoCount();
+        const std::size_t redoCountBefore = history.RedoCount();
 
         // Remove Results on results none of which was played leaves them as they are.
         bool nonePlayed = true;
@@ -558,6 +583,39 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
             QVERIFY2(OccupiedCourtTime(f.Doc()) == occupied,
                      qPrintable(what + QStringLiteral(": the court time entered changed")));
         }
+        // Undo and Redo go to the bytes the step was taken from (left at).
+        if (command == ID_EDIT_UNDO) {
+            QVERIFY2(!undoBytes.empty() && history.UndoCount() + 1 == undoCountBefore, qPrintable(what));
+            QVERIFY2(SaveToBytes(f.Doc()) == undoBytes.back(),
+                     qPrintable(what + QStringLiteral(": undo did not restore the bytes before the step")));
+            undoBytes.pop_back();
+            redoBytes.push_back(before.bytes);
+            ++undone;
+        } else if (command == ID_EDIT_REDO) {
+            QVERIFY2(!redoBytes.empty() && history.RedoCount() + 1 == redoCountBefore, qPrintable(what));
+            QVERIFY2(SaveToBytes(f.Doc()) == redoBytes.back(),
+                     qPrintable(what + QStringLiteral(": redo did not restore the bytes of the step")));
+            redoBytes.pop_back();
+            undoBytes.push_back(before.bytes);
+            ++redone;
+        } else if (history.CurrentState() != stateBefore) {
+            if (history.UndoCount() == 0) {
+                undoBytes.clear(); // a document made or opened
+            } else {
+                undoBytes.push_back(before.bytes);
+            }
+            redoBytes.clear();
+        }
+        // The oldest steps beyond the history's depth are gone.
+        if (undoBytes.size() > history.UndoCount()) {
+            undoBytes.erase(undoBytes.begin(),
+                            undoBytes.begin() +
+                                static_cast<std::ptrdiff_t>(undoBytes.size() - history.UndoCount()));
+        }
+        QVERIFY2(undoBytes.size() == history.UndoCount() && redoBytes.size() == history.RedoCount(),
+                 qPrintable(what + QStringLiteral(": the steps do not add up")));
+        // The title's modified mark follows the document.
+        QVERIFY2(f.Frame().isWindowModified() == f.Doc().IsModified(), qPrintable(what));
         const cSaveOpenSave reopened = SaveOpenSave(f.Doc());
         QVERIFY2(reopened.Same(), qPrintable(what + QStringLiteral(": save and open differ")));
         // What the commands leave is never taken for damage when the file is opened again.
@@ -570,13 +628,15 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         // The guide's window stands open (it changes nothing in the document).
         const bool helpShown = command == ID_HELP_FINDER && f.Frame().HelpWindow() != nullptr &&
                                f.Frame().HelpWindow()->isVisible();
-        const bool didSomething = allSelected || removesNoResult || helpShown || dialogs != dialogsBefore ||
-                                  prompt.m_nTold != toldBefore || fileQuestions != fileQuestionsBefore ||
-                                  printed != printedBefore || opening.count() != openedBefore ||
-                                  !(Take(f) == before);
+        const bool stepped = history.UndoCount() != undoCountBefore || history.RedoCount() != redoCountBefore;
+        const bool didSomething = allSelected || removesNoResult || helpShown || stepped ||
+                                  dialogs != dialogsBefore || prompt.m_nTold != toldBefore ||
+                                  fileQuestions != fileQuestionsBefore || printed != printedBefore ||
+                                  opening.count() != openedBefore || !(Take(f) == before);
         QVERIFY2(didSomething, qPrintable(what + QStringLiteral(": an enabled command did nothing")));
     }
-    qInfo("monkey: %d spreadsheet imports accepted", imports);
+    std::fprintf(stderr, "monkey: seed %d, %d steps, %d undone, %d redone, %d spreadsheet imports\n", seed,
+                 steps, undone, redone, imports);
     prompt.m_fnWhileShown = nullptr;
     f.Doc().SetPrompt(nullptr);
     QDir::setCurrent(previousFolder);

@@ -1,0 +1,470 @@
+// Undo and Redo in the window: random commands on the example season, each
+// step undone and redone to the very bytes it stood at, the menu's names, the
+// modified flag across Save and the directory kept.
+
+#include "Fixture.h"
+#include "document/DatabaseFile.h"
+#include "model/cLeague.h"
+#include "model/cMatch.h"
+#include "model/cTeam.h"
+#include "ui/CommandIds.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+using cRandomEngine = std::mt19937;
+
+int Pick(cRandomEngine& rng, int count)
+{
+    return count <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(count));
+}
+
+// Answers every question at random.
+class cRandomPrompt : public cUserPrompt
+{
+public:
+    explicit cRandomPrompt(cRandomEngine& rng)
+        : m_rng(rng)
+    {
+    }
+    using cUserPrompt::AskYesNo;
+    using cUserPrompt::ShowMessage;
+    void ShowMessage(int, std::string_view) override {}
+    bool AskYesNo(int, std::string_view) override { return Pick(m_rng, 3) != 0; }
+    void BeginProgress(std::string_view) override {}
+    void SetProgress(int) override {}
+    bool PollCancel() override { return false; }
+    void EndProgress() override {}
+
+private:
+    cRandomEngine& m_rng;
+};
+
+// A dialog with some numbers, choices and boxes changed, then OK (or Cancel,
+// or OK refused and cancelled).
+int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
+{
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isEnabled() || Pick(rng, 3) != 0) {
+            continue;
+        }
+        if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+            spin->setValue(spin->minimum() + Pick(rng, std::min(spin->maximum() - spin->minimum() + 1, 50)));
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->count() > 0) {
+            combo->setCurrentIndex(Pick(rng, combo->count()));
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            check->setChecked(!check->isChecked());
+        }
+    }
+    if (Pick(rng, 6) != 0) {
+        dialog.accept();
+        if (dialog.result() == QDialog::Accepted) {
+            return QDialog::Accepted;
+        }
+    }
+    dialog.reject();
+    return QDialog::Rejected;
+}
+
+// The commands that may change the database.
+const std::vector<int>& ChangingCommands()
+{
+    static const std::vector<int> ids = {ID_INSERT_ITEM,
+                                         ID_DELETE_ITEM,
+                                         ID_PROPERTIES,
+                                         ID_DUPLICATE_TIME,
+                                         ID_EDIT_REPEAT,
+                                         ID_REMOVE_RESULTS,
+                                         ID_ENTER_RESULT,
+                                         ID_VIEW_FILTER,
+                                         ID_SCHEDULE_AUTO,
+                                         ID_SCHEDULE_MANUAL,
+                                         ID_INSERT_PLAYOFF,
+                                         ID_REMOVE_AUTO_SCHEDULED,
+                                         ID_REMOVE_SELECTED_MATCHES,
+                                         ID_MOVE_MATCH,
+                                         ID_SCHEDULE_RENUMBER,
+                                         ID_OFFICIALS_AUTO,
+                                         ID_OFFICIALS_MANUAL,
+                                         ID_REMOVE_ALL_OFFICIALS,
+                                         ID_REMOVE_OFFICIAL1,
+                                         ID_SETTINGS_SCHEDULE,
+                                         ID_SETTINGS_OFFICIALS,
+                                         ID_SETTINGS_TEAM_RATING,
+                                         ID_SETTINGS_RESULTS,
+                                         ID_DOCUMENT_INFO,
+                                         ID_INSERT_COURT,
+                                         ID_INSERT_TIME,
+                                         ID_INSERT_LEAGUE,
+                                         ID_INSERT_OFFICIAL};
+    return ids;
+}
+
+std::vector<QTreeWidgetItem*> AllNodes(CTournelView& tree)
+{
+    std::vector<QTreeWidgetItem*> nodes;
+    std::vector<QTreeWidgetItem*> pending{tree.Root()};
+    while (!pending.empty()) {
+        QTreeWidgetItem* node = pending.back();
+        pending.pop_back();
+        nodes.push_back(node);
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.push_back(node->child(i));
+        }
+    }
+    return nodes;
+}
+
+QString UndoText(cFixture& f)
+{
+    return f.Frame().Action(ID_EDIT_UNDO)->text();
+}
+
+QString RedoText(cFixture& f)
+{
+    return f.Frame().Action(ID_EDIT_REDO)->text();
+}
+
+void Trigger(cFixture& f, int command)
+{
+    f.Frame().UpdateCommands();
+    QVERIFY2(f.Frame().Action(command)->isEnabled(), qPrintable(QString::number(command)));
+    f.Frame().Action(command)->trigger();
+}
+
+cTeam* FirstTeam(cLeague& league)
+{
+    for (cTeam& team : league.Teams().AllItems<cTeam>()) {
+        return &team;
+    }
+    return nullptr;
+}
+
+cLeague* LeagueWithTeams(cDatabase& db)
+{
+    for (cLeague& league : db.Leagues().AllItems<cLeague>()) {
+        if (league.Teams().GetCount() > 1) {
+            return &league;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_Undo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void RandomCommandsAreUndoneAndRedoneToTheSameBytes_data();
+    void RandomCommandsAreUndoneAndRedoneToTheSameBytes();
+    void TheMenuNamesTheCommand_data();
+    void TheMenuNamesTheCommand();
+    void UndoAndRedoStandAtTheTopOfTheEditMenu();
+    void TheModifiedFlagFollowsTheSavedState();
+    void TheDirectoryShownIsKept();
+    void ACancelledCommandLeavesNoStep();
+    void NewAndOpenClearTheSteps();
+    void AHundredStepsAreKept();
+};
+
+void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes_data()
+{
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3, 4}) {
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+}
+
+void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes()
+{
+    QFETCH(int, seed);
+    cRandomEngine rng(static_cast<unsigned>(seed));
+    cFixture f;
+    cRandomPrompt prompt(rng);
+    f.Doc().SetFixedSeed(static_cast<unsigned>(seed));
+    f.Doc().SetPrompt(&prompt);
+    f.m_fnDialog = [&rng](QDialog& dialog) { return RunDialogRandomly(dialog, rng); };
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+
+    // The bytes before each step, and the step's name; the first schedules the season.
+    std::vector<std::string> before = {WriteDatabase(f.Doc())};
+    std::vector<QString> names = {QStringLiteral("Schedule Automatically")};
+    Trigger(f, ID_SCHEDULE_AUTO);
+    QCOMPARE(f.Frame().History().UndoCount(), std::size_t{1});
+    const std::size_t wanted = 30;
+    for (int tries = 0; tries < 600 && before.size() < wanted; ++tries) {
+        const std::vector<QTreeWidgetItem*> nodes = AllNodes(f.Tree());
+        f.Tree().SelectNode(nodes[static_cast<std::size_t>(Pick(rng, static_cast<int>(nodes.size())))]);
+        if (const int rows = f.Rows(); rows > 0) {
+            f.List().SelectOnly(Pick(rng, rows));
+            if (Pick(rng, 3) == 0) {
+                f.List().selectAll();
+            }
+        }
+        f.Frame().UpdateCommands();
+        std::vector<int> enabled;
+        for (int id : ChangingCommands()) {
+            if (f.Frame().Action(id)->isEnabled()) {
+                enabled.push_back(id);
+            }
+        }
+        if (enabled.empty()) {
+            continue;
+        }
+        const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
+        const std::string bytes = WriteDatabase(f.Doc());
+        const long long state = f.Frame().History().CurrentState();
+        f.Frame().Action(command)->trigger();
+        if (f.Frame().History().CurrentState() != state) {
+            QVERIFY(WriteDatabase(f.Doc()) != bytes);
+            before.push_back(bytes);
+            names.push_back(f.Frame().CommandName(command));
+            QCOMPARE(UndoText(f), QStringLiteral("&Undo ") + names.back());
+            QVERIFY(f.Doc().IsModified());
+        } else {
+            // Nothing changed, or nothing but what a backup stamps.
+            QCOMPARE(f.Frame().History().UndoCount(), before.size());
+        }
+    }
+    QCOMPARE(before.size(), wanted);
+    QCOMPARE(f.Frame().History().UndoCount(), wanted);
+
+    // Back step by step to the bytes before each command, then forward again.
+    std::vector<std::string> after(wanted);
+    for (std::size_t i = wanted; i-- > 0;) {
+        after[i] = WriteDatabase(f.Doc());
+        QCOMPARE(UndoText(f), QStringLiteral("&Undo ") + names[i]);
+        Trigger(f, ID_EDIT_UNDO);
+        QVERIFY2(WriteDatabase(f.Doc()) == before[i], qPrintable(QStringLiteral("undo of step %1").arg(i)));
+        QCOMPARE(RedoText(f), QStringLiteral("&Redo ") + names[i]);
+        f.PaintViews();
+    }
+    QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
+    QCOMPARE(UndoText(f), QStringLiteral("&Undo"));
+    for (std::size_t i = 0; i < wanted; ++i) {
+        Trigger(f, ID_EDIT_REDO);
+        QVERIFY2(WriteDatabase(f.Doc()) == after[i], qPrintable(QStringLiteral("redo of step %1").arg(i)));
+        f.PaintViews();
+    }
+    QVERIFY(!f.Frame().Action(ID_EDIT_REDO)->isEnabled());
+    QCOMPARE(RedoText(f), QStringLiteral("&Redo"));
+    f.Doc().SetPrompt(&f.m_prompt);
+}
+
+void tst_Undo::TheMenuNamesTheCommand_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("move") << int(ID_MOVE_MATCH) << QStringLiteral("Move Match");
+    QTest::newRow("insert") << int(ID_INSERT_ITEM) << QStringLiteral("Insert New Item");
+    QTest::newRow("keys after a tab")
+        << int(ID_REMOVE_SELECTED_MATCHES) << QStringLiteral("Remove Selected Matches");
+    QTest::newRow("renumber") << int(ID_SCHEDULE_RENUMBER) << QStringLiteral("Renumber Matches");
+    QTest::newRow("schedule F2") << int(ID_SCHEDULE_AUTO) << QStringLiteral("Schedule Automatically");
+    QTest::newRow("assign F4") << int(ID_OFFICIALS_AUTO) << QStringLiteral("Assign Officials Automatically");
+    QTest::newRow("2nd officials") << int(ID_REMOVE_OFFICIAL1 + 1) << QStringLiteral("Remove 2. Officials");
+    QTest::newRow("results settings")
+        << int(ID_SETTINGS_RESULTS) << QStringLiteral("Results and Point Awards");
+}
+
+void tst_Undo::TheMenuNamesTheCommand()
+{
+    QFETCH(int, command);
+    QFETCH(QString, name);
+    cFixture f;
+    QCOMPARE(f.Frame().CommandName(command), name);
+}
+
+void tst_Undo::UndoAndRedoStandAtTheTopOfTheEditMenu()
+{
+    cFixture f;
+    QMenu* edit = nullptr;
+    for (QAction* entry : f.Frame().menuBar()->actions()) {
+        if (entry->text() == QStringLiteral("&Edit")) {
+            edit = entry->menu();
+        }
+    }
+    QVERIFY(edit != nullptr);
+    QCOMPARE(edit->actions().at(0), f.Frame().Action(ID_EDIT_UNDO));
+    QCOMPARE(edit->actions().at(1), f.Frame().Action(ID_EDIT_REDO));
+    QVERIFY(edit->actions().at(2)->isSeparator());
+    QCOMPARE(f.Frame().Action(ID_EDIT_UNDO)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    const QList<QKeySequence> redo = f.Frame().Action(ID_EDIT_REDO)->shortcuts();
+    QVERIFY(redo.contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+    QVERIFY(redo.contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
+    QVERIFY(!f.Frame().Action(ID_EDIT_REDO)->isEnabled());
+}
+
+void tst_Undo::TheModifiedFlagFollowsTheSavedState()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    const QString file = f.m_dir.filePath(QStringLiteral("season.tnd"));
+    QVERIFY(f.Frame().DoSave(file));
+    QVERIFY(!f.Frame().isWindowModified());
+
+    // Saved, changed, undone: as saved, to the byte.
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(0);
+    f.m_prompt.Answer(true);
+    Trigger(f, ID_DELETE_ITEM);
+    QVERIFY(f.Doc().IsModified());
+    QVERIFY(f.Frame().isWindowModified());
+    QCOMPARE(UndoText(f), QStringLiteral("&Undo Delete Item"));
+    Trigger(f, ID_EDIT_UNDO);
+    QVERIFY(!f.Doc().IsModified());
+    QVERIFY(!f.Frame().isWindowModified());
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().toStdString() == WriteDatabase(f.Doc()));
+
+    // Redone, saved, undone: the file holds the change, the window does not.
+    Trigger(f, ID_EDIT_REDO);
+    QVERIFY(f.Frame().isWindowModified());
+    QVERIFY(f.Frame().DoSave(file));
+    QVERIFY(!f.Frame().isWindowModified());
+    Trigger(f, ID_EDIT_UNDO);
+    QVERIFY(f.Frame().isWindowModified());
+    Trigger(f, ID_EDIT_REDO);
+    QVERIFY(!f.Frame().isWindowModified());
+}
+
+void tst_Undo::TheDirectoryShownIsKept()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    cLeague* league = LeagueWithTeams(f.Doc());
+    QVERIFY(league != nullptr);
+    const int leagueIndex = league->m_nIndex;
+    const int teams = league->Teams().GetCount();
+
+    // A team deleted from its league's teams and undone: the same directory, the row kept.
+    f.Select(&league->Teams());
+    f.List().SelectOnly(1);
+    f.m_prompt.Answer(true);
+    Trigger(f, ID_DELETE_ITEM);
+    QCOMPARE(f.Rows(), teams - 1);
+    Trigger(f, ID_EDIT_UNDO);
+    league = f.Doc().GetLeague(leagueIndex);
+    QVERIFY(league != nullptr);
+    QCOMPARE(f.Frame().CurrentContainer(), &league->Teams());
+    QCOMPARE(f.Rows(), teams);
+    QCOMPARE(f.List().CurrentRow(), 1);
+    QCOMPARE(CTournelView::ObjectOf(f.Tree().currentItem()), static_cast<cTournelObject*>(&league->Teams()));
+
+    // The league deleted, undone, its team's folder opened, the deletion
+    // redone: the folder is gone, the leagues are shown.
+    f.Select(&f.Doc().Leagues());
+    f.List().SelectOnly(f.List().Model().RowOf(league));
+    f.m_prompt.Answer(true);
+    Trigger(f, ID_DELETE_ITEM);
+    QVERIFY(f.Doc().GetLeague(leagueIndex) == nullptr);
+    Trigger(f, ID_EDIT_UNDO);
+    QCOMPARE(f.Frame().CurrentContainer(), static_cast<cTournelDb*>(&f.Doc().Leagues()));
+    league = f.Doc().GetLeague(leagueIndex);
+    QVERIFY(league != nullptr);
+    cTeam* team = FirstTeam(*league);
+    f.Select(team);
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirItem));
+    Trigger(f, ID_EDIT_REDO);
+    QVERIFY(f.Doc().GetLeague(leagueIndex) == nullptr);
+    QCOMPARE(f.Frame().CurrentContainer(), static_cast<cTournelDb*>(&f.Doc().Leagues()));
+    f.PaintViews();
+
+    // Undone again from there: the team's folder is back, so is its node.
+    Trigger(f, ID_EDIT_UNDO);
+    QCOMPARE(f.Frame().CurrentContainer(), static_cast<cTournelDb*>(&f.Doc().Leagues()));
+    f.PaintViews();
+}
+
+void tst_Undo::ACancelledCommandLeavesNoStep()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(0);
+    f.m_prompt.Answer(false);
+    Trigger(f, ID_DELETE_ITEM);
+    QVERIFY(!f.Doc().IsModified());
+    // A dialog confirmed as it was filled in changes nothing either.
+    f.m_fnDialog = [](QDialog& dialog) {
+        dialog.accept();
+        return dialog.result();
+    };
+    Trigger(f, ID_PROPERTIES);
+    Trigger(f, ID_SETTINGS_SCHEDULE);
+    QCOMPARE(f.Frame().History().UndoCount(), std::size_t{0});
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
+}
+
+void tst_Undo::NewAndOpenClearTheSteps()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.m_prompt.Answer(true);
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(0);
+    Trigger(f, ID_DELETE_ITEM);
+    QVERIFY(f.Frame().History().CanUndo());
+    Trigger(f, ID_FILE_NEW); // the fixture answers No to saving
+    QVERIFY(!f.Frame().History().CanUndo());
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
+
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(0);
+    f.m_prompt.Answer(true);
+    Trigger(f, ID_DELETE_ITEM);
+    Trigger(f, ID_EDIT_UNDO);
+    QVERIFY(f.Frame().History().CanRedo());
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(!f.Frame().History().CanRedo());
+    QVERIFY(!f.Doc().IsModified());
+}
+
+void tst_Undo::AHundredStepsAreKept()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    // Each step writes its own comment into the document information.
+    int step = 0;
+    f.m_fnDialog = [&step](QDialog& dialog) {
+        dialog.findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("step %1").arg(step));
+        dialog.accept();
+        return dialog.result();
+    };
+    std::string first;
+    for (step = 0; step < 110; ++step) {
+        Trigger(f, ID_DOCUMENT_INFO);
+        if (step == 9) {
+            first = WriteDatabase(f.Doc());
+        }
+    }
+    QCOMPARE(f.Frame().History().UndoCount(), cUndoHistory::kDefaultSteps);
+    for (int i = 0; i < 100; ++i) {
+        Trigger(f, ID_EDIT_UNDO);
+    }
+    f.Frame().UpdateCommands();
+    QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
+    QVERIFY(WriteDatabase(f.Doc()) == first);
+    QCOMPARE(f.Doc().m_strComments, std::string("step 9"));
+}
+
+QTEST_MAIN(tst_Undo)
+#include "Undo_test.moc"
