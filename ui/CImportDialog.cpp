@@ -125,8 +125,10 @@ void CImportDialog::UpdatePreview()
         line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_pRows->setItem(r, 0, line);
         m_pRows->setItem(r, 1, new QTableWidgetItem(ToQString(row.item)));
-        const QString status =
-            row.status == cImportRow::kImported ? QStringLiteral("Yes") : ToQString(row.message);
+        QString status = row.status == cImportRow::kImported ? QStringLiteral("Yes") : ToQString(row.message);
+        if (!row.column.empty()) {
+            status = ToQString(row.column) + QStringLiteral(": ") + status;
+        }
         auto* answer = new QTableWidgetItem(status);
         if (row.status == cImportRow::kRefused) {
             answer->setForeground(Qt::darkRed);

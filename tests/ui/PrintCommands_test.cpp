@@ -367,6 +367,7 @@ void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
     QString chosen;
     QStringList summaries;
     std::vector<int> previewed;
+    QStringList shownRows;
     f.m_fnDialog = [&](QDialog& dialog) {
         auto* import = dynamic_cast<CImportDialog*>(&dialog);
         if (import == nullptr) {
@@ -377,6 +378,10 @@ void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
         import->UpdatePreview();
         summaries << import->Summary().text();
         previewed.push_back(import->Rows().rowCount());
+        shownRows.clear();
+        for (int row = 0; row < import->Rows().rowCount(); ++row) {
+            shownRows << import->Rows().item(row, 2)->text();
+        }
         import->accept();
         if (import->result() != QDialog::Accepted) {
             import->reject();
@@ -396,6 +401,8 @@ void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
     chosen = good;
     f.Run(ID_FILE_IMPORT);
     QCOMPARE(previewed.back(), 4);
+    QCOMPARE(shownRows, (QStringList{"Yes", "Official name: The official must have a name!",
+                                     "Rating: Please enter an integer.", "Yes"}));
     QCOMPARE(summaries.back(), QStringLiteral("2 rows to import, 2 refused, 0 without a result."));
     QCOMPARE(f.Doc().Officials().GetCount(), 2);
     QVERIFY(f.Doc().IsModified());
