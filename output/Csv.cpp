@@ -27,6 +27,14 @@ bool IsFormulaStart(char c)
     return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
 }
 
+// The number of apostrophes in front of a character that starts a formula
+// ("''=x": 2, "=x": 0); npos when the text is not of that form.
+std::size_t ApostrophesBeforeFormula(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos && IsFormulaStart(text[first]) ? first : std::string_view::npos;
+}
+
 // "-3" and "+1.5" are numbers a spreadsheet should read as such.
 bool IsNumber(std::string_view text)
 {
@@ -76,13 +84,13 @@ bool IsCsvPath(std::string_view path)
 std::string CsvField(std::string_view text)
 {
     std::string cell;
-    const bool formula = !text.empty() && IsFormulaStart(text.front()) && !IsNumber(text);
-    const bool quotedFormula = text.size() > 1 && text.front() == '\'' && IsFormulaStart(text[1]);
-    if (formula || quotedFormula) {
+    const std::size_t apostrophes = ApostrophesBeforeFormula(text);
+    if (apostrophes != std::string_view::npos && (apostrophes > 0 || !IsNumber(text))) {
         cell += '\'';
     }
     cell += text;
-    const bool quote = cell.find_first_of(",\"\r\n") != std::string::npos ||
+    // Semicolons and tabs too: a reader may take either for the separator.
+    const bool quote = cell.find_first_of(",;\t\"\r\n") != std::string::npos ||
                        (!cell.empty() && (cell.front() == ' ' || cell.back() == ' '));
     if (!quote) {
         return cell;
@@ -100,8 +108,8 @@ std::string CsvField(std::string_view text)
 
 std::string CsvCellText(std::string_view cell)
 {
-    if (cell.size() > 1 && cell.front() == '\'' &&
-        (IsFormulaStart(cell[1]) || (cell.size() > 2 && cell[1] == '\'' && IsFormulaStart(cell[2])))) {
+    const std::size_t apostrophes = ApostrophesBeforeFormula(cell);
+    if (apostrophes != std::string_view::npos && apostrophes > 0) {
         cell.remove_prefix(1);
     }
     return std::string(cell);
@@ -109,6 +117,10 @@ std::string CsvCellText(std::string_view cell)
 
 std::string CsvLine(const std::vector<std::string>& cells)
 {
+    // A row of one empty cell would be a blank line, which readers skip.
+    if (cells.size() == 1 && cells.front().empty()) {
+        return "\"\"\n";
+    }
     std::string line;
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (k > 0) {

@@ -20,11 +20,11 @@ struct cTablesExport;
 // True when the file name part of `path` ends in ".csv" (letter case ignored).
 bool IsCsvPath(std::string_view path);
 
-// One cell as written: quoted when it holds a comma, a quote, a line break
-// or blanks at either end. A text a spreadsheet would take for a formula
-// (starting with = + - @ and not a number) gets an apostrophe in front, as
-// does a text that already starts with one followed by such a character;
-// CsvCellText takes exactly one such apostrophe off again.
+// One cell as written: quoted when it holds a comma, a semicolon, a tab, a
+// quote, a line break or blanks at either end. A text a spreadsheet would
+// take for a formula (starting with = + - @ and not a number) gets an
+// apostrophe in front, as does a text of apostrophes followed by such a
+// character; CsvCellText takes exactly one apostrophe off such a cell again.
 std::string CsvField(std::string_view text);
 std::string CsvCellText(std::string_view cell);
 

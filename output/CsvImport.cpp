@@ -63,19 +63,26 @@ int IsBlank(unsigned char c)
     return c == CSV_SPACE ? 1 : 0;
 }
 
+// The separator of the header row's unquoted text: a comma, else a
+// semicolon, else a tab; a comma when it holds none of them.
 unsigned char Separator(std::string_view text)
 {
-    const std::string_view first = text.substr(0, text.find('\n'));
-    if (first.find(',') != std::string_view::npos) {
-        return CSV_COMMA;
+    bool quoted = false;
+    bool semicolon = false;
+    bool tab = false;
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == '\n' || c == '\r')) {
+            break;
+        } else if (!quoted && c == ',') {
+            return CSV_COMMA;
+        } else if (!quoted) {
+            semicolon = semicolon || c == ';';
+            tab = tab || c == '\t';
+        }
     }
-    if (first.find(';') != std::string_view::npos) {
-        return ';';
-    }
-    if (first.find('\t') != std::string_view::npos) {
-        return CSV_TAB;
-    }
-    return CSV_COMMA;
+    return semicolon ? ';' : tab ? CSV_TAB : CSV_COMMA;
 }
 
 std::string LineMessage(int line, std::string_view text)

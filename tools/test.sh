@@ -42,7 +42,7 @@ echo "== fuzz the file reader and the other outside texts =="
 # to a temporary directory); the database reader also from the golden files.
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DTOURNEL_FUZZ=ON \
     -DTOURNEL_SANITIZE=ON -DTOURNEL_WERROR=ON -DTOURNEL_BUILD_UI=OFF -DTOURNEL_BUILD_BENCH=OFF
-fuzz_targets=(reader tips text_codec dialog_text)
+fuzz_targets=(reader tips text_codec dialog_text spreadsheet)
 cmake --build build-fuzz -j"$jobs" --target "${fuzz_targets[@]/#/tournel_fuzz_}"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT

@@ -45,6 +45,8 @@ TEST(CsvImport, ReadsWhatSpreadsheetsWrite)
         {"blank lines are skipped", "a\n\n1\n\n\n2\n", {"a"}, {{3, {"1"}}, {6, {"2"}}}},
         {"semicolons when the header has no comma", "a;b\n1,5;2\n", {"a", "b"}, {{2, {"1,5", "2"}}}},
         {"tabs when the header has neither", "a\tb\n1\t2\n", {"a", "b"}, {{2, {"1", "2"}}}},
+        {"a quoted semicolon is no separator", "\"a;b\"\n1;2\n", {"a;b"}, {{2, {"1;2"}}}},
+        {"a row of one empty cell", "a\n\"\"\nx\n", {"a"}, {{2, {""}}, {3, {"x"}}}},
         {"the export's formula guard comes off",
          "a\n'=1+2\n'-x\n''=y\n'plain\n",
          {"a"},
@@ -76,8 +78,9 @@ TEST(CsvImport, MalformedQuotingIsAnErrorWithItsLine)
 TEST(CsvImport, CellsSurviveTheWayThroughAFile)
 {
     const std::vector<std::string> texts = {
-        "",    "plain",     "x, y", "say \"hi\"", " blank ends ", "two\nlines", "=SUM(A1)", "+1", "-3", "-x",
-        "@me", "'=already", "''",   "'",          "Chloé Martin", "12.5",       "-0.5e3"};
+        "",       "plain", "x, y",   "say \"hi\"", " blank ends ", "two\nlines", "=SUM(A1)",     "+1",
+        "-3",     "-x",    "@me",    "'=already",  "''",           "'",          "Chloé Martin", "12.5",
+        "-0.5e3", "a;b",   "\tlead", "trail\t",    "cr\ronly",     "''=x",       "'-3",          "''"};
     const cCsvTable table = ReadCsv("h\n" + CsvLine({"first"}) + [&] {
         std::string rows;
         for (const std::string& text : texts) {
