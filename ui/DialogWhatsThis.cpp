@@ -72,6 +72,10 @@ constexpr cDialogHelp kDialogs[] = {
      "publishing.html", "web"},
     {"Export calendar", "Writes the matches as an iCalendar file for calendar programs and phones.",
      "calendar.html", "ical"},
+    {"Import from spreadsheet",
+     "Reads teams, officials, court time or results from a CSV file; the list shows what each row would "
+     "do before anything changes.",
+     "calendar.html", "csvimport"},
 };
 
 } // namespace
