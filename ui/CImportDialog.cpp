@@ -49,6 +49,7 @@ CImportDialog::CImportDialog(CTournelDoc& doc, std::function<QString()> browse, 
     m_pRows->setHorizontalHeaderLabels(
         {QStringLiteral("Line"), QStringLiteral("Row"), QStringLiteral("Import")});
     m_pRows->verticalHeader()->hide();
+    m_pRows->verticalHeader()->setDefaultSectionSize(m_pRows->fontMetrics().height() + 6);
     m_pRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pRows->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pRows->horizontalHeader()->setStretchLastSection(true);
@@ -124,14 +125,21 @@ void CImportDialog::UpdatePreview()
         auto* line = new QTableWidgetItem(QString::number(row.line));
         line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_pRows->setItem(r, 0, line);
-        m_pRows->setItem(r, 1, new QTableWidgetItem(ToQString(row.item)));
+        auto* item = new QTableWidgetItem(ToQString(row.item));
+        m_pRows->setItem(r, 1, item);
         QString status = row.status == cImportRow::kImported ? QStringLiteral("Yes") : ToQString(row.message);
         if (!row.column.empty()) {
             status = ToQString(row.column) + QStringLiteral(": ") + status;
         }
         auto* answer = new QTableWidgetItem(status);
+        answer->setToolTip(status);
         if (row.status == cImportRow::kRefused) {
             answer->setForeground(Qt::darkRed);
+        } else if (row.status == cImportRow::kSkipped) {
+            // Rows left out stand back, so that those imported and refused stand out.
+            for (QTableWidgetItem* cell : {line, item, answer}) {
+                cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            }
         }
         m_pRows->setItem(r, 2, answer);
     }
