@@ -2047,7 +2047,12 @@ QString CMainFrame::AskOutputName(const QString& suggested, const QString& filte
     if (m_fnAskFileName) {
         return m_fnAskFileName(true, suggested);
     }
-    QFileDialog dialog(this, QStringLiteral("Save As"), suggested, filter);
+    // Outputs go beside the database unless the user goes elsewhere.
+    QString start = suggested;
+    if (!m_doc.GetPathName().empty() && QFileInfo(suggested).isRelative()) {
+        start = QFileInfo(QString::fromStdString(m_doc.GetPathName())).dir().filePath(suggested);
+    }
+    QFileDialog dialog(this, QStringLiteral("Save As"), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     // A name typed without extension gets the one of the chosen file type.
@@ -2219,7 +2224,10 @@ void CMainFrame::OnImport()
         if (m_fnAskFileName) {
             return m_fnAskFileName(false, {});
         }
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Import"), {},
+        const QString folder = m_doc.GetPathName().empty()
+                                   ? QString()
+                                   : QFileInfo(QString::fromStdString(m_doc.GetPathName())).absolutePath();
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Import"), folder,
                                             QStringLiteral("Spreadsheet file (*.csv);;All files (*)"));
     };
     cImportValues values;
