@@ -171,6 +171,8 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
         }
         item = next;
     }
+    // Shown or hidden by the view filter as the rest of the list is.
+    period->m_bFiltered = db.m_nCourtFilter != -1 && period->m_nCourt != db.m_nCourtFilter ? 1 : 0;
     if (order != nullptr) {
         order->Add(std::move(period));
     } else {

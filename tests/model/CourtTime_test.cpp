@@ -77,6 +77,24 @@ TEST_F(CourtTime, ANewPeriodAbsorbsEveryPeriodItTouches)
     EXPECT_EQ(FreeTime(), Strings{"15/03-2024 0 1000-1300"});
 }
 
+// Time added while the view filter shows one court is shown or hidden as
+// the periods already listed are, without the list being rebuilt.
+TEST_F(CourtTime, AddedTimeFollowsTheViewFilter)
+{
+    Free(0, At(2024, 3, 15, 10), At(2024, 3, 15, 12));
+    m_db.m_nCourtFilter = 1;
+    m_db.Rebuild(m_db.CourtTime());
+    Free(0, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+    Free(1, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+    Free(0, At(2024, 3, 15, 12), At(2024, 3, 15, 13)); // merged into the first
+    std::vector<int> filtered;
+    for (const cUnusedTime& period : m_db.CourtTime().AllItems<cUnusedTime>()) {
+        filtered.push_back(period.m_bFiltered);
+        EXPECT_EQ(period.m_bFiltered, period.GetCourt() != 1 ? 1 : 0);
+    }
+    EXPECT_EQ(filtered.size(), 3U);
+}
+
 TEST_F(CourtTime, PeriodsOfDifferentDatesNeverMerge)
 {
     Free(0, At(2024, 3, 15, 20), At(2024, 3, 16, 0));
