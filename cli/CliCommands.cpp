@@ -59,19 +59,6 @@ int Schedule(cCliContext& context, std::span<const std::string> operands)
     return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
 }
 
-// "YYYY-MM-DD" as day, month and year; false when the text is not of that
-// form (whether the date exists is the dialog check's business).
-bool ParseDate(const std::string& text, cAutoAssignValues& values)
-{
-    const auto number = [&text](std::size_t from, std::size_t length, int& value) {
-        const char* first = text.data() + from;
-        const auto [end, error] = std::from_chars(first, first + length, value);
-        return error == std::errc() && end == first + length;
-    };
-    return text.size() == 10 && text[4] == '-' && text[7] == '-' && number(0, 4, values.year) &&
-           number(5, 2, values.month) && number(8, 2, values.day);
-}
-
 // Assigns officials as Assign Officials > Automatically does, up to and
 // including the --until date with --officials per game (the document's number
 // when not given), and writes the -o file. The final message (or why nothing
@@ -85,11 +72,15 @@ int Assign(cCliContext& context, std::span<const std::string> operands)
         return kExitUsage;
     }
     cAutoAssignValues values;
-    if (!ParseDate(context.until, values)) {
+    const std::optional<cIsoDate> until = ParseIsoDate(context.until);
+    if (!until) {
         context.err << "tournel-cli: --until needs a date as YYYY-MM-DD, not '" << context.until
                     << "'\nTry 'tournel-cli --help'.\n";
         return kExitUsage;
     }
+    values.year = until->year;
+    values.month = until->month;
+    values.day = until->day;
     if (!context.doc.OnOpenDocument(operands[0])) {
         return kExitFailed;
     }
@@ -207,13 +198,13 @@ void PrintHelp(std::ostream& out)
            "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
 }
 
+} // namespace
+
 int UsageError(std::ostream& err, std::string_view what)
 {
     err << "tournel-cli: " << what << "\nTry 'tournel-cli --help'.\n";
     return kExitUsage;
 }
-
-} // namespace
 
 const std::vector<cCliCommand>& CliCommands()
 {
@@ -283,7 +274,9 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
             PrintHelp(out);
             return kExitOk;
         }
-        if (bool takesValue = false; importing && IsImportOption(arg, takesValue)) {
+        // The options of export and import, which name no global option.
+        if (bool takesValue = false;
+            (importing && IsImportOption(arg, takesValue)) || IsExportOption(arg, takesValue)) {
             if (!takesValue) {
                 options[arg].clear();
             } else if (i + 1 >= args.size()) {
@@ -326,14 +319,6 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--officials needs a number, not '" + value + "'");
             }
             officials = number;
-        } else if (bool takesValue = false; IsExportOption(arg, takesValue)) {
-            if (!takesValue) {
-                options[arg].clear();
-            } else if (i + 1 >= args.size()) {
-                return UsageError(err, arg + " needs a value");
-            } else {
-                options[arg] = args[++i];
-            }
         } else if (arg == "-o" || arg == "--output") {
             if (i + 1 >= args.size()) {
                 return UsageError(err, arg + " needs a file name");

@@ -48,6 +48,9 @@ struct cCliCommand
 // Every subcommand, in the order --help lists them.
 const std::vector<cCliCommand>& CliCommands();
 
+// "tournel-cli: <what>" and the hint to --help on `err`; answers kExitUsage.
+int UsageError(std::ostream& err, std::string_view what);
+
 // The whole tool: parses the global options and runs one subcommand.
 // Returns the exit status.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -24,8 +24,7 @@ constexpr std::array<std::string_view, 2> kFlags = {"--courts", "--leagues"};
 
 int Usage(cCliContext& context, std::string_view what)
 {
-    context.err << "tournel-cli: " << what << "\nTry 'tournel-cli --help'.\n";
-    return kExitUsage;
+    return UsageError(context.err, what);
 }
 
 const std::string* Option(const cCliContext& context, std::string_view name)
@@ -62,39 +61,16 @@ bool NumberOption(cCliContext& context, std::string_view name, int low, int high
     return true;
 }
 
-struct cDate
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// "YYYY-MM-DD"; none when the text is not of that form.
-std::optional<cDate> ParseDate(std::string_view text)
-{
-    cDate date;
-    const auto number = [text](std::size_t from, std::size_t length, int& value) {
-        const std::optional<int> parsed = ParseInt(text.substr(from, length));
-        value = parsed.value_or(0);
-        return parsed.has_value();
-    };
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !number(0, 4, date.year) ||
-        !number(5, 2, date.month) || !number(8, 2, date.day)) {
-        return std::nullopt;
-    }
-    return date;
-}
-
 // Reads a date option. False after a usage error (exit 2) or after the
 // dialog's message for a date that does not exist (`status` 1).
-bool DateOption(cCliContext& context, std::string_view name, int illegalMessage, std::optional<cDate>& date,
-                int& status)
+bool DateOption(cCliContext& context, std::string_view name, int illegalMessage,
+                std::optional<cIsoDate>& date, int& status)
 {
     const std::string* text = Option(context, name);
     if (text == nullptr) {
         return true;
     }
-    date = ParseDate(*text);
+    date = ParseIsoDate(*text);
     if (!date) {
         status = Usage(context, std::string(name) + " needs a date as YYYY-MM-DD, not '" + *text + "'");
         return false;
@@ -173,8 +149,8 @@ int ReadSelection(cCliContext& context, cSelection& selection)
         selection.leagueIndex = *teamLeague;
         selection.teamIndex = *teamIndex;
     }
-    std::optional<cDate> from;
-    std::optional<cDate> to;
+    std::optional<cIsoDate> from;
+    std::optional<cIsoDate> to;
     int status = kExitOk;
     if (!DateOption(context, "--from", IDS_START_DATE_ILLEGAL, from, status) ||
         !DateOption(context, "--to", IDS_FINAL_DATE_ILLEGAL, to, status)) {
@@ -298,7 +274,7 @@ int ExportTables(cCliContext& context, const std::string& path)
             }
         }
     }
-    std::optional<cDate> from;
+    std::optional<cIsoDate> from;
     int status = kExitOk;
     if (!DateOption(context, "--results-from", IDS_ILLEGAL_DATE, from, status)) {
         return status;

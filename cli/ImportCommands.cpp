@@ -19,12 +19,6 @@ constexpr std::array<std::pair<std::string_view, eImportKind>, 4> kKinds = {{
     {"--results", eImportKind::kResults},
 }};
 
-int ImportUsage(cCliContext& context, std::string_view what)
-{
-    context.err << "tournel-cli: " << what << "\nTry 'tournel-cli --help'.\n";
-    return kExitUsage;
-}
-
 } // namespace
 
 bool IsImportOption(std::string_view option, bool& takesValue)
@@ -49,22 +43,23 @@ int Import(cCliContext& context, std::span<const std::string> operands)
     for (const auto& entry : kKinds) {
         if (context.options.contains(std::string(entry.first))) {
             if (chosen != nullptr) {
-                return ImportUsage(context,
-                                   "give only one of --teams, --officials, --court-time and --results");
+                return UsageError(context.err,
+                                  "give only one of --teams, --officials, --court-time and --results");
             }
             chosen = &entry;
         }
     }
     if (chosen == nullptr || context.output.empty()) {
-        return ImportUsage(context, "import needs one of --teams LEAGUE_INDEX, --officials, --court-time and "
-                                    "--results, and -o OUT.tnd");
+        return UsageError(context.err,
+                          "import needs one of --teams LEAGUE_INDEX, --officials, --court-time and "
+                          "--results, and -o OUT.tnd");
     }
     int league = -1;
     if (chosen->second == eImportKind::kTeams) {
         const std::string& text = context.options.at("--teams");
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), league);
         if (error != std::errc() || end != text.data() + text.size()) {
-            return ImportUsage(context, "--teams needs a league's index number, not '" + text + "'");
+            return UsageError(context.err, "--teams needs a league's index number, not '" + text + "'");
         }
     }
     if (!context.doc.OnOpenDocument(operands[0])) {

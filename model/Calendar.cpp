@@ -116,6 +116,26 @@ const char* DateFormat(int index)
     return kDateFormats[static_cast<std::size_t>(index)];
 }
 
+std::optional<cIsoDate> ParseIsoDate(std::string_view text)
+{
+    const auto digits = [text](std::size_t from, std::size_t length, int& value) {
+        value = 0;
+        for (const char c : text.substr(from, length)) {
+            if (c < '0' || c > '9') {
+                return false;
+            }
+            value = value * 10 + (c - '0');
+        }
+        return true;
+    };
+    cIsoDate date;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4, date.year) ||
+        !digits(5, 2, date.month) || !digits(8, 2, date.day)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
 bool IsValidDate(int day, int month, int year)
 {
     static constexpr std::array<int, 12> kMonthLength = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

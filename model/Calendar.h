@@ -4,6 +4,7 @@
 // Nothing here holds state except the two constant tables.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -56,6 +57,17 @@ std::string WeekdayName(int weekday, int language);
 const char* DateFormat(int index);
 
 bool IsValidDate(int day, int month, int year);
+
+// A date written YYYY-MM-DD (four, two and two digits), as files and the
+// command line give it; none when the text is not of that form. Whether the
+// date exists is IsValidDate's business.
+struct cIsoDate
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+std::optional<cIsoDate> ParseIsoDate(std::string_view text);
 bool IsValidClockTime(int hhmm);
 ClockTime TimeOfDay(TimePoint t);
 

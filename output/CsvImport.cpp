@@ -116,7 +116,6 @@ public:
         : m_row(row)
     {
     }
-    bool Has(int column) const { return column >= 0; }
     std::string operator[](int column) const
     {
         if (column < 0 || static_cast<std::size_t>(column) >= m_row.cells.size()) {
@@ -183,19 +182,10 @@ bool ReadNumber(std::string_view text, int& value)
 }
 
 // YYYY-MM-DD, a real date.
-std::optional<std::array<int, 3>> ReadDate(std::string_view cell)
+std::optional<cIsoDate> ReadDate(std::string_view cell)
 {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    const std::size_t first = cell.find('-');
-    const std::size_t second = first == std::string_view::npos ? first : cell.find('-', first + 1);
-    if (second == std::string_view::npos || first != 4 || !ReadNumber(cell.substr(0, first), year) ||
-        !ReadNumber(cell.substr(first + 1, second - first - 1), month) ||
-        !ReadNumber(cell.substr(second + 1), day) || !IsValidDate(day, month, year)) {
-        return std::nullopt;
-    }
-    return std::array<int, 3>{year, month, day};
+    const std::optional<cIsoDate> date = ParseIsoDate(cell);
+    return date && IsValidDate(date->day, date->month, date->year) ? date : std::nullopt;
 }
 
 // HH:MM (also H:MM and the dialogs' HHMM) as hhmm, up to 24:00.
@@ -376,9 +366,9 @@ cRowImport CourtTimeImport(cDatabase& db, const cCsvTable& table, cValidation& m
         }
         cCourtTimeValues values;
         values.court = court->m_nIndex;
-        values.year = (*date)[0];
-        values.month = (*date)[1];
-        values.day = (*date)[2];
+        values.year = date->year;
+        values.month = date->month;
+        values.day = date->day;
         values.start = *start;
         // A closing time before the opening time is on the next day, as the
         // export writes a period running past midnight; the dialog's checks
@@ -404,50 +394,40 @@ cRowImport CourtTimeImport(cDatabase& db, const cCsvTable& table, cValidation& m
 // time when the file has it).
 const cMatch* FindMatch(const cDatabase& db, const cCells& cells, const std::array<int, 6>& columns)
 {
-    const std::string number = cells[columns[0]];
-    const cMatch* found = nullptr;
-    int count = 0;
-    if (!number.empty()) {
+    // The one scheduled match `fits` holds for; null for none or several.
+    const auto onlyMatch = [&db](const auto& fits) -> const cMatch* {
+        const cMatch* found = nullptr;
         for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-            if (CompareText(match.GetLabel(), number, false) == 0) {
+            if (fits(match)) {
+                if (found != nullptr) {
+                    return nullptr;
+                }
                 found = &match;
-                ++count;
             }
         }
-        if (count == 1) {
-            return found;
+        return found;
+    };
+    const std::string number = cells[columns[0]];
+    if (!number.empty()) {
+        if (const cMatch* match =
+                onlyMatch([&](const cMatch& m) { return CompareText(m.GetLabel(), number, false) == 0; })) {
+            return match;
         }
     }
-    const auto date = ReadDate(cells[columns[1]]);
+    const std::string day = cells[columns[1]];
     const cCourt* court = FindCourt(db, cells[columns[2]]);
-    const std::optional<ClockTime> time =
-        cells.Has(columns[3]) && !cells[columns[3]].empty() ? ReadClock(cells[columns[3]]) : std::nullopt;
-    if (!date || court == nullptr || (cells.Has(columns[3]) && !cells[columns[3]].empty() && !time)) {
+    const std::string clock = cells[columns[3]];
+    const std::optional<ClockTime> time = clock.empty() ? std::nullopt : ReadClock(clock);
+    if (!ReadDate(day) || court == nullptr || (!clock.empty() && !time)) {
         return nullptr;
     }
-    const std::string day = StringPrintf("%04d-%02d-%02d", (*date)[0], (*date)[1], (*date)[2]);
-    found = nullptr;
-    count = 0;
-    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        if (match.m_nCourt == court->m_nIndex && CsvDate(match.m_tStart) == day &&
-            (!time || TimeOfDay(match.m_tStart) == *time) &&
-            CompareText(match.GetHomeName(), cells[columns[4]], false) == 0 &&
-            CompareText(match.GetGuestName(), cells[columns[5]], false) == 0) {
-            found = &match;
-            ++count;
-        }
-    }
-    return count == 1 ? found : nullptr;
-}
-
-cResult* ResultOf(cDatabase& db, const cMatch& match)
-{
-    for (cResult& result : db.Results().AllItems<cResult>()) {
-        if (result.GetMatch() == &match) {
-            return &result;
-        }
-    }
-    return nullptr;
+    // A valid date cell reads as CsvDate writes it.
+    return onlyMatch([&](const cMatch& m) {
+        return m.m_nCourt == court->m_nIndex && CsvDate(m.m_tStart) == day &&
+               (!time || TimeOfDay(m.m_tStart) == *time) &&
+               CompareText(m.GetHomeName(), cells[columns[4]], false) == 0 &&
+               CompareText(m.GetGuestName(), cells[columns[5]], false) == 0;
+    });
 }
 
 cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& missing)
@@ -484,7 +464,7 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         if (match == nullptr) {
             return Refusal(IDS_CSV_NO_MATCH);
         }
-        cResult* result = ResultOf(db, *match);
+        cResult* result = match->GetResult();
         if (result == nullptr) {
             return Refusal(IDS_CSV_NO_MATCH);
         }
@@ -493,27 +473,31 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         values.home.fill(0);
         values.guest.fill(0);
         bool anySet = false;
-        for (int index = 0; index < cResult::kScores; ++index) {
+        for (int index = 1; index < cResult::kScores; ++index) {
             const std::string cell = cells[scores[static_cast<std::size_t>(index)]];
             if (cell.empty() || !cResultValues::IsScoreEnabled(index, maxSets)) {
                 continue;
             }
-            const auto score = ReadScore(cell, index == 0);
+            const auto score = ReadScore(cell, false);
             if (!score) {
                 return Refusal(IDS_CSV_ENTER_SCORE, {}, cResultValues::HomeField(index));
             }
             values.home[static_cast<std::size_t>(index)] = score->home;
             values.guest[static_cast<std::size_t>(index)] = score->guest;
-            anySet = anySet || index > 0;
+            anySet = true;
         }
-        // Disqualification is marked on the final result, which sets otherwise replace.
-        if (const auto final = ReadScore(cells[scores[0]], true)) {
-            values.homeDisqualified = final->homeDisqualified;
-            values.guestDisqualified = final->guestDisqualified;
-        } else if (!cells[scores[0]].empty()) {
+        // The final result carries the disqualifications; its score counts
+        // only where sets do not make it.
+        const std::string finalCell = cells[scores[0]];
+        const std::optional<cScore> final = finalCell.empty() ? std::nullopt : ReadScore(finalCell, true);
+        if (!finalCell.empty() && !final) {
             return Refusal(IDS_CSV_ENTER_SCORE, {}, cResultValues::kHomeFinal);
-        } else {
-            values.homeDisqualified = values.guestDisqualified = false;
+        }
+        values.homeDisqualified = final && final->homeDisqualified;
+        values.guestDisqualified = final && final->guestDisqualified;
+        if (final && cResultValues::IsScoreEnabled(0, maxSets)) {
+            values.home[0] = final->home;
+            values.guest[0] = final->guest;
         }
         if (maxSets > 1 && !anySet) {
             return Refusal(IDS_CSV_ENTER_SETS, {}, cResultValues::HomeField(1));

@@ -323,14 +323,12 @@ std::string ScheduleContent(const cDatabase& db, const cScheduleExport& what, bo
 std::vector<const cMatch*> ScheduleMatches(const cDatabase& db, const cScheduleExport& what)
 {
     std::vector<const cMatch*> period = MatchesOfPeriod(db, what);
-    const std::vector<cSection> sections = ScheduleSections(db, what);
-    if (sections.empty() &&
-        (what.sorting < cScheduleExport::kByCourt || what.sorting > cScheduleExport::kByOfficial)) {
-        return period;
+    if (what.sorting < cScheduleExport::kByCourt || what.sorting > cScheduleExport::kByOfficial) {
+        return period; // sorted by date
     }
     std::vector<const cMatch*> matches;
     std::vector<bool> taken(period.size(), false);
-    for (const cSection& section : sections) {
+    for (const cSection& section : ScheduleSections(db, what)) {
         for (std::size_t k = 0; k < period.size(); ++k) {
             if (!taken[k] && section.holds(*period[k])) {
                 taken[k] = true;

@@ -10,6 +10,7 @@
 // its duration.
 
 #include "Fixture.h"
+#include "RandomSteps.h"
 #include "SaveOpenSave.h"
 #include "cSeasonInvariants.h"
 #include "document/CTournelDoc.h"
@@ -41,16 +42,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 
 namespace {
-
-using cRandomEngine = std::mt19937;
-
-int Pick(cRandomEngine& rng, int count)
-{
-    return count <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(count));
-}
 
 // Answers at random and lets the test look at the window while a box is open.
 class cMonkeyPrompt : public cUserPrompt
@@ -183,24 +176,6 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
     }
     dialog.reject();
     return QDialog::Rejected;
-}
-
-std::vector<QTreeWidgetItem*> AllNodes(CTournelView& tree)
-{
-    std::vector<QTreeWidgetItem*> nodes;
-    std::vector<QTreeWidgetItem*> pending;
-    if (tree.Root() != nullptr) {
-        pending.push_back(tree.Root());
-    }
-    while (!pending.empty()) {
-        QTreeWidgetItem* node = pending.back();
-        pending.pop_back();
-        nodes.push_back(node);
-        for (int i = 0; i < node->childCount(); ++i) {
-            pending.push_back(node->child(i));
-        }
-    }
-    return nodes;
 }
 
 // What a command can visibly do; two snapshots that differ mean it did something.

@@ -3,6 +3,7 @@
 // modified flag across Save and the directory kept.
 
 #include "Fixture.h"
+#include "RandomSteps.h"
 #include "document/DatabaseFile.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
@@ -18,16 +19,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <random>
-
 namespace {
-
-using cRandomEngine = std::mt19937;
-
-int Pick(cRandomEngine& rng, int count)
-{
-    return count <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(count));
-}
 
 // Answers every question at random.
 class cRandomPrompt : public cUserPrompt
@@ -108,21 +100,6 @@ const std::vector<int>& ChangingCommands()
                                          ID_INSERT_LEAGUE,
                                          ID_INSERT_OFFICIAL};
     return ids;
-}
-
-std::vector<QTreeWidgetItem*> AllNodes(CTournelView& tree)
-{
-    std::vector<QTreeWidgetItem*> nodes;
-    std::vector<QTreeWidgetItem*> pending{tree.Root()};
-    while (!pending.empty()) {
-        QTreeWidgetItem* node = pending.back();
-        pending.pop_back();
-        nodes.push_back(node);
-        for (int i = 0; i < node->childCount(); ++i) {
-            pending.push_back(node->child(i));
-        }
-    }
-    return nodes;
 }
 
 QString UndoText(cFixture& f)
