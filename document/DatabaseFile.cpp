@@ -1,5 +1,6 @@
 #include "document/DatabaseFile.h"
 
+#include "model/ItemEdit.h"
 #include "model/StoredClasses.h"
 #include "model/Strings.h"
 #include "model/cDatabase.h"
@@ -383,6 +384,12 @@ eReadStatus ReadSnapshot(std::string_view bytes, cDatabase& db, cUserPrompt& pro
         return status;
     }
     LinkResults(db);
+    // Files of this format written elsewhere may leave a period in its place
+    // when a match takes its start, so their free time can stand out of start
+    // order. The periods are the same in any order, but the scheduler walks
+    // them from the earliest: the list is put back in order here, which
+    // changes no period, so it is no repair and nobody is told.
+    ResortItems(db.CourtTime());
     return eReadStatus::kOk;
 }
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -30,160 +29,157 @@ TimePoint MinuteAtOrAfter(TimePoint t)
     return before == t ? t : before + kMinute;
 }
 
-// Drops the periods that end before they start or lie on no court, and
-// shrinks the others to whole minutes (a period shorter than that goes).
-int DropImpossiblePeriods(cDatabase& db)
+// [start, end)
+struct cSpan
 {
-    int changes = 0;
-    cTournelDb& container = db.CourtTime();
-    std::vector<cUnusedTime*> periods;
-    for (cUnusedTime& period : container.AllItems<cUnusedTime>()) {
-        periods.push_back(&period);
-    }
-    // Each step changes only its own period: deleted, shrunk or re-sorted.
-    for (cUnusedTime* period : periods) {
-        const TimePoint start = MinuteAtOrAfter(period->m_tStart);
-        const TimePoint end = MinuteAtOrBefore(period->m_tEnd);
-        if (end <= start || db.GetCourt(period->m_nCourt) == nullptr) {
-            std::unique_ptr<cDbItem> removed = container.RemoveItem(*period);
-            ++changes;
-            continue;
-        }
-        if (end != period->m_tEnd) {
-            TakeCourtTime(db, *period, end, period->m_tEnd);
-            ++changes;
-        }
-        if (start != period->m_tStart) {
-            TakeCourtTime(db, *period, period->m_tStart, start);
-            ++changes;
-        }
-    }
-    return changes;
+    TimePoint start;
+    TimePoint end;
+};
+
+bool StartsEarlier(const cSpan& a, const cSpan& b)
+{
+    return a.start < b.start;
 }
 
-cUnusedTime* FirstOverlap(const cDatabase& db, int court, TimePoint start, TimePoint end)
+// Per court, every minute a scheduled match touches, as disjoint spans,
+// earliest first. Any real overlap counts, not only one on the match's own
+// date, and a match takes every minute it touches, so that the free time
+// stays in whole minutes.
+std::map<int, std::vector<cSpan>> MatchTimeByCourt(const cDatabase& db)
 {
-    for (cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
-        if (period.m_nCourt == court && period.m_tStart < end && start < period.m_tEnd) {
-            return &period;
-        }
-    }
-    return nullptr;
-}
-
-// Any real overlap counts here, not only one on the match's own date, and a
-// match takes every minute it touches, so that the free time stays in whole
-// minutes. The matches go earliest first: the part before a match that
-// TakeCourtTime puts back can then overlap only matches already cut out, so
-// it is never refused.
-int CutOutMatches(cDatabase& db)
-{
-    std::vector<const cMatch*> matches;
+    std::map<int, std::vector<cSpan>> byCourt;
     for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
         if (match.m_tStart < match.m_tEnd) {
-            matches.push_back(&match);
+            byCourt[match.m_nCourt].push_back(
+                {MinuteAtOrBefore(match.m_tStart), MinuteAtOrAfter(match.m_tEnd)});
         }
     }
-    std::stable_sort(matches.begin(), matches.end(),
-                     [](const cMatch* a, const cMatch* b) { return a->m_tStart < b->m_tStart; });
-    int cuts = 0;
-    for (const cMatch* match : matches) {
-        // Found again after each cut: a split may merge the periods around it.
-        const TimePoint from = MinuteAtOrBefore(match->m_tStart);
-        const TimePoint to = MinuteAtOrAfter(match->m_tEnd);
-        while (cUnusedTime* period = FirstOverlap(db, match->m_nCourt, from, to)) {
-            TakeCourtTime(db, *period, std::max(period->m_tStart, from), std::min(period->m_tEnd, to));
-            ++cuts;
-        }
-    }
-    return cuts;
-}
-
-// Only the groups of one court and date that hold two periods AddCourtTime
-// would have combined are taken out and put back, earliest first, so that
-// each one merges with everything it touches.
-int MergePeriods(cDatabase& db)
-{
-    std::map<std::tuple<int, int, int, int>, std::vector<cUnusedTime*>> groups;
-    for (cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
-        const cLocalTime day = LocalTime(period.m_tStart);
-        groups[{period.m_nCourt, day.year, day.month, day.day}].push_back(&period);
-    }
-    int merged = 0;
-    for (auto& [key, periods] : groups) {
-        bool needsMerging = false;
-        for (std::size_t i = 0; i < periods.size() && !needsMerging; ++i) {
-            for (std::size_t j = i + 1; j < periods.size() && !needsMerging; ++j) {
-                needsMerging = PeriodsMerge(*periods[i], *periods[j]);
+    for (auto& [court, spans] : byCourt) {
+        std::sort(spans.begin(), spans.end(), StartsEarlier);
+        std::vector<cSpan> joined;
+        for (const cSpan& span : spans) {
+            if (!joined.empty() && span.start <= joined.back().end) {
+                joined.back().end = std::max(joined.back().end, span.end);
+            } else {
+                joined.push_back(span);
             }
         }
-        if (!needsMerging) {
-            continue;
-        }
-        std::vector<std::unique_ptr<cUnusedTime>> taken;
-        for (cUnusedTime* period : periods) {
-            std::unique_ptr<cDbItem> removed = db.CourtTime().RemoveItem(*period);
-            taken.emplace_back(static_cast<cUnusedTime*>(removed.release()));
-        }
-        std::stable_sort(taken.begin(), taken.end(),
-                         [](const auto& a, const auto& b) { return a->m_tStart < b->m_tStart; });
-        for (std::unique_ptr<cUnusedTime>& period : taken) {
-            if (AddCourtTime(db, std::move(period)) != eAddCourtTime::Inserted) {
-                ++merged;
-            }
-        }
+        spans = std::move(joined);
     }
-    return merged;
+    return byCourt;
 }
 
-// Periods of one court and date no longer overlap; a period reaching past
-// midnight can still overlap one of the next date. The later one loses what
-// the earlier already offers.
-int CutSharedTime(cDatabase& db)
+// The free time of one court as the program keeps it, made from its stored
+// periods without losing a minute that one of them offers and no match
+// takes. Each period shrinks to the whole minutes it holds and loses what
+// the matches take; a piece loses what a piece starting earlier already
+// offers, so that no two overlap (whatever order the periods were stored
+// in); then touching pieces that start on one date become one, as
+// AddCourtTime combines them. Earliest first.
+std::vector<cSpan> KeptFreeTime(int court, const std::vector<cUnusedTime*>& periods,
+                                const std::vector<cSpan>& matches)
 {
-    struct cCut
-    {
-        cUnusedTime* period;
-        TimePoint to;
-    };
-    std::vector<cCut> cuts;
-    std::map<int, TimePoint> freeUntil; // per court, over the periods seen so far
-    for (cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
-        const auto seen = freeUntil.find(period.m_nCourt);
-        if (seen == freeUntil.end()) {
-            freeUntil.emplace(period.m_nCourt, period.m_tEnd);
-            continue;
+    std::vector<cSpan> pieces;
+    for (const cUnusedTime* period : periods) {
+        cSpan rest{MinuteAtOrAfter(period->m_tStart), MinuteAtOrBefore(period->m_tEnd)};
+        // The matches up to the period's end, from the first that ends after its start.
+        auto match = std::upper_bound(matches.begin(), matches.end(), rest.start,
+                                      [](TimePoint t, const cSpan& m) { return t < m.end; });
+        for (; match != matches.end() && match->start < rest.end && rest.start < rest.end; ++match) {
+            if (rest.start < match->start) {
+                pieces.push_back({rest.start, match->start});
+            }
+            rest.start = match->end;
         }
-        if (period.m_tStart < seen->second) {
-            cuts.push_back({&period, std::min(period.m_tEnd, seen->second)});
+        if (rest.start < rest.end) {
+            pieces.push_back(rest);
         }
-        seen->second = std::max(seen->second, period.m_tEnd);
     }
-    // Cutting a period's start deletes or re-sorts that period only.
-    for (const cCut& cut : cuts) {
-        TakeCourtTime(db, *cut.period, cut.period->m_tStart, cut.to);
+    std::stable_sort(pieces.begin(), pieces.end(), StartsEarlier);
+
+    std::vector<cSpan> disjoint;
+    for (cSpan piece : pieces) {
+        // The last piece kept ends after every piece before it.
+        if (!disjoint.empty()) {
+            piece.start = std::max(piece.start, disjoint.back().end);
+        }
+        if (piece.start < piece.end) {
+            disjoint.push_back(piece);
+        }
     }
-    return static_cast<int>(cuts.size());
+
+    // Pieces are disjoint and in order: two that touch stand side by side.
+    std::vector<cSpan> kept;
+    for (const cSpan& piece : disjoint) {
+        if (!kept.empty() && PeriodsMerge(cUnusedTime(court, kept.back().start, kept.back().end),
+                                          cUnusedTime(court, piece.start, piece.end))) {
+            kept.back().end = piece.end;
+        } else {
+            kept.push_back(piece);
+        }
+    }
+    return kept;
+}
+
+// Makes the stored periods of one court those of `wanted` (disjoint,
+// earliest first): a period wanted as it stands stays untouched with its
+// place and marks, the others are taken out, and the spans no period holds
+// are added. Returns how many stored periods did not stay.
+int Replace(cDatabase& db, const std::vector<cUnusedTime*>& periods, const std::vector<cSpan>& wanted)
+{
+    std::vector<bool> held(wanted.size(), false);
+    std::vector<cUnusedTime*> leaving;
+    for (cUnusedTime* period : periods) {
+        // At most one wanted span starts where the period does.
+        const auto found = std::lower_bound(wanted.begin(), wanted.end(), period->m_tStart,
+                                            [](const cSpan& w, TimePoint t) { return w.start < t; });
+        const auto i = static_cast<std::size_t>(found - wanted.begin());
+        if (found != wanted.end() && found->start == period->m_tStart && found->end == period->m_tEnd &&
+            !held[i]) {
+            held[i] = true;
+        } else {
+            leaving.push_back(period);
+        }
+    }
+    if (leaving.empty()) {
+        return 0;
+    }
+    const int court = periods.front()->m_nCourt;
+    // A court's periods are all shown or all hidden by the view filter.
+    const int filtered = periods.front()->m_bFiltered;
+    for (cUnusedTime* period : leaving) {
+        std::unique_ptr<cDbItem> removed = db.CourtTime().RemoveItem(*period);
+    }
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (!held[i]) {
+            auto added = std::make_unique<cUnusedTime>(court, wanted[i].start, wanted[i].end);
+            added->m_bFiltered = filtered;
+            db.CourtTime().AddItem(std::move(added), true);
+        }
+    }
+    return static_cast<int>(leaving.size());
 }
 
 } // namespace
 
 int RepairCourtTime(cDatabase& db)
 {
-    int changes = DropImpossiblePeriods(db);
-    // Matches first: AddCourtTime refuses a period over a match, so merging
-    // before the cuts would lose whole periods. A period cut down to the end
-    // of one that runs past midnight may start on a new date and touch a
-    // period there: the steps run again until they find nothing, which only a
-    // file holding such long periods ever needs. Every pass that finds
-    // something leaves fewer periods or less free time, so the passes end;
-    // the limit only guards against a mistake here.
-    for (int pass = 0; pass < 1000; ++pass) {
-        const int found = CutOutMatches(db) + MergePeriods(db) + CutSharedTime(db);
-        if (found == 0) {
-            break;
+    // Court by court, in no particular order of the list: a file written
+    // elsewhere may hold its periods out of start order.
+    std::map<int, std::vector<cUnusedTime*>> byCourt;
+    for (cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        byCourt[period.m_nCourt].push_back(&period);
+    }
+    const std::map<int, std::vector<cSpan>> matchTime = MatchTimeByCourt(db);
+    const std::vector<cSpan> none;
+    int changes = 0;
+    for (const auto& [court, periods] : byCourt) {
+        std::vector<cSpan> wanted;
+        if (db.GetCourt(court) != nullptr) {
+            const auto matches = matchTime.find(court);
+            wanted = KeptFreeTime(court, periods, matches != matchTime.end() ? matches->second : none);
         }
-        changes += found;
+        changes += Replace(db, periods, wanted);
     }
     return changes;
 }
