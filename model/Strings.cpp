@@ -143,6 +143,8 @@ constexpr cEntry kStrings[] = {
     {IDS_NO_RATING_CRITERIA, "At least one rating criteria must be specified!"},
     {IDS_REMOVE_AUTO_SCHEDULED,
      "Do you really want to remove all automatically scheduled matches from the schedule?"},
+    {IDS_PLAYED_MATCHES_STAYED, "%1 automatically scheduled matches were removed from the schedule.\n%2 "
+                                "played matches stayed in the schedule."},
     {IDS_ALL, "<All>"},
     {IDS_CONTENT_OF, "The content of %s:"},
     {IDS_CONTENT_COURTS, "- %d courts with a total of %d hours and %d minutes available playing time."},
@@ -236,9 +238,12 @@ constexpr cEntry kStrings[] = {
     {IDS_OUT_OF, " out of "},
     {IDS_MATCHES_ARE_SCHEDULED, " matches are scheduled!"},
     {IDS_REDUCED_BY, "%s to be reduced by %d"},
+    {IDS_DELETE_ENTERED_RESULTS,
+     "%1 results entered for the selected matches will be deleted with them.\nDelete anyway?"},
 
     {IDS_ASSIGNED, "Assigned "},
     {IDS_REQUESTED_OFFICIALS, " requested officials!"},
+    {IDS_OFFICIAL_TWO_SLOTS, "An official cannot take two slots of one match!"},
 
     {IDS_COL_COURT_NAME, "Court name"},
     {IDS_COL_SHORT_NAME, "Short Name"},

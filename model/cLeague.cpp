@@ -137,5 +137,6 @@ void cLeague::OnDelete(cDatabase& db, cTournelDb&, int)
     db.Scheduled().m_bUpToDate = 0;
     db.Results().m_bUpToDate = 0;
     // The matches still to play are derived again.
+    DeleteUnscheduledNaming(db, m_nIndex, -1);
     db.Unscheduled().m_bUpToDate = 0;
 }

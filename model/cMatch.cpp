@@ -133,6 +133,19 @@ int cMatch::GetOfficial(int position) const
     return m_nOfficial[static_cast<std::size_t>(position)];
 }
 
+bool cMatch::HoldsElsewhere(int official, int position) const
+{
+    if (official < 0) {
+        return false;
+    }
+    for (int other = 0; other < kOfficialPositions; ++other) {
+        if (other != position && m_nOfficial[static_cast<std::size_t>(other)] == official) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int cMatch::GetOfficialCount() const
 {
     int count = 0;

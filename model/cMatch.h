@@ -50,6 +50,9 @@ public:
     // officials' game counts right. Other positions are ignored.
     void SetOfficial(cDatabase& db, int official, int position);
     int GetOfficial(int position) const;
+    // True when `official` (an index) stands on a position 0-4 other than
+    // `position`: one person cannot take two slots of one match.
+    bool HoldsElsewhere(int official, int position) const;
     int GetOfficialCount() const;
     int GetDuration() const { return static_cast<int>((m_tEnd - m_tStart) / 60); }
     // Days since 1970-01-01 of the local date of the start, as

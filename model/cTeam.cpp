@@ -8,6 +8,7 @@
 #include "model/cMatch.h"
 #include "model/cReferee.h"
 #include "model/cTableItem.h"
+#include "model/cUnscheduledMatch.h"
 
 #include <vector>
 
@@ -37,6 +38,20 @@ void DeleteConflictsNaming(cDatabase& db, int league, int team)
     }
     for (cReferee& official : db.Officials().AllItems<cReferee>()) {
         DeleteConflicts(db, official.TeamConflicts(), league, team);
+    }
+}
+
+void DeleteUnscheduledNaming(cDatabase& db, int league, int team)
+{
+    cTournelDb& unscheduled = db.Unscheduled();
+    for (cDbItem* item = unscheduled.GetHead(); item != nullptr;) {
+        cDbItem* next = item->NextLink();
+        const auto* match = static_cast<const cUnscheduledMatch*>(item);
+        if (match->GetLeague() == league &&
+            (team < 0 || match->GetHomeTeam() == team || match->GetGuestTeam() == team)) {
+            unscheduled.DeleteItem(*item, db);
+        }
+        item = next;
     }
 }
 
@@ -118,6 +133,7 @@ void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
         item = next;
     }
     // The matches still to play and the table are derived again.
+    DeleteUnscheduledNaming(db, leagueIndex, m_nIndex);
     db.Unscheduled().m_bUpToDate = 0;
     table.m_bUpToDate = 0;
 }

@@ -58,3 +58,8 @@ public:
 // Deletes every team-conflict entry of teams and officials that names the
 // team (team < 0: any team of the league).
 void DeleteConflictsNaming(cDatabase& db, int league, int team);
+
+// Deletes the unscheduled matches of the team (team < 0: of any team of the
+// league). Their index numbers are reused, and a new team must not inherit a
+// match number that waited for the one deleted.
+void DeleteUnscheduledNaming(cDatabase& db, int league, int team);

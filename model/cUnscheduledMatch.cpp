@@ -50,7 +50,12 @@ void cUnscheduledMatch::SetGuestTeam(int team)
 std::string cUnscheduledMatch::GetLabel() const
 {
     const cDatabase* db = GetDatabase();
-    const cLeague* league = db != nullptr ? db->GetLeague(m_nLeague) : nullptr;
+    return db != nullptr ? GetLabel(*db) : (m_nNumber > 0 ? StringPrintf("-%d", m_nNumber) : std::string());
+}
+
+std::string cUnscheduledMatch::GetLabel(const cDatabase& db) const
+{
+    const cLeague* league = db.GetLeague(m_nLeague);
     std::string label = league != nullptr ? league->m_strShortName : std::string();
     if (m_nNumber > 0) {
         label += StringPrintf("-%d", m_nNumber);

@@ -23,6 +23,8 @@ public:
 
     // "U12-7", or "U12" while no number is given.
     std::string GetLabel() const;
+    // The same, for a match in no list of `db` (the pairing of a match being moved).
+    std::string GetLabel(const cDatabase& db) const;
 
     int GetNumber() const { return m_nNumber; }
     int GetRound() const { return m_nRound; }

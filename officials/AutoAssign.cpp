@@ -58,7 +58,8 @@ const cReferee* FromNeighbour(const cDatabase& db, const cMatch& match, int slot
     const int slots = OfficialsPerGame(db);
     for (int j = 0; j < slots; ++j) {
         const cReferee* official = db.GetOfficial(other->GetOfficial(j));
-        if (official != nullptr && CheckOfficial(db, match, *official, slot, kBasicLevel, {}, days) == 0) {
+        if (official != nullptr && !match.HoldsElsewhere(official->m_nIndex, slot) &&
+            CheckOfficial(db, match, *official, slot, kBasicLevel, {}, days) == 0) {
             return official;
         }
     }
@@ -165,9 +166,9 @@ cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int o
             if (match.IsPlayoff() || match.GetOfficial(slot) >= 0) {
                 continue;
             }
-            if (const cReferee* official =
-                    FindCandidate(db, match, slot, capacity, topClubs, days ? &*days : nullptr)) {
-                AssignOfficial(db, match, slot, official);
+            const cReferee* official =
+                FindCandidate(db, match, slot, capacity, topClubs, days ? &*days : nullptr);
+            if (official != nullptr && AssignOfficial(db, match, slot, official)) {
                 ++run.filled;
                 ++run.assigned;
                 --capacity;
@@ -182,9 +183,14 @@ cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int o
     return run;
 }
 
-void AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* official)
+bool AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* official)
 {
-    match.SetOfficial(db, official != nullptr ? official->m_nIndex : -1, slot);
+    const int index = official != nullptr ? official->m_nIndex : -1;
+    if (match.HoldsElsewhere(index, slot)) {
+        return false;
+    }
+    match.SetOfficial(db, index, slot);
+    return true;
 }
 
 const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int capacity,
@@ -207,7 +213,9 @@ const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int 
         SkipUselessLevels(db, db.m_nMaxSubsequentGames == 1 ? kTopClubsLevel : kStrictestLevel, topClubs);
     const cReferee* official = start;
     for (;;) {
-        if (CheckOfficial(db, match, *official, slot, level, topClubs, days) == 0) {
+        // The rules look at the slots in use only; a slot beyond them may still hold him.
+        if (!match.HoldsElsewhere(official->m_nIndex, slot) &&
+            CheckOfficial(db, match, *official, slot, level, topClubs, days) == 0) {
             return official;
         }
         official = NextOfficialCyclic(db, *official);

@@ -63,7 +63,9 @@ cAssignRun AssignOfficialsAutomatically(cDatabase& db, TimePoint endLimit, int o
 // Puts `official` (null: none) on slot 0-4 of the match, keeping the game
 // counts of the official leaving and the one arriving right, and marks the
 // document modified. Every command that changes a slot goes through here.
-void AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* official);
+// An official who stands on another slot of the match (any of the five) is
+// refused: false, and nothing changes; the caller tells IDS_OFFICIAL_TWO_SLOTS.
+bool AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* official);
 
 // The official the run puts on slot `slot` of the match: first one of the
 // officials of the previous, then the next match on the same court and day
@@ -71,7 +73,8 @@ void AssignOfficial(cDatabase& db, cMatch& match, int slot, const cReferee* offi
 // starting at a random official (PickWeightedOfficial) and cycling through the
 // officials list, the first who passes at level 1, 2, 3, 4 and 5 in turn (level
 // 2 only with top clubs, levels 1 and 4 only when more than one subsequent
-// game is allowed). Null when nobody passes even the basic rules.
+// game is allowed). Never one who stands on another slot of the match. Null
+// when nobody passes even the basic rules.
 const cReferee* FindCandidate(cDatabase& db, const cMatch& match, int slot, int capacity,
                               const cTopClubs& topClubs, const cScheduleDays* days = nullptr);
 

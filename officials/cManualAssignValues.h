@@ -6,6 +6,7 @@
 // beyond the document's number of officials per game are disabled and empty.
 
 #include "model/cMatch.h"
+#include "model/cValidation.h"
 
 #include <array>
 #include <string>
@@ -36,7 +37,10 @@ struct cManualAssignRow
 
 struct cManualAssignValues
 {
+    // The field of a refused entry is the row's slot, 0-4.
     std::array<cManualAssignRow, cMatch::kOfficialPositions> rows;
+    // The match the dialog is for, as its heading shows it (MatchHeading).
+    std::string heading;
 
     // Every enabled row ticked and filled, its slot's official selected.
     static cManualAssignValues FromMatch(const cDatabase& db, const cMatch& match);
@@ -57,8 +61,19 @@ std::vector<cOfficialChoice> OfficialChoices(const cDatabase& db, const cMatch& 
 // rule's message.
 std::string BrokenRuleQuestion(const cReferee& official, int messageId);
 
-// OK of the dialog: slot by slot from the first, "<None>" clears the slot,
-// an official the rules accept takes it, and for one who breaks a rule the
-// user is asked BrokenRuleQuestion through db.Prompt(); No keeps the slot's
-// official. Each check already sees the officials placed in earlier slots.
-void ApplyManualAssignment(cDatabase& db, cMatch& match, const cManualAssignValues& values);
+// The check of OK: one official chosen for two rows, or for a row while he
+// stands on a slot the dialog does not offer (beyond the officials per game),
+// is refused with IDS_OFFICIAL_TWO_SLOTS on the later row. This is a refusal,
+// not a question: one person cannot take two slots of one match.
+cValidation Validate(const cManualAssignValues& values, const cMatch& match);
+
+// OK of the dialog, after Validate (refused values are told through
+// db.Prompt() and change nothing: false). The slots whose official changes
+// are emptied first, so that officials may swap slots; then slot by slot from
+// the first, "<None>" leaves the slot empty, an official the rules accept
+// takes it, and for one who breaks a rule the user is asked
+// BrokenRuleQuestion through db.Prompt(). Each check already sees the
+// officials placed in earlier slots. No keeps the slot's previous official,
+// unless he has taken another slot of the match meanwhile (then the slot
+// stays empty).
+bool ApplyManualAssignment(cDatabase& db, cMatch& match, const cManualAssignValues& values);

@@ -1,6 +1,7 @@
 #include "scheduling/ManualScheduling.h"
 
 #include "model/CourtTime.h"
+#include "model/MatchHeading.h"
 #include "model/Strings.h"
 #include "model/cDatabase.h"
 #include "model/cLeague.h"
@@ -181,11 +182,16 @@ TimePoint StartOnDateOf(const cUnusedTime& courtTime, ClockTime hhmm)
 // ---- the manual scheduling dialog ----
 
 cManualScheduleValues cManualScheduleValues::Open(const cDatabase& db, const cUnscheduledMatch* match,
-                                                  int duration)
+                                                  int duration, const cMatch* moving)
 {
     cManualScheduleValues values;
     values.match = match;
     values.duration = duration;
+    if (moving != nullptr) {
+        values.heading = MatchHeading(db, *moving);
+    } else if (match != nullptr) {
+        values.heading = MatchHeading(db, *match);
+    }
     values.Fill(db, true);
     values.Select(values.courtTimes.empty() ? -1 : 0);
     return values;

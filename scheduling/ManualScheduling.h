@@ -49,6 +49,9 @@ struct cManualScheduleValues
     // rule checks (every free court time is listed then).
     const cUnscheduledMatch* match = nullptr;
     int duration = 0; // minutes the match lasts
+    // The match the dialog is for, as its heading shows it (MatchHeading):
+    // the scheduled match being moved, else the match being placed.
+    std::string heading;
 
     bool onlyLegal = true; // "Show only legal playing times"
     std::vector<cUnusedTime*> courtTimes;
@@ -59,8 +62,10 @@ struct cManualScheduleValues
     ClockTime spinHigh = 2359;      // start and end (2400 for an end at midnight)
 
     // The dialog as it opens: the box ticked, the list filled and its first
-    // entry selected.
-    static cManualScheduleValues Open(const cDatabase& db, const cUnscheduledMatch* match, int duration);
+    // entry selected. `moving`: the scheduled match being moved (null when
+    // an unscheduled match is placed).
+    static cManualScheduleValues Open(const cDatabase& db, const cUnscheduledMatch* match, int duration,
+                                      const cMatch* moving = nullptr);
 
     // Fills the list again with the box set to `legalOnly`; keeps the
     // selected position when the list is still long enough, else selects the
@@ -104,6 +109,8 @@ public:
     const cUnscheduledMatch* Pairing() const { return m_pPairing.get(); }
     // The moved match's own length in minutes.
     int Duration() const { return m_nDuration; }
+    // The match being moved.
+    const cMatch& Moving() const { return *m_pMatch; }
 
     // Moves the match to `placement` (checked and confirmed before). When it
     // has officials, IDS_REMOVE_ASSIGNED_OFFICIALS asks whether they go;

@@ -9,7 +9,9 @@
 #include "model/cUserPrompt.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -31,6 +33,16 @@ cMatch* FindTwin(const cDatabase& db, const cUnscheduledMatch& match)
         }
     }
     return nullptr;
+}
+
+// A pairing regardless of which team is at home: league, round, lower and
+// higher team index.
+using cPairingKey = std::tuple<int, int, int, int>;
+
+cPairingKey KeyOf(const cUnscheduledMatch& match)
+{
+    return {match.GetLeague(), match.GetRound(), std::min(match.GetHomeTeam(), match.GetGuestTeam()),
+            std::max(match.GetHomeTeam(), match.GetGuestTeam())};
 }
 
 } // namespace
@@ -177,6 +189,14 @@ void RebuildUnscheduled(cDatabase& db)
     const bool wasModified = db.IsModified();
     const int scheduledBefore = db.Scheduled().GetCount();
 
+    // A match taken out of the schedule waits with its old number as the
+    // wanted one (also in a file); the list derived afresh keeps those.
+    std::map<cPairingKey, int> wanted;
+    for (const cUnscheduledMatch& match : unscheduled.AllItems<cUnscheduledMatch>()) {
+        if (match.GetNumber() > 0) {
+            wanted.emplace(KeyOf(match), match.GetNumber());
+        }
+    }
     unscheduled.DeleteAll();
     bool allGenerated = true;
     long long waiting = 0;
@@ -211,6 +231,9 @@ void RebuildUnscheduled(cDatabase& db)
 
     for (cUnscheduledMatch& match : unscheduled.AllItems<cUnscheduledMatch>()) {
         match.m_bFiltered = (db.m_nLeagueFilter != -1 && match.GetLeague() != db.m_nLeagueFilter) ? 1 : 0;
+        if (const auto found = wanted.find(KeyOf(match)); found != wanted.end()) {
+            match.SetNumber(found->second);
+        }
     }
     unscheduled.m_bUpToDate = allGenerated ? 1 : 0;
     db.SetModifiedFlag(wasModified || db.Scheduled().GetCount() != scheduledBefore);

@@ -1,8 +1,12 @@
 #pragma once
 
-// Commands that edit the whole schedule at once.
+// Commands that edit the whole schedule at once, and the question asked
+// before matches with entered results leave it.
+
+#include <vector>
 
 class cDatabase;
+class cMatch;
 
 // "Renumber Matches": after IDS_RENUMBER_QUESTION (No ends it), numbers each
 // league's matches 1, 2, 3, ... in schedule order (date, court, start);
@@ -10,8 +14,26 @@ class cDatabase;
 // True when the matches were renumbered.
 bool RenumberMatches(cDatabase& db);
 
+// What Remove Automatically Scheduled Matches did.
+struct cAutoScheduledRemoval
+{
+    int removed = 0; // went back to the unscheduled matches
+    int stayed = 0;  // placed by the scheduler, but played: kept in the schedule
+};
+
 // "Remove Automatically Scheduled Matches": after IDS_REMOVE_AUTO_SCHEDULED
 // (No ends it), every match the scheduler placed goes back to the unscheduled
 // matches with its number as the wanted one, giving its court time back;
-// matches placed by hand and playoff matches stay. Answers how many went.
-int RemoveAutoScheduledMatches(cDatabase& db);
+// matches placed by hand and playoff matches stay. A match with an entered
+// result has been played and stays too, with its result: the command is not
+// about results. When any stayed, IDS_PLAYED_MATCHES_STAYED tells how many.
+cAutoScheduledRemoval RemoveAutoScheduledMatches(cDatabase& db);
+
+// The number of `matches` whose result has been entered.
+int CountEnteredResults(const std::vector<const cMatch*>& matches);
+
+// Before `matches` are deleted from the schedule (Remove Selected Matches,
+// Delete): when results were entered for any of them, asks
+// IDS_DELETE_ENTERED_RESULTS naming how many go with them. True to go on,
+// also when none was entered; false changes nothing.
+bool ConfirmDeletingResults(cDatabase& db, const std::vector<const cMatch*>& matches);

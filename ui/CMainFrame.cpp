@@ -1450,6 +1450,18 @@ void CMainFrame::DeleteSelected()
     if (!m_doc.Prompt().AskYesNo(IDS_DELETE_QUESTION)) {
         return;
     }
+    if (container == &m_doc.Scheduled()) {
+        // Deleting a played match deletes its result: that is said first.
+        std::vector<const cMatch*> matches;
+        for (const int row : m_pList->SelectedRows()) {
+            if (const auto* match = dynamic_cast<const cMatch*>(m_pList->Model().ItemAt(row))) {
+                matches.push_back(match);
+            }
+        }
+        if (!ConfirmDeletingResults(m_doc, matches)) {
+            return;
+        }
+    }
     m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     MarkSelected();
     m_pList->StoreCursor();
@@ -1666,7 +1678,8 @@ void CMainFrame::OnMoveMatch()
     {
         cMatchMove move(m_doc, *match);
         cManualPlacement placement;
-        if (!RunManualScheduleDialog(m_doc, move.Pairing(), move.Duration(), this, placement)) {
+        if (!RunManualScheduleDialog(m_doc, move.Pairing(), move.Duration(), this, placement,
+                                     &move.Moving())) {
             return; // the move puts everything back
         }
         placed = move.Commit(placement);
@@ -1685,7 +1698,7 @@ void CMainFrame::OnInsertPlayoff()
 void CMainFrame::OnRemoveAutoScheduled()
 {
     m_doc.BackupIfDue();
-    if (RemoveAutoScheduledMatches(m_doc) == 0) {
+    if (RemoveAutoScheduledMatches(m_doc).removed == 0) {
         return;
     }
     if (m_nCurrentDirectory == kDirScheduled || m_nCurrentDirectory == kDirUnscheduled) {

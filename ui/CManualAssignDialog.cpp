@@ -15,6 +15,9 @@ CManualAssignDialog::CManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidge
     , m_values(cManualAssignValues::FromMatch(doc, match))
 {
     auto* grid = new QGridLayout;
+    m_pHeading = new QLabel(ToQString(m_values.heading), this);
+    m_pHeading->setTextFormat(Qt::PlainText);
+    grid->addWidget(m_pHeading, 0, 0, 1, 3);
     for (int slot = 0; slot < cMatch::kOfficialPositions; ++slot) {
         cRowWidgets& row = m_rows[static_cast<std::size_t>(slot)];
         row.label = new QLabel(QStringLiteral("%1.official").arg(slot + 1), this);
@@ -22,9 +25,10 @@ CManualAssignDialog::CManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidge
         row.choices->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         row.onlyLegal = new QCheckBox(QStringLiteral("Show only legal choices"), this);
         row.label->setBuddy(row.choices);
-        grid->addWidget(row.label, slot, 0);
-        grid->addWidget(row.choices, slot, 1);
-        grid->addWidget(row.onlyLegal, slot, 2);
+        grid->addWidget(row.label, slot + 1, 0);
+        grid->addWidget(row.choices, slot + 1, 1);
+        grid->addWidget(row.onlyLegal, slot + 1, 2);
+        SetField(slot, row.choices);
         // Only a click refills: ShowRow sets the box without one.
         connect(row.onlyLegal, &QCheckBox::clicked, this,
                 [this, slot](bool checked) { RefillRow(slot, checked); });
@@ -68,6 +72,10 @@ cManualAssignValues CManualAssignDialog::Values()
 
 void CManualAssignDialog::accept()
 {
-    ApplyManualAssignment(m_doc, m_match, Values());
+    const cManualAssignValues values = Values();
+    if (Refuse(Validate(values, m_match))) {
+        return;
+    }
+    ApplyManualAssignment(m_doc, m_match, values);
     QDialog::accept();
 }

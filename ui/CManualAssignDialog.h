@@ -4,7 +4,8 @@
 // slot with the list of officials and "Show only legal choices". Rows beyond
 // the document's number of officials per game are greyed and empty. OK puts
 // the chosen officials on the match; a broken rule is asked about through
-// the document's prompt, and No keeps the slot as it was.
+// the document's prompt, and No keeps the slot as it was. One official
+// chosen for two slots is refused and the dialog stays open.
 
 #include "officials/cManualAssignValues.h"
 #include "ui/CPropertyDialog.h"
@@ -23,6 +24,8 @@ class CManualAssignDialog : public CPropertyDialog
 public:
     CManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidget* parent = nullptr);
 
+    // The line naming the match the dialog is for.
+    QLabel* Heading() const { return m_pHeading; }
     // The widgets of row `slot` (0-4).
     QComboBox* Choices(int slot) const { return m_rows.at(static_cast<std::size_t>(slot)).choices; }
     QCheckBox* OnlyLegal(int slot) const { return m_rows.at(static_cast<std::size_t>(slot)).onlyLegal; }
@@ -48,6 +51,7 @@ private:
 
     cMatch& m_match;
     cManualAssignValues m_values;
+    QLabel* m_pHeading = nullptr;
     std::array<cRowWidgets, cMatch::kOfficialPositions> m_rows{};
 };
 

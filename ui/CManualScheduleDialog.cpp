@@ -10,11 +10,13 @@
 #include <QVBoxLayout>
 
 CManualScheduleDialog::CManualScheduleDialog(CTournelDoc& doc, const cUnscheduledMatch* match, int duration,
-                                             QWidget* parent)
+                                             QWidget* parent, const cMatch* moving)
     : CPropertyDialog(doc, QStringLiteral("Manual match scheduling"), parent)
-    , m_values(cManualScheduleValues::Open(doc, match, duration))
+    , m_values(cManualScheduleValues::Open(doc, match, duration, moving))
 {
     using F = cManualScheduleValues;
+    m_pHeading = new QLabel(ToQString(m_values.heading), this);
+    m_pHeading->setTextFormat(Qt::PlainText);
     m_pCourtTimes = new QComboBox(this);
     m_pCourtTimes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_pStart = new CNumberSpinBox(0, 2359, this);
@@ -22,6 +24,7 @@ CManualScheduleDialog::CManualScheduleDialog(CTournelDoc& doc, const cUnschedule
     m_pOnlyLegal = new QCheckBox(QStringLiteral("Show only legal playing times"), this);
 
     auto* content = new QVBoxLayout;
+    content->addWidget(m_pHeading);
     auto* courtLabel = new QLabel(QStringLiteral("Select playing date and court:"), this);
     courtLabel->setBuddy(m_pCourtTimes);
     auto* startLabel = new QLabel(QStringLiteral("Specify the exact start time"), this);

@@ -12,6 +12,7 @@
 class CNumberSpinBox;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 class CManualScheduleDialog : public CPropertyDialog
 {
@@ -19,9 +20,12 @@ class CManualScheduleDialog : public CPropertyDialog
 
 public:
     // `match` null: a playoff match is moved and no rule is checked.
+    // `moving`: the scheduled match being moved, which the heading names.
     CManualScheduleDialog(CTournelDoc& doc, const cUnscheduledMatch* match, int duration,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, const cMatch* moving = nullptr);
 
+    // The line naming the match the dialog is for.
+    QLabel* Heading() const { return m_pHeading; }
     QComboBox* CourtTimes() const { return m_pCourtTimes; }
     CNumberSpinBox* Start() const { return m_pStart; }
     QCheckBox* OnlyLegal() const { return m_pOnlyLegal; }
@@ -41,6 +45,7 @@ private:
 
     cManualScheduleValues m_values;
     cManualPlacement m_placement;
+    QLabel* m_pHeading = nullptr;
     CNumberSpinBox* m_pStart = nullptr;
     QComboBox* m_pCourtTimes = nullptr;
     QCheckBox* m_pOnlyLegal = nullptr;
@@ -50,4 +55,4 @@ private:
 // Runs the dialog through the dialog runner of the item dialogs
 // (SetDialogRunner); true on OK, with the accepted place in `placement`.
 bool RunManualScheduleDialog(CTournelDoc& doc, const cUnscheduledMatch* match, int duration, QWidget* parent,
-                             cManualPlacement& placement);
+                             cManualPlacement& placement, const cMatch* moving = nullptr);

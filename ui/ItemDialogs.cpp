@@ -337,9 +337,9 @@ bool RunManualAssignDialog(CTournelDoc& doc, cMatch& match, QWidget* parent)
 }
 
 bool RunManualScheduleDialog(CTournelDoc& doc, const cUnscheduledMatch* match, int duration, QWidget* parent,
-                             cManualPlacement& placement)
+                             cManualPlacement& placement, const cMatch* moving)
 {
-    CManualScheduleDialog dialog(doc, match, duration, parent);
+    CManualScheduleDialog dialog(doc, match, duration, parent, moving);
     if (!RunDialog(dialog)) {
         return false;
     }

@@ -333,13 +333,55 @@ TEST(AssignOfficial, KeepsTheGameCountsOfTheOfficialLeavingAndTheOneArriving)
     AssignOfficial(x.s.db, match, 0, &p);
     EXPECT_TRUE(x.s.db.IsModified());
     AssignOfficial(x.s.db, match, 0, &q);
-    AssignOfficial(x.s.db, match, 1, &q);
-    EXPECT_EQ(p.m_nGames, 0);
-    EXPECT_EQ(q.m_nGames, 2);
+    EXPECT_TRUE(AssignOfficial(x.s.db, match, 1, &p));
+    EXPECT_EQ(p.m_nGames, 1);
+    EXPECT_EQ(q.m_nGames, 1);
     AssignOfficial(x.s.db, match, 0, nullptr);
     EXPECT_EQ(match.GetOfficial(0), -1);
-    EXPECT_EQ(q.m_nGames, 1);
+    EXPECT_EQ(q.m_nGames, 0);
     EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+}
+
+TEST(AssignOfficial, RefusesAnOfficialWhoStandsOnAnotherSlotOfTheMatch)
+{
+    cAutoScene x;
+    cMatch& match = x.Game(0, 1000);
+    cMatch& other = x.Game(7, 1000);
+    cReferee& p = x.s.Official("P");
+    ASSERT_TRUE(AssignOfficial(x.s.db, match, 4, &p)); // a slot beyond the officials per game counts too
+    x.s.db.SetModifiedFlag(false);
+    for (const int slot : {0, 1, 3}) {
+        SCOPED_TRACE(slot);
+        EXPECT_FALSE(AssignOfficial(x.s.db, match, slot, &p));
+        EXPECT_EQ(match.GetOfficial(slot), -1);
+    }
+    EXPECT_FALSE(x.s.db.IsModified());
+    EXPECT_EQ(p.m_nGames, 1);
+    EXPECT_TRUE(AssignOfficial(x.s.db, match, 4, &p)); // his own slot again
+    EXPECT_TRUE(AssignOfficial(x.s.db, other, 0, &p)); // another match
+    EXPECT_EQ(p.m_nGames, 2);
+    EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+}
+
+TEST(AssignOfficialsAutomatically, NeverPutsOneOfficialOnTwoSlotsOfAMatch)
+{
+    // The only official stands on the match's fifth slot, left from a time
+    // with five officials per game: the run leaves the slots it serves empty.
+    for (const bool literal : {false, true}) {
+        SCOPED_TRACE(literal ? "literal" : "indexed");
+        cAutoScene x;
+        x.s.db.m_nOfficialsPerGame = 2;
+        cMatch& match = x.Game(0, 1000);
+        cReferee& only = x.s.Official("Only");
+        only.m_nMaxGames = 10;
+        ASSERT_TRUE(AssignOfficial(x.s.db, match, 4, &only));
+        const cAssignRun run = AssignOfficialsAutomatically(x.s.db, At(1, 0), 2, literal);
+        EXPECT_EQ(run.assigned, 0);
+        EXPECT_EQ(match.GetOfficial(0), -1);
+        EXPECT_EQ(match.GetOfficial(1), -1);
+        EXPECT_EQ(only.m_nGames, 1);
+        EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+    }
 }
 
 TEST(cAutoAssignValues, ChecksInTheDialogsOrder)

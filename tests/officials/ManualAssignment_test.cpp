@@ -5,7 +5,10 @@
 #include "officials/cManualAssignValues.h"
 #include "officials/cOfficialSettings.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -94,37 +97,122 @@ TEST(ApplyManualAssignment, ABrokenRuleIsAskedWithTheOfficialsName)
         x.s.Hold(x.match, 1, x.adam);
         cManualAssignValues values = cManualAssignValues::FromMatch(x.s.db, x.match);
         values.Refill(x.s.db, x.match, 1, false);
-        ASSERT_TRUE(values.rows[1].Select(x.zoe.m_nIndex));
+        ASSERT_TRUE(values.rows[1].Select(x.mia.m_nIndex));
         x.s.prompt.Answer(yes);
-        ApplyManualAssignment(x.s.db, x.match, values);
+        EXPECT_TRUE(ApplyManualAssignment(x.s.db, x.match, values));
         ASSERT_EQ(x.s.prompt.m_shown.size(), 1u);
-        EXPECT_EQ(x.s.prompt.m_shown[0].id, IDS_OFFICIAL_ALREADY_ASSIGNED);
-        EXPECT_EQ(x.s.prompt.m_shown[0].text,
-                  "Zoe:\nThe offical is already assigned for this match!\nAssign the official anyway?");
-        EXPECT_EQ(x.match.GetOfficial(1), yes ? x.zoe.m_nIndex : x.adam.m_nIndex);
-        EXPECT_EQ(x.zoe.m_nGames, yes ? 2 : 1);
+        EXPECT_EQ(x.s.prompt.m_shown[0].id, IDS_OFFICIAL_OWN_CLUB);
+        EXPECT_TRUE(x.s.prompt.m_shown[0].question);
+        EXPECT_EQ(
+            x.s.prompt.m_shown[0].text,
+            "Mia:\nThe official should not officiate teams from its own club.\nAssign the official anyway?");
+        EXPECT_EQ(x.match.GetOfficial(0), x.zoe.m_nIndex);
+        EXPECT_EQ(x.match.GetOfficial(1), yes ? x.mia.m_nIndex : x.adam.m_nIndex);
+        EXPECT_EQ(x.mia.m_nGames, yes ? 1 : 0);
         EXPECT_EQ(x.adam.m_nGames, yes ? 0 : 1);
         EXPECT_TRUE(GameCountErrors(x.s.db).empty());
     }
 }
 
-TEST(ApplyManualAssignment, EachSlotIsCheckedWithTheEarlierSlotsAlreadyPlaced)
+TEST(ApplyManualAssignment, OfficialsSwapSlotsWithoutAQuestion)
 {
-    // Adam moves from the second slot to the first: the first slot's check
-    // still sees him in the second slot.
+    // Both at their maximum: each keeps his one game, only the slot changes.
+    cManualScene x;
+    x.s.Hold(x.match, 0, x.zoe);
+    x.s.Hold(x.match, 1, x.adam);
+    x.zoe.m_nMaxGames = 1;
+    x.adam.m_nMaxGames = 1;
+    cManualAssignValues values = cManualAssignValues::FromMatch(x.s.db, x.match);
+    values.Refill(x.s.db, x.match, 0, false);
+    values.Refill(x.s.db, x.match, 1, false);
+    ASSERT_TRUE(values.rows[0].Select(x.adam.m_nIndex));
+    ASSERT_TRUE(values.rows[1].Select(x.zoe.m_nIndex));
+    EXPECT_FALSE(Validate(values, x.match).has_value());
+    EXPECT_TRUE(ApplyManualAssignment(x.s.db, x.match, values));
+    EXPECT_TRUE(x.s.prompt.m_shown.empty());
+    EXPECT_EQ(x.match.GetOfficial(0), x.adam.m_nIndex);
+    EXPECT_EQ(x.match.GetOfficial(1), x.zoe.m_nIndex);
+    EXPECT_EQ(x.adam.m_nGames, 1);
+    EXPECT_EQ(x.zoe.m_nGames, 1);
+    EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+}
+
+TEST(ApplyManualAssignment, NoKeepsTheSlotsOfficialUnlessHeTookAnotherSlot)
+{
+    // Adam moves to the first slot and Mia, who breaks a rule, is refused
+    // the second: Adam cannot stay there too, so the slot is left empty.
     cManualScene x;
     x.s.Hold(x.match, 1, x.adam);
     cManualAssignValues values = cManualAssignValues::FromMatch(x.s.db, x.match);
     values.Refill(x.s.db, x.match, 0, false);
+    values.Refill(x.s.db, x.match, 1, false);
     ASSERT_TRUE(values.rows[0].Select(x.adam.m_nIndex));
-    ASSERT_TRUE(values.rows[1].Select(x.zoe.m_nIndex));
-    x.s.prompt.Answer(true);
-    ApplyManualAssignment(x.s.db, x.match, values);
-    EXPECT_EQ(x.s.prompt.Ids(), std::vector<int>{IDS_OFFICIAL_ALREADY_ASSIGNED});
+    ASSERT_TRUE(values.rows[1].Select(x.mia.m_nIndex));
+    x.s.prompt.Answer(false);
+    EXPECT_TRUE(ApplyManualAssignment(x.s.db, x.match, values));
+    EXPECT_EQ(x.s.prompt.Ids(), std::vector<int>{IDS_OFFICIAL_OWN_CLUB});
     EXPECT_EQ(x.match.GetOfficial(0), x.adam.m_nIndex);
-    EXPECT_EQ(x.match.GetOfficial(1), x.zoe.m_nIndex);
+    EXPECT_EQ(x.match.GetOfficial(1), -1);
     EXPECT_EQ(x.adam.m_nGames, 1);
+    EXPECT_EQ(x.mia.m_nGames, 0);
     EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+}
+
+TEST(ApplyManualAssignment, OneOfficialInTwoSlotsIsRefusedWithAMessage)
+{
+    struct cCase
+    {
+        const char* name;
+        int officialsPerGame;
+        std::vector<std::pair<int, const char*>> held;   // slot, official before the dialog
+        std::vector<std::pair<int, const char*>> chosen; // row, official chosen (box unticked)
+        int field;                                       // the row refused
+    };
+    const std::vector<cCase> cases = {
+        {"the first official chosen for the second row", 2, {{0, "Zoe"}}, {{1, "Zoe"}}, 1},
+        {"both rows chosen anew", 3, {}, {{0, "Adam"}, {2, "Adam"}}, 2},
+        {"at his maximum too", 2, {{0, "Adam"}}, {{1, "Adam"}}, 1},
+        {"a slot beyond the officials per game holds him", 2, {{4, "Zoe"}}, {{0, "Zoe"}}, 0},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cManualScene x;
+        x.s.db.m_nOfficialsPerGame = c.officialsPerGame;
+        x.adam.m_nMaxGames = 1;
+        auto named = [&x](const char* name) -> cReferee& {
+            return std::string(name) == "Zoe" ? x.zoe : x.adam;
+        };
+        for (const auto& [slot, name] : c.held) {
+            x.match.SetOfficial(x.s.db, named(name).m_nIndex, slot);
+        }
+        const std::array<int, 5> before = x.match.m_nOfficial;
+        cManualAssignValues values = cManualAssignValues::FromMatch(x.s.db, x.match);
+        for (const auto& [row, name] : c.chosen) {
+            values.Refill(x.s.db, x.match, row, false);
+            ASSERT_TRUE(values.rows[static_cast<std::size_t>(row)].Select(named(name).m_nIndex));
+        }
+        const cValidation error = Validate(values, x.match);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->messageId, IDS_OFFICIAL_TWO_SLOTS);
+        EXPECT_EQ(error->field, c.field);
+        EXPECT_EQ(error->text, "An official cannot take two slots of one match!");
+
+        EXPECT_FALSE(ApplyManualAssignment(x.s.db, x.match, values));
+        ASSERT_EQ(x.s.prompt.m_shown.size(), 1u);
+        EXPECT_EQ(x.s.prompt.m_shown[0].id, IDS_OFFICIAL_TWO_SLOTS);
+        EXPECT_FALSE(x.s.prompt.m_shown[0].question);
+        EXPECT_EQ(x.match.m_nOfficial, before);
+        EXPECT_TRUE(GameCountErrors(x.s.db).empty());
+    }
+}
+
+TEST(cManualAssignValues, TheHeadingNamesTheMatch)
+{
+    cManualScene x;
+    x.match.m_nNumber = 3;
+    const cManualAssignValues values = cManualAssignValues::FromMatch(x.s.db, x.match);
+    EXPECT_EQ(values.heading, "L-3  Falcons 1 - Hawks 1, " + x.s.db.WeekdayOf(x.match.m_tStart) + " " +
+                                  x.s.db.FormatDate(x.match.m_tStart) + " 10:00");
 }
 
 TEST(RemoveOfficials, ClearsTheChosenSlotsOfTheSelectedMatchesOnYes)

@@ -11,6 +11,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -756,6 +757,60 @@ TEST(ManualSchedule, AMatchTakenOutAndPlacedAgainGetsItsNumberBackWhileFree)
         ASSERT_NE(again, nullptr);
         EXPECT_EQ(again->m_nNumber, c.expected);
         EXPECT_EQ(season.db.GetLeague(again->m_nLeague)->m_nLastMatchNumber, c.otherPlacedFirst ? 4 : 3);
+    }
+}
+
+TEST(ManualSchedule, TheHeadingNamesTheMatchTheDialogIsFor)
+{
+    cTestSeason season;
+    const cCourt& court = season.Court("C1");
+    cLeague& league = FreeLeague(season, "U12", 3, 60);
+    league.m_strName = "Under 12";
+    season.db.m_nDateFormat = 0;
+    season.Time(court, 1, 1800, 2200);
+    cMatch& scheduled = season.Scheduled(league, 1, 2, 1, court, At(5, 1030), 3);
+    cPlayoffMatch& playoff = season.Playoff(court, At(6, 2015));
+    playoff.m_strNumber = "Final";
+    playoff.m_strHomeTeam = "Winner SF1";
+    playoff.m_strGuestTeam = "Winner SF2";
+    cUnscheduledMatch* waiting = nullptr;
+    for (cUnscheduledMatch* match : season.Unscheduled()) {
+        if (match->GetHomeTeam() == 0 || match->GetGuestTeam() == 0) {
+            waiting = match;
+        }
+    }
+    ASSERT_NE(waiting, nullptr);
+    const std::string teams = waiting->GetColumnText(1) + " - " + waiting->GetColumnText(2);
+    const auto on = [&season](TimePoint t) { return season.db.WeekdayOf(t) + " " + season.db.FormatDate(t); };
+
+    struct cCase
+    {
+        const char* name;
+        int wanted;           // of the waiting match
+        const cMatch* moving; // null: the waiting match is placed
+        std::string heading;
+    };
+    const std::vector<cCase> cases = {
+        {"a match waiting without a number", 0, nullptr, "U12  " + teams + ", Under 12"},
+        {"a match waiting for its old number", 7, nullptr, "U12-7  " + teams + ", Under 12"},
+        {"a league match moved", 0, &scheduled, "U12-3  U12 2 - U12 3, " + on(At(5, 0)) + " 10:30"},
+        {"a playoff match moved", 0, &playoff, "Final  Winner SF1 - Winner SF2, " + on(At(6, 0)) + " 20:15"},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        waiting->SetNumber(c.wanted);
+        const cManualScheduleValues values =
+            cManualScheduleValues::Open(season.db, c.moving == nullptr ? waiting : nullptr, 60, c.moving);
+        EXPECT_EQ(values.heading, c.heading);
+    }
+    // The pairing of a match being moved is in no list, and its heading still names the league.
+    {
+        cMatchMove move(season.db, scheduled);
+        ASSERT_NE(move.Pairing(), nullptr);
+        EXPECT_EQ(move.Pairing()->GetLabel(season.db), "U12-3");
+        const cManualScheduleValues values =
+            cManualScheduleValues::Open(season.db, move.Pairing(), move.Duration(), &move.Moving());
+        EXPECT_EQ(values.heading, "U12-3  U12 2 - U12 3, " + on(At(5, 0)) + " 10:30");
     }
 }
 

@@ -64,6 +64,7 @@ enum class eStep
     RemoveAutoScheduled,
     Renumber,
     OfficialsAndResults,
+    DeriveAgain,
 };
 
 struct cStepKind
@@ -73,7 +74,7 @@ struct cStepKind
     int weight;
 };
 
-constexpr std::array<cStepKind, 10> kSteps = {{
+constexpr std::array<cStepKind, 11> kSteps = {{
     {eStep::ScheduleAutomatically, "schedule automatically", 2},
     {eStep::ScheduleManually, "schedule manually", 5},
     {eStep::MoveAccepted, "move accepted", 5},
@@ -84,6 +85,7 @@ constexpr std::array<cStepKind, 10> kSteps = {{
     {eStep::RemoveAutoScheduled, "remove automatically scheduled", 1},
     {eStep::Renumber, "renumber", 1},
     {eStep::OfficialsAndResults, "assign officials, enter results", 2},
+    {eStep::DeriveAgain, "derive the unscheduled matches again", 1},
 }};
 
 using cPairing = std::tuple<int, int, int, int>; // league, home, guest, round
@@ -211,6 +213,10 @@ public:
             return Renumber();
         case eStep::OfficialsAndResults:
             return OfficialsAndResults();
+        case eStep::DeriveAgain:
+            // As after opening the file: the list is derived again when next shown.
+            db.Unscheduled().m_bUpToDate = 0;
+            return nullptr;
         }
         return nullptr;
     }
@@ -234,6 +240,8 @@ public:
     // The season's rules, after any step.
     void Check()
     {
+        // The window derives the list before it shows it.
+        RebuildUnscheduled(db);
         CheckCourtTime();
         CheckResults();
         CheckOfficials();
@@ -524,6 +532,11 @@ private:
         if (chosen.empty()) {
             return "nothing selected";
         }
+        // Results entered for them are asked about (and this prompt says Yes).
+        const std::vector<const cMatch*> asked(chosen.begin(), chosen.end());
+        const std::size_t askedBefore = prompt.asked.size();
+        EXPECT_TRUE(ConfirmDeletingResults(db, asked));
+        EXPECT_EQ(prompt.asked.size() - askedBefore, CountEnteredResults(asked) > 0 ? 1u : 0u);
         for (cMatch* match : chosen) {
             Remember(*match);
             EXPECT_TRUE(db.Scheduled().DeleteItem(*match, db));
@@ -534,17 +547,35 @@ private:
     const char* RemoveAutoScheduled()
     {
         int automatic = 0;
+        std::map<const cMatch*, std::tuple<int, TimePoint, cEntered>> played;
         for (const cMatch* match : Matches()) {
             if (match->m_bByHand == 0 && !match->IsPlayoff()) {
+                if (match->GetResult()->IsPlayed()) {
+                    played[match] = {match->m_nNumber, match->m_tStart, EnteredOf(*match->GetResult())};
+                    continue;
+                }
                 Remember(*match);
                 ++automatic;
             }
         }
-        EXPECT_EQ(RemoveAutoScheduledMatches(db), automatic);
+        const cAutoScheduledRemoval removal = RemoveAutoScheduledMatches(db);
+        EXPECT_EQ(removal.removed, automatic);
+        EXPECT_EQ(removal.stayed, static_cast<int>(played.size()));
+        // A played match never leaves the schedule by this command.
+        std::size_t stayed = 0;
         for (const cMatch* match : Matches()) {
-            EXPECT_TRUE(match->m_bByHand != 0 || match->IsPlayoff()) << match->GetLabel();
+            const auto found = played.find(match);
+            if (found == played.end()) {
+                EXPECT_TRUE(match->m_bByHand != 0 || match->IsPlayoff()) << match->GetLabel();
+                continue;
+            }
+            ++stayed;
+            EXPECT_EQ(std::make_tuple(match->m_nNumber, match->m_tStart, EnteredOf(*match->GetResult())),
+                      found->second)
+                << match->GetLabel();
         }
-        return nullptr;
+        EXPECT_EQ(stayed, played.size());
+        return played.empty() ? nullptr : "played matches stayed";
     }
 
     const char* Renumber()

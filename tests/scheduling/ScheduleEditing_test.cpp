@@ -1,9 +1,12 @@
 #include "SchedulingTestSupport.h"
 #include "model/Strings.h"
 #include "model/cUnusedTime.h"
+#include "scheduling/AutoScheduler.h"
 #include "scheduling/ScheduleEditing.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -54,11 +57,11 @@ TEST(RemoveAutoScheduledMatches, OnlyTheSchedulersMatchesGoBackWithTheirNumbersA
     const TimePoint end = automatic.m_tEnd;
 
     season.prompt.Answer(false);
-    EXPECT_EQ(RemoveAutoScheduledMatches(season.db), 0);
+    EXPECT_EQ(RemoveAutoScheduledMatches(season.db).removed, 0);
     EXPECT_EQ(season.db.Scheduled().GetCount(), 3);
 
     season.prompt.Answer(true);
-    EXPECT_EQ(RemoveAutoScheduledMatches(season.db), 1);
+    EXPECT_EQ(RemoveAutoScheduledMatches(season.db).removed, 1);
     EXPECT_EQ(season.db.Scheduled().GetCount(), 2);
     EXPECT_EQ(season.db.Results().GetCount(), 1);
     ASSERT_EQ(season.db.Unscheduled().GetCount(), 1);
@@ -71,6 +74,185 @@ TEST(RemoveAutoScheduledMatches, OnlyTheSchedulersMatchesGoBackWithTheirNumbersA
     }
     EXPECT_TRUE(freed);
     EXPECT_TRUE(season.db.IsModified());
+}
+
+TEST(RemoveAutoScheduledMatches, PlayedMatchesStayWithTheirResultsAndSaySo)
+{
+    struct cCase
+    {
+        const char* name;
+        std::set<int> played; // numbers of the scheduler's matches with a result entered
+        int removed;
+        std::vector<int> ids;
+        const char* told; // the message after the question; null when none
+    };
+    const std::vector<cCase> cases = {
+        {"none played", {}, 3, {IDS_REMOVE_AUTO_SCHEDULED}, nullptr},
+        {"one played",
+         {6},
+         2,
+         {IDS_REMOVE_AUTO_SCHEDULED, IDS_PLAYED_MATCHES_STAYED},
+         "2 automatically scheduled matches were removed from the schedule.\n1 played matches stayed in the "
+         "schedule."},
+        {"all played",
+         {5, 6, 7},
+         0,
+         {IDS_REMOVE_AUTO_SCHEDULED, IDS_PLAYED_MATCHES_STAYED},
+         "0 automatically scheduled matches were removed from the schedule.\n3 played matches stayed in the "
+         "schedule."},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTestSeason season;
+        const cCourt& court = season.Court("C1");
+        cLeague& league = season.League("A", 4, 1);
+        std::vector<cMatch*> automatic;
+        for (int i = 0; i < 3; ++i) {
+            cMatch& match = season.Scheduled(league, i, 3, 1, court, At(i, 1900), 5 + i);
+            match.m_bByHand = 0;
+            automatic.push_back(&match);
+            if (c.played.count(match.m_nNumber) != 0) {
+                match.GetResult()->m_bPlayed = 1;
+                match.GetResult()->m_nHomeScore[0] = 3;
+                match.GetResult()->m_nGuestScore[0] = 1;
+            }
+        }
+        league.m_nLastMatchNumber = 7;
+        season.db.SetModifiedFlag(false);
+
+        season.prompt.Answer(true);
+        const cAutoScheduledRemoval removal = RemoveAutoScheduledMatches(season.db);
+        EXPECT_EQ(removal.removed, c.removed);
+        EXPECT_EQ(removal.stayed, static_cast<int>(c.played.size()));
+        EXPECT_EQ(season.prompt.Ids(), c.ids);
+        if (c.told != nullptr) {
+            EXPECT_EQ(season.prompt.m_shown.back().text, c.told);
+            EXPECT_FALSE(season.prompt.m_shown.back().question);
+        }
+        EXPECT_EQ(season.db.IsModified(), c.removed > 0);
+        // The played matches are where they were, with what was entered.
+        std::set<int> stayed;
+        for (const cMatch& match : season.db.Scheduled().AllItems<cMatch>()) {
+            stayed.insert(match.m_nNumber);
+            ASSERT_NE(match.GetResult(), nullptr);
+            EXPECT_TRUE(match.GetResult()->IsPlayed());
+            EXPECT_EQ(match.GetResult()->GetHomeScore(0), 3);
+        }
+        EXPECT_EQ(stayed, c.played);
+        EXPECT_EQ(season.db.Results().GetCount(), static_cast<int>(c.played.size()));
+    }
+}
+
+TEST(RemoveAutoScheduledMatches, TheMatchesWaitWithTheirNumbersWhenTheListIsDerivedAgain)
+{
+    // As after opening a file: the unscheduled matches are derived afresh
+    // the next time they are shown or scheduled.
+    cTestSeason season;
+    const cCourt& court = season.Court("C1");
+    cLeague& league = season.League("A", 4, 1);
+    std::map<std::pair<int, int>, int> numbers; // home, guest -> number
+    for (int i = 0; i < 3; ++i) {
+        cMatch& match = season.Scheduled(league, i, 3, 1, court, At(i, 1900), 4 + 2 * i);
+        match.m_bByHand = 0;
+        numbers[{i, 3}] = match.m_nNumber;
+    }
+    ASSERT_EQ(season.db.Unscheduled().m_bUpToDate, 0);
+
+    season.prompt.Answer(true);
+    EXPECT_EQ(RemoveAutoScheduledMatches(season.db).removed, 3);
+    int waiting = 0;
+    for (const cUnscheduledMatch* match : season.Unscheduled()) {
+        const auto found = numbers.find({std::min(match->GetHomeTeam(), match->GetGuestTeam()),
+                                         std::max(match->GetHomeTeam(), match->GetGuestTeam())});
+        if (found != numbers.end()) {
+            EXPECT_EQ(match->GetNumber(), found->second) << match->GetLabel();
+            ++waiting;
+        } else {
+            EXPECT_EQ(match->GetNumber(), 0) << match->GetLabel();
+        }
+    }
+    EXPECT_EQ(waiting, 3);
+    EXPECT_EQ(season.db.Unscheduled().GetCount(), 6);
+
+    // Scheduled again, each gets its number back.
+    for (int day = 10; day <= 45; day += 7) {
+        season.Time(court, day, 1000, 2200);
+    }
+    season.db.m_bSchedIgnorePreferredTime = 1;
+    ScheduleAutomatically(season.db);
+    std::map<std::pair<int, int>, int> placed;
+    for (const cMatch& match : season.db.Scheduled().AllItems<cMatch>()) {
+        placed[{std::min(match.m_nHomeTeam, match.m_nGuestTeam),
+                std::max(match.m_nHomeTeam, match.m_nGuestTeam)}] = match.m_nNumber;
+    }
+    for (const auto& [pairing, number] : numbers) {
+        EXPECT_EQ(placed[pairing], number);
+    }
+}
+
+TEST(RebuildUnscheduled, ANumberWaitingForADeletedTeamIsNotInherited)
+{
+    cTestSeason season;
+    const cCourt& court = season.Court("C1");
+    cLeague& league = season.League("A", 3, 1);
+    cMatch& match = season.Scheduled(league, 0, 2, 1, court, At(0, 1900), 9);
+    match.m_bByHand = 0;
+    season.prompt.Answer(true);
+    EXPECT_EQ(RemoveAutoScheduledMatches(season.db).removed, 1);
+    // The team goes and a new one takes its index number.
+    cDbItem* third = league.Teams().GetLast();
+    ASSERT_EQ(static_cast<cTeam*>(third)->m_nIndex, 2);
+    league.Teams().DeleteItem(*third, season.db);
+    ASSERT_EQ(season.Team(league, "A 4").m_nIndex, 2);
+    for (const cUnscheduledMatch* waiting : season.Unscheduled()) {
+        EXPECT_EQ(waiting->GetNumber(), 0) << waiting->GetLabel();
+    }
+}
+
+TEST(ConfirmDeletingResults, AsksOnlyWhenResultsWereEnteredAndNamesHowMany)
+{
+    struct cCase
+    {
+        const char* name;
+        int played; // of the three selected matches
+        bool answer;
+        bool goesOn;
+        const char* question; // null: nothing asked
+    };
+    const std::vector<cCase> cases = {
+        {"none entered", 0, false, true, nullptr},
+        {"two entered, No", 2, false, false,
+         "2 results entered for the selected matches will be deleted with them.\nDelete anyway?"},
+        {"one entered, Yes", 1, true, true,
+         "1 results entered for the selected matches will be deleted with them.\nDelete anyway?"},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTestSeason season;
+        const cCourt& court = season.Court("C1");
+        cLeague& league = season.League("A", 4, 1);
+        std::vector<const cMatch*> selected;
+        for (int i = 0; i < 3; ++i) {
+            cMatch& match = season.Scheduled(league, i, 3, 1, court, At(i, 1900), 1 + i);
+            match.GetResult()->m_bPlayed = i < c.played ? 1 : 0;
+            selected.push_back(&match);
+        }
+        cMatch& other = season.Scheduled(league, 0, 1, 1, court, At(5, 1900), 4);
+        other.GetResult()->m_bPlayed = 1; // not selected
+        if (c.question != nullptr) {
+            season.prompt.Answer(c.answer);
+        }
+        EXPECT_EQ(CountEnteredResults(selected), c.played);
+        EXPECT_EQ(ConfirmDeletingResults(season.db, selected), c.goesOn);
+        if (c.question == nullptr) {
+            EXPECT_TRUE(season.prompt.m_shown.empty());
+        } else {
+            ASSERT_EQ(season.prompt.m_shown.size(), 1u);
+            EXPECT_EQ(season.prompt.m_shown[0].id, IDS_DELETE_ENTERED_RESULTS);
+            EXPECT_TRUE(season.prompt.m_shown[0].question);
+            EXPECT_EQ(season.prompt.m_shown[0].text, c.question);
+        }
+    }
 }
 
 } // namespace

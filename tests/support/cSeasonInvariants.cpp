@@ -293,6 +293,12 @@ private:
                 Report(StringPrintf("%s: official %d on position %d does not exist", Describe(match).c_str(),
                                     official, position + 1));
             }
+            for (int earlier = 0; official != -1 && earlier < position; ++earlier) {
+                if (match.GetOfficial(earlier) == official) {
+                    Report(StringPrintf("%s: official %d on positions %d and %d", Describe(match).c_str(),
+                                        official, earlier + 1, position + 1));
+                }
+            }
         }
         if (match.IsPlayoff()) {
             return;

@@ -4,6 +4,7 @@
 // and the refilling of a row by its check box.
 
 #include "DialogTestSupport.h"
+#include "model/MatchHeading.h"
 #include "model/Strings.h"
 #include "model/cResult.h"
 #include "officials/AutoAssign.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 
 #include <functional>
@@ -351,6 +353,25 @@ private slots:
         QVERIFY(d.m_prompt.m_shown[0].question);
         QCOMPARE(d.m_prompt.m_shown[0].text, std::string("Mia:\n") + GetString(d.m_prompt.m_shown[0].id));
         QVERIFY(d.m_prompt.AllAnswered());
+    }
+
+    void manualOneOfficialInTwoRowsIsRefusedAndTheDialogStaysOpen()
+    {
+        cOfficialsDoc d;
+        d.Hold(0, d.m_zoe);
+        d.m_doc.SetModifiedFlag(false);
+        CManualAssignDialog dialog(d.m_doc, *d.m_match);
+        QCOMPARE(dialog.Heading()->text(), ToQString(MatchHeading(d.m_doc, *d.m_match)));
+        dialog.OnlyLegal(1)->click();
+        dialog.Choices(1)->setCurrentIndex(dialog.Choices(1)->findText(Choice(d.m_zoe)));
+        QVERIFY(!PressOk(dialog));
+        QVERIFY(HasFocusOn(dialog, 1));
+        QCOMPARE(d.m_prompt.m_shown.size(), std::size_t{1});
+        QCOMPARE(d.m_prompt.m_shown[0].id, int(IDS_OFFICIAL_TWO_SLOTS));
+        QVERIFY(!d.m_prompt.m_shown[0].question);
+        QCOMPARE(d.m_match->GetOfficial(1), -1);
+        QCOMPARE(d.m_zoe.m_nGames, 1);
+        QVERIFY(!d.m_doc.IsModified());
     }
 
     void manualCancelChangesNothing()

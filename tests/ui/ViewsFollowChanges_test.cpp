@@ -2,6 +2,7 @@
 
 #include "Fixture.h"
 #include "model/CourtTime.h"
+#include "model/MatchHeading.h"
 #include "model/cCourt.h"
 #include "model/cDuplicateCourtTimeValues.h"
 #include "model/cLeague.h"
@@ -21,6 +22,7 @@
 #include "ui/CPlayoffMatchDialog.h"
 #include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
+#include "ui/DialogFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +37,8 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -711,11 +715,17 @@ void tst_ViewsFollowChanges::MatchPlacedAndMovedByHand()
     QVERIFY(f.Frame().Action(ID_MOVE_MATCH)->isEnabled());
     f.Doc().SetModifiedFlag(false);
     const std::vector<std::string> before = ScheduleAndCourtTime(f.Doc());
-    f.m_fnDialog = [](QDialog& dialog) {
+    QString heading;
+    f.m_fnDialog = [&heading](QDialog& dialog) {
+        if (auto* manual = qobject_cast<CManualScheduleDialog*>(&dialog)) {
+            heading = manual->Heading()->text();
+        }
         dialog.reject();
         return dialog.result();
     };
     f.Frame().Action(ID_MOVE_MATCH)->trigger();
+    // The dialog names the match it moves.
+    QCOMPARE(heading, ToQString(MatchHeading(f.Doc(), *placed)));
     QCOMPARE(ScheduleAndCourtTime(f.Doc()), before);
     QVERIFY(!f.Doc().IsModified());
 
@@ -728,6 +738,77 @@ void tst_ViewsFollowChanges::MatchPlacedAndMovedByHand()
     QCOMPARE(f.List().Model().ItemAt(f.List().CurrentRow()), static_cast<const cDbItem*>(moved));
     QCOMPARE(moved->m_bByHand, 1);
     QVERIFY(f.Doc().IsModified());
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+}
+
+void tst_ViewsFollowChanges::RemovedMatchesKeepTheirNumbersAndPlayedOnesStay()
+{
+    // Opened from a file, the unscheduled matches are derived afresh when
+    // next shown; the matches taken out of the schedule keep their numbers.
+    cFixture f;
+    OpenScheduledSeason(f);
+    using cPairing = std::tuple<int, int, int, int>;
+    std::map<cPairing, int> numbers;
+    cMatch* played = nullptr;
+    for (cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+        if (match.m_bByHand != 0 || match.IsPlayoff()) {
+            continue;
+        }
+        if (played == nullptr) {
+            played = &match;
+            continue;
+        }
+        numbers[{match.m_nLeague, match.m_nHomeTeam, match.m_nGuestTeam, match.m_nRound}] = match.m_nNumber;
+    }
+    QVERIFY(played != nullptr && !numbers.empty());
+    played->GetResult()->m_bPlayed = 1;
+    played->GetResult()->m_nHomeScore[0] = 2;
+    const int playedNumber = played->m_nNumber;
+    const int playedLeague = played->m_nLeague;
+
+    f.Select(&f.Doc().Scheduled());
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_REMOVE_AUTO_SCHEDULED)->isEnabled());
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_REMOVE_AUTO_SCHEDULED)->trigger();
+    QCOMPARE(f.m_prompt.m_ids, (std::vector<int>{IDS_REMOVE_AUTO_SCHEDULED, IDS_PLAYED_MATCHES_STAYED}));
+    played = const_cast<cMatch*>(FindMatch(f.Doc(), playedLeague, playedNumber));
+    QVERIFY(played != nullptr && played->GetResult() != nullptr && played->GetResult()->IsPlayed());
+    QCOMPARE(played->GetResult()->m_nHomeScore[0], 2);
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+
+    f.Select(&f.Doc().Unscheduled());
+    std::size_t found = 0;
+    for (int row = 0; row < f.Rows(); ++row) {
+        const auto* waiting = dynamic_cast<const cUnscheduledMatch*>(f.List().Model().ItemAt(row));
+        QVERIFY(waiting != nullptr);
+        const auto it = numbers.find(
+            {waiting->GetLeague(), waiting->GetHomeTeam(), waiting->GetGuestTeam(), waiting->GetRound()});
+        if (it != numbers.end()) {
+            QCOMPARE(waiting->GetNumber(), it->second);
+            ++found;
+        }
+    }
+    QCOMPARE(found, numbers.size());
+
+    // Remove Selected Matches on the played match says its result goes too; No keeps it.
+    f.Select(&f.Doc().Scheduled());
+    f.List().SelectOnly(f.List().Model().RowOf(played));
+    f.m_prompt.m_ids.clear();
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_REMOVE_SELECTED_MATCHES)->isEnabled());
+    f.m_prompt.Answer(true);
+    f.m_prompt.Answer(false);
+    f.Frame().Action(ID_REMOVE_SELECTED_MATCHES)->trigger();
+    QCOMPARE(f.m_prompt.m_ids, (std::vector<int>{IDS_DELETE_QUESTION, IDS_DELETE_ENTERED_RESULTS}));
+    QCOMPARE(FindMatch(f.Doc(), playedLeague, playedNumber), static_cast<const cMatch*>(played));
+    QVERIFY(played->GetResult()->IsPlayed());
+    f.Frame().UpdateCommands();
+    QVERIFY(f.Frame().Action(ID_DELETE_ITEM)->isEnabled());
+    f.m_prompt.Answer(true);
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_DELETE_ITEM)->trigger();
+    QVERIFY(FindMatch(f.Doc(), playedLeague, playedNumber) == nullptr);
     QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
 }
 

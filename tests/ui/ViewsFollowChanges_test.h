@@ -21,6 +21,7 @@ private slots:
     void AResultEnteredAndRemovedShowsInTheTable();
     void OfficialsAssignedAndRemovedKeepTheGameCounts();
     void MatchPlacedAndMovedByHand();
+    void RemovedMatchesKeepTheirNumbersAndPlayedOnesStay();
     void PlayoffMatchInsertedAndModified();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
