@@ -2037,6 +2037,8 @@ void CMainFrame::PrintJob(const PageLayout& layout)
     if (!ChoosePrinter(printer)) {
         return;
     }
+    // A print turned to keep its columns on the page leaves the set-up as the user made it.
+    const cKeepOrientation keep(printer);
     if (!PrintPages(printer, m_doc, layout)) {
         m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
     }
@@ -2098,10 +2100,14 @@ cTournelDb* CMainFrame::DirectoryToPrint()
 {
     cTournelDb* directory = m_pCurrentContainer;
     if (directory != nullptr) {
-        // A list derived from the rest of the season is printed as it stands now.
+        // A list derived from the rest of the season is printed as it stands now,
+        // and as the view filter shows it.
         RegenerateDerivedList(*directory);
         BringViewsUpToDate();
         directory = m_pCurrentContainer;
+        if (directory != nullptr) {
+            directory->Refresh();
+        }
     }
     if (const int refusal = DirectoryPrintRefusal(directory)) {
         m_doc.Prompt().ShowMessage(refusal);
@@ -2113,7 +2119,7 @@ cTournelDb* CMainFrame::DirectoryToPrint()
 void CMainFrame::OnFilePrint()
 {
     if (cTournelDb* directory = DirectoryToPrint()) {
-        PrintJob([directory](int lines) { return DirectoryPages(*directory, lines); });
+        PrintJob([directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); });
     }
 }
 
@@ -2123,7 +2129,11 @@ void CMainFrame::OnPrintPreview()
     if (directory == nullptr) {
         return;
     }
-    const PageLayout layout = [directory](int lines) { return DirectoryPages(*directory, lines); };
+    const PageLayout layout = [directory](const cPrintSizing& sizing) {
+        return DirectoryPages(*directory, sizing);
+    };
+    // The preview turns its page when the print needs it; the set-up stays the user's.
+    const cKeepOrientation keep(Printer());
     QPrintPreviewDialog preview(&Printer(), this);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -2175,7 +2185,7 @@ void CMainFrame::OnPrintSchedule()
         m_doc.Prompt().ShowMessage(refusal);
         return;
     }
-    PrintJob([this, &job](int lines) { return SchedulePages(m_doc, job, lines); });
+    PrintJob([this, &job](const cPrintSizing& sizing) { return SchedulePages(m_doc, job, sizing); });
 }
 
 void CMainFrame::OnPrintTables()
@@ -2196,7 +2206,7 @@ void CMainFrame::OnPrintTables()
     } else if (const int refusal = TablePrintRefusal(m_doc, job)) {
         m_doc.Prompt().ShowMessage(refusal);
     } else {
-        PrintJob([this, &job](int lines) { return TablePages(m_doc, job, lines); });
+        PrintJob([this, &job](const cPrintSizing& sizing) { return TablePages(m_doc, job, sizing); });
     }
     BringViewsUpToDate();
 }
@@ -2261,8 +2271,8 @@ void CMainFrame::OnPrintContent()
             WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
         }
     } else {
-        PrintJob([this, &title, &values](int lines) {
-            return ContentPages(m_doc, title, values.courts, values.leagues, lines);
+        PrintJob([this, &title, &values](const cPrintSizing& sizing) {
+            return ContentPages(m_doc, title, values.courts, values.leagues, sizing);
         });
     }
     UpdateTitle();

@@ -79,7 +79,8 @@ def render(folder, kind, pdf):
     for page in pages:
         width, height, pixels = read_pgm(os.path.join(folder, page))
         ink = sum(1 for value in pixels if value < 128)
-        check(width < height, "%s: %s is not an upright page" % (kind, page))
+        # A print too wide for an upright page is turned: a whole sheet either way.
+        check(1.3 < max(width, height) / min(width, height) < 1.5, "%s: %s is not a whole sheet" % (kind, page))
         check(ink > 50, "%s: %s is blank" % (kind, page))
         check(ink < width * height // 4, "%s: %s is mostly black" % (kind, page))
     docs = os.environ.get("TOURNEL_DOCS_DIR")
