@@ -10,6 +10,7 @@
 #include "output/Export.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
+#include "standings/Standings.h"
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
 #include "ui/CCalendarExportDialog.h"
@@ -504,8 +505,41 @@ void tst_PrintCommands::EveryColumnOfTheExampleSeasonIsPrinted()
     ScheduleAutomatically(doc);
     RebuildUnscheduled(doc);
     doc.m_nOfficialsPerGame = 5;
+    // Some results, so that the tables hold numbers of every width.
+    int i = 0;
+    for (cResult& result : doc.Results().AllItems<cResult>()) {
+        if (i++ % 3 != 1) {
+            result.m_bPlayed = 1;
+            result.m_nHomeScore[0] = i % 4;
+            result.m_nGuestScore[0] = (i + 1) % 3;
+        }
+    }
+    doc.InvalidateTables();
+    BringTablesUpToDate(doc);
     QTemporaryDir folder;
     ExpectEveryColumnPrinted(doc, false, folder.path());
+
+    // TOURNEL_DOCS_DIR: the first league's table as File > Print prints it,
+    // as the picture print-league-table.png there.
+    const QString docs = qEnvironmentVariable("TOURNEL_DOCS_DIR");
+    if (!docs.isEmpty()) {
+        cTournelDb& table = doc.Leagues().Items<cLeague>().begin()->Table();
+        const QString pdf = folder.filePath(QStringLiteral("table.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(pdf);
+        QVERIFY(PrintPages(printer, doc,
+                           [&table](const cPrintSizing& sizing) { return DirectoryPages(table, sizing); }));
+        // The top of the page, where the table stands.
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                               QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
+                               QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-H"),
+                               QStringLiteral("160"), pdf, docs + QStringLiteral("/print-league-table")}),
+            0);
+    }
     doc.SetPrompt(nullptr);
 }
 
