@@ -190,6 +190,17 @@ cDbItem* cTournelDb::GetPrev(const cDbItem& from)
     return item;
 }
 
+std::vector<cDbItem*> cTournelDb::GetListed() const
+{
+    std::vector<cDbItem*> listed;
+    for (cDbItem* item = GetFirst(); item != nullptr; item = GetNext(*item)) {
+        if (item->m_bFiltered == 0) {
+            listed.push_back(item);
+        }
+    }
+    return listed;
+}
+
 void cTournelDb::Refresh()
 {
     if (m_bUpToDate != 0) {

@@ -125,6 +125,11 @@ public:
 
     int GetCount() const { return m_nCount; }
 
+    // The items the directory's list shows, in list order: hidden items and
+    // those the view filter leaves out (m_bFiltered) are not among them. A
+    // print or a written file of the directory holds exactly these.
+    std::vector<cDbItem*> GetListed() const;
+
     // The remembered row, never past the last item (-1 when the list is empty).
     int GetCursor() const { return m_nCursor < m_nCount ? m_nCursor : m_nCount - 1; }
 

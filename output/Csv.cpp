@@ -200,7 +200,7 @@ std::string DirectoryCsv(const cTournelDb& directory)
         cells.emplace_back(GetString(column.titleId));
     }
     std::string text = CsvLine(cells);
-    for (const cDbItem* item = directory.GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
+    for (const cDbItem* item : directory.GetListed()) {
         for (std::size_t k = 0; k < cells.size(); ++k) {
             cells[k] = CsvColumnText(*item, static_cast<int>(k));
         }

@@ -41,7 +41,8 @@ std::string CsvClock(ClockTime hhmm);
 // the padding of numbers and scores taken off.
 std::string CsvColumnText(const cDbItem& item, int column);
 
-// A directory with its column headings as the header row, hidden items skipped.
+// A directory with its column headings as the header row and the rows its
+// list shows (hidden items and those the view filter leaves out skipped).
 std::string DirectoryCsv(const cTournelDb& directory);
 
 // The selected matches of the schedule, each once, in the order of the chosen

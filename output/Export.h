@@ -121,11 +121,18 @@ std::string WithDefaultExtension(const std::string& path, int kind);
 int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path);
 int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string& path);
 
-// "Write to File" of a directory: its name, a blank line, the column headings
-// and one line per item (hidden items skipped), each column padded to its
-// width (a longer text pushes the rest of its line to the right). Answers 0
-// or the id of the message shown: 153 nothing in the directory, 154 the file
-// cannot be created. A name without extension gets ".txt".
+// The name a print or a written file of a directory goes under: its title,
+// and for a list that belongs to a league, team or official " - " and whose
+// it is ("Table - Men's Division 1"; a team's: "league, team").
+std::string DirectoryHeading(const cTournelDb& directory);
+
+// "Write to File" of a directory: its heading, a blank line, the column
+// headings and one line per row of its list (hidden items and those the view
+// filter leaves out skipped). Each column is as wide as the directory defines
+// it or one more than its longest text, heading included, whichever is more,
+// on every line alike. Answers 0 or the id of the message shown: 153 nothing
+// listed in the directory, 154 the file cannot be created. A name without
+// extension gets ".txt".
 std::string DirectoryText(const cTournelDb& directory);
 // The top-level directory that scripts call `name` ("courts", "court-time",
 // "leagues", "officials", "unscheduled", "scheduled", "results"), or nullptr.

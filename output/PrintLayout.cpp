@@ -24,28 +24,29 @@ constexpr int kGroupLines = 4;
 
 // Fills pages: a line that finds its page full continues on a new page with
 // the same heading.
-class cPageBuilder
+class cPageFiller
 {
 public:
-    cPageBuilder(cPrintPages& pages, int linesPerPage)
+    cPageFiller(cPrintPages& pages, int linesPerPage)
         : m_pages(pages)
         , m_nLinesPerPage(std::max(1, linesPerPage))
     {
     }
 
-    void StartPage(std::string heading, cPrintLine columnHeadings = {})
+    void StartPage(std::string heading, cPrintLine columnHeadings = {}, int keyWidth = 0)
     {
-        m_pages.push_back({std::move(heading), std::move(columnHeadings), {}});
+        m_pages.push_back({std::move(heading), std::move(columnHeadings), {}, keyWidth});
     }
     // A new page that goes on with the page group of the last one.
     void ContinuePage()
     {
         const cPrintPage& last = m_pages.back();
-        StartPage(last.heading, last.columnHeadings);
+        StartPage(last.heading, last.columnHeadings, last.keyWidth);
     }
     int LinesLeft() const { return m_nLinesPerPage - static_cast<int>(m_pages.back().lines.size()); }
     bool AtTop() const { return m_pages.back().lines.empty(); }
     int LinesPerPage() const { return m_nLinesPerPage; }
+    void SetKeyWidth(int width) { m_pages.back().keyWidth = width; }
     void Add(cPrintLine line)
     {
         if (LinesLeft() <= 0) {
@@ -70,11 +71,6 @@ private:
     int m_nLinesPerPage;
 };
 
-int Length(std::string_view text)
-{
-    return static_cast<int>(TextLength(text));
-}
-
 std::string WithName(const std::string& heading, std::string_view name)
 {
     return MakeSectionHeading(heading, name, false, false, false);
@@ -93,19 +89,37 @@ int Anchor(int start, int width, int alignment)
     }
 }
 
-// A row of a directory at the directory's column widths (PrintRow).
-cPrintLine DirectoryRow(const std::vector<cColumn>& columns, const cDbItem* item)
+// A row of texts at the given column widths (PrintRow), each at its column's alignment.
+cPrintLine ColumnRow(const std::vector<cColumn>& columns, const std::vector<int>& widths,
+                     std::vector<std::string> texts)
 {
     cPrintLine line;
     int start = 0;
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        std::string text = item != nullptr ? item->GetColumnText(static_cast<int>(k))
-                                           : std::string(GetString(columns[k].titleId));
+    for (std::size_t k = 0; k < columns.size() && k < texts.size(); ++k) {
+        const int width = k < widths.size() ? widths[k] : columns[k].width;
         line.push_back(
-            {Anchor(start, columns[k].width, columns[k].alignment), std::move(text), columns[k].alignment});
-        start += columns[k].width;
+            {Anchor(start, width, columns[k].alignment), std::move(texts[k]), columns[k].alignment});
+        start += width;
     }
     return line;
+}
+
+std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns)
+{
+    std::vector<std::string> texts;
+    for (std::size_t k = 0; k < columns; ++k) {
+        texts.push_back(item.GetColumnText(static_cast<int>(k)));
+    }
+    return texts;
+}
+
+std::vector<int> DefinedWidths(const std::vector<cColumn>& columns)
+{
+    std::vector<int> widths;
+    for (const cColumn& column : columns) {
+        widths.push_back(column.width);
+    }
+    return widths;
 }
 
 bool InPeriod(const cMatch& match, const cScheduleExport& job)
@@ -180,7 +194,8 @@ template <class Item> std::vector<const cDbItem*> ListOf(const cTournelDb& conta
 }
 
 // The lines of the results of a league in the table print.
-void AddResults(cPageBuilder& pages, const cDatabase& db, const cLeague& league, const cTablesExport& job)
+void AddResults(cPageFiller& pages, const cDatabase& db, const cLeague& league, const cTablesExport& job,
+                const cPrintSizing& sizing)
 {
     std::vector<const cDbItem*> listed;
     for (const cResult& result : db.Results().Items<cResult>()) {
@@ -191,7 +206,7 @@ void AddResults(cPageBuilder& pages, const cDatabase& db, const cLeague& league,
         }
     }
     const int sets = std::clamp(db.m_tableSettings.m_nMaxSets, 1, cResult::kScores - 1);
-    const std::vector<int> w = PrintWidths(listed, 7 + sets);
+    const std::vector<int> w = PrintWidths(listed, 7 + sets, sizing);
     for (const cDbItem* item : listed) {
         cPrintLine line;
         line.push_back({0, item->GetColumnText(4), kAlignLeft});
@@ -227,7 +242,7 @@ std::vector<int> TableColumns(const cTablesExport& job)
     return columns;
 }
 
-void AddTable(cPageBuilder& pages, const cLeague& league, const cTablesExport& job)
+void AddTable(cPageFiller& pages, const cLeague& league, const cTablesExport& job, const cPrintSizing& sizing)
 {
     const std::vector<int> columns = TableColumns(job);
     const bool lossesIncludeDisq = !job.disqualified;
@@ -240,9 +255,18 @@ void AddTable(cPageBuilder& pages, const cLeague& league, const cTablesExport& j
         for (int column : columns) {
             w[static_cast<std::size_t>(column)] =
                 std::max(w[static_cast<std::size_t>(column)],
-                         Length(row->GetColumnText(column, lossesIncludeDisq)) + 2);
+                         sizing.Chars(row->GetColumnText(column, lossesIncludeDisq)) + 2);
         }
     }
+    // The rank and the team's name are the key of a row.
+    int key = 0;
+    for (int column : columns) {
+        key += w[static_cast<std::size_t>(column)];
+        if (column == 1) {
+            break;
+        }
+    }
+    pages.SetKeyWidth(key);
     const int count = static_cast<int>(rows.size());
     if (!pages.AtTop()) {
         // After the results: here when the table fits, or would not fit on any page.
@@ -299,13 +323,241 @@ cPageFrame cPageFrame::For(int lineHeight, int pageHeight)
     return frame;
 }
 
-std::vector<int> PrintWidths(const std::vector<const cDbItem*>& items, int columns)
+cPrintSizing::cPrintSizing(int linesPerPage, cMeasure chars)
+    : m_nLinesPerPage(std::max(1, linesPerPage))
+    , m_fnChars(std::move(chars))
+{
+}
+
+int cPrintSizing::Chars(std::string_view text) const
+{
+    return m_fnChars ? m_fnChars(text) : static_cast<int>(TextLength(text));
+}
+
+namespace {
+
+struct cExtent
+{
+    int start = 0;
+    int end = 0;
+};
+
+// Where a text reaches from and to, in average character widths.
+cExtent ExtentOf(const cPrintText& item, const cPrintSizing& sizing)
+{
+    const int width = sizing.Chars(item.text);
+    switch (item.alignment) {
+    case kAlignRight:
+        return {item.x - width, item.x};
+    case kAlignCenter:
+        return {item.x - (width + 1) / 2, item.x + (width + 1) / 2};
+    default:
+        return {item.x, item.x + width};
+    }
+}
+
+// Calls `visit` (text, page) for every text of the pages, column headings included.
+template <class F> void ForEachText(const cPrintPages& pages, F&& visit)
+{
+    for (const cPrintPage& page : pages) {
+        for (const cPrintText& item : page.columnHeadings) {
+            visit(item, page);
+        }
+        for (const cPrintLine& line : page.lines) {
+            for (const cPrintText& item : line) {
+                visit(item, page);
+            }
+        }
+    }
+}
+
+// The texts of `line` for band [from, to): the key texts where they stand,
+// the band's texts moved left to follow the key (the first band keeps its place).
+cPrintLine BandLine(const cPrintLine& line, const cPrintSizing& sizing, int key, int from, int to, bool first)
+{
+    cPrintLine band;
+    for (const cPrintText& item : line) {
+        const int start = ExtentOf(item, sizing).start;
+        if (start < key || first) {
+            if (start < to) {
+                band.push_back(item);
+            }
+        } else if (start >= from && start < to) {
+            cPrintText moved = item;
+            moved.x -= from - key;
+            band.push_back(std::move(moved));
+        }
+    }
+    return band;
+}
+
+// The size a point size rounds down to: quarter points.
+double QuarterPointsBelow(double points)
+{
+    return static_cast<double>(static_cast<int>(points * 4)) / 4;
+}
+
+} // namespace
+
+int PrintExtent(const cPrintPages& pages, const cPrintSizing& sizing)
+{
+    int extent = 0;
+    ForEachText(pages, [&](const cPrintText& item, const cPrintPage&) {
+        if (!item.text.empty()) {
+            extent = std::max(extent, ExtentOf(item, sizing).end);
+        }
+    });
+    return extent;
+}
+
+cPrintPages SplitIntoBands(const cPrintPages& pages, int room, const cPrintSizing& sizing)
+{
+    // Positions that some text (not a key text) spans cannot take a cut; a
+    // band may begin where a text begins.
+    int key = 0;
+    for (const cPrintPage& page : pages) {
+        key = std::max(key, page.keyWidth);
+    }
+    const int extent = PrintExtent(pages, sizing);
+    std::vector<int> spanned(static_cast<std::size_t>(extent) + 2, 0);
+    std::vector<int> reach(static_cast<std::size_t>(extent) + 2, -1); // farthest end of texts starting here
+    ForEachText(pages, [&](const cPrintText& item, const cPrintPage& page) {
+        const cExtent e = ExtentOf(item, sizing);
+        if (item.text.empty() || e.start < page.keyWidth || e.start < 0) {
+            return;
+        }
+        if (e.end > e.start + 1) {
+            ++spanned[static_cast<std::size_t>(e.start + 1)];
+            --spanned[static_cast<std::size_t>(e.end)];
+        }
+        reach[static_cast<std::size_t>(e.start)] = std::max(reach[static_cast<std::size_t>(e.start)], e.end);
+    });
+    std::vector<int> starts; // where texts begin, each once, and whether a band may begin there
+    std::vector<bool> open;
+    int depth = 0;
+    for (int at = 0; at <= extent; ++at) {
+        depth += spanned[static_cast<std::size_t>(at)];
+        if (reach[static_cast<std::size_t>(at)] >= 0) {
+            starts.push_back(at);
+            open.push_back(depth == 0);
+        }
+    }
+    std::vector<int> cuts; // where each band after the first begins
+    int from = 0;
+    for (;;) {
+        // The band from `from` takes the texts up to the last place a band may
+        // begin before its texts would pass the room; its texts move left by `shift`.
+        const int shift = cuts.empty() ? 0 : from - key;
+        int cut = -1;
+        int firstOpen = -1;
+        int farthest = 0;
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            if (starts[i] < from) {
+                continue;
+            }
+            if (starts[i] > from && open[i]) {
+                if (farthest - shift <= room) {
+                    cut = starts[i];
+                }
+                if (firstOpen < 0) {
+                    firstOpen = starts[i];
+                }
+            }
+            farthest = std::max(farthest, reach[static_cast<std::size_t>(starts[i])]);
+        }
+        if (farthest - shift <= room) {
+            break;
+        }
+        // Nothing fits: a column wider than the room makes a band of its own.
+        cut = cut >= 0 ? cut : firstOpen;
+        if (cut < 0) {
+            break;
+        }
+        cuts.push_back(cut);
+        from = cut;
+    }
+    if (cuts.empty()) {
+        return pages;
+    }
+    cPrintPages banded;
+    for (const cPrintPage& page : pages) {
+        for (std::size_t band = 0; band <= cuts.size(); ++band) {
+            const int bandFrom = band == 0 ? 0 : cuts[band - 1];
+            const int bandTo = band < cuts.size() ? cuts[band] : extent + 1;
+            cPrintPage part{page.heading, {}, {}, page.keyWidth};
+            part.columnHeadings =
+                BandLine(page.columnHeadings, sizing, page.keyWidth, bandFrom, bandTo, band == 0);
+            for (const cPrintLine& line : page.lines) {
+                part.lines.push_back(BandLine(line, sizing, page.keyWidth, bandFrom, bandTo, band == 0));
+            }
+            banded.push_back(std::move(part));
+        }
+    }
+    return banded;
+}
+
+cPrintout FitPrint(const cTextMetrics& metrics, const cPrintArea& area, const cPrintBuilder& build)
+{
+    const double base = area.points > 0 ? area.points : 10;
+    const double smallest = std::min(kMinPrintPoints, base);
+    struct cTry
+    {
+        cPrintout out;
+        int room = 0; // characters a line holds
+        int extent = 0;
+    };
+    const auto lay = [&](double points, bool turned) {
+        cTry t;
+        t.out.turned = turned;
+        t.out.points = points;
+        t.out.charWidth = std::max(1, metrics.CharWidth(points));
+        t.out.pageWidth = turned ? area.turnedWidth : area.width;
+        t.out.frame = cPageFrame::For(metrics.LineHeight(points), turned ? area.turnedHeight : area.height);
+        const int charWidth = t.out.charWidth;
+        const cPrintSizing sizing(
+            t.out.frame.linesPerPage, [&metrics, points, charWidth](std::string_view text) {
+                return (std::max(0, metrics.TextWidth(text, points)) + charWidth - 1) / charWidth;
+            });
+        t.out.pages = build(sizing);
+        t.room = t.out.pageWidth / charWidth;
+        t.extent = PrintExtent(t.out.pages, sizing);
+        if (t.extent > t.room && points <= smallest) {
+            t.out.pages = SplitIntoBands(t.out.pages, t.room, sizing);
+        }
+        return t;
+    };
+    cTry upright = lay(base, false);
+    if (upright.extent <= upright.room) {
+        return std::move(upright.out);
+    }
+    cTry turned = lay(base, true);
+    if (turned.extent <= turned.room) {
+        return std::move(turned.out);
+    }
+    // Smaller, on the roomier page: first as much as the widths say, then a
+    // quarter point at a time, as measured texts do not shrink quite evenly.
+    const bool turn = turned.room > upright.room;
+    const cTry& roomier = turn ? turned : upright;
+    double points = QuarterPointsBelow(base * roomier.room / std::max(1, roomier.extent));
+    for (int attempt = 0; attempt < 8 && points > smallest; ++attempt) {
+        cTry smaller = lay(points, turn);
+        if (smaller.extent <= smaller.room) {
+            return std::move(smaller.out);
+        }
+        points =
+            std::min(points - 0.25, QuarterPointsBelow(points * smaller.room / std::max(1, smaller.extent)));
+    }
+    return std::move(lay(smallest, turn).out);
+}
+
+std::vector<int> PrintWidths(const std::vector<const cDbItem*>& items, int columns,
+                             const cPrintSizing& sizing)
 {
     std::vector<int> widths(static_cast<std::size_t>(std::max(0, columns)), 2);
     for (const cDbItem* item : items) {
         for (int k = 0; k < columns; ++k) {
             widths[static_cast<std::size_t>(k)] =
-                std::max(widths[static_cast<std::size_t>(k)], Length(item->GetColumnText(k)) + 2);
+                std::max(widths[static_cast<std::size_t>(k)], sizing.Chars(item->GetColumnText(k)) + 2);
         }
     }
     return widths;
@@ -316,17 +568,38 @@ int DirectoryPrintRefusal(const cTournelDb* directory)
     if (directory == nullptr) {
         return IDS_NO_DIRECTORY_TO_PRINT;
     }
-    return directory->GetFirst() == nullptr ? IDS_NOTHING_TO_PRINT : 0;
+    return directory->GetListed().empty() ? IDS_NOTHING_TO_PRINT : 0;
 }
 
-cPrintPages DirectoryPages(const cTournelDb& directory, int linesPerPage)
+cPrintPages DirectoryPages(const cTournelDb& directory, const cPrintSizing& sizing)
 {
     cPrintPages pages;
-    cPageBuilder builder(pages, linesPerPage);
+    cPageFiller builder(pages, sizing.LinesPerPage());
     const std::vector<cColumn>& columns = directory.GetColumns();
-    builder.StartPage(GetString(directory.m_nTitleId), DirectoryRow(columns, nullptr));
-    for (const cDbItem* item = directory.GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
-        builder.Add(DirectoryRow(columns, item));
+    std::vector<std::string> headings;
+    for (const cColumn& column : columns) {
+        headings.emplace_back(GetString(column.titleId));
+    }
+    std::vector<std::vector<std::string>> rows;
+    for (const cDbItem* item : directory.GetListed()) {
+        rows.push_back(ColumnTexts(*item, columns.size()));
+    }
+    std::vector<int> widths = DefinedWidths(columns);
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        int widest = sizing.Chars(headings[k]);
+        for (const std::vector<std::string>& row : rows) {
+            widest = std::max(widest, sizing.Chars(row[k]));
+        }
+        widths[k] = std::max(widths[k], widest + 1);
+    }
+    // A row is followed by its first column; a table's by the rank and the team's name.
+    int key = widths.empty() ? 0 : widths[0];
+    if (directory.m_nDirectoryId == kDirTable && widths.size() > 1) {
+        key += widths[1];
+    }
+    builder.StartPage(DirectoryHeading(directory), ColumnRow(columns, widths, std::move(headings)), key);
+    for (std::vector<std::string>& row : rows) {
+        builder.Add(ColumnRow(columns, widths, std::move(row)));
     }
     return pages;
 }
@@ -340,16 +613,21 @@ int SchedulePrintRefusal(const cDatabase& db, const cScheduleExport& job)
     return 0;
 }
 
-cPrintPages SchedulePages(const cDatabase& db, const cScheduleExport& job, int linesPerPage)
+cPrintPages SchedulePages(const cDatabase& db, const cScheduleExport& job, const cPrintSizing& sizing)
 {
     cPrintPages pages;
-    cPageBuilder builder(pages, linesPerPage);
+    cPageFiller builder(pages, sizing.LinesPerPage());
     const int officials = std::clamp(db.m_nOfficialsPerGame, 0, cMatch::kOfficialPositions);
-    const std::vector<int> w = PrintWidths(ListOf<cMatch>(db.Scheduled()), 6 + cMatch::kOfficialPositions);
+    const std::vector<int> w =
+        PrintWidths(ListOf<cMatch>(db.Scheduled()), 6 + cMatch::kOfficialPositions, sizing);
+    // The first text of a match line is its key: the number in front, or the
+    // date, the court or the time, whichever the layout begins with.
+    const int layout = job.sorting == cScheduleExport::kByDate ? std::clamp(job.layout, 0, 2) : 0;
+    const int key = job.numberBefore ? w[0] : w[static_cast<std::size_t>(1 + layout)];
 
     // One page group of the matches for which `belongs` holds.
     auto group = [&](std::string_view name, auto belongs) {
-        builder.StartPage(WithName(job.heading, name));
+        builder.StartPage(WithName(job.heading, name), {}, key);
         for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
             if (InPeriod(match, job) && belongs(match)) {
                 builder.Add(MatchLine(match, w, job, cScheduleExport::kUngrouped, officials));
@@ -394,8 +672,7 @@ cPrintPages SchedulePages(const cDatabase& db, const cScheduleExport& job, int l
         }
         break;
     default: {
-        builder.StartPage(WithName(job.heading, ""));
-        const int layout = std::clamp(job.layout, 0, 2);
+        builder.StartPage(WithName(job.heading, ""), {}, key);
         bool first = true;
         std::int64_t lastDay = 0;
         int lastCourt = 0;
@@ -427,27 +704,27 @@ int TablePrintRefusal(const cDatabase& db, const cTablesExport& job)
     return db.Results().GetFirst() == nullptr || LeaguesOf(db, job.league).empty() ? IDS_NOTHING_TO_PRINT : 0;
 }
 
-cPrintPages TablePages(cDatabase& db, const cTablesExport& job, int linesPerPage)
+cPrintPages TablePages(cDatabase& db, const cTablesExport& job, const cPrintSizing& sizing)
 {
     cPrintPages pages;
-    cPageBuilder builder(pages, linesPerPage);
+    cPageFiller builder(pages, sizing.LinesPerPage());
     for (const cLeague* printed : LeaguesOf(db, job.league)) {
         cLeague& league = *db.GetLeague(printed->m_nIndex);
         BringTableUpToDate(db, league);
         builder.StartPage(WithName(job.heading, league.m_strName));
         if (job.results) {
-            AddResults(builder, db, league, job);
+            AddResults(builder, db, league, job, sizing);
         }
-        AddTable(builder, league, job);
+        AddTable(builder, league, job, sizing);
     }
     return pages;
 }
 
 cPrintPages ContentPages(const cDatabase& db, std::string_view title, bool courts, bool leagues,
-                         int linesPerPage)
+                         const cPrintSizing& sizing)
 {
     cPrintPages pages;
-    cPageBuilder builder(pages, linesPerPage);
+    cPageFiller builder(pages, sizing.LinesPerPage());
 
     // The summary lines as the text file has them: the heading, a blank line, four counts.
     const std::string summary = ContentSummary(db, title, false, false);
@@ -464,6 +741,7 @@ cPrintPages ContentPages(const cDatabase& db, std::string_view title, bool court
 
     if (courts) {
         const std::vector<cColumn>& columns = db.CourtTime().GetColumns();
+        const std::vector<int> widths = DefinedWidths(columns);
         for (const cCourt& court : db.Courts().Items<cCourt>()) {
             std::vector<const cUnusedTime*> periods;
             int minutes = 0;
@@ -479,7 +757,7 @@ cPrintPages ContentPages(const cDatabase& db, std::string_view title, bool court
                                        minutes / 60, minutes % 60),
                           kAlignLeft}});
             for (const cUnusedTime* period : periods) {
-                builder.Add(DirectoryRow(columns, period));
+                builder.Add(ColumnRow(columns, widths, ColumnTexts(*period, columns.size())));
             }
         }
     }

@@ -2,9 +2,11 @@
 
 // Printed pages as data: what each page of a print holds, line by line, with
 // positions in average character widths of the print font. The window draws
-// them (ui/PrintPages.h); nothing here knows a printer. A print is laid out
-// for a number of body lines per page, which the window finds from the page
-// height and the font (cPageFrame).
+// them (ui/PrintPages.h); nothing here knows a printer. The window hands in
+// how the printer measures the print font (cTextMetrics) and how large its
+// page is (cPrintArea); FitPrint chooses the orientation and the font size
+// that keep every column on the page, and the lines per page follow from the
+// page height and that size (cPageFrame).
 //
 // A "#" in a page heading stands for what the page is about: a court, league
 // or official name, or "league, team" (the first "#" only, as in the files).
@@ -12,6 +14,7 @@
 #include "model/cTournelDb.h"
 #include "output/Export.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +41,10 @@ struct cPrintPage
     std::string heading;           // centred at the top
     cPrintLine columnHeadings;     // directory prints: the column headings above the rule
     std::vector<cPrintLine> lines; // the body, at most the lines per page it was laid out for
+    // Texts that start left of this (in average character widths) are the
+    // key of a row (a match's number or date, a team's rank and name): when
+    // the columns are split into bands, they stand at the left of every band.
+    int keyWidth = 0;
 };
 
 using cPrintPages = std::vector<cPrintPage>;
@@ -62,17 +69,95 @@ struct cPageFrame
     int LineY(int line) const { return bodyY + line * lineHeight; }
 };
 
-// Print widths of a list's columns: the longest text of each column over the
+// The smallest size, in points, that a print shrinks its font to before it
+// splits its columns into bands; a smaller print font is never enlarged.
+inline constexpr double kMinPrintPoints = 6;
+
+// How the printer measures the print font at a size in points, in device
+// units: the window hands this in, the layout asks it at the sizes it tries.
+class cTextMetrics
+{
+public:
+    virtual ~cTextMetrics() = default;
+    virtual int LineHeight(double points) const = 0;
+    virtual int CharWidth(double points) const = 0; // the average character width
+    virtual int TextWidth(std::string_view text, double points) const = 0;
+};
+
+// The printable area of the page as the printer is set up, and of the same
+// page turned a quarter, in device units; and the print font's size.
+struct cPrintArea
+{
+    int width = 0;
+    int height = 0;
+    int turnedWidth = 0;
+    int turnedHeight = 0;
+    double points = 10;
+};
+
+// What the pages of a print are laid out for: the body lines a page holds
+// and how wide a text is, in average character widths rounded up.
+class cPrintSizing
+{
+public:
+    using cMeasure = std::function<int(std::string_view)>;
+
+    // Without a measure a text is as wide as its number of characters.
+    explicit cPrintSizing(int linesPerPage, cMeasure chars = {});
+
+    int LinesPerPage() const { return m_nLinesPerPage; }
+    int Chars(std::string_view text) const;
+
+private:
+    int m_nLinesPerPage;
+    cMeasure m_fnChars;
+};
+
+// A print laid out for a printer: its pages, the page's orientation and the
+// size of the font they were laid out for, with the frame and character
+// width the window draws them with.
+struct cPrintout
+{
+    bool turned = false; // printed on the page turned a quarter from the printer's set-up
+    double points = 10;  // the print font's size, at most the document's
+    int charWidth = 1;   // average character width at that size, device units
+    int pageWidth = 0;   // printable width in the chosen orientation, device units
+    cPageFrame frame;
+    cPrintPages pages;
+};
+
+using cPrintBuilder = std::function<cPrintPages(const cPrintSizing&)>;
+
+// Lays a print out so that no column is dropped or cut: in the printer's
+// orientation when the widest line fits, else on the turned page when it
+// fits there; else the font shrinks (in the roomier orientation) until the
+// widest line fits, down to kMinPrintPoints; a print still too wide is split
+// into bands of columns, each page printed once per band with the page's key
+// texts at the left of every band.
+cPrintout FitPrint(const cTextMetrics& metrics, const cPrintArea& area, const cPrintBuilder& build);
+
+// How far right the texts of the pages reach, in average character widths.
+int PrintExtent(const cPrintPages& pages, const cPrintSizing& sizing);
+
+// Each page as one page per band of columns, every band at most `room`
+// characters wide (a single column wider than that makes a band of its
+// own). Bands are cut only between texts, the same for every page, and
+// every band starts with the page's key texts.
+cPrintPages SplitIntoBands(const cPrintPages& pages, int room, const cPrintSizing& sizing);
+
+// Print widths of a list's columns: the widest text of each column over the
 // items, plus 2, in characters.
-std::vector<int> PrintWidths(const std::vector<const cDbItem*>& items, int columns);
+std::vector<int> PrintWidths(const std::vector<const cDbItem*>& items, int columns,
+                             const cPrintSizing& sizing);
 
 // "&Print..." of the shown directory: 0, or why it cannot be printed
 // (IDS_NO_DIRECTORY_TO_PRINT without a directory, IDS_NOTHING_TO_PRINT
-// without an item; hidden items do not count).
+// when its list shows no item).
 int DirectoryPrintRefusal(const cTournelDb* directory);
-// The directory's name as heading, its column headings, and its rows at
-// the directory's column widths, `linesPerPage` rows a page.
-cPrintPages DirectoryPages(const cTournelDb& directory, int linesPerPage);
+// The directory's heading (DirectoryHeading), its column headings, and the
+// rows its list shows. Each column is as wide as the directory defines it,
+// or one character wider than its widest text, heading included.
+cPrintPages DirectoryPages(const cTournelDb& directory, const cPrintSizing& sizing);
 
 // "Special schedule print": 0, or IDS_NOTHING_TO_PRINT when there is no
 // scheduled match (sorted by officials: no official either).
@@ -81,7 +166,7 @@ int SchedulePrintRefusal(const cDatabase& db, const cScheduleExport& job);
 // for the grouped layouts. Sorted by court, league, team or official: one
 // page group each (or for the selected one), starting on a new page.
 // Both match number boxes may be ticked: the number then stands twice.
-cPrintPages SchedulePages(const cDatabase& db, const cScheduleExport& job, int linesPerPage);
+cPrintPages SchedulePages(const cDatabase& db, const cScheduleExport& job, const cPrintSizing& sizing);
 
 // "Special table print": 0, or IDS_NOTHING_TO_PRINT without a result (the
 // command is offered only with one) or without a league to print.
@@ -89,9 +174,9 @@ int TablePrintRefusal(const cDatabase& db, const cTablesExport& job);
 // League by league: the league's played results from the results date (when
 // asked for), then its table, on the same page when it fits or is longer than
 // a page. Brings each printed league's table up to date.
-cPrintPages TablePages(cDatabase& db, const cTablesExport& job, int linesPerPage);
+cPrintPages TablePages(cDatabase& db, const cTablesExport& job, const cPrintSizing& sizing);
 
 // "Print database content": the summary on page 1, then the court overview
 // (a page group per court with its free court time) and the league overview.
 cPrintPages ContentPages(const cDatabase& db, std::string_view title, bool courts, bool leagues,
-                         int linesPerPage);
+                         const cPrintSizing& sizing);

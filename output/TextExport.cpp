@@ -19,30 +19,52 @@
 namespace {
 
 // `text` left-justified in `width` characters, as "%-*s" would pad it if it
-// counted characters instead of bytes; a longer text is kept whole. A text
-// that fills its column or more is followed by one blank, so that it never
-// runs into the next column ("Match no.Home team").
+// counted characters instead of bytes.
 void AppendPadded(std::string& out, std::string_view text, int width)
 {
     out += text;
     const std::size_t length = TextLength(text);
-    if (width > 0 && length < static_cast<std::size_t>(width)) {
+    if (length < static_cast<std::size_t>(std::max(0, width))) {
         out.append(static_cast<std::size_t>(width) - length, ' ');
-    } else {
-        out += ' ';
     }
 }
 
-// An item's columns on one line, each padded to the directory's column width.
-std::string TextRow(const cTournelDb& directory, const cDbItem& item)
+// The widths of the columns of a written list: each column as wide as the
+// directory defines it, or one more than its longest text (heading included)
+// when that is longer, so that every column starts at the same place on
+// every line and a text that fills its column never runs into the next one.
+std::vector<int> TextWidths(const std::vector<cColumn>& columns, const std::vector<std::string>& headings,
+                            const std::vector<const cDbItem*>& items)
 {
-    std::string row;
-    const std::vector<cColumn>& columns = directory.GetColumns();
+    std::vector<int> widths;
     for (std::size_t k = 0; k < columns.size(); ++k) {
-        AppendPadded(row, item.GetColumnText(static_cast<int>(k)), columns[k].width);
+        std::size_t longest = k < headings.size() ? TextLength(headings[k]) : 0;
+        for (const cDbItem* item : items) {
+            longest = std::max(longest, TextLength(item->GetColumnText(static_cast<int>(k))));
+        }
+        widths.push_back(std::max(columns[k].width, static_cast<int>(longest) + 1));
     }
-    row += "\n";
-    return row;
+    return widths;
+}
+
+// One line of texts, each padded to its column's width.
+std::string TextLine(const std::vector<std::string>& texts, const std::vector<int>& widths)
+{
+    std::string line;
+    for (std::size_t k = 0; k < texts.size() && k < widths.size(); ++k) {
+        AppendPadded(line, texts[k], widths[k]);
+    }
+    line += "\n";
+    return line;
+}
+
+std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns)
+{
+    std::vector<std::string> texts;
+    for (std::size_t k = 0; k < columns; ++k) {
+        texts.push_back(item.GetColumnText(static_cast<int>(k)));
+    }
+    return texts;
 }
 
 int Minutes(const cUnusedTime& time)
@@ -65,16 +87,36 @@ int WriteTextFile(const cDatabase& db, const std::string& requestedPath, const s
 
 } // namespace
 
+std::string DirectoryHeading(const cTournelDb& directory)
+{
+    std::string heading = GetString(directory.m_nTitleId);
+    const cDbItem* owner = directory.GetOwnerItem();
+    if (owner == nullptr) {
+        return heading;
+    }
+    std::string names = owner->GetColumnText(0);
+    // A team's lists: the league first, as a team's page of the schedule print names it.
+    if (const cTournelDb* teams = owner->GetOwner(); teams != nullptr && teams->GetOwnerItem() != nullptr) {
+        names = teams->GetOwnerItem()->GetColumnText(0) + ", " + names;
+    }
+    return heading + " - " + names;
+}
+
 std::string DirectoryText(const cTournelDb& directory)
 {
-    std::string text = GetString(directory.m_nTitleId);
-    text += "\n\n";
-    for (const cColumn& column : directory.GetColumns()) {
-        AppendPadded(text, GetString(column.titleId), column.width);
+    const std::vector<cColumn>& columns = directory.GetColumns();
+    std::vector<std::string> headings;
+    for (const cColumn& column : columns) {
+        headings.emplace_back(GetString(column.titleId));
     }
-    text += "\n";
-    for (const cDbItem* item = directory.GetFirst(); item != nullptr; item = cTournelDb::GetNext(*item)) {
-        text += TextRow(directory, *item);
+    const std::vector<cDbItem*> listed = directory.GetListed();
+    const std::vector<const cDbItem*> items(listed.begin(), listed.end());
+    const std::vector<int> widths = TextWidths(columns, headings, items);
+    std::string text = DirectoryHeading(directory);
+    text += "\n\n";
+    text += TextLine(headings, widths);
+    for (const cDbItem* item : items) {
+        text += TextLine(ColumnTexts(*item, columns.size()), widths);
     }
     return text;
 }
@@ -111,7 +153,7 @@ cTournelDb* NamedDirectory(cDatabase& db, std::string_view name)
 
 int WriteDirectoryFile(const cDatabase& db, const cTournelDb& directory, const std::string& path)
 {
-    if (directory.GetCount() == 0) {
+    if (directory.GetListed().empty()) {
         db.Prompt().ShowMessage(IDS_NOTHING_TO_PRINT);
         return IDS_NOTHING_TO_PRINT;
     }
@@ -155,13 +197,20 @@ std::string ContentSummary(const cDatabase& db, std::string_view title, bool cou
 
     if (courts) {
         text += "\n\nThe database includes the following courts:\n";
+        // One set of widths for the periods of every court: their columns line up through the file.
+        const std::vector<cColumn>& columns = db.CourtTime().GetColumns();
+        std::vector<const cDbItem*> all;
+        for (const cUnusedTime& time : db.CourtTime().Items<cUnusedTime>()) {
+            all.push_back(&time);
+        }
+        const std::vector<int> widths = TextWidths(columns, {}, all);
         for (const cCourt& court : db.Courts().Items<cCourt>()) {
             int minutes = 0;
             std::string rows;
             for (const cUnusedTime& time : db.CourtTime().Items<cUnusedTime>()) {
                 if (time.GetCourt() == court.m_nIndex) {
                     minutes += Minutes(time);
-                    rows += TextRow(db.CourtTime(), time);
+                    rows += TextLine(ColumnTexts(time, columns.size()), widths);
                 }
             }
             text += "\n";

@@ -20,13 +20,7 @@ void CItemListModel::ShowContainer(cTournelDb& container)
     m_pContainer = &container;
     m_folder.clear();
     m_bFolder = false;
-    m_items.clear();
-    m_items.reserve(static_cast<std::size_t>(container.GetCount()));
-    for (cDbItem& item : container.Items<cDbItem>()) {
-        if (item.m_bFiltered == 0) {
-            m_items.push_back(&item);
-        }
-    }
+    m_items = container.GetListed();
     endResetModel();
 }
 

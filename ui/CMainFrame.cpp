@@ -2050,6 +2050,8 @@ void CMainFrame::PrintJob(const PageLayout& layout)
     if (!ChoosePrinter(printer)) {
         return;
     }
+    // A print turned to keep its columns on the page leaves the set-up as the user made it.
+    const cKeepOrientation keep(printer);
     if (!PrintPages(printer, m_doc, layout)) {
         m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
     }
@@ -2111,10 +2113,14 @@ cTournelDb* CMainFrame::DirectoryToPrint()
 {
     cTournelDb* directory = m_pCurrentContainer;
     if (directory != nullptr) {
-        // A list derived from the rest of the season is printed as it stands now.
+        // A list derived from the rest of the season is printed as it stands now,
+        // and as the view filter shows it.
         RegenerateDerivedList(*directory);
         BringViewsUpToDate();
         directory = m_pCurrentContainer;
+        if (directory != nullptr) {
+            directory->Refresh();
+        }
     }
     if (const int refusal = DirectoryPrintRefusal(directory)) {
         m_doc.Prompt().ShowMessage(refusal);
@@ -2126,7 +2132,7 @@ cTournelDb* CMainFrame::DirectoryToPrint()
 void CMainFrame::OnFilePrint()
 {
     if (cTournelDb* directory = DirectoryToPrint()) {
-        PrintJob([directory](int lines) { return DirectoryPages(*directory, lines); });
+        PrintJob([directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); });
     }
 }
 
@@ -2136,7 +2142,11 @@ void CMainFrame::OnPrintPreview()
     if (directory == nullptr) {
         return;
     }
-    const PageLayout layout = [directory](int lines) { return DirectoryPages(*directory, lines); };
+    const PageLayout layout = [directory](const cPrintSizing& sizing) {
+        return DirectoryPages(*directory, sizing);
+    };
+    // The preview turns its page when the print needs it; the set-up stays the user's.
+    const cKeepOrientation keep(Printer());
     QPrintPreviewDialog preview(&Printer(), this);
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -2188,7 +2198,7 @@ void CMainFrame::OnPrintSchedule()
         m_doc.Prompt().ShowMessage(refusal);
         return;
     }
-    PrintJob([this, &job](int lines) { return SchedulePages(m_doc, job, lines); });
+    PrintJob([this, &job](const cPrintSizing& sizing) { return SchedulePages(m_doc, job, sizing); });
 }
 
 void CMainFrame::OnPrintTables()
@@ -2209,7 +2219,7 @@ void CMainFrame::OnPrintTables()
     } else if (const int refusal = TablePrintRefusal(m_doc, job)) {
         m_doc.Prompt().ShowMessage(refusal);
     } else {
-        PrintJob([this, &job](int lines) { return TablePages(m_doc, job, lines); });
+        PrintJob([this, &job](const cPrintSizing& sizing) { return TablePages(m_doc, job, sizing); });
     }
     BringViewsUpToDate();
 }
@@ -2274,8 +2284,8 @@ void CMainFrame::OnPrintContent()
             WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
         }
     } else {
-        PrintJob([this, &title, &values](int lines) {
-            return ContentPages(m_doc, title, values.courts, values.leagues, lines);
+        PrintJob([this, &title, &values](const cPrintSizing& sizing) {
+            return ContentPages(m_doc, title, values.courts, values.leagues, sizing);
         });
     }
     UpdateTitle();

@@ -9,6 +9,8 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 namespace {
 
@@ -20,10 +22,17 @@ QColor PrintColor(const cDatabase& db)
                   static_cast<int>((color >> 16) & 0xff));
 }
 
-void DrawText(QPainter& painter, const cPrintText& item, int y, const cPrintMetrics& metrics)
+// The stored size in points (the stored height is minus the size).
+double StoredPoints(const cDatabase& db)
+{
+    const int height = std::abs(db.m_lfPrintFont.lfHeight);
+    return height != 0 ? height : 10;
+}
+
+void DrawText(QPainter& painter, const cPrintText& item, int y, const cPrintout& printout)
 {
     const QString text = ToQString(item.text);
-    const int anchor = item.x * metrics.charWidth;
+    const int anchor = item.x * printout.charWidth;
     const int width = painter.fontMetrics().horizontalAdvance(text);
     int left = anchor;
     if (item.alignment == kAlignRight) {
@@ -31,47 +40,102 @@ void DrawText(QPainter& painter, const cPrintText& item, int y, const cPrintMetr
     } else if (item.alignment == kAlignCenter) {
         left = anchor - width / 2;
     }
-    painter.drawText(QRect(left, y, width + 1, metrics.frame.lineHeight), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(QRect(left, y, width + 1, printout.frame.lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                     text);
 }
 
-void DrawLine(QPainter& painter, const cPrintLine& line, int y, const cPrintMetrics& metrics)
+void DrawLine(QPainter& painter, const cPrintLine& line, int y, const cPrintout& printout)
 {
     for (const cPrintText& item : line) {
-        DrawText(painter, item, y, metrics);
+        DrawText(painter, item, y, printout);
     }
+}
+
+QPageLayout::Orientation Turned(QPageLayout::Orientation orientation)
+{
+    return orientation == QPageLayout::Portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 } // namespace
 
-QFont PrintFontFor(const cDatabase& db, const QPaintDevice& device)
+QFont PrintFontFor(const cDatabase& db, const QPaintDevice& device, double points)
 {
-    return PrintFontToQFont(db.m_lfPrintFont, std::max(1, device.logicalDpiY()));
+    QFont font = PrintFontToQFont(db.m_lfPrintFont, std::max(1, device.logicalDpiY()));
+    if (points > 0) {
+        const double pixels = points * std::max(1, device.logicalDpiY()) / 72.0;
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    }
+    return font;
 }
 
-cPrintMetrics MeasurePage(const cDatabase& db, const QPaintDevice& device)
+struct cDeviceTextMetrics::cCache
 {
-    // Metrics of the font on the device itself: a printer measures at its own resolution.
-    const QFontMetrics metrics(PrintFontFor(db, device), &device);
-    cPrintMetrics result;
-    result.frame = cPageFrame::For(metrics.height(), device.height());
-    result.charWidth = std::max(1, metrics.averageCharWidth());
-    result.pageWidth = device.width();
-    return result;
+    const cDatabase& db;
+    const QPaintDevice& device;
+    std::map<int, QFontMetrics> sizes; // by pixel size
+
+    const QFontMetrics& At(double points)
+    {
+        const QFont font = PrintFontFor(db, device, points);
+        auto found = sizes.find(font.pixelSize());
+        if (found == sizes.end()) {
+            found = sizes.emplace(font.pixelSize(), QFontMetrics(font, &device)).first;
+        }
+        return found->second;
+    }
+};
+
+cDeviceTextMetrics::cDeviceTextMetrics(const cDatabase& db, const QPaintDevice& device)
+    : m_pCache(std::make_unique<cCache>(cCache{db, device, {}}))
+{
 }
 
-void DrawPage(QPainter& painter, const cPrintPage& page, int number, const cPrintMetrics& metrics)
+cDeviceTextMetrics::~cDeviceTextMetrics() = default;
+
+int cDeviceTextMetrics::LineHeight(double points) const
 {
-    const cPageFrame& frame = metrics.frame;
+    return m_pCache->At(points).height();
+}
+
+int cDeviceTextMetrics::CharWidth(double points) const
+{
+    return std::max(1, m_pCache->At(points).averageCharWidth());
+}
+
+int cDeviceTextMetrics::TextWidth(std::string_view text, double points) const
+{
+    return m_pCache->At(points).horizontalAdvance(ToQString(std::string(text)));
+}
+
+cPrintArea PrintAreaOf(const QPrinter& printer, const cDatabase& db)
+{
+    cPrintArea area;
+    const int resolution = printer.resolution();
+    const QRect upright = printer.pageLayout().paintRectPixels(resolution);
+    QPageLayout turned = printer.pageLayout();
+    turned.setOrientation(Turned(turned.orientation()));
+    const QRect sideways = turned.paintRectPixels(resolution);
+    area.width = upright.width();
+    area.height = upright.height();
+    area.turnedWidth = sideways.width();
+    area.turnedHeight = sideways.height();
+    area.points = StoredPoints(db);
+    return area;
+}
+
+void DrawPage(QPainter& painter, const cPrintPage& page, int number, const cPrintout& printout)
+{
+    const cPageFrame& frame = printout.frame;
     const int h = frame.lineHeight;
-    const int r = metrics.pageWidth;
+    const int r = printout.pageWidth;
     painter.drawText(QRect(0, frame.headingY, r, h), Qt::AlignHCenter | Qt::AlignTop,
                      ToQString(page.heading));
     if (!page.columnHeadings.empty()) {
-        DrawLine(painter, page.columnHeadings, frame.columnHeadingY, metrics);
+        DrawLine(painter, page.columnHeadings, frame.columnHeadingY, printout);
     }
     painter.drawLine(0, frame.ruleY, r, frame.ruleY);
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
-        DrawLine(painter, page.lines[i], frame.LineY(static_cast<int>(i)), metrics);
+        DrawLine(painter, page.lines[i], frame.LineY(static_cast<int>(i)), printout);
     }
     painter.drawLine(0, frame.bottomRuleY, r, frame.bottomRuleY);
     painter.drawText(QRect(0, frame.pageNumberY, r, h), Qt::AlignRight | Qt::AlignTop,
@@ -80,22 +144,38 @@ void DrawPage(QPainter& painter, const cPrintPage& page, int number, const cPrin
 
 bool PrintPages(QPrinter& printer, const cDatabase& db, const PageLayout& layout)
 {
-    const cPrintMetrics metrics = MeasurePage(db, printer);
-    const cPrintPages pages = layout(metrics.frame.linesPerPage);
+    cPrintout printout;
+    {
+        const cDeviceTextMetrics metrics(db, printer);
+        printout = FitPrint(metrics, PrintAreaOf(printer, db), layout);
+    }
+    if (printout.turned) {
+        printer.setPageOrientation(Turned(printer.pageLayout().orientation()));
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    painter.setFont(PrintFontFor(db, printer));
+    painter.setFont(PrintFontFor(db, printer, printout.points));
     painter.setPen(PrintColor(db));
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (std::size_t i = 0; i < printout.pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
             return false;
         }
-        // Columns beyond the page's width are cut at its edge, as paper would cut them.
-        painter.setClipRect(QRect(0, 0, metrics.pageWidth, printer.height()));
-        DrawPage(painter, pages[i], static_cast<int>(i) + 1, metrics);
+        painter.setClipRect(QRect(0, 0, printout.pageWidth, printer.height()));
+        DrawPage(painter, printout.pages[i], static_cast<int>(i) + 1, printout);
     }
     return painter.end();
+}
+
+cKeepOrientation::cKeepOrientation(QPrinter& printer)
+    : m_printer(printer)
+    , m_orientation(printer.pageLayout().orientation())
+{
+}
+
+cKeepOrientation::~cKeepOrientation()
+{
+    m_printer.setPageOrientation(m_orientation);
 }

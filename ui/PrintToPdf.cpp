@@ -74,7 +74,7 @@ int PrintToPdf(const QString& database, const QString& kind, const QString& pdf,
         }
         directory->Refresh();
         refusal = DirectoryPrintRefusal(directory);
-        layout = [directory](int lines) { return DirectoryPages(*directory, lines); };
+        layout = [directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); };
     } else if (kind == QLatin1String("schedule")) {
         const cSchedulePrintValues values = cSchedulePrintValues::FromDatabase(doc);
         if (const cValidation error = Validate(values)) {
@@ -84,18 +84,18 @@ int PrintToPdf(const QString& database, const QString& kind, const QString& pdf,
         }
         const cScheduleExport job = values.Export();
         refusal = SchedulePrintRefusal(doc, job);
-        layout = [&doc, job](int lines) { return SchedulePages(doc, job, lines); };
+        layout = [&doc, job](const cPrintSizing& sizing) { return SchedulePages(doc, job, sizing); };
     } else if (kind == QLatin1String("tables")) {
         const cTablesExport job = cTablePrintValues::FromDatabase(doc).Export();
         refusal = TablePrintRefusal(doc, job);
-        layout = [&doc, job](int lines) { return TablePages(doc, job, lines); };
+        layout = [&doc, job](const cPrintSizing& sizing) { return TablePages(doc, job, sizing); };
     } else {
         // The summary counts the matches still to be played.
         RebuildUnscheduled(doc);
         const cContentPrintValues values;
         const std::string title = doc.GetTitle();
-        layout = [&doc, values, title](int lines) {
-            return ContentPages(doc, title, values.courts, values.leagues, lines);
+        layout = [&doc, values, title](const cPrintSizing& sizing) {
+            return ContentPages(doc, title, values.courts, values.leagues, sizing);
         };
     }
     int status = 0;

@@ -379,22 +379,22 @@ TEST_F(ExportTest, UncreatableFilesAreReportedAndNothingIsWritten)
     EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
 }
 
-TEST_F(ExportTest, DirectoryColumnsArePaddedToTheirWidthsInCharacters)
+TEST_F(ExportTest, DirectoryColumnsAreAsWideAsTheirWidthsOrLongestTexts)
 {
     official->m_strName = "Chloé Sørensen";
     official->m_strClubOfficial = "Club";
     BuildOfficial(db, "Maximilian Alexander von Humboldt-Wiesenthal").m_strClubOfficial = "Far";
     const std::string text = DirectoryText(db.Officials());
-    // A heading or a name as long as its column or longer pushes the next
-    // one to the right, one blank after it.
+    // A heading or a name as long as its column or longer widens the column
+    // on every line, one blank after its longest text.
     EXPECT_EQ(text,
               "Officials\n\n"
-              "Official name            Club           Rating     Max. subs. games  Max. no. of games "
-              "No. of games  First day off Second day off \n"
-              "Chloé Sørensen           Club           1          3                 20                "
-              "1             <None>       <None>       \n"
+              "Official name                                Club           Rating     Max. subs. games  "
+              "Max. no. of games No. of games  First day off Second day off \n"
+              "Chloé Sørensen                               Club           1          3                 "
+              "20                1             <None>        <None>         \n"
               "Maximilian Alexander von Humboldt-Wiesenthal Far            1          3                 "
-              "20                0             <None>       <None>       \n");
+              "20                0             <None>        <None>         \n");
 }
 
 TEST_F(ExportTest, WriteToFileOfAnEmptyDirectoryWritesNothing)

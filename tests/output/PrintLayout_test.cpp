@@ -126,7 +126,7 @@ TEST_F(PrintLayoutTest, DirectoryPagesSplitRowsAndKeepTheirHeadings)
     // Five officials, one hidden (a match being moved hides its row the same way).
     db.GetOfficial(jones->m_nIndex)->m_bHidden = 1;
     EXPECT_EQ(DirectoryPrintRefusal(&db.Officials()), 0);
-    const cPrintPages pages = DirectoryPages(db.Officials(), 2);
+    const cPrintPages pages = DirectoryPages(db.Officials(), cPrintSizing(2));
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].lines.size(), 2u);
     EXPECT_EQ(pages[1].lines.size(), 2u);
@@ -142,7 +142,7 @@ TEST_F(PrintLayoutTest, DirectoryPagesSplitRowsAndKeepTheirHeadings)
 TEST_F(PrintLayoutTest, DirectoryColumnsStandAtTheirAlignment)
 {
     // Courts: name 25 left, short name 12 left, reserved 12 centred, rating 12 centred.
-    const cPrintPages pages = DirectoryPages(db.Courts(), 10);
+    const cPrintPages pages = DirectoryPages(db.Courts(), cPrintSizing(10));
     const cPrintLine& headings = pages[0].columnHeadings;
     ASSERT_EQ(headings.size(), 4u);
     EXPECT_EQ(headings[0], (cPrintText{0, GetString(IDS_COL_COURT_NAME), kAlignLeft}));
@@ -165,7 +165,7 @@ TEST_F(PrintLayoutTest, MatchLinePositionsFollowThePrintWidths)
     cScheduleExport job = Job();
     job.numberBefore = true;
     job.numberAfter = true;
-    const cPrintPages pages = SchedulePages(db, job, 50);
+    const cPrintPages pages = SchedulePages(db, job, cPrintSizing(50));
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].heading, "Schedule for ");
     const cPrintLine& line = pages[0].lines[0];
@@ -178,7 +178,7 @@ TEST_F(PrintLayoutTest, MatchLinePositionsFollowThePrintWidths)
 
     job.numberAfter = false;
     job.layout = cScheduleExport::kGroupedByDateAndCourt;
-    const cPrintPages groupedPages = SchedulePages(db, job, 50);
+    const cPrintPages groupedPages = SchedulePages(db, job, cPrintSizing(50));
     const cPrintLine& grouped = groupedPages[0].lines[1];
     EXPECT_EQ(Joined(grouped), "P-12|1930|Lions|- Tigers|Smith|/ Jones|");
     EXPECT_EQ(grouped[1].x, 6);
@@ -203,7 +203,8 @@ TEST_F(PrintLayoutTest, GroupLineNeedsFourLinesLeft)
     const std::vector<cCase> cases = {{9, {8}}, {8, {5, 2}}, {6, {5, 2}}, {5, {5, 2}}};
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.linesPerPage);
-        const cPrintPages pages = SchedulePages(db, Job(0, cScheduleExport::kGroupedByDate), c.linesPerPage);
+        const cPrintPages pages =
+            SchedulePages(db, Job(0, cScheduleExport::kGroupedByDate), cPrintSizing(c.linesPerPage));
         std::vector<std::size_t> counts;
         for (const cPrintPage& page : pages) {
             counts.push_back(page.lines.size());
@@ -226,7 +227,7 @@ TEST_F(PrintLayoutTest, GroupsByDateAndCourtNameTheCourtInTheChosenLanguage)
     AddMatch(*annex, MakeTimePoint(2027, 5, 1, 12), *tigers, *bears);
     cScheduleExport job = Job(0, cScheduleExport::kGroupedByDateAndCourt);
     job.language = 5; // German
-    const cPrintPages pages = SchedulePages(db, job, 50);
+    const cPrintPages pages = SchedulePages(db, job, cPrintSizing(50));
     // The schedule keeps a day's matches by court short name: the annex ("AX") first.
     EXPECT_EQ(FirstTexts(pages[0]), (std::vector<std::string>{"Samstag, 01/05-2027, Annex", "1100", "1200",
                                                               "", "Samstag, 01/05-2027, Main Hall", "1000"}));
@@ -241,7 +242,7 @@ TEST_F(PrintLayoutTest, PeriodTakesWholeDays)
     cScheduleExport job = Job(cScheduleExport::kByDate);
     job.from = MakeTimePoint(2027, 5, 1);
     job.to = MakeTimePoint(2027, 5, 31, 23, 59);
-    const cPrintPages pages = SchedulePages(db, job, 50);
+    const cPrintPages pages = SchedulePages(db, job, cPrintSizing(50));
     EXPECT_EQ(FirstTexts(pages[0]), (std::vector<std::string>{"01/05-2027", "31/05-2027"}));
 }
 
@@ -256,7 +257,7 @@ TEST_F(PrintLayoutTest, OfficialPagesListOnlyTheirOwnMatches)
     second.SetOfficial(db, smith->m_nIndex, 4); // a slot beyond the officials per game still counts
     second.SetOfficial(db, jones->m_nIndex, 0);
     EXPECT_EQ(SchedulePrintRefusal(db, job), 0);
-    const cPrintPages pages = SchedulePages(db, job, 2);
+    const cPrintPages pages = SchedulePages(db, job, cPrintSizing(2));
     // Jones first (container order by name), then Smith.
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].heading, "Schedule for Jones");
@@ -265,7 +266,7 @@ TEST_F(PrintLayoutTest, OfficialPagesListOnlyTheirOwnMatches)
     EXPECT_EQ(FirstTexts(pages[1]), (std::vector<std::string>{"01/05-2027", "02/05-2027"}));
 
     job.official = smith->m_nIndex;
-    EXPECT_EQ(SchedulePages(db, job, 2).size(), 1u);
+    EXPECT_EQ(SchedulePages(db, job, cPrintSizing(2)).size(), 1u);
 
     // With no official at all there is nothing to print by officials, but by date there is.
     db.Officials().DeleteAll();
@@ -282,7 +283,7 @@ TEST_F(PrintLayoutTest, TeamPagesHoldHomeAndAwayMatchesAndContinue)
     cScheduleExport job = Job(cScheduleExport::kByTeam);
     job.league = league->m_nIndex;
     job.team = lions->m_nIndex;
-    const cPrintPages pages = SchedulePages(db, job, 2);
+    const cPrintPages pages = SchedulePages(db, job, cPrintSizing(2));
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].heading, "Schedule for Premier, Lions");
     EXPECT_EQ(pages[1].heading, pages[0].heading);
@@ -290,7 +291,7 @@ TEST_F(PrintLayoutTest, TeamPagesHoldHomeAndAwayMatchesAndContinue)
     EXPECT_EQ(FirstTexts(pages[1]), (std::vector<std::string>{"04/05-2027"}));
 
     job.team = -1;
-    EXPECT_EQ(SchedulePages(db, job, 50).size(), 3u);
+    EXPECT_EQ(SchedulePages(db, job, cPrintSizing(50)).size(), 3u);
 }
 
 TEST_F(PrintLayoutTest, TableFollowsTheResultsWhenItFits)
@@ -314,7 +315,7 @@ TEST_F(PrintLayoutTest, TableFollowsTheResultsWhenItFits)
     const std::vector<cCase> cases = {{6, {6}}, {5, {2, 3}}, {2, {2, 2, 1}}};
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.linesPerPage);
-        const cPrintPages pages = TablePages(db, job, c.linesPerPage);
+        const cPrintPages pages = TablePages(db, job, cPrintSizing(c.linesPerPage));
         std::vector<std::size_t> counts;
         for (const cPrintPage& page : pages) {
             counts.push_back(page.lines.size());
@@ -324,7 +325,7 @@ TEST_F(PrintLayoutTest, TableFollowsTheResultsWhenItFits)
     }
     // Results from the 2nd on leave out the first match's.
     job.resultsFrom = MakeTimePoint(2027, 5, 2);
-    EXPECT_EQ(FirstTexts(TablePages(db, job, 50)[0]).front(), "Bears");
+    EXPECT_EQ(FirstTexts(TablePages(db, job, cPrintSizing(50))[0]).front(), "Bears");
 }
 
 TEST_F(PrintLayoutTest, TableRowsPrintTheTickedColumns)
@@ -333,7 +334,7 @@ TEST_F(PrintLayoutTest, TableRowsPrintTheTickedColumns)
     Play(match, 0, 2, true); // Lions disqualified
     cTablesExport job;
     job.played = job.won = job.drawn = job.scoreDiff = job.points = false;
-    const cPrintPages pages = TablePages(db, job, 50);
+    const cPrintPages pages = TablePages(db, job, cPrintSizing(50));
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> rows;
     for (const cPrintLine& line : pages[0].lines) {
@@ -345,13 +346,13 @@ TEST_F(PrintLayoutTest, TableRowsPrintTheTickedColumns)
     EXPECT_EQ(pages[0].lines[0][2].x, 3 + 8);
 
     job.disqualified = true;
-    EXPECT_EQ(Joined(TablePages(db, job, 50)[0].lines[2]), "3|Lions|0|1|");
+    EXPECT_EQ(Joined(TablePages(db, job, cPrintSizing(50))[0].lines[2]), "3|Lions|0|1|");
 }
 
 TEST_F(PrintLayoutTest, ContentOfAnEmptyDatabase)
 {
     cDatabase empty;
-    const cPrintPages pages = ContentPages(empty, "season.tnd", true, true, 50);
+    const cPrintPages pages = ContentPages(empty, "season.tnd", true, true, cPrintSizing(50));
     // No overview pages without courts and leagues.
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].heading, "The content of season.tnd:");
@@ -372,7 +373,7 @@ TEST_F(PrintLayoutTest, ContentOverviewsContinueOnNewPages)
     }
     BuildLeague(db, "Second", "S");
     BuildLeague(db, "Third", "T");
-    const cPrintPages pages = ContentPages(db, "season", true, true, 3);
+    const cPrintPages pages = ContentPages(db, "season", true, true, cPrintSizing(3));
     std::vector<std::string> headings;
     for (const cPrintPage& page : pages) {
         headings.push_back(page.heading);
@@ -387,7 +388,7 @@ TEST_F(PrintLayoutTest, ContentOverviewsContinueOnNewPages)
     EXPECT_EQ(pages[5].lines[0].front().text, "- Premier includes 3 teams, playing a total of 6 matches.");
 
     // Pages of 8 lines hold two leagues with a blank line between them.
-    const cPrintPages roomy = ContentPages(db, "season", false, true, 8);
+    const cPrintPages roomy = ContentPages(db, "season", false, true, cPrintSizing(8));
     ASSERT_EQ(roomy.size(), 3u);
     EXPECT_EQ(roomy[1].lines.size(), 7u);
     EXPECT_TRUE(roomy[1].lines[3].empty());

@@ -5,12 +5,23 @@
 #include "model/Strings.h"
 #include "model/cMatch.h"
 #include "model/cResult.h"
+#include "output/AllDirectories.h"
+#include "output/Csv.h"
+#include "output/Export.h"
+#include "scheduling/AutoScheduler.h"
+#include "scheduling/MatchGeneration.h"
+#include "standings/Standings.h"
+#include "tools/seasongen/PlainSchedule.h"
+#include "tools/seasongen/SeasonGenerator.h"
 #include "ui/CCalendarExportDialog.h"
 #include "ui/CImportDialog.h"
 #include "ui/CNumberSpinBox.h"
 #include "ui/CSchedulePrintDialog.h"
 #include "ui/CTablePrintDialog.h"
+#include "ui/CViewFilterDialog.h"
 #include "ui/CommandIds.h"
+#include "ui/DialogFields.h"
+#include "ui/PrintPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +31,9 @@
 #include <QPageSetupDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
@@ -97,6 +110,66 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool HavePdfToText()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+// The text of a PDF as `pdftotext -layout` reads it, ligatures ("ﬃ") back
+// as their letters; empty when it cannot be read.
+QString PdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+// The column headings of a directory's spreadsheet file: its header row.
+QStringList CsvHeadings(const cTournelDb& directory)
+{
+    const std::string csv = DirectoryCsv(directory);
+    QStringList headings;
+    for (const QString& cell : ToQString(csv.substr(0, csv.find('\n'))).split(QLatin1Char(','))) {
+        headings << ToQString(CsvCellText(ToStdString(cell)));
+    }
+    return headings;
+}
+
+// Every directory of `db` with something to print (with `firstOnly` the first
+// league's, team's and official's lists only) printed into a PDF file as
+// File > Print prints it on an A4 page: its heading and every column heading
+// of its spreadsheet file are in the text read back.
+void ExpectEveryColumnPrinted(cDatabase& db, bool firstOnly, const QString& folder)
+{
+    int printed = 0;
+    for (cTournelDb* directory : AllDirectories(db, firstOnly)) {
+        directory->Refresh();
+        if (DirectoryPrintRefusal(directory) != 0) {
+            continue;
+        }
+        const QString name = ToQString(DirectoryHeading(*directory));
+        const QString pdf = QStringLiteral("%1/directory-%2.pdf").arg(folder).arg(printed++);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(pdf);
+        QVERIFY2(PrintPages(
+                     printer, db,
+                     [directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); }),
+                 qPrintable(name));
+        const QString text = PdfText(pdf);
+        QVERIFY2(text.contains(name), qPrintable(name + QStringLiteral(": no heading in ") + text.left(300)));
+        for (const QString& heading : CsvHeadings(*directory)) {
+            QVERIFY2(text.contains(heading), qPrintable(name + QStringLiteral(": \"") + heading +
+                                                        QStringLiteral("\" is not printed")));
+        }
+    }
+    QVERIFY(printed > 5);
+}
+
 } // namespace
 
 class tst_PrintCommands : public QObject
@@ -112,6 +185,9 @@ private slots:
     void SetupAndTemplatesGoThroughTheDialogRunner();
     void CalendarHoldsTheChosenMatches();
     void ImportPreviewsThenImportsTheAcceptedRows();
+    void EveryColumnOfTheExampleSeasonIsPrinted();
+    void EveryColumnOfAGeneratedSeasonIsPrinted();
+    void PrintAndWriteToFileFollowTheViewFilter();
 };
 
 void tst_PrintCommands::DirectoryPrintNeedsAShownDirectoryWithItems()
@@ -414,6 +490,124 @@ void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
     f.Run(ID_WRITE_TO_FILE);
     QVERIFY(ReadAll(f.m_strAnswer).startsWith("Official name,Club,Rating,"));
     QVERIFY(ReadAll(f.m_strAnswer).contains("\r\nAnna,North,8,"));
+}
+
+void tst_PrintCommands::EveryColumnOfTheExampleSeasonIsPrinted()
+{
+    if (!HavePdfToText()) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    cQtScriptedPrompt prompt;
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    doc.SetFixedSeed(7);
+    QVERIFY(doc.OnOpenDocument(TOURNEL_EXAMPLE_SEASON));
+    ScheduleAutomatically(doc);
+    RebuildUnscheduled(doc);
+    doc.m_nOfficialsPerGame = 5;
+    // Some results, so that the tables hold numbers of every width.
+    int i = 0;
+    for (cResult& result : doc.Results().AllItems<cResult>()) {
+        if (i++ % 3 != 1) {
+            result.m_bPlayed = 1;
+            result.m_nHomeScore[0] = i % 4;
+            result.m_nGuestScore[0] = (i + 1) % 3;
+        }
+    }
+    doc.InvalidateTables();
+    BringTablesUpToDate(doc);
+    QTemporaryDir folder;
+    ExpectEveryColumnPrinted(doc, false, folder.path());
+
+    // TOURNEL_DOCS_DIR: the first league's table as File > Print prints it,
+    // as the picture print-league-table.png there.
+    const QString docs = qEnvironmentVariable("TOURNEL_DOCS_DIR");
+    if (!docs.isEmpty()) {
+        cTournelDb& table = doc.Leagues().Items<cLeague>().begin()->Table();
+        const QString pdf = folder.filePath(QStringLiteral("table.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(pdf);
+        QVERIFY(PrintPages(printer, doc,
+                           [&table](const cPrintSizing& sizing) { return DirectoryPages(table, sizing); }));
+        // The top of the page, where the table stands.
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
+                               QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
+                               QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-H"),
+                               QStringLiteral("160"), pdf, docs + QStringLiteral("/print-league-table")}),
+            0);
+    }
+    doc.SetPrompt(nullptr);
+}
+
+void tst_PrintCommands::EveryColumnOfAGeneratedSeasonIsPrinted()
+{
+    if (!HavePdfToText()) {
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    cQtScriptedPrompt prompt;
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    doc.SetFixedSeed(1);
+    doc.OnNewDocument();
+    GenerateSeason(doc, cSeasonShape::Large());
+    AddOfficials(doc, LayOutPlainly(doc));
+    RebuildUnscheduled(doc);
+    doc.m_nOfficialsPerGame = 5;
+    QTemporaryDir folder;
+    ExpectEveryColumnPrinted(doc, true, folder.path());
+    doc.SetPrompt(nullptr);
+}
+
+// With the league filter on, the scheduled matches are printed and written
+// as the list shows them: the other league's matches are left out.
+void tst_PrintCommands::PrintAndWriteToFileFollowTheViewFilter()
+{
+    cPrintFixture f;
+    f.AddSeason();
+    cLeague& other = f.AddLeague("Second", "SL");
+    f.AddTeam(other, "Wolves");
+    f.AddTeam(other, "Bears");
+    cCourt& court = *f.Doc().GetCourt(0);
+    for (int day = 2; day <= 4; ++day) {
+        f.AddMatch(other, court, MakeTimePoint(2027, 5, day, 19, 30));
+    }
+    f.Doc().SetModifiedFlag(false);
+    f.Frame().UpdateAllViews();
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto* filter = dynamic_cast<CViewFilterDialog*>(&dialog);
+        if (filter == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        filter->m_pLeagues->setCurrentIndex(filter->m_pLeagues->findText(QStringLiteral("PL")));
+        filter->accept();
+        return filter->result();
+    };
+    f.Select(&f.Doc().Scheduled());
+    QCOMPARE(f.Rows(), 4);
+    f.Run(ID_VIEW_FILTER);
+    QCOMPARE(f.Rows(), 1);
+
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("filtered.txt"));
+    f.Run(ID_WRITE_TO_FILE);
+    const QByteArray text = ReadAll(f.m_strAnswer);
+    QCOMPARE(text.count("\r\n"), 3 + 1);
+    QVERIFY(text.contains("Lions"));
+    QVERIFY(!text.contains("Wolves"));
+    f.m_strAnswer = f.m_dir.filePath(QStringLiteral("filtered.csv"));
+    f.Run(ID_WRITE_TO_FILE);
+    QCOMPARE(ReadAll(f.m_strAnswer).count("\r\n"), 1 + 1);
+
+    f.Run(ID_FILE_PRINT);
+    QVERIFY(f.PdfWritten());
+    if (HavePdfToText()) {
+        const QString printed = PdfText(f.Pdf());
+        QVERIFY(printed.contains(QStringLiteral("Lions")));
+        QVERIFY(!printed.contains(QStringLiteral("Wolves")));
+    }
 }
 
 QTEST_MAIN(tst_PrintCommands)

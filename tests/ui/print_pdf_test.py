@@ -8,7 +8,8 @@ cases schedule it first with tournel-cli. The text of each PDF must name a team
 or league of the season, and every page, rendered by pdftoppm, must show ink
 without being a black sheet. Both tools come with poppler-utils; without them
 the test is skipped (exit 77). With TOURNEL_DOCS_DIR set, the first page of
-each PDF is also kept there as print-KIND.png.
+each PDF is also kept there as print-KIND.png (of the scheduled matches its
+top half).
 """
 
 import json
@@ -79,13 +80,16 @@ def render(folder, kind, pdf):
     for page in pages:
         width, height, pixels = read_pgm(os.path.join(folder, page))
         ink = sum(1 for value in pixels if value < 128)
-        check(width < height, "%s: %s is not an upright page" % (kind, page))
+        # A print too wide for an upright page is turned: a whole sheet either way.
+        check(1.3 < max(width, height) / min(width, height) < 1.5, "%s: %s is not a whole sheet" % (kind, page))
         check(ink > 50, "%s: %s is blank" % (kind, page))
         check(ink < width * height // 4, "%s: %s is mostly black" % (kind, page))
     docs = os.environ.get("TOURNEL_DOCS_DIR")
     if docs:
-        subprocess.run(["pdftoppm", "-r", "60", "-png", "-f", "1", "-l", "1", "-singlefile", pdf,
-                        os.path.join(docs, "print-" + kind)], check=True, timeout=120)
+        # A directory print is kept as the top half of its page, which shows its columns.
+        crop = ["-H", "250"] if kind == "scheduled" else []
+        subprocess.run(["pdftoppm", "-r", "60", "-png", "-f", "1", "-l", "1", "-singlefile"] + crop +
+                       [pdf, os.path.join(docs, "print-" + kind)], check=True, timeout=120)
     return len(pages)
 
 
