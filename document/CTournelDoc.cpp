@@ -17,7 +17,6 @@ void CTournelDoc::InitDatabase()
 {
     ResetSettings();
     CreateContainers();
-    m_bNotReadProperly = false;
     m_tLastBackup = Now();
     if (m_bFixedSeed) {
         m_random.Seed(m_nFixedSeed);
@@ -43,50 +42,42 @@ bool CTournelDoc::OnNewDocument()
 
 bool CTournelDoc::OnOpenDocument(const std::string& path)
 {
+    std::error_code error;
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+        Prompt().ShowMessage(IDS_FILE_NOT_FOUND, FormatString(IDS_FILE_NOT_FOUND, {path}));
+        return false;
+    }
     const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes) {
         Prompt().ShowMessage(IDS_READ_ERROR, FormatString(IDS_READ_ERROR, {path}));
-        OnNewDocument();
-        m_bNotReadProperly = true;
         return false;
     }
-    // Read aside and swap in only a database read whole.
+    // Read aside and swap in only a database read whole: whatever refuses the
+    // file leaves the open database, its name and its modified flag alone.
     cDatabase loaded;
     loaded.m_fnClock = m_fnClock;
-    const eReadStatus status = ReadDatabase(*bytes, loaded, Prompt());
-    m_fFileVersion = ReadVersion(*bytes);
-    DeleteContents();
-    InitDatabase();
-    SetModifiedFlag(false);
-    switch (status) {
-    case eReadStatus::kOk: {
-        // Repaired before the swap, so that no view hears of the single steps.
-        const bool repaired = RepairCourtTime(loaded) > 0;
-        TakeContentsFrom(loaded);
-        m_strPathName = path;
-        SetModifiedFlag(repaired);
-        if (repaired) {
-            Prompt().ShowMessage(IDS_COURT_TIME_REPAIRED);
-        }
-        return true;
-    }
+    switch (ReadDatabase(*bytes, loaded, Prompt())) {
+    case eReadStatus::kOk:
+        break;
     case eReadStatus::kNewerVersion:
     case eReadStatus::kDeclinedVersion:
-        // The refused file keeps its name so that it is plain which file
-        // this is, but it cannot be overwritten from here.
-        m_bNotReadProperly = true;
-        m_strPathName = path;
+        // The reader told the user why.
         return false;
     case eReadStatus::kDamaged:
-        break;
+        Prompt().ShowMessage(IDS_UNEXPECTED_FILE_FORMAT);
+        return false;
     }
-    // Like a refused file: an empty database that cannot be saved, so that
-    // nothing is written in place of what could not be read.
-    Prompt().ShowMessage(IDS_UNEXPECTED_FILE_FORMAT);
-    m_strPathName.clear();
-    m_fFileVersion = kVersion;
-    m_bNotReadProperly = true;
-    return false;
+    // Repaired before the swap, so that no view hears of the single steps.
+    const bool repaired = RepairCourtTime(loaded) > 0;
+    InitDatabase();
+    TakeContentsFrom(loaded);
+    m_strPathName = path;
+    m_fFileVersion = ReadVersion(*bytes);
+    SetModifiedFlag(repaired);
+    if (repaired) {
+        Prompt().ShowMessage(IDS_COURT_TIME_REPAIRED);
+    }
+    return true;
 }
 
 std::string CTournelDoc::Snapshot() const
@@ -120,30 +111,11 @@ bool CTournelDoc::WriteTo(const std::string& path)
     return true;
 }
 
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    if (std::filesystem::equivalent(a, b, error)) {
-        return true;
-    }
-    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
-}
-
-} // namespace
-
 bool CTournelDoc::OnSaveDocument(const std::string& path)
 {
-    if (m_bNotReadProperly && !m_strPathName.empty() && SameFile(path, m_strPathName)) {
-        Prompt().ShowMessage(IDS_REFUSED_FILE_KEPT, FormatString(IDS_REFUSED_FILE_KEPT, {path}));
-        return false;
-    }
     if (!WriteTo(path)) {
         return false;
     }
-    // Saved under another name, the document is a file of its own now.
-    m_bNotReadProperly = false;
     m_strPathName = path;
     SetModifiedFlag(false);
     return true;
@@ -151,8 +123,7 @@ bool CTournelDoc::OnSaveDocument(const std::string& path)
 
 bool CTournelDoc::BackupIfDue()
 {
-    // A refused file left nothing worth a copy.
-    if (m_bAutoBackup == 0 || m_bNotReadProperly) {
+    if (m_bAutoBackup == 0) {
         return false;
     }
     if (Now() - m_tLastBackup <= static_cast<TimePoint>(m_nBackupMinutes) * 60) {

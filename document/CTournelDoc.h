@@ -12,23 +12,22 @@ class CTournelDoc : public cDatabase
 public:
     CTournelDoc();
 
-    // Every setting to its default, fresh empty containers, readable state,
-    // the clock as the last backup time, and a newly seeded random generator.
+    // Every setting to its default, fresh empty containers, the clock as the
+    // last backup time, and a newly seeded random generator.
     void InitDatabase();
     // Destroys the contents and returns to the root directory.
     void DeleteContents();
 
     bool OnNewDocument();
-    // Reads the file; on a refusal or a failure the document is new and empty
-    // and cannot be saved until New or a successful Open. Messages go to Prompt().
+    // Reads the file and takes its database in place of the open one. A file
+    // that is missing (IDS_FILE_NOT_FOUND, naming it), cannot be read, is
+    // damaged or is refused for its version changes nothing: database, name,
+    // version and modified flag stay as they were (false). Messages go to Prompt().
     // Free court time the scheduler could not trust is repaired on reading
     // (RepairCourtTime); the document is then modified and IDS_COURT_TIME_REPAIRED
     // is shown once.
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
-    // A file that was refused is never written over (told, false); saved under
-    // another name, a refused document holds what was entered since and
-    // becomes that file.
     bool OnSaveDocument(const std::string& path);
 
     // The bytes of the database as it stands, as Save would write them but
@@ -44,9 +43,6 @@ public:
     // The name the backup copy gets.
     std::string BackupPathName() const;
 
-    bool IsReadProperly() const { return !m_bNotReadProperly; }
-    // Save and Save As are offered only for a document read properly.
-    bool CanSave() const { return !m_bNotReadProperly; }
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path) { m_strPathName = path; }
     // The file name without its folder, or "Untitled" for a new document.
@@ -71,7 +67,6 @@ private:
     bool WriteTo(const std::string& path);
 
     std::string m_strPathName;
-    bool m_bNotReadProperly = false;
     double m_fFileVersion = kVersion;
     bool m_bFixedSeed = false;
     unsigned m_nFixedSeed = 0;

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cCourt.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QCheckBox>
@@ -26,7 +27,7 @@ CCourtDialog::CCourtDialog(CTournelDoc& doc, cCourt* editing, QWidget* parent)
     auto* properties = new QGroupBox(QStringLiteral("Properties"), this);
     auto* propertiesForm = new QFormLayout(properties);
     m_pReserved = new QCheckBox(QStringLiteral("Reserved home ground"), properties);
-    m_pRating = NewSpinBox(1, 9, properties);
+    m_pRating = new CNumberSpinBox(1, 9, properties);
     propertiesForm->addRow(m_pReserved);
     propertiesForm->addRow(QStringLiteral("Court rating (1 - 9)"), m_pRating);
 

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cUnusedTime.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QComboBox>
@@ -39,9 +40,9 @@ CCourtTimeDialog::CCourtTimeDialog(CTournelDoc& doc, cUnusedTime* editing, QWidg
 
     auto* date = new QGroupBox(QStringLiteral("Date"), this);
     auto* dateForm = new QFormLayout(date);
-    m_pDay = NewSpinBox(1, 31, date);
-    m_pMonth = NewSpinBox(1, 12, date);
-    m_pYear = NewSpinBox(1997, 2038, date);
+    m_pDay = new CNumberSpinBox(1, 31, date);
+    m_pMonth = new CNumberSpinBox(1, 12, date);
+    m_pYear = new CNumberSpinBox(1997, 2038, date);
     dateForm->addRow(QStringLiteral("Day"), m_pDay);
     dateForm->addRow(QStringLiteral("Month"), m_pMonth);
     dateForm->addRow(QStringLiteral("Year"), m_pYear);
@@ -51,8 +52,8 @@ CCourtTimeDialog::CCourtTimeDialog(CTournelDoc& doc, cUnusedTime* editing, QWidg
 
     auto* time = new QGroupBox(QStringLiteral("Time of day"), this);
     auto* timeForm = new QFormLayout(time);
-    m_pStart = NewSpinBox(0, 2400, time);
-    m_pEnd = NewSpinBox(0, 2400, time);
+    m_pStart = new CNumberSpinBox(0, 2400, time);
+    m_pEnd = new CNumberSpinBox(0, 2400, time);
     timeForm->addRow(QStringLiteral("Start"), m_pStart);
     timeForm->addRow(QStringLiteral("End"), m_pEnd);
 

@@ -3,6 +3,8 @@
 #include "document/CTournelDoc.h"
 #include "model/Calendar.h"
 #include "model/cUserPrompt.h"
+#include "ui/CNumberSpinBox.h"
+#include "ui/DialogFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,9 +62,8 @@ CDocumentInfoDialog::CDocumentInfoDialog(CTournelDoc& doc, QWidget* parent)
     auto* backup = new QHBoxLayout;
     m_pAutoBackup = new QCheckBox(QStringLiteral("Save a backup of the document every"), this);
     m_pAutoBackup->setChecked(m_values.autoBackup);
-    m_pBackupMinutes = new QSpinBox(this);
-    m_pBackupMinutes->setRange(cDocumentInfoValues::kMinBackupMinutes,
-                               cDocumentInfoValues::kMaxBackupMinutes);
+    m_pBackupMinutes = new CNumberSpinBox(cDocumentInfoValues::kMinBackupMinutes,
+                                          cDocumentInfoValues::kMaxBackupMinutes, this);
     m_pBackupMinutes->setValue(m_values.backupMinutes);
     backup->addWidget(m_pAutoBackup);
     backup->addWidget(m_pBackupMinutes);
@@ -87,7 +88,7 @@ cDocumentInfoValues CDocumentInfoDialog::ReadWidgets() const
     values.language = m_pLanguage->currentIndex();
     values.dateFormat = m_pDateFormat->currentIndex();
     values.autoBackup = m_pAutoBackup->isChecked();
-    values.backupMinutes = m_pBackupMinutes->value();
+    values.backupMinutes = ReadSpinBox(*m_pBackupMinutes);
     return values;
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cIllDate.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QFormLayout>
@@ -20,9 +21,9 @@ QGroupBox* NewDateGroup(const QString& title, QWidget* parent, int language, int
 {
     auto* group = new QGroupBox(title, parent);
     auto* form = new QFormLayout(group);
-    day = NewSpinBox(1, 31, group);
-    month = NewSpinBox(1, 12, group);
-    year = NewSpinBox(1997, 2038, group);
+    day = new CNumberSpinBox(1, 31, group);
+    month = new CNumberSpinBox(1, 12, group);
+    year = new CNumberSpinBox(1997, 2038, group);
     form->addRow(QStringLiteral("Day"), day);
     form->addRow(QStringLiteral("Month"), month);
     form->addRow(QStringLiteral("Year"), year);

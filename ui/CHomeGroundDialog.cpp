@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cHomeGround.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QComboBox>
@@ -26,8 +27,8 @@ CHomeGroundDialog::CHomeGroundDialog(CTournelDoc& doc, cTournelDb& grounds, cHom
     auto* limitationForm = new QFormLayout(limitation);
     m_pWeekday = new QComboBox(limitation);
     AddWeekdays(*m_pWeekday, true);
-    m_pStart = NewSpinBox(0, 2400, limitation);
-    m_pEnd = NewSpinBox(0, 2400, limitation);
+    m_pStart = new CNumberSpinBox(0, 2400, limitation);
+    m_pEnd = new CNumberSpinBox(0, 2400, limitation);
     limitationForm->addRow(QStringLiteral("Weekday"), m_pWeekday);
     limitationForm->addRow(QStringLiteral("Start time"), m_pStart);
     limitationForm->addRow(QStringLiteral("Final time"), m_pEnd);

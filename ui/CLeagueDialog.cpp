@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QFormLayout>
@@ -90,7 +91,7 @@ CLeagueDialog::CLeagueDialog(CTournelDoc& doc, cLeague* editing, QWidget* parent
     SetField(F::kFullName, m_pFullName);
 
     for (const cNumberField& number : kNumberFields) {
-        Spin(number.field) = NewSpinBox(number.low, number.high, this);
+        Spin(number.field) = new CNumberSpinBox(number.low, number.high, this);
         SetField(number.field, Spin(number.field));
     }
 

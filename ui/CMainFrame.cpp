@@ -711,8 +711,7 @@ bool CMainFrame::SaveModified()
                                                    QMessageBox::Yes);
     switch (answer) {
     case QMessageBox::Yes:
-        // A refused file is never written over: its database was not read.
-        return DoSave(m_doc.IsReadProperly() ? QString::fromStdString(m_doc.GetPathName()) : QString());
+        return DoSave(QString::fromStdString(m_doc.GetPathName()));
     case QMessageBox::No:
         return true;
     default:
@@ -727,18 +726,22 @@ bool CMainFrame::OpenDocumentFile(QString path)
     }
     emit OpeningFile(path);
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    // The views let go of the items before the document replaces them.
-    ContainersReplaced();
-    const bool opened = m_doc.OnOpenDocument(absolute.toStdString());
-    if (opened) {
-        if (m_doc.GetPathName().empty()) {
-            m_doc.SetPathName(absolute.toStdString());
+    // A file the document refuses leaves the season as it was: its views,
+    // the directory shown and the undo history stay. A taken file announces
+    // the new containers itself before the old ones go.
+    if (!m_doc.OnOpenDocument(absolute.toStdString())) {
+        // A recent file that has gone is dropped from the list; one that is
+        // there but unreadable stays, it may be readable again later.
+        if (!QFileInfo::exists(absolute) && m_recentFiles.removeAll(absolute) > 0) {
+            SaveRecentFiles();
+            UpdateRecentMenu();
         }
-        AddRecentFile(absolute);
+        return false;
     }
+    AddRecentFile(absolute);
     ClearHistory();
     UpdateAllViews();
-    return opened;
+    return true;
 }
 
 void CMainFrame::OpenAtStartUp(const QString& path)
@@ -800,16 +803,12 @@ void CMainFrame::OnFileOpen()
 
 void CMainFrame::OnFileSave()
 {
-    if (m_doc.IsReadProperly()) {
-        DoSave(QString::fromStdString(m_doc.GetPathName()));
-    }
+    DoSave(QString::fromStdString(m_doc.GetPathName()));
 }
 
 void CMainFrame::OnFileSaveAs()
 {
-    if (m_doc.IsReadProperly()) {
-        DoSave({});
-    }
+    DoSave({});
 }
 
 void CMainFrame::LoadRecentFiles()
@@ -1163,10 +1162,9 @@ void CMainFrame::UpdateCommands()
     // Insert and Properties need a dialog for the directory; without one they would do nothing.
     const cItemDialogRegistry::cEntry* dialogs = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
     for (const auto& [id, action] : m_actions) {
-        bool enabled =
-            Implemented().count(id) > 0 &&
-            CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
-                                  m_doc.IsReadProperly(), m_history.CanUndo(), m_history.CanRedo()});
+        bool enabled = Implemented().count(id) > 0 &&
+                       CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
+                                             m_history.CanUndo(), m_history.CanRedo()});
         if (id == ID_INSERT_ITEM) {
             enabled = enabled && dialogs != nullptr && dialogs->create;
             // Inserting into the schedule makes a playoff match, which needs free court time.

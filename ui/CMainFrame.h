@@ -78,10 +78,13 @@ public:
 
     // Documents.
     // `path` by value: asking to save first may change the list a recent entry comes from.
+    // A file the document refuses (missing, damaged, its version) leaves the
+    // season, the views and the undo history as they were (false); a missing
+    // one also leaves the recent files.
     bool OpenDocumentFile(QString path);
     // A file named on the command line: the window is shown first, so that a
     // question about the file does not stand on an empty screen; a refused
-    // file leaves the window open with an empty document.
+    // file leaves the window open with the empty new document.
     void OpenAtStartUp(const QString& path);
     // Asks to save a modified document; false when the user cancelled.
     bool SaveModified();

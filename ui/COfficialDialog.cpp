@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cReferee.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QComboBox>
@@ -31,9 +32,9 @@ COfficialDialog::COfficialDialog(CTournelDoc& doc, cReferee* editing, QWidget* p
     daysOffForm->addRow(QStringLiteral("First weekday"), m_pFirstDayOff);
     daysOffForm->addRow(QStringLiteral("Second weekday"), m_pSecondDayOff);
 
-    m_pRating = NewSpinBox(1, 9, this);
-    m_pMaxGames = NewSpinBox(1, 99, this);
-    m_pMaxSubsequent = NewSpinBox(1, 9, this);
+    m_pRating = new CNumberSpinBox(1, 9, this);
+    m_pMaxGames = new CNumberSpinBox(1, 99, this);
+    m_pMaxSubsequent = new CNumberSpinBox(1, 9, this);
     auto* numbersForm = new QFormLayout;
     numbersForm->addRow(QStringLiteral("Rating (1-9)"), m_pRating);
     numbersForm->addRow(QStringLiteral("Max. no. of games"), m_pMaxGames);

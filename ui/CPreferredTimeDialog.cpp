@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cPreferredTime.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QComboBox>
@@ -17,8 +18,8 @@ CPreferredTimeDialog::CPreferredTimeDialog(CTournelDoc& doc, cTournelDb& times, 
     using F = cPreferredTimeValues;
     m_pWeekday = new QComboBox(this);
     AddWeekdays(*m_pWeekday, false);
-    m_pStart = NewSpinBox(0, 2400, this);
-    m_pEnd = NewSpinBox(0, 2400, this);
+    m_pStart = new CNumberSpinBox(0, 2400, this);
+    m_pEnd = new CNumberSpinBox(0, 2400, this);
     auto* content = new QFormLayout;
     content->addRow(QStringLiteral("Weekday"), m_pWeekday);
     content->addRow(QStringLiteral("Start time"), m_pStart);

@@ -1,6 +1,7 @@
 #include "ui/CScheduleSettingsDialog.h"
 
 #include "document/CTournelDoc.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QCheckBox>
@@ -41,8 +42,9 @@ CScheduleSettingsDialog::CScheduleSettingsDialog(CTournelDoc& doc, QWidget* pare
         m_switches[i] = new QCheckBox(QString::fromUtf8(kSwitches[i].label), group);
         form->addRow(m_switches[i]);
     }
-    m_pMargin = NewSpinBox(cScheduleSettings::kMinConflictMargin, cScheduleSettings::kMaxConflictMargin,
-                           group, cScheduleSettings::kConflictMarginStep);
+    m_pMargin = new CNumberSpinBox(cScheduleSettings::kMinConflictMargin,
+                                   cScheduleSettings::kMaxConflictMargin, group);
+    m_pMargin->setSingleStep(cScheduleSettings::kConflictMarginStep);
     form->addRow(QStringLiteral("Minutes of margin in case of team conflicts"), m_pMargin);
     SetField(cScheduleSettings::kFieldConflictMargin, m_pMargin);
 

@@ -2,6 +2,7 @@
 
 #include "document/CTournelDoc.h"
 #include "model/cTeam.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/DialogFields.h"
 
 #include <QComboBox>
@@ -18,7 +19,7 @@ CTeamDialog::CTeamDialog(CTournelDoc& doc, cLeague& league, cTeam* editing, QWid
     m_pName = new QLineEdit(this);
     m_pDayOff = new QComboBox(this);
     AddWeekdays(*m_pDayOff, true);
-    m_pBonusPoints = NewSpinBox(-999, 999, this);
+    m_pBonusPoints = new CNumberSpinBox(-999, 999, this);
     auto* content = new QFormLayout;
     content->addRow(QStringLiteral("Name"), m_pName);
     content->addRow(QStringLiteral("Permanent day off"), m_pDayOff);

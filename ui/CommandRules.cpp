@@ -9,7 +9,6 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
     const cTournelDb* container = context.container;
     const int directory = context.directory;
     const bool hasCurrentRow = context.hasCurrentRow;
-    const bool readProperly = context.readProperly;
     const bool writable = container != nullptr && container->m_bReadOnly == 0;
     const bool hasScheduled = db.HasContainers() && db.Scheduled().GetCount() > 0;
 
@@ -60,9 +59,6 @@ bool CommandRuleHolds(int commandId, const cCommandContext& context)
         return directory == kDirResults && hasCurrentRow;
     case ID_PRINT_TABLES:
         return db.HasContainers() && db.Results().GetCount() > 0;
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-        return readProperly;
     case ID_EDIT_UNDO:
         return context.canUndo;
     case ID_EDIT_REDO:

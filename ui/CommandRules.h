@@ -13,7 +13,6 @@ struct cCommandContext
     int directory;               // the directory the list shows
     const cTournelDb* container; // its container; null for the root and an item's folder
     bool hasCurrentRow;
-    bool readProperly; // the document was read without damage
     bool canUndo = false;
     bool canRedo = false;
 };

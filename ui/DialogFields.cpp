@@ -30,14 +30,6 @@ std::string ToStdString(const QString& text)
     return text.toStdString();
 }
 
-QSpinBox* NewSpinBox(int low, int high, QWidget* parent, int step)
-{
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(low, high);
-    spin->setSingleStep(step);
-    return spin;
-}
-
 int ReadSpinBox(QSpinBox& spin)
 {
     spin.interpretText();

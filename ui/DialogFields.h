@@ -1,7 +1,7 @@
 #pragma once
 
 // Small builders of the dialogs' fields: texts between the core's UTF-8 and
-// Qt, spin boxes with their ranges, and the lists of courts, weekdays,
+// Qt, reading number fields, and the lists of courts, weekdays,
 // leagues and teams whose item data is the index number or Weekday.
 
 #include <QString>
@@ -21,8 +21,9 @@ class cLeague;
 QString ToQString(std::string_view text);
 std::string ToStdString(const QString& text);
 
-QSpinBox* NewSpinBox(int low, int high, QWidget* parent, int step = 1);
-// The value including text typed but not yet taken over.
+// The value including text typed but not yet taken over. Number fields are
+// CNumberSpinBox, so that a number typed outside the range reaches the
+// dialog's check as typed.
 int ReadSpinBox(QSpinBox& spin);
 
 // A label that shows the weekday, in `language`, of the date typed into the

@@ -147,8 +147,17 @@ def test_refusals():
             f.write(read(os.path.join(FORMAT, "full", "database.tnd"))[:1000])
         status, out, err = run("dump", damaged)
         check(status == 1 and err == DAMAGED and out == "", "damaged: %d %r" % (status, err))
-        status, out, err = run("dump", os.path.join(folder, "missing.tnd"))
-        check(status == 1 and "An unexpected error occurred while reading" in err, "missing: %r" % err)
+        # A missing file is named, whichever command reads it, and nothing is written.
+        missing = os.path.join(folder, "missing.tnd")
+        for args in (["dump", missing], ["convert", missing, target], ["table", missing],
+                     ["schedule", missing, "-o", target], ["assign", missing, "--until", "2030-01-01", "-o", target],
+                     ["export", missing, "--content", os.path.join(folder, "out.txt")],
+                     ["write-dir", missing, "courts", os.path.join(folder, "out.txt")],
+                     ["ical", missing, os.path.join(folder, "out.ics")]):
+            status, out, err = run(*args)
+            check(status == 1 and err == 'The file "%s" does not exist.\n' % missing and out == "",
+                  "missing, %s: %d %r" % (args[0], status, err))
+        check(os.listdir(folder) == ["damaged.tnd"], "written for a missing file: %r" % os.listdir(folder))
 
 
 def test_usage():

@@ -123,14 +123,23 @@ TEST_F(CTournelDocTest, SaveReplacesTheFileAndStampsTheTimes)
     EXPECT_EQ(doc.GetTitle(), "league.tnd");
 }
 
-TEST_F(CTournelDocTest, AMissingFileIsReportedAndLeavesANewDocument)
+TEST_F(CTournelDocTest, AMissingFileIsNamedAndLeavesTheDocumentAsItWas)
 {
-    EXPECT_FALSE(doc.OnOpenDocument(folder / "missing.tnd"));
-    EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_READ_ERROR});
-    EXPECT_FALSE(doc.CanSave());
-    doc.OnNewDocument();
-    EXPECT_TRUE(doc.CanSave());
+    doc.m_strAuthor = "entered";
+    doc.SetModifiedFlag();
+    const std::string before = doc.Snapshot();
+    const std::string missing = folder / "missing.tnd";
+    EXPECT_FALSE(doc.OnOpenDocument(missing));
+    EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_FILE_NOT_FOUND});
+    EXPECT_EQ(prompt.m_shown[0].text, "The file \"" + missing + "\" does not exist.");
+    EXPECT_EQ(doc.Snapshot(), before);
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), "");
+    // A file that exists but cannot be read is another matter, and is told so.
+    prompt.m_shown.clear();
+    EXPECT_FALSE(doc.OnOpenDocument(folder.Path()));
+    EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_READ_ERROR});
+    EXPECT_EQ(doc.Snapshot(), before);
 }
 
 TEST(cDocumentInfoValues, Validate)

@@ -194,7 +194,6 @@ TEST_F(DatabaseFile, OlderVersionsConvertWithTheirDefaults)
         prompt.Answer(true);
         ASSERT_TRUE(doc.OnOpenDocument(GoldenPath(c.name)));
         EXPECT_EQ(prompt.Ids().back(), IDS_CONVERT_OLD_VERSION);
-        EXPECT_TRUE(doc.IsReadProperly());
         const cLeague* second = doc.GetLeague(3);
         ASSERT_NE(second, nullptr);
         EXPECT_EQ(second->m_nMatchesPerDay, 1);
@@ -216,57 +215,70 @@ TEST_F(DatabaseFile, OlderVersionsConvertWithTheirDefaults)
     EXPECT_TRUE(prompt.AllAnswered());
 }
 
-TEST_F(DatabaseFile, RefusedVersionsLeaveAnEmptyDocumentThatCannotBeSaved)
+TEST_F(DatabaseFile, EveryRefusedFileLeavesTheOpenSeasonAsItWas)
 {
     struct cCase
     {
         const char* name;
-        bool answer; // to a question, if one is asked
+        std::string bytes; // written as the file; none for a missing file
+        bool exists;
+        bool answer; // to the conversion question, if one is asked
         int messageId;
+        std::string text;
     };
+    const std::string full = ReadBytes(GoldenPath("full"));
     const cCase cases[] = {
-        {"newer", false, IDS_NEWER_VERSION},
-        {"v2.2", false, IDS_CONVERT_OLD_VERSION},
+        {"newer", ReadBytes(GoldenPath("newer")), true, false, IDS_NEWER_VERSION,
+         "Cannot read this document because it is created by a newer version of Tournel!\nYou need a new "
+         "software release!"},
+        {"v2.2", ReadBytes(GoldenPath("v2.2")), true, false, IDS_CONVERT_OLD_VERSION,
+         "This document is created by an old version of Tournel!\nDo you want to read and convert it to the "
+         "current version?"},
+        {"damaged", full.substr(0, full.size() / 2), true, false, IDS_UNEXPECTED_FILE_FORMAT,
+         "Unexpected file format."},
+        {"empty", "", true, false, IDS_UNEXPECTED_FILE_FORMAT, "Unexpected file format."},
+        {"missing", "", false, false, IDS_FILE_NOT_FOUND, ""},
     };
-    for (const cCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
-        prompt.m_shown.clear();
-        if (c.messageId == IDS_CONVERT_OLD_VERSION) {
-            prompt.Answer(c.answer);
-        }
-        const std::string refusedPath = folder / (std::string(c.name) + ".tnd");
-        const std::string refusedBytes = ReadBytes(GoldenPath(c.name));
-        WriteBytes(refusedPath, refusedBytes);
-        EXPECT_FALSE(doc.OnOpenDocument(refusedPath));
-        EXPECT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
-        if (c.messageId == IDS_NEWER_VERSION) {
+    for (const bool modified : {false, true}) {
+        for (const cCase& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (modified ? ", modified" : ", clean"));
+            const std::string openPath = folder / "season.tnd";
+            WriteBytes(openPath, full);
+            ASSERT_TRUE(doc.OnOpenDocument(openPath));
+            if (modified) {
+                doc.m_strAuthor = "entered since";
+                doc.Courts().AddIndexedItem(std::make_unique<cCourt>(), true, -1);
+                doc.SetModifiedFlag();
+            }
+            const std::string before = doc.Snapshot();
+            const int courts = doc.Courts().GetCount();
+            prompt.m_shown.clear();
+            if (c.messageId == IDS_CONVERT_OLD_VERSION) {
+                prompt.Answer(c.answer);
+            }
+            const std::string refusedPath = folder / (std::string(c.name) + ".tnd");
+            if (c.exists) {
+                WriteBytes(refusedPath, c.bytes);
+            }
+            EXPECT_FALSE(doc.OnOpenDocument(refusedPath));
+            ASSERT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
             EXPECT_EQ(prompt.m_shown[0].text,
-                      "Cannot read this document because it is created by a newer version "
-                      "of Tournel!\nYou need a new software release!");
-        } else {
-            EXPECT_EQ(prompt.m_shown[0].text,
-                      "This document is created by an old version of Tournel!\nDo you "
-                      "want to read and convert it to the current version?");
+                      c.exists ? c.text : "The file \"" + refusedPath + "\" does not exist.");
+            EXPECT_EQ(doc.Snapshot(), before);
+            EXPECT_EQ(doc.Courts().GetCount(), courts);
+            EXPECT_EQ(doc.GetPathName(), openPath);
+            EXPECT_EQ(doc.IsModified(), modified);
+            EXPECT_DOUBLE_EQ(doc.GetFileVersion(), 2.6);
+            // The refused file is never touched, and the season saves to its own file.
+            if (c.exists) {
+                EXPECT_EQ(ReadBytes(refusedPath), c.bytes);
+            }
+            EXPECT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+            EXPECT_EQ(ReadBytes(openPath), doc.Snapshot());
+            EXPECT_EQ(doc.Courts().GetCount(), courts);
         }
-        EXPECT_FALSE(doc.IsReadProperly());
-        EXPECT_FALSE(doc.CanSave());
-        EXPECT_EQ(doc.Courts().GetCount(), 0);
-        EXPECT_EQ(doc.Scheduled().GetCount(), 0);
-        EXPECT_EQ(doc.m_strAuthor, "");
-        EXPECT_FALSE(doc.BackupIfDue());
-        // The refused file is never written over, and the user is told why.
-        prompt.m_shown.clear();
-        EXPECT_FALSE(doc.OnSaveDocument(refusedPath));
-        EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_REFUSED_FILE_KEPT});
-        EXPECT_EQ(ReadBytes(refusedPath), refusedBytes);
-        EXPECT_FALSE(doc.CanSave());
-        // Under another name it holds what was entered since, and is that file from then on.
-        EXPECT_TRUE(doc.OnSaveDocument(folder / "entered.tnd"));
-        EXPECT_TRUE(std::filesystem::exists(folder / "entered.tnd"));
-        EXPECT_TRUE(doc.CanSave());
-        EXPECT_EQ(doc.GetPathName(), folder / "entered.tnd");
     }
+    EXPECT_TRUE(prompt.AllAnswered());
 }
 
 // Answers No and records, for files whose version may be anything.
@@ -291,17 +303,16 @@ TEST(DatabaseFileDamage, EveryCutOfAGoodFileIsRefusedCleanly)
         ASSERT_NE(ReadDatabase(std::string_view(good).substr(0, length), loaded, prompt), eReadStatus::kOk)
             << length;
     }
-    // Through the document: the message, and an empty database that cannot be saved.
+    // Through the document: the message, and the season that was open stays.
+    ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+    const std::string before = doc.Snapshot();
     for (const std::size_t length : {std::size_t{0}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
         WriteBytes(folder / "cut.tnd", good.substr(0, length));
-        ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
         prompt.ids.clear();
         EXPECT_FALSE(doc.OnOpenDocument(folder / "cut.tnd"));
         EXPECT_EQ(prompt.ids, std::vector<int>{IDS_UNEXPECTED_FILE_FORMAT});
-        EXPECT_EQ(doc.Courts().GetCount(), 0);
-        EXPECT_EQ(doc.Leagues().GetCount(), 0);
-        EXPECT_FALSE(doc.CanSave());
-        EXPECT_EQ(doc.GetPathName(), "");
+        EXPECT_EQ(doc.Snapshot(), before);
+        EXPECT_EQ(doc.GetPathName(), GoldenPath("full"));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/CCourtDialog.h"
 #include "ui/CCourtTimeDialog.h"
 #include "ui/CDuplicateCourtTimeDialog.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/CRepeatCourtTimeDialog.h"
 
 #include <QCheckBox>
@@ -63,9 +64,9 @@ private slots:
         QCOMPARE(Field<QCheckBox>(dialog, cCourtValues::kReservedHomeGround)->text(),
                  QStringLiteral("Reserved home ground"));
         QCOMPARE(FieldsInTabOrder(dialog, 4), Range(4));
-        auto* rating = Field<QSpinBox>(dialog, cCourtValues::kRating);
-        QCOMPARE(rating->minimum(), 1);
-        QCOMPARE(rating->maximum(), 9);
+        auto* rating = Field<CNumberSpinBox>(dialog, cCourtValues::kRating);
+        QCOMPARE(rating->Low(), 1);
+        QCOMPARE(rating->High(), 9);
     }
 
     void newCourtStartsFromDefaults()
@@ -184,9 +185,9 @@ private slots:
         QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kYear)->value(), 2024);
         QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kStart)->value(), 0);
         QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kEnd)->value(), 2400);
-        QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kEnd)->maximum(), 2400);
-        QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kYear)->minimum(), 1997);
-        QCOMPARE(Field<QSpinBox>(dialog, cCourtTimeValues::kYear)->maximum(), 2038);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cCourtTimeValues::kEnd)->High(), 2400);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cCourtTimeValues::kYear)->Low(), 1997);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cCourtTimeValues::kYear)->High(), 2038);
     }
 
     void courtTimeRefusals_data()

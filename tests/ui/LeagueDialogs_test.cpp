@@ -3,6 +3,7 @@
 #include "DialogTestSupport.h"
 #include "model/cMatch.h"
 #include "ui/CLeagueDialog.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/CTeamDialog.h"
 
 #include <QComboBox>
@@ -36,11 +37,11 @@ private slots:
         }
         QCOMPARE(FieldsInTabOrder(dialog, cLeagueValues::kRestPairMinutes + 1),
                  Range(cLeagueValues::kRestPairMinutes + 1));
-        QCOMPARE(Field<QSpinBox>(dialog, cLeagueValues::kRounds)->maximum(), 999);
-        QCOMPARE(Field<QSpinBox>(dialog, cLeagueValues::kMatchReduction)->maximum(), 98);
-        QCOMPARE(Field<QSpinBox>(dialog, cLeagueValues::kLatestStart)->maximum(), 2400);
-        QCOMPARE(Field<QSpinBox>(dialog, cLeagueValues::kRestTeamDays)->maximum(), 365);
-        QCOMPARE(Field<QSpinBox>(dialog, cLeagueValues::kRestPairMinutes)->maximum(), 59);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cLeagueValues::kRounds)->High(), 999);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cLeagueValues::kMatchReduction)->High(), 98);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cLeagueValues::kLatestStart)->High(), 2400);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cLeagueValues::kRestTeamDays)->High(), 365);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cLeagueValues::kRestPairMinutes)->High(), 59);
     }
 
     void newLeagueStartsFromDefaults()
@@ -192,10 +193,10 @@ private slots:
         QCOMPARE(EntryTexts(*dayOff), (QStringList{"<None>", "Sunday", "Monday", "Tuesday", "Wednesday",
                                                    "Thursday", "Friday", "Saturday"}));
         QCOMPARE(dayOff->currentText(), QStringLiteral("<None>"));
-        auto* bonus = Field<QSpinBox>(dialog, cTeamValues::kBonusPoints);
+        auto* bonus = Field<CNumberSpinBox>(dialog, cTeamValues::kBonusPoints);
         QCOMPARE(bonus->value(), 0);
-        QCOMPARE(bonus->minimum(), -999);
-        QCOMPARE(bonus->maximum(), 999);
+        QCOMPARE(bonus->Low(), -999);
+        QCOMPARE(bonus->High(), 999);
     }
 
     void teamRefusals()

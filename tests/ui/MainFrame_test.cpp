@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -213,31 +214,27 @@ void tst_MainFrame::EnablingRules_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("directory"); // 0: the root
     QTest::addColumn<bool>("hasRow");
-    QTest::addColumn<bool>("readProperly");
     QTest::addColumn<bool>("expected");
 
-    QTest::newRow("insert in results") << int(ID_INSERT_ITEM) << 6 << true << true << false;
-    QTest::newRow("properties in results") << int(ID_PROPERTIES) << 6 << true << true << true;
-    QTest::newRow("delete in results") << int(ID_DELETE_ITEM) << 6 << true << true << false;
-    QTest::newRow("properties in unscheduled") << int(ID_PROPERTIES) << 8 << true << true << false;
-    QTest::newRow("insert without row") << int(ID_INSERT_ITEM) << 1 << false << true << true;
-    QTest::newRow("delete without row") << int(ID_DELETE_ITEM) << 1 << false << true << false;
-    QTest::newRow("repeat in court time") << int(ID_EDIT_REPEAT) << 2 << true << true << true;
-    QTest::newRow("duplicate in courts") << int(ID_DUPLICATE_TIME) << 1 << true << true << false;
-    QTest::newRow("3rd officials with 2 per game")
-        << int(ID_REMOVE_OFFICIAL1 + 2) << 9 << true << true << false;
-    QTest::newRow("2nd officials with 2 per game")
-        << int(ID_REMOVE_OFFICIAL1 + 1) << 9 << true << true << true;
-    QTest::newRow("remove selected matches") << int(ID_REMOVE_SELECTED_MATCHES) << 9 << true << true << true;
+    QTest::newRow("insert in results") << int(ID_INSERT_ITEM) << 6 << true << false;
+    QTest::newRow("properties in results") << int(ID_PROPERTIES) << 6 << true << true;
+    QTest::newRow("delete in results") << int(ID_DELETE_ITEM) << 6 << true << false;
+    QTest::newRow("properties in unscheduled") << int(ID_PROPERTIES) << 8 << true << false;
+    QTest::newRow("insert without row") << int(ID_INSERT_ITEM) << 1 << false << true;
+    QTest::newRow("delete without row") << int(ID_DELETE_ITEM) << 1 << false << false;
+    QTest::newRow("repeat in court time") << int(ID_EDIT_REPEAT) << 2 << true << true;
+    QTest::newRow("duplicate in courts") << int(ID_DUPLICATE_TIME) << 1 << true << false;
+    QTest::newRow("3rd officials with 2 per game") << int(ID_REMOVE_OFFICIAL1 + 2) << 9 << true << false;
+    QTest::newRow("2nd officials with 2 per game") << int(ID_REMOVE_OFFICIAL1 + 1) << 9 << true << true;
+    QTest::newRow("remove selected matches") << int(ID_REMOVE_SELECTED_MATCHES) << 9 << true << true;
     QTest::newRow("remove selected matches in courts")
-        << int(ID_REMOVE_SELECTED_MATCHES) << 1 << true << true << false;
-    QTest::newRow("find at the root") << int(ID_EDIT_FIND) << 0 << false << true << false;
-    QTest::newRow("manual scheduling") << int(ID_SCHEDULE_MANUAL) << 8 << true << true << true;
-    QTest::newRow("renumber without matches") << int(ID_SCHEDULE_RENUMBER) << 9 << true << true << false;
-    QTest::newRow("playoff without court time") << int(ID_INSERT_PLAYOFF) << 9 << true << true << false;
-    QTest::newRow("save not read properly") << int(ID_FILE_SAVE) << 0 << false << false << false;
-    QTest::newRow("save as read properly") << int(ID_FILE_SAVE_AS) << 0 << false << true << true;
-    QTest::newRow("view filter anywhere") << int(ID_VIEW_FILTER) << 0 << false << false << true;
+        << int(ID_REMOVE_SELECTED_MATCHES) << 1 << true << false;
+    QTest::newRow("find at the root") << int(ID_EDIT_FIND) << 0 << false << false;
+    QTest::newRow("manual scheduling") << int(ID_SCHEDULE_MANUAL) << 8 << true << true;
+    QTest::newRow("renumber without matches") << int(ID_SCHEDULE_RENUMBER) << 9 << true << false;
+    QTest::newRow("playoff without court time") << int(ID_INSERT_PLAYOFF) << 9 << true << false;
+    QTest::newRow("save as anywhere") << int(ID_FILE_SAVE_AS) << 0 << false << true;
+    QTest::newRow("view filter anywhere") << int(ID_VIEW_FILTER) << 0 << false << true;
 }
 
 void tst_MainFrame::EnablingRules()
@@ -245,7 +242,6 @@ void tst_MainFrame::EnablingRules()
     QFETCH(int, command);
     QFETCH(int, directory);
     QFETCH(bool, hasRow);
-    QFETCH(bool, readProperly);
     QFETCH(bool, expected);
     cDatabase db;
     int current = kDirRoot;
@@ -257,7 +253,7 @@ void tst_MainFrame::EnablingRules()
             current = directory;
         }
     }
-    QCOMPARE(CommandRuleHolds(command, {db, current, shown, hasRow, readProperly}), expected);
+    QCOMPARE(CommandRuleHolds(command, {db, current, shown, hasRow}), expected);
 }
 
 void tst_MainFrame::ContextMenuFitsTheDirectory()
@@ -852,4 +848,119 @@ void tst_MainFrame::RecentEntryOpensItsFile()
     f.Frame().Action(ID_FILE_MRU_FILE1)->trigger();
     QCOMPARE(opening.count(), 1);
     QCOMPARE(opening.at(0).at(0).toString(), path);
+}
+
+void tst_MainFrame::RefusedFileLeavesTheSeasonAsItWas_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // the file's contents; a null array: no file
+    QTest::addColumn<int>("message");
+
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray season = read(QStringLiteral(TOURNEL_EXAMPLE_SEASON));
+    QTest::newRow("newer version") << "newer.tnd"
+                                   << read(QStringLiteral(TOURNEL_TEST_DATA "/format/newer/database.tnd"))
+                                   << int(IDS_NEWER_VERSION);
+    QTest::newRow("conversion declined")
+        << "old.tnd" << read(QStringLiteral(TOURNEL_TEST_DATA "/format/v2.2/database.tnd"))
+        << int(IDS_CONVERT_OLD_VERSION);
+    QTest::newRow("damaged") << "damaged.tnd" << season.left(season.size() / 2)
+                             << int(IDS_UNEXPECTED_FILE_FORMAT);
+    QTest::newRow("not a database") << "notes.txt" << QByteArray("Bring the balls.\n")
+                                    << int(IDS_UNEXPECTED_FILE_FORMAT);
+    QTest::newRow("missing") << "missing.tnd" << QByteArray() << int(IDS_FILE_NOT_FOUND);
+}
+
+void tst_MainFrame::RefusedFileLeavesTheSeasonAsItWas()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, message);
+    cFixture f;
+    // A saved season, then a change by a command that can be undone.
+    AddThreeCourts(f);
+    const QString path = f.m_dir.filePath(QStringLiteral("season.tnd"));
+    QVERIFY(f.Frame().DoSave(path));
+    f.Select(&f.Doc().Courts());
+    SelectRows(f.List(), {0});
+    f.m_prompt.Answer(true);
+    f.Frame().Action(ID_DELETE_ITEM)->trigger();
+    QCOMPARE(f.Doc().Courts().GetCount(), 2);
+    QVERIFY(f.Doc().IsModified());
+    f.List().SelectOnly(1);
+    const std::string before = f.Doc().Snapshot();
+    const QString title = f.Frame().windowTitle();
+    const QString undo = f.Frame().Action(ID_EDIT_UNDO)->text();
+
+    // File > Open with the name typed in, and "No" to saving the change first.
+    const QString refused = f.m_dir.filePath(name);
+    if (!bytes.isNull()) {
+        QFile file(refused);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    if (message == IDS_CONVERT_OLD_VERSION) {
+        f.m_prompt.Answer(false);
+    }
+    f.Frame().m_fnAskFileName = [&](bool save, const QString&) { return save ? QString() : refused; };
+    f.m_saveAnswer = QMessageBox::No;
+    f.m_prompt.m_ids.clear();
+    f.Frame().Action(ID_FILE_OPEN)->trigger();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
+    if (bytes.isNull()) {
+        QCOMPARE(f.m_prompt.m_texts.back(),
+                 QStringLiteral("The file \"%1\" does not exist.").arg(refused).toStdString());
+    }
+
+    // The season, its file, its modified mark, the views and the undo history as they were.
+    QVERIFY(f.Doc().Snapshot() == before);
+    QCOMPARE(f.Doc().GetPathName(), path.toStdString());
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(f.Frame().windowTitle(), title);
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirCourts));
+    QCOMPARE(f.Tree().currentItem(), CTournelView::NodeOf(&f.Doc().Courts()));
+    QCOMPARE(f.Tree().Root()->text(0), path);
+    QCOMPARE(f.Rows(), 2);
+    QCOMPARE(f.List().SelectedRows(), std::vector<int>{1});
+    QCOMPARE(f.Frame().RecentFiles(), QStringList{path});
+    QVERIFY(f.Frame().Action(ID_FILE_SAVE)->isEnabled());
+    QCOMPARE(f.Frame().Action(ID_EDIT_UNDO)->text(), undo);
+    f.Frame().Action(ID_EDIT_UNDO)->trigger();
+    QCOMPARE(f.Doc().Courts().GetCount(), 3);
+    QVERIFY(!f.Doc().IsModified());
+    if (!bytes.isNull()) {
+        QFile file(refused);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+}
+
+void tst_MainFrame::RecentFileThatVanishedIsNamedAndDropped()
+{
+    cFixture f;
+    AddThreeCourts(f);
+    const QString gone = f.m_dir.filePath(QStringLiteral("gone.tnd"));
+    const QString kept = f.m_dir.filePath(QStringLiteral("kept.tnd"));
+    QVERIFY(f.Frame().DoSave(gone));
+    QVERIFY(f.Frame().DoSave(kept));
+    QCOMPARE(f.Frame().RecentFiles(), (QStringList{kept, gone}));
+    QVERIFY(QFile::remove(gone));
+    const std::string before = f.Doc().Snapshot();
+
+    f.Frame().Action(ID_FILE_MRU_FILE1 + 1)->trigger();
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_FILE_NOT_FOUND});
+    QCOMPARE(f.m_prompt.m_texts.back(),
+             QStringLiteral("The file \"%1\" does not exist.").arg(gone).toStdString());
+    QVERIFY(f.Doc().Snapshot() == before);
+    QCOMPARE(f.Doc().GetPathName(), kept.toStdString());
+    // The entry is gone from the menu and from the profile.
+    QCOMPARE(f.Frame().RecentFiles(), QStringList{kept});
+    QVERIFY(!f.Frame().Action(ID_FILE_MRU_FILE1 + 1)->isVisible());
+    QCOMPARE(f.m_pProfile->value(QStringLiteral("Recent File List/File1")).toString(), kept);
+    QVERIFY(!f.m_pProfile->contains(QStringLiteral("Recent File List/File2")));
+    CMainFrame again(f.m_pProfile.get());
+    QCOMPARE(again.RecentFiles(), QStringList{kept});
 }

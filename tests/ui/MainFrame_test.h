@@ -41,4 +41,7 @@ private slots:
     void NewDocumentRebuildsTheTree();
     void OpenAndSaveRoundTrip();
     void ScheduleAutomaticallyPlansTheExampleSeason();
+    void RefusedFileLeavesTheSeasonAsItWas_data();
+    void RefusedFileLeavesTheSeasonAsItWas();
+    void RecentFileThatVanishedIsNamedAndDropped();
 };

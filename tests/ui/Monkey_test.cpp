@@ -22,6 +22,7 @@
 #include "standings/Standings.h"
 #include "ui/CHelpWindow.h"
 #include "ui/CImportDialog.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/CommandIds.h"
 #include "ui/ItemDialogs.h"
 
@@ -152,7 +153,11 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->setText(RandomText(rng, edit->text()));
         } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-            spin->setValue(spin->minimum() + Pick(rng, spin->maximum() - spin->minimum() + 1));
+            // A number field takes any number: mostly one of its range, at times one just outside.
+            const auto* number = qobject_cast<CNumberSpinBox*>(spin);
+            const int low = number != nullptr ? number->Low() - 1 : spin->minimum();
+            const int high = number != nullptr ? number->High() + 1 : spin->maximum();
+            spin->setValue(low + Pick(rng, high - low + 1));
         } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             if (combo->count() > 0) {
                 combo->setCurrentIndex(Pick(rng, combo->count()));

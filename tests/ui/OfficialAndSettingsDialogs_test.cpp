@@ -1,6 +1,7 @@
 // "Official properties" and "Schedule Settings".
 
 #include "DialogTestSupport.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/COfficialDialog.h"
 #include "ui/CScheduleSettingsDialog.h"
 
@@ -51,9 +52,9 @@ private slots:
         QCOMPARE(Field<QComboBox>(dialog, cOfficialValues::kSecondDayOff)->count(), 8);
         QCOMPARE(Field<QSpinBox>(dialog, cOfficialValues::kRating)->value(), 1);
         QCOMPARE(Field<QSpinBox>(dialog, cOfficialValues::kMaxGames)->value(), 20);
-        QCOMPARE(Field<QSpinBox>(dialog, cOfficialValues::kMaxGames)->maximum(), 99);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cOfficialValues::kMaxGames)->High(), 99);
         QCOMPARE(Field<QSpinBox>(dialog, cOfficialValues::kMaxSubsequent)->value(), 3);
-        QCOMPARE(Field<QSpinBox>(dialog, cOfficialValues::kMaxSubsequent)->maximum(), 9);
+        QCOMPARE(Field<CNumberSpinBox>(dialog, cOfficialValues::kMaxSubsequent)->High(), 9);
     }
 
     void officialRefusals()
@@ -143,9 +144,9 @@ private slots:
         }
         QCOMPARE(labels, kSwitchLabels);
         QVERIFY(LabelTexts(dialog).contains("Minutes of margin in case of team conflicts"));
-        auto* margin = Field<QSpinBox>(dialog, cScheduleSettings::kFieldConflictMargin);
-        QCOMPARE(margin->minimum(), 0);
-        QCOMPARE(margin->maximum(), 1440);
+        auto* margin = Field<CNumberSpinBox>(dialog, cScheduleSettings::kFieldConflictMargin);
+        QCOMPARE(margin->Low(), 0);
+        QCOMPARE(margin->High(), 1440);
         QCOMPARE(margin->singleStep(), 10);
         QCOMPARE(margin->value(), 90);
         for (const QString& label : kSwitchLabels) {

@@ -8,6 +8,7 @@
 #include "model/cLeague.h"
 #include "model/cMatch.h"
 #include "model/cTeam.h"
+#include "ui/CNumberSpinBox.h"
 #include "ui/CommandIds.h"
 
 #include <QCheckBox>
@@ -51,7 +52,11 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
             continue;
         }
         if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-            spin->setValue(spin->minimum() + Pick(rng, std::min(spin->maximum() - spin->minimum() + 1, 50)));
+            // A number field's own range, not the wider one it takes typed.
+            const auto* number = qobject_cast<CNumberSpinBox*>(spin);
+            const int low = number != nullptr ? number->Low() : spin->minimum();
+            const int high = number != nullptr ? number->High() : spin->maximum();
+            spin->setValue(low + Pick(rng, std::min(high - low + 1, 50)));
         } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->count() > 0) {
             combo->setCurrentIndex(Pick(rng, combo->count()));
         } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {

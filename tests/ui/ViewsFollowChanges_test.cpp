@@ -330,23 +330,29 @@ QByteArray Bytes(const QString& path)
 
 } // namespace
 
-void tst_ViewsFollowChanges::RefusedFileSavedUnderAnotherName()
+void tst_ViewsFollowChanges::RefusedFileKeepsTheSeasonAndItsFile()
 {
     cFixture f;
+    const QString own = f.m_dir.filePath(QStringLiteral("own.tnd"));
+    QVERIFY(f.Frame().DoSave(own));
     const QString refused = CopyOfNewerFile(f);
     QVERIFY(QFile::exists(refused));
-    QVERIFY(!f.Frame().OpenDocumentFile(refused));
-    QVERIFY(!f.Doc().CanSave());
-    // What the user enters afterwards is kept when "Yes" to saving picks another name.
     f.AddCourt("Main Hall", "MH");
     f.Doc().SetModifiedFlag();
-    const QString other = f.m_dir.filePath(QStringLiteral("entered.tnd"));
-    f.Frame().m_fnAskFileName = [&](bool save, const QString&) { return save ? other : QString(); };
+    QVERIFY(!f.Frame().OpenDocumentFile(refused));
+    QCOMPARE(f.Doc().Courts().GetCount(), 1);
+    QCOMPARE(f.Doc().GetPathName(), own.toStdString());
+    // "Yes" to saving writes the season to its own file, without asking for a name.
+    f.Frame().m_fnAskFileName = [](bool, const QString&) {
+        QTest::qFail("a name was asked for", __FILE__, __LINE__);
+        return QString();
+    };
     f.m_saveAnswer = QMessageBox::Yes;
     QVERIFY(f.Frame().close());
-    QVERIFY(QFile::exists(other));
-    QVERIFY(f.Doc().CanSave());
     QVERIFY(!f.Doc().IsModified());
+    CTournelDoc saved;
+    QVERIFY(saved.OnOpenDocument(own.toStdString()));
+    QCOMPARE(saved.Courts().GetCount(), 1);
 }
 
 void tst_ViewsFollowChanges::RefusedFileItselfIsNotWrittenOver()
@@ -358,31 +364,54 @@ void tst_ViewsFollowChanges::RefusedFileItselfIsNotWrittenOver()
     QVERIFY(!f.Frame().OpenDocumentFile(refused));
     f.AddCourt("Main Hall", "MH");
     f.Doc().SetModifiedFlag();
-    f.Frame().m_fnAskFileName = [&](bool, const QString&) { return refused; };
+    // The untitled season is saved under the name it is given, never under the refused file's.
+    const QString other = f.m_dir.filePath(QStringLiteral("entered.tnd"));
+    QStringList suggested;
+    f.Frame().m_fnAskFileName = [&](bool save, const QString& name) {
+        suggested << name;
+        return save ? other : QString();
+    };
     f.m_saveAnswer = QMessageBox::Yes;
     f.m_prompt.m_ids.clear();
-    // Not silently: the user is told, and the window stays open.
-    QVERIFY(!f.Frame().close());
-    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_REFUSED_FILE_KEPT});
+    QVERIFY(f.Frame().close());
+    QCOMPARE(suggested, QStringList{QStringLiteral("Untitled")});
+    QVERIFY(f.m_prompt.m_ids.empty());
     QCOMPARE(Bytes(refused), before);
-    QVERIFY(f.Doc().IsModified());
+    QVERIFY(QFile::exists(other));
+    QVERIFY(!f.Doc().IsModified());
+}
+
+void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow_data()
+{
+    QTest::addColumn<bool>("missing");
+    QTest::addColumn<int>("message");
+    QTest::newRow("newer version") << false << int(IDS_NEWER_VERSION);
+    QTest::newRow("missing") << true << int(IDS_FILE_NOT_FOUND);
 }
 
 void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow()
 {
+    QFETCH(bool, missing);
+    QFETCH(int, message);
     cFixture f;
-    const QString refused = CopyOfNewerFile(f);
+    const QString refused = missing ? f.m_dir.filePath(QStringLiteral("missing.tnd")) : CopyOfNewerFile(f);
     bool shownUnderMessage = false;
     f.m_prompt.m_fnWhileShown = [&] { shownUnderMessage = f.Frame().isVisible(); };
     f.Frame().OpenAtStartUp(refused);
-    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_NEWER_VERSION});
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
+    if (missing) {
+        QCOMPARE(f.m_prompt.m_texts.back(),
+                 QStringLiteral("The file \"%1\" does not exist.").arg(refused).toStdString());
+    }
     QVERIFY(shownUnderMessage);
     QVERIFY(f.Frame().isVisible());
-    QVERIFY(!f.Doc().IsReadProperly());
+    QCOMPARE(f.Doc().GetTitle(), std::string("Untitled"));
     QCOMPARE(f.Doc().Courts().GetCount(), 0);
-    // The window works on: a court can be entered at once.
+    QVERIFY(f.Frame().RecentFiles().isEmpty());
+    // The window works on: a court can be entered at once, and the season saved.
     f.Select(&f.Doc().Courts());
     QVERIFY(f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
+    QVERIFY(f.Frame().Action(ID_FILE_SAVE)->isEnabled());
     f.m_prompt.m_fnWhileShown = nullptr;
 }
 

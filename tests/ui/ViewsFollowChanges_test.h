@@ -14,8 +14,9 @@ private slots:
     void EveryDirectoryUnderEveryChange();
     void ScheduleWhileUnscheduledShownKeepsTheRows();
     void TreeFollowsRemovedLeague();
-    void RefusedFileSavedUnderAnotherName();
+    void RefusedFileKeepsTheSeasonAndItsFile();
     void RefusedFileItselfIsNotWrittenOver();
+    void RefusedFileAtStartUpKeepsTheWindow_data();
     void RefusedFileAtStartUpKeepsTheWindow();
     void EnabledCommandsHaveSomethingToDo();
     void AResultEnteredAndRemovedShowsInTheTable();

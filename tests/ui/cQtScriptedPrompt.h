@@ -21,9 +21,10 @@ public:
 
     void Answer(bool yes) { m_answers.push_back(yes); }
 
-    void ShowMessage(int messageId, std::string_view) override
+    void ShowMessage(int messageId, std::string_view text) override
     {
         m_ids.push_back(messageId);
+        m_texts.emplace_back(text);
         if (m_fnWhileShown) {
             m_fnWhileShown();
         }
@@ -31,6 +32,7 @@ public:
     bool AskYesNo(int messageId, std::string_view text) override
     {
         m_ids.push_back(messageId);
+        m_texts.emplace_back(text);
         if (m_fnWhileShown) {
             m_fnWhileShown();
         }
@@ -49,6 +51,7 @@ public:
     void BeginWait(std::string_view text) override { m_waits.emplace_back(text); }
 
     std::vector<int> m_ids;
+    std::vector<std::string> m_texts; // as shown, beside m_ids
     std::vector<std::string> m_waits;
     // Runs while a box would be open (a repaint under it, for instance).
     std::function<void()> m_fnWhileShown;
