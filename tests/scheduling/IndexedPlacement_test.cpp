@@ -66,8 +66,8 @@ std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, int switchedOff, eCour
     cSeasonShape shape = courtTime == eCourtTime::AcrossClockChanges ? cSeasonShape::AcrossClockChanges()
                                                                      : cSeasonShape::Small();
     shape.seed = seed;
-    shape.leagues = 3;
     if (courtTime != eCourtTime::AcrossClockChanges) {
+        shape.leagues = 3;
         shape.weeks = 10 + static_cast<int>(seed % 8);
     }
     shape.lateSessions = courtTime != eCourtTime::Evenings;

@@ -322,6 +322,7 @@ cSeasonShape cSeasonShape::AcrossClockChanges()
     shape.startMonth = 10;
     shape.startDay = 25; // a Monday; the clocks go back on 31 October and forward on 26 March
     shape.weeks = 23;
+    shape.rounds = 4; // so that matches are still to be placed in spring
     return shape;
 }
 

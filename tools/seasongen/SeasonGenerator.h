@@ -43,7 +43,7 @@ struct cSeasonShape
     // 40 courts), 4 twice the large one in time (4 rounds over 72 weeks),
     // anything else large: the sizes the benchmarks number.
     static cSeasonShape OfSize(int size);
-    // A small season from October to April, across both clock changes.
+    // A small season of four rounds from October to April, across both clock changes.
     static cSeasonShape AcrossClockChanges();
 };
 
