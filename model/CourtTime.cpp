@@ -45,6 +45,50 @@ void Resort(cDatabase& db, cUnusedTime& period, cCourtTimeOrder* order)
     }
 }
 
+// The first period that can overlap or touch one starting at `from`: with
+// the list's order at hand only the periods near it are looked at (one that
+// starts a longest period's length, and a minute's rounding, before it or
+// earlier ends before it); without, the head.
+cDbItem* FirstNear(cTournelDb& container, const cCourtTimeOrder* order, TimePoint from)
+{
+    return order != nullptr ? order->FirstFrom(from - order->LongestLength() - 120) : container.GetHead();
+}
+
+// Merges the period with the periods of its court that start on its date and
+// overlap or touch it, then inserts it in its sorted place. True when it
+// merged with one.
+bool InsertMerged(cDatabase& db, std::unique_ptr<cUnusedTime> period, cCourtTimeOrder* order)
+{
+    cTournelDb& container = db.CourtTime();
+    bool merged = false;
+    cDbItem* item = FirstNear(container, order, period->m_tStart);
+    while (item != nullptr) {
+        cDbItem* next = item->NextLink();
+        auto& existing = static_cast<cUnusedTime&>(*item);
+        if (order != nullptr && existing.m_tStart > period->m_tEnd + 120) {
+            break; // neither this one nor any after it touches the period
+        }
+        if (PeriodsMerge(*period, existing)) {
+            period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
+            period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
+            merged = true;
+            if (order != nullptr) {
+                order->Forget(existing);
+            }
+            std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
+        }
+        item = next;
+    }
+    // Shown or hidden by the view filter as the rest of the list is.
+    period->m_bFiltered = db.m_nCourtFilter != -1 && period->m_nCourt != db.m_nCourtFilter ? 1 : 0;
+    if (order != nullptr) {
+        order->Add(std::move(period));
+    } else {
+        container.AddItem(std::move(period), true);
+    }
+    return merged;
+}
+
 } // namespace
 
 bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored,
@@ -123,18 +167,14 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
     if (HasMatchConflict(db, *period, ignored, order != nullptr ? order->Matches() : nullptr)) {
         return eAddCourtTime::Conflict;
     }
-    cTournelDb& container = db.CourtTime();
     bool merged = false;
-    // With the list's order at hand only the periods near the new one are
-    // looked at: one that starts a longest period's length (and a minute's
-    // rounding) before it or earlier ends before it.
-    const TimePoint reach = order != nullptr ? order->LongestLength() + 120 : 0;
-    const auto near = [&](TimePoint from) -> cDbItem* {
-        return order != nullptr ? order->FirstFrom(from - reach) : container.GetHead();
-    };
     // A period of another date that runs past midnight into this one (or this
     // one into it) keeps what it holds; the new period takes only the rest.
-    for (cDbItem* item = near(period->m_tStart); item != nullptr; item = item->NextLink()) {
+    // What the new one offers beyond the end of a later date's period is added
+    // to that date on its own (so it joins that period), never dropped.
+    std::vector<std::unique_ptr<cUnusedTime>> beyond;
+    for (cDbItem* item = FirstNear(db.CourtTime(), order, period->m_tStart); item != nullptr;
+         item = item->NextLink()) {
         const auto& existing = static_cast<const cUnusedTime&>(*item);
         if (order != nullptr && existing.m_tStart >= period->m_tEnd) {
             break; // so do all after it
@@ -146,37 +186,22 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period, c
         if (existing.m_tStart <= period->m_tStart) {
             period->m_tStart = std::max(period->m_tStart, existing.m_tEnd);
         } else {
-            period->m_tEnd = std::min(period->m_tEnd, existing.m_tStart);
+            if (period->m_tEnd > existing.m_tEnd) {
+                beyond.push_back(
+                    std::make_unique<cUnusedTime>(period->m_nCourt, existing.m_tEnd, period->m_tEnd));
+            }
+            period->m_tEnd = existing.m_tStart;
         }
         merged = true;
         if (period->m_tEnd <= period->m_tStart) {
-            return eAddCourtTime::Merged; // all of it was free already
+            break; // all of it was free already
         }
     }
-    cDbItem* item = near(period->m_tStart);
-    while (item != nullptr) {
-        cDbItem* next = item->NextLink();
-        auto& existing = static_cast<cUnusedTime&>(*item);
-        if (order != nullptr && existing.m_tStart > period->m_tEnd + 120) {
-            break; // neither this one nor any after it touches the period
-        }
-        if (PeriodsMerge(*period, existing)) {
-            period->m_tStart = std::min(period->m_tStart, existing.m_tStart);
-            period->m_tEnd = std::max(period->m_tEnd, existing.m_tEnd);
-            merged = true;
-            if (order != nullptr) {
-                order->Forget(existing);
-            }
-            std::unique_ptr<cDbItem> removed = container.RemoveItem(existing);
-        }
-        item = next;
+    if (period->m_tEnd > period->m_tStart && InsertMerged(db, std::move(period), order)) {
+        merged = true;
     }
-    // Shown or hidden by the view filter as the rest of the list is.
-    period->m_bFiltered = db.m_nCourtFilter != -1 && period->m_nCourt != db.m_nCourtFilter ? 1 : 0;
-    if (order != nullptr) {
-        order->Add(std::move(period));
-    } else {
-        container.AddItem(std::move(period), true);
+    for (std::unique_ptr<cUnusedTime>& part : beyond) {
+        AddCourtTime(db, std::move(part), ignored, order);
     }
     return merged ? eAddCourtTime::Merged : eAddCourtTime::Inserted;
 }
@@ -239,20 +264,17 @@ std::vector<TimePoint> RepeatCourtTime(cDatabase& db, const cUnusedTime& period,
     const int court = period.m_nCourt;
     const cLocalTime start = LocalTime(period.m_tStart);
     const cLocalTime end = LocalTime(period.m_tEnd);
-    // The end's clock time on the start's date: 00:00 stands for 2400.
-    const int endHour = end.hour;
-    const int endMinute = end.minute;
-    const bool endsAtMidnight = endHour == 0 && endMinute == 0;
+    // The end's clock time on its own date, that many days after the start's
+    // date: one for an end at 00:00 (2400) or a late session past midnight.
+    const std::int64_t endDays = LocalDayNumber(period.m_tEnd) - LocalDayNumber(period.m_tStart);
     std::vector<TimePoint> refused;
     for (int k = 1; k <= weeks; ++k) {
         // From noon, so that a daylight-saving change cannot move the date.
         const TimePoint noon = MakeTimePoint(start.year, start.month, start.day, 12, 0, 0) + 7LL * 86400 * k;
         const cLocalTime day = LocalTime(noon);
         const TimePoint copyStart = MakeTimePoint(day.year, day.month, day.day, start.hour, start.minute, 0);
-        TimePoint copyEnd = MakeTimePoint(day.year, day.month, day.day, endHour, endMinute, 0);
-        if (endsAtMidnight) {
-            copyEnd = MakeTimePoint(day.year, day.month, day.day + 1, 0, 0, 0);
-        }
+        const TimePoint copyEnd =
+            MakeTimePoint(day.year, day.month, day.day + static_cast<int>(endDays), end.hour, end.minute, 0);
         if (!FitsInFile(copyStart) || !FitsInFile(copyEnd)) {
             break; // the file could not hold this week or any later one
         }

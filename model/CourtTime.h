@@ -77,9 +77,12 @@ bool PeriodsMerge(const cUnusedTime& a, const cUnusedTime& b);
 
 // Inserts a free period, merging it with the periods of the same court that
 // start on the same date and overlap or touch it. What a period of another
-// date already holds (one running past midnight) is left out of the new one. A period that overlaps a
-// scheduled match is refused (the caller tells the user). `ignored`, a match
-// being moved, does not count: its own interval is what is given back.
+// date already holds (one running past midnight) is left out of the new one,
+// and what the new one offers beyond the end of a later date's period is added
+// to that date (joining that period): no free minute is lost. A period that
+// overlaps a scheduled match is refused (the caller tells the user).
+// `ignored`, a match being moved, does not count: its own interval is what is
+// given back.
 eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period,
                            const cMatch* ignored = nullptr, cCourtTimeOrder* order = nullptr);
 

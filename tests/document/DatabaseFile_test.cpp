@@ -3,6 +3,9 @@
 #include "document/DatabaseFile.h"
 #include "model/StoredClasses.h"
 #include "model/cCourt.h"
+#include "model/cHomeGround.h"
+#include "model/cIllDate.h"
+#include "model/cIllTeam.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
 #include "model/cPlayoffMatch.h"
@@ -10,9 +13,15 @@
 #include "model/cResult.h"
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
+#include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -379,6 +388,193 @@ TEST(DatabaseFileDamage, AContainerHoldsOnlyItsOwnClasses)
     cLenientPrompt prompt;
     cDatabase db;
     EXPECT_EQ(ReadDatabase(bad, db, prompt), eReadStatus::kDamaged);
+}
+
+// Writes a database as the file writer does and notes where each list
+// container's item count stands: the place of every count of the file.
+class cCountLocator
+{
+public:
+    struct cCount
+    {
+        std::string list; // e.g. "leagues/teams/homeGrounds"
+        std::size_t offset = 0;
+        std::int32_t count = 0;
+    };
+
+    void Int(int field, const cField&) { m_ar.Int(field); }
+    void Time(TimePoint field, const cField&) { m_ar.Int(static_cast<std::int32_t>(field)); }
+    void Text(const std::string& field, const cField&) { m_ar.Text(field); }
+    void Byte(std::uint8_t field, const cField&) { m_ar.Byte(field); }
+    void Dword(std::uint32_t field, const cField&) { m_ar.Dword(field); }
+    template <std::size_t N> void Ints(const std::array<int, N>& fields, const cField&)
+    {
+        for (const int field : fields) {
+            m_ar.Int(field);
+        }
+    }
+    template <std::size_t N>
+    void IntPairs(const std::array<int, N>& first, const cField&, const std::array<int, N>& second,
+                  const cField&)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            m_ar.Int(first[i]);
+            m_ar.Int(second[i]);
+        }
+    }
+    void Reserved(const cField&) { m_ar.Int(0); }
+    void ReservedText(const cField&) { m_ar.Text(""); }
+    template <class T> void Group(const T& part, const cField&)
+    {
+        if constexpr (requires(T copy) { copy.Normalise(); }) {
+            T normalised = part;
+            normalised.Normalise();
+            T::Fields(std::as_const(normalised), *this);
+        } else {
+            T::Fields(part, *this);
+        }
+    }
+    void Version() { m_ar.Double(cDatabase::kVersion); }
+    void CheckVersion() {}
+    void Items(const cIndexedDb& container, const cField& f, unsigned)
+    {
+        Note(container, f);
+        WriteItems(container, f);
+    }
+    void Items(const cTournelDb& container, const cField& f, unsigned)
+    {
+        Note(container, f);
+        m_ar.Int(container.m_bUpToDate);
+        m_ar.Int(container.m_bRelistOnEdit);
+        WriteItems(container, f);
+    }
+
+    std::vector<cCount> counts;
+    const std::string& Bytes() const { return m_ar.Data(); }
+
+private:
+    void Note(const cTournelDb& container, const cField& f)
+    {
+        counts.push_back({m_path + std::string(f.name), m_ar.Data().size(), container.GetCount()});
+        m_ar.Int(container.GetCount());
+    }
+    void WriteItems(const cTournelDb& container, const cField& f)
+    {
+        const std::string outer = m_path;
+        m_path += std::string(f.name) + "/";
+        for (const cDbItem& item : container.AllItems<cDbItem>()) {
+            WithStoredClass(item, [&]<class T>(const T& stored, std::string_view name) {
+                m_ar.WriteObjectHeader(name);
+                T::Fields(stored, *this);
+            });
+        }
+        m_path = outer;
+    }
+
+    cArchiveOut m_ar;
+    std::string m_path;
+};
+
+// Every list container's count of the full golden file set to -1, past the
+// end of the file and to one more than the records that follow: each file is
+// refused as damaged, and the document that opens it is left with nothing of
+// it, an empty database that cannot be saved.
+TEST(DatabaseFileDamage, EveryDamagedListCountIsRefused)
+{
+    cLenientPrompt prompt;
+    cDatabase full;
+    ASSERT_EQ(ReadDatabase(ReadBytes(GoldenPath("full")), full, prompt), eReadStatus::kOk);
+    cCountLocator locator;
+    cDocumentSettings::Fields(full.Settings(), locator);
+    cDatabase::ContainerFields(full, locator);
+    const std::string good = WriteDatabase(full);
+    ASSERT_EQ(locator.Bytes(), good) << "the locator writes what the writer writes";
+    // Every kind of list, both empty and holding items.
+    std::set<std::string> empty;
+    std::set<std::string> holding;
+    for (const cCountLocator::cCount& count : locator.counts) {
+        (count.count == 0 ? empty : holding).insert(count.list);
+    }
+    for (const char* list : {"courts", "courtTime", "leagues", "officials", "unscheduled", "scheduled",
+                             "results", "leagues/teams", "leagues/table", "leagues/preferredTimes",
+                             "leagues/holidays", "leagues/teams/homeGrounds", "leagues/teams/holidays",
+                             "leagues/teams/teamConflicts", "leagues/teams/preferredTimes",
+                             "officials/holidays", "officials/teamConflicts", "officials/preferredTimes"}) {
+        EXPECT_TRUE(holding.contains(list)) << list << " holds items nowhere in the file";
+    }
+    EXPECT_TRUE(empty.contains("leagues/unscheduledList"));
+
+    cTempFolder folder;
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    const auto withCount = [&good](std::size_t offset, std::uint32_t count) {
+        std::string bad = good;
+        for (std::size_t i = 0; i < 4; ++i) {
+            bad[offset + i] = static_cast<char>((count >> (8 * i)) & 0xFF);
+        }
+        return bad;
+    };
+    std::set<std::string> throughDocument;
+    for (const cCountLocator::cCount& count : locator.counts) {
+        const std::uint32_t pastTheEnd = static_cast<std::uint32_t>(good.size() - count.offset);
+        for (const auto& [what, value] : {std::pair<const char*, std::uint32_t>{"-1", 0xFFFFFFFFu},
+                                          {"past the end", pastTheEnd},
+                                          {"one more", static_cast<std::uint32_t>(count.count) + 1}}) {
+            SCOPED_TRACE(count.list + " at " + std::to_string(count.offset) + ", " +
+                         std::to_string(count.count) + " items: " + what);
+            const std::string bad = withCount(count.offset, value);
+            cDatabase db;
+            EXPECT_EQ(ReadDatabase(bad, db, prompt), eReadStatus::kDamaged);
+            // Through the document, for the first list of each kind.
+            if (!throughDocument.insert(count.list + what).second) {
+                continue;
+            }
+            WriteBytes(folder / "bad.tnd", bad);
+            ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+            prompt.ids.clear();
+            EXPECT_FALSE(doc.OnOpenDocument(folder / "bad.tnd"));
+            EXPECT_EQ(prompt.ids, std::vector<int>{IDS_UNEXPECTED_FILE_FORMAT});
+            const std::vector<const cTournelDb*> lists = {&doc.Courts(),    &doc.CourtTime(), &doc.Leagues(),
+                                                          &doc.Officials(), &doc.Scheduled(), &doc.Results()};
+            for (const cTournelDb* list : lists) {
+                EXPECT_EQ(list->GetCount(), 0);
+            }
+            EXPECT_FALSE(doc.CanSave());
+        }
+    }
+    std::set<std::string> lists = empty;
+    lists.insert(holding.begin(), holding.end());
+    EXPECT_EQ(throughDocument.size(), 3 * lists.size());
+}
+
+// A list that holds a well-formed record of a class it may not hold: the
+// record alone gives nothing away, the class check must refuse it.
+TEST(DatabaseFileDamage, AWellFormedItemOfAnotherClassInAListIsRefused)
+{
+    struct cCase
+    {
+        const char* name;
+        std::function<void(cDatabase&, cTeam&)> arrange;
+    };
+    const std::vector<cCase> cases = {
+        {"a team conflict among a team's holidays",
+         [](cDatabase&, cTeam& team) { team.Holidays().AddItem(std::make_unique<cIllTeam>(), false); }},
+        {"a holiday among a team's preferred times",
+         [](cDatabase&, cTeam& team) { team.PreferredTimes().AddItem(std::make_unique<cIllDate>(), false); }},
+        {"a home ground among the court time",
+         [](cDatabase& db, cTeam&) { db.CourtTime().AddItem(std::make_unique<cHomeGround>(), false); }},
+        {"a playoff match among the results",
+         [](cDatabase& db, cTeam&) { db.Results().AddItem(std::make_unique<cPlayoffMatch>(), false); }},
+    };
+    cLenientPrompt prompt;
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cDatabase db;
+        cTeam& team = BuildTeam(BuildLeague(db, "League", "L"), "Team");
+        c.arrange(db, team);
+        cDatabase read;
+        EXPECT_EQ(ReadDatabase(WriteDatabase(db), read, prompt), eReadStatus::kDamaged);
+    }
 }
 
 TEST_F(DatabaseFile, TextsOutsideTheCodePageSurviveARoundTrip)

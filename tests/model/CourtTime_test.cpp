@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -136,6 +137,229 @@ TEST_F(CourtTime, APeriodRunningPastMidnightKeepsWhatItHolds)
         Free(0, c.existingStart, c.existingEnd);
         Free(0, c.addedStart, c.addedEnd);
         EXPECT_EQ(FreeTime(), c.expected);
+    }
+}
+
+// A new period that runs past midnight over a later-starting period of the
+// next date leaves that period as it is, and what it offers beyond it joins
+// that period: not a free minute is lost, with or without the list's order
+// at hand.
+TEST_F(CourtTime, APeriodPastMidnightOverALaterPeriodLosesNoMinute)
+{
+    struct cCase
+    {
+        const char* name;
+        std::vector<std::pair<TimePoint, TimePoint>> existing;
+        TimePoint addedStart, addedEnd;
+        Strings expected;
+        long long minutes;
+    };
+    const std::vector<cCase> cases = {
+        {"beyond a shorter period",
+         {{At(2024, 3, 16, 1), At(2024, 3, 16, 2)}},
+         At(2024, 3, 15, 22),
+         At(2024, 3, 16, 3),
+         {"15/03-2024 0 2200-0100", "16/03-2024 0 0100-0300"},
+         300},
+        {"beyond two periods",
+         {{At(2024, 3, 16, 1), At(2024, 3, 16, 1, 30)}, {At(2024, 3, 16, 2), At(2024, 3, 16, 2, 30)}},
+         At(2024, 3, 15, 22),
+         At(2024, 3, 16, 4),
+         {"15/03-2024 0 2200-0100", "16/03-2024 0 0100-0400"},
+         360},
+        {"beyond a period that starts at midnight",
+         {{At(2024, 3, 16, 0), At(2024, 3, 16, 0, 30)}},
+         At(2024, 3, 15, 23),
+         At(2024, 3, 16, 2),
+         {"15/03-2024 0 2300-2400", "16/03-2024 0 0000-0200"},
+         180},
+        {"ending inside the later period",
+         {{At(2024, 3, 16, 1), At(2024, 3, 16, 4)}},
+         At(2024, 3, 15, 22),
+         At(2024, 3, 16, 3),
+         {"15/03-2024 0 2200-0100", "16/03-2024 0 0100-0400"},
+         360},
+    };
+    for (const cCase& c : cases) {
+        for (const bool ordered : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (ordered ? ", in order" : ", from the head"));
+            m_db.CourtTime().DeleteAll();
+            for (const auto& [start, end] : c.existing) {
+                Free(0, start, end);
+            }
+            std::optional<cCourtTimeOrder> order;
+            if (ordered) {
+                order.emplace(m_db.CourtTime());
+            }
+            EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(0, c.addedStart, c.addedEnd), nullptr,
+                                   order ? &*order : nullptr),
+                      eAddCourtTime::Merged);
+            EXPECT_EQ(FreeTime(), c.expected);
+            EXPECT_EQ(CourtTimeMinutes(m_db, 0), c.minutes);
+        }
+    }
+}
+
+TEST_F(CourtTime, DuplicatingALateSessionOverALaterPeriodCopiesItWhole)
+{
+    Free(0, At(2024, 3, 15, 22), At(2024, 3, 16, 2));
+    Free(1, At(2024, 3, 16, 1), At(2024, 3, 16, 1, 30));
+    const auto& source = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    EXPECT_EQ(ApplyDuplicateCourtTime(m_db, source, cDuplicateCourtTimeValues{1}), 0);
+    EXPECT_EQ(CourtTimeMinutes(m_db, 1), 240);
+    EXPECT_EQ(FreeTime(),
+              (Strings{"15/03-2024 0 2200-0200", "15/03-2024 1 2200-0100", "16/03-2024 1 0100-0200"}));
+}
+
+TEST_F(CourtTime, RepeatedLateSessionsEndTheNextDay)
+{
+    // Saturday 16 March 2024 to 01:00 on Sunday; the clocks go forward in the
+    // night of 30 to 31 March.
+    Free(0, At(2024, 3, 16, 20), At(2024, 3, 17, 1));
+    const auto& period = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+    EXPECT_EQ(ApplyRepeatCourtTime(m_db, period, cRepeatCourtTimeValues{3}), 0);
+    EXPECT_EQ(FreeTime(), (Strings{"16/03-2024 0 2000-0100", "23/03-2024 0 2000-0100",
+                                   "30/03-2024 0 2000-0100", "06/04-2024 0 2000-0100"}));
+    for (const cUnusedTime& copy : m_db.CourtTime().AllItems<cUnusedTime>()) {
+        EXPECT_EQ(copy.m_tEnd - copy.m_tStart, 5 * 3600);
+        EXPECT_EQ(DayDistance(copy.m_tStart, copy.m_tEnd), 1);
+    }
+}
+
+// Court time on the two days the clocks change, 31 March 2024 (23 hours:
+// 02:00 is 03:00) and 27 October 2024 (25 hours: 03:00 is 02:00 again).
+// Clock times are kept and lengths are the real ones.
+TEST_F(CourtTime, OnTheDaysTheClocksChange)
+{
+    const TimePoint springMidnight = At(2024, 3, 31);
+    const TimePoint autumnMidnight = At(2024, 10, 27);
+    // Seconds after a date's midnight, whatever its clock times.
+    const auto after = [](TimePoint midnight, int minutes) { return midnight + minutes * 60LL; };
+    struct cCase
+    {
+        const char* name;
+        std::function<void()> arrange;
+        std::function<eAddCourtTime()> act;
+        eAddCourtTime answer;
+        Strings expected;
+        long long minutes;
+    };
+    const auto add = [this](TimePoint start, TimePoint end) {
+        return
+            [this, start, end] { return AddCourtTime(m_db, std::make_unique<cUnusedTime>(0, start, end)); };
+    };
+    const auto take = [this](TimePoint from, TimePoint to) {
+        return [this, from, to] {
+            TakeCourtTime(m_db, static_cast<cUnusedTime&>(*m_db.CourtTime().GetFirst()), from, to);
+            return eAddCourtTime::Inserted;
+        };
+    };
+    const auto repeat = [this] {
+        ApplyRepeatCourtTime(m_db, static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst()),
+                             cRepeatCourtTimeValues{1});
+        return eAddCourtTime::Inserted;
+    };
+    const auto none = [] {};
+    const std::vector<cCase> cases = {
+        {"spring: the whole day",
+         none,
+         add(springMidnight, At(2024, 4, 1)),
+         eAddCourtTime::Inserted,
+         {"31/03-2024 0 0000-2400"},
+         23 * 60},
+        {"spring: merging across the change",
+         [&] { Free(0, springMidnight, At(2024, 3, 31, 1, 30)); },
+         add(At(2024, 3, 31, 1, 30), At(2024, 3, 31, 4)),
+         eAddCourtTime::Merged,
+         {"31/03-2024 0 0000-0400"},
+         3 * 60},
+        {"spring: taking a match across the change",
+         [&] { Free(0, springMidnight, At(2024, 3, 31, 6)); },
+         take(At(2024, 3, 31, 1), At(2024, 3, 31, 3, 30)),
+         eAddCourtTime::Inserted,
+         {"31/03-2024 0 0000-0100", "31/03-2024 0 0330-0600"},
+         60 + 150},
+        {"spring: next to a match across the change",
+         [&] { Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 31, 1), At(2024, 3, 31, 3)); },
+         add(At(2024, 3, 31, 3), At(2024, 3, 31, 5)),
+         eAddCourtTime::Inserted,
+         {"31/03-2024 0 0300-0500"},
+         2 * 60},
+        {"spring: over a match across the change",
+         [&] { Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 31, 1), At(2024, 3, 31, 3)); },
+         add(At(2024, 3, 31, 1, 30), At(2024, 3, 31, 4)),
+         eAddCourtTime::Conflict,
+         {},
+         0},
+        {"spring: repeated onto the short day",
+         [&] { Free(0, At(2024, 3, 24), At(2024, 3, 25)); },
+         repeat,
+         eAddCourtTime::Inserted,
+         {"24/03-2024 0 0000-2400", "31/03-2024 0 0000-2400"},
+         24 * 60 + 23 * 60},
+        {"spring: a late session repeated into the short night",
+         [&] { Free(0, At(2024, 3, 23, 22), At(2024, 3, 24, 4)); },
+         repeat,
+         eAddCourtTime::Inserted,
+         {"23/03-2024 0 2200-0400", "30/03-2024 0 2200-0400"},
+         6 * 60 + 5 * 60},
+        {"autumn: the whole day",
+         none,
+         add(autumnMidnight, At(2024, 10, 28)),
+         eAddCourtTime::Inserted,
+         {"27/10-2024 0 0000-2400"},
+         25 * 60},
+        {"autumn: 00:00-23:30 and 23:30-24:00 merge",
+         [&] { Free(0, autumnMidnight, At(2024, 10, 27, 23, 30)); },
+         add(At(2024, 10, 27, 23, 30), At(2024, 10, 28)),
+         eAddCourtTime::Merged,
+         {"27/10-2024 0 0000-2400"},
+         25 * 60},
+        {"autumn: merging in the repeated hour",
+         [&] { Free(0, autumnMidnight, after(autumnMidnight, 150)); },
+         add(after(autumnMidnight, 150), after(autumnMidnight, 240)),
+         eAddCourtTime::Merged,
+         {"27/10-2024 0 0000-0300"},
+         240},
+        {"autumn: taking the repeated hour",
+         [&] { Free(0, autumnMidnight, At(2024, 10, 28)); },
+         take(after(autumnMidnight, 120), after(autumnMidnight, 240)),
+         eAddCourtTime::Inserted,
+         {"27/10-2024 0 0000-0200", "27/10-2024 0 0300-2400"},
+         25 * 60 - 120},
+        {"autumn: the whole day over a match at 23:30",
+         [&] { Match(*m_league, 0, 1, 1, 1, 0, At(2024, 10, 27, 23, 30), At(2024, 10, 28)); },
+         add(autumnMidnight, At(2024, 10, 28)),
+         eAddCourtTime::Conflict,
+         {},
+         0},
+        {"autumn: up to a match at 23:30",
+         [&] { Match(*m_league, 0, 1, 1, 1, 0, At(2024, 10, 27, 23, 30), At(2024, 10, 28)); },
+         add(autumnMidnight, At(2024, 10, 27, 23, 30)),
+         eAddCourtTime::Inserted,
+         {"27/10-2024 0 0000-2330"},
+         25 * 60 - 30},
+        {"autumn: repeated onto the long day",
+         [&] { Free(0, At(2024, 10, 20), At(2024, 10, 21)); },
+         repeat,
+         eAddCourtTime::Inserted,
+         {"20/10-2024 0 0000-2400", "27/10-2024 0 0000-2400"},
+         24 * 60 + 25 * 60},
+        {"autumn: a late session repeated into the long night",
+         [&] { Free(0, At(2024, 10, 19, 22), At(2024, 10, 20, 4)); },
+         repeat,
+         eAddCourtTime::Inserted,
+         {"19/10-2024 0 2200-0400", "26/10-2024 0 2200-0400"},
+         6 * 60 + 7 * 60},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_db.Scheduled().DeleteAll();
+        m_db.CourtTime().DeleteAll();
+        c.arrange();
+        EXPECT_EQ(c.act(), c.answer);
+        EXPECT_EQ(FreeTime(), c.expected);
+        EXPECT_EQ(CourtTimeMinutes(m_db, 0), c.minutes);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -23,16 +24,29 @@
 
 namespace {
 
-std::string PinnedSeason(std::uint32_t seed, bool literal)
+// A pinned season: its file's name, its seed and the shape of its court time.
+struct cPinned
+{
+    const char* file;
+    std::uint32_t seed;
+    bool lateSessions = false;       // court time past midnight
+    bool acrossClockChanges = false; // October to April
+};
+
+std::string PinnedSeason(const cPinned& pinned, bool literal)
 {
     cDatabase db;
     cSilentPrompt prompt;
     db.SetPrompt(&prompt);
-    db.m_random.Seed(seed);
-    cSeasonShape shape = cSeasonShape::Small();
-    shape.seed = seed;
-    shape.leagues = 3;
-    shape.weeks = 7; // tight enough that some matches find no place
+    db.m_random.Seed(pinned.seed);
+    cSeasonShape shape =
+        pinned.acrossClockChanges ? cSeasonShape::AcrossClockChanges() : cSeasonShape::Small();
+    shape.seed = pinned.seed;
+    shape.lateSessions = pinned.lateSessions;
+    if (!pinned.acrossClockChanges) {
+        shape.leagues = 3;
+        shape.weeks = 7; // tight enough that some matches find no place
+    }
     GenerateSeason(db, shape);
     const cScheduleRun run = ScheduleAutomatically(db, literal);
     AddOfficials(db, run.scheduled);
@@ -56,29 +70,37 @@ std::string PinnedSeason(std::uint32_t seed, bool literal)
     return text.str();
 }
 
-class PinnedSeasons : public ::testing::TestWithParam<std::uint32_t>
+class PinnedSeasons : public ::testing::TestWithParam<cPinned>
 {
 };
 
 TEST_P(PinnedSeasons, BothRuleChecksMakeThePinnedDecisions)
 {
-    const std::uint32_t seed = GetParam();
-    const std::string path =
-        std::string(TOURNEL_TEST_DATA) + "/pinned/season-" + std::to_string(seed) + ".txt";
-    const std::string literal = PinnedSeason(seed, true);
+    const cPinned& pinned = GetParam();
+    const std::string path = std::string(TOURNEL_TEST_DATA) + "/pinned/" + pinned.file + ".txt";
+    const std::string literal = PinnedSeason(pinned, true);
     if (std::getenv("TOURNEL_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path, std::ios::binary) << literal;
     }
     std::ifstream file(path, std::ios::binary);
     ASSERT_TRUE(file.good()) << path;
-    std::ostringstream pinned;
-    pinned << file.rdbuf();
-    EXPECT_EQ(literal, pinned.str()) << "the walk through the schedule decides otherwise than pinned in "
-                                     << path;
-    EXPECT_EQ(PinnedSeason(seed, false), pinned.str())
+    std::ostringstream expected;
+    expected << file.rdbuf();
+    EXPECT_EQ(literal, expected.str())
+        << "the walk through the schedule decides otherwise than pinned in " << path;
+    EXPECT_EQ(PinnedSeason(pinned, false), expected.str())
         << "the indexed rules decide otherwise than pinned in " << path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, PinnedSeasons, ::testing::Values(1u, 2u, 3u));
+INSTANTIATE_TEST_SUITE_P(Seeds, PinnedSeasons,
+                         ::testing::Values(cPinned{"season-1", 1}, cPinned{"season-2", 2},
+                                           cPinned{"season-3", 3}, cPinned{"late-season-1", 1, true},
+                                           cPinned{"late-season-2", 2, true},
+                                           cPinned{"clock-changes-season-1", 1, true, true}),
+                         [](const ::testing::TestParamInfo<cPinned>& info) {
+                             std::string name = info.param.file;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 } // namespace

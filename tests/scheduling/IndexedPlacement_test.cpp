@@ -21,6 +21,7 @@
 #include "support/SaveOpenSave.h"
 #include "tools/seasongen/SeasonGenerator.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,17 +46,31 @@ void SwitchOff(cDatabase& db, int which)
     }
 }
 
+// The court time of a generated season: evenings and weekend days only, or
+// with late sessions past midnight as well (the autumn clock change falls in
+// every season), or those from October to April, across both clock changes.
+enum class eCourtTime
+{
+    Evenings,
+    PastMidnight,
+    AcrossClockChanges,
+};
+
 // A generated season whose leagues get rest spans in days or in minutes and
 // a matches-per-day limit drawn from `seed`; the same seed, the same season.
-std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, int switchedOff)
+std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, int switchedOff, eCourtTime courtTime)
 {
     auto db = std::make_unique<cDatabase>();
     // Two seasons made a second apart must still save the same bytes.
     db->m_tCreated = db->m_tModified = 1'800'000'000;
-    cSeasonShape shape = cSeasonShape::Small();
+    cSeasonShape shape = courtTime == eCourtTime::AcrossClockChanges ? cSeasonShape::AcrossClockChanges()
+                                                                     : cSeasonShape::Small();
     shape.seed = seed;
-    shape.leagues = 3;
-    shape.weeks = 10 + static_cast<int>(seed % 8);
+    if (courtTime != eCourtTime::AcrossClockChanges) {
+        shape.leagues = 3;
+        shape.weeks = 10 + static_cast<int>(seed % 8);
+    }
+    shape.lateSessions = courtTime != eCourtTime::Evenings;
     GenerateSeason(*db, shape);
     db->m_random.Seed(seed);
     SwitchOff(*db, switchedOff);
@@ -123,7 +138,15 @@ struct cCase
 {
     std::uint32_t seed;
     int switchedOff;
+    eCourtTime courtTime = eCourtTime::Evenings;
 };
+
+std::string Name(const cCase& c)
+{
+    static const char* const kPrefixes[] = {"", "late_", "clocks_"};
+    return kPrefixes[static_cast<int>(c.courtTime)] + std::string("seed") + std::to_string(c.seed) + "_off" +
+           std::to_string(c.switchedOff + 1);
+}
 
 std::vector<cCase> Cases()
 {
@@ -131,9 +154,14 @@ std::vector<cCase> Cases()
                           ? std::atoi(std::getenv("TOURNEL_DIFFERENTIAL_SEEDS"))
                           : 2;
     std::vector<cCase> cases;
-    for (int seed = 1; seed <= seeds; ++seed) {
-        for (int off = -1; off < kSwitches; ++off) {
-            cases.push_back({static_cast<std::uint32_t>(seed), off});
+    for (const eCourtTime courtTime :
+         {eCourtTime::Evenings, eCourtTime::PastMidnight, eCourtTime::AcrossClockChanges}) {
+        // A season across both clock changes is twice as long: one seed fewer.
+        const int last = courtTime == eCourtTime::AcrossClockChanges ? std::max(1, seeds - 1) : seeds;
+        for (int seed = 1; seed <= last; ++seed) {
+            for (int off = -1; off < kSwitches; ++off) {
+                cases.push_back({static_cast<std::uint32_t>(seed), off, courtTime});
+            }
         }
     }
     return cases;
@@ -146,7 +174,7 @@ class IndexedPlacement : public ::testing::TestWithParam<cCase>
 TEST_P(IndexedPlacement, AllowsExactlyWhatTheWalkAllows)
 {
     const cCase c = GetParam();
-    std::unique_ptr<cDatabase> db = MakeSeason(c.seed, c.switchedOff);
+    std::unique_ptr<cDatabase> db = MakeSeason(c.seed, c.switchedOff, c.courtTime);
     cQuietPrompt prompt;
     db->SetPrompt(&prompt);
     RebuildUnscheduled(*db);
@@ -195,8 +223,8 @@ TEST_P(IndexedPlacement, AllowsExactlyWhatTheWalkAllows)
                     ++compared;
                     allowed += id == 0 ? 1 : 0;
                     if (fast != (id == 0)) {
-                        FAIL() << "seed " << c.seed << ", rule " << c.switchedOff << " off: league "
-                               << match.GetLeague() << " " << match.GetHomeTeam() << "-"
+                        FAIL() << Name(c) << ": seed " << c.seed << ", rule " << c.switchedOff
+                               << " off: league " << match.GetLeague() << " " << match.GetHomeTeam() << "-"
                                << match.GetGuestTeam() << " on court " << period.m_nCourt << " at " << start
                                << ", pass " << pass << ": the walk answers " << id << ", the index "
                                << (fast ? "allowed" : "refused");
@@ -214,15 +242,24 @@ TEST_P(IndexedPlacement, AutomaticRunsMakeTheSameSchedule)
 {
     const cCase c = GetParam();
     cQuietPrompt prompt;
-    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff);
-    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff);
+    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff, c.courtTime);
+    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff, c.courtTime);
     literal->SetPrompt(&prompt);
     indexed->SetPrompt(&prompt);
     const cScheduleRun literalRun = ScheduleAutomatically(*literal, true);
     const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
     EXPECT_EQ(literalRun.message, indexedRun.message);
     ExpectSameSchedule(*literal, *indexed,
-                       "seed " + std::to_string(c.seed) + ", rule " + std::to_string(c.switchedOff) + " off");
+                       Name(c) + ": seed " + std::to_string(c.seed) + ", rule " +
+                           std::to_string(c.switchedOff) + " off");
+    if (c.courtTime != eCourtTime::Evenings) {
+        // The comparison proves little about late sessions unless matches go there.
+        int afterMidnight = 0;
+        for (const cMatch& match : literal->Scheduled().AllItems<cMatch>()) {
+            afterMidnight += TimeOfDay(match.m_tStart) < 400 ? 1 : 0;
+        }
+        EXPECT_GT(afterMidnight, 0);
+    }
 }
 
 // The same edits by hand on a season: matches taken out of the schedule and
@@ -268,8 +305,8 @@ TEST_P(IndexedPlacement, RunsAfterEditsByHandMakeTheSameSchedule)
 {
     const cCase c = GetParam();
     cQuietPrompt prompt;
-    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff);
-    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff);
+    std::unique_ptr<cDatabase> literal = MakeSeason(c.seed, c.switchedOff, c.courtTime);
+    std::unique_ptr<cDatabase> indexed = MakeSeason(c.seed, c.switchedOff, c.courtTime);
     literal->SetPrompt(&prompt);
     indexed->SetPrompt(&prompt);
     ScheduleAutomatically(*literal, true);
@@ -291,14 +328,11 @@ TEST_P(IndexedPlacement, RunsAfterEditsByHandMakeTheSameSchedule)
     const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
     EXPECT_EQ(literalRun.message, indexedRun.message);
     ExpectSameSchedule(*literal, *indexed,
-                       "seed " + std::to_string(c.seed) + ", rule " + std::to_string(c.switchedOff) +
-                           " off, after the edits");
+                       Name(c) + ": seed " + std::to_string(c.seed) + ", rule " +
+                           std::to_string(c.switchedOff) + " off, after the edits");
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedSeasons, IndexedPlacement, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<cCase>& info) {
-                             return "seed" + std::to_string(info.param.seed) + "_off" +
-                                    std::to_string(info.param.switchedOff + 1);
-                         });
+                         [](const ::testing::TestParamInfo<cCase>& info) { return Name(info.param); });
 
 } // namespace

@@ -369,16 +369,28 @@ TEST(OccupiedCourtTime, DeletingAMatchGivesItsTimeBack)
     EXPECT_EQ(season.official->m_nGames, 0);
 }
 
+// The court time of a generated season: evenings and weekend days, late
+// sessions past midnight too, or those from October to April.
+enum class eCourtTime
+{
+    Evenings,
+    PastMidnight,
+    AcrossClockChanges,
+};
+
 // A generated season, scheduled by the engine, then taken apart by the
 // cascading deletes: every step leaves the rules intact.
-class cGeneratedSeason : public ::testing::Test
+class cGeneratedSeason : public ::testing::TestWithParam<eCourtTime>
 {
 protected:
     void SetUp() override
     {
         db.SetPrompt(&prompt);
         db.m_random.Seed(11);
-        GenerateSeason(db, cSeasonShape::Small());
+        cSeasonShape shape = GetParam() == eCourtTime::AcrossClockChanges ? cSeasonShape::AcrossClockChanges()
+                                                                          : cSeasonShape::Small();
+        shape.lateSessions = GetParam() != eCourtTime::Evenings;
+        GenerateSeason(db, shape);
     }
     void TearDown() override { db.SetPrompt(nullptr); }
 
@@ -386,7 +398,7 @@ protected:
     cScriptedPrompt prompt;
 };
 
-TEST_F(cGeneratedSeason, TheSchedulerKeepsEveryRuleAndTheCourtTime)
+TEST_P(cGeneratedSeason, TheSchedulerKeepsEveryRuleAndTheCourtTime)
 {
     ASSERT_EQ(Joined(CheckInvariants(db)), "");
     const auto before = OccupiedCourtTime(db);
@@ -401,7 +413,7 @@ TEST_F(cGeneratedSeason, TheSchedulerKeepsEveryRuleAndTheCourtTime)
     EXPECT_EQ(OccupiedCourtTime(db), before);
 }
 
-TEST_F(cGeneratedSeason, DeletingMatchesReturnsThemAndTheirTime)
+TEST_P(cGeneratedSeason, DeletingMatchesReturnsThemAndTheirTime)
 {
     ScheduleAutomatically(db);
     const auto before = OccupiedCourtTime(db);
@@ -437,7 +449,7 @@ TEST_F(cGeneratedSeason, DeletingMatchesReturnsThemAndTheirTime)
     EXPECT_EQ(OccupiedCourtTime(db), before);
 }
 
-TEST_F(cGeneratedSeason, CascadingDeletesKeepEveryRule)
+TEST_P(cGeneratedSeason, CascadingDeletesKeepEveryRule)
 {
     ScheduleAutomatically(db);
     cReferee& official = BuildOfficial(db, "Olga");
@@ -477,5 +489,23 @@ TEST_F(cGeneratedSeason, CascadingDeletesKeepEveryRule)
     EXPECT_EQ(refreshed(), "");
     EXPECT_EQ(OccupiedCourtTime(db), others);
 }
+
+std::string CourtTimeName(const ::testing::TestParamInfo<eCourtTime>& info)
+{
+    switch (info.param) {
+    case eCourtTime::Evenings:
+        return "Evenings";
+    case eCourtTime::PastMidnight:
+        return "PastMidnight";
+    case eCourtTime::AcrossClockChanges:
+        return "AcrossClockChanges";
+    }
+    return "";
+}
+
+INSTANTIATE_TEST_SUITE_P(CourtTime, cGeneratedSeason,
+                         ::testing::Values(eCourtTime::Evenings, eCourtTime::PastMidnight,
+                                           eCourtTime::AcrossClockChanges),
+                         CourtTimeName);
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
@@ -75,6 +76,92 @@ void AddCourts(cDatabase& db, const cSeasonShape& shape, cDice& dice)
             db.CourtTime().AddItem(
                 std::make_unique<cUnusedTime>(court.m_nIndex, DayAt(shape, day, from), DayAt(shape, day, to)),
                 true);
+        }
+    }
+}
+
+// The periods of one court that start on one day of the season.
+std::vector<cUnusedTime*> PeriodsOn(cDatabase& db, const cSeasonShape& shape, int court, int day)
+{
+    const TimePoint from = DayAt(shape, day, 0);
+    const TimePoint to = DayAt(shape, day + 1, 0);
+    std::vector<cUnusedTime*> periods;
+    for (cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        if (period.m_nCourt == court && period.m_tStart >= from && period.m_tStart < to) {
+            periods.push_back(&period);
+        }
+    }
+    return periods;
+}
+
+// The last period of the court on the day runs to `hhmm` of the next day (or
+// a late session from 19:00 is added when the court is closed that day).
+// Nothing the next day starts before 09:00, so no two periods overlap.
+void RunPastMidnight(cDatabase& db, const cSeasonShape& shape, int court, int day, int hhmm)
+{
+    const TimePoint end = DayAt(shape, day + 1, hhmm);
+    const std::vector<cUnusedTime*> periods = PeriodsOn(db, shape, court, day);
+    if (periods.empty()) {
+        db.CourtTime().AddItem(std::make_unique<cUnusedTime>(court, DayAt(shape, day, 1900), end), true);
+    } else {
+        periods.back()->m_tEnd = std::max(periods.back()->m_tEnd, end);
+    }
+}
+
+// Whether the clocks change on the day of the season.
+bool ClocksChange(const cSeasonShape& shape, int day)
+{
+    return DayAt(shape, day + 1, 0) - DayAt(shape, day, 0) != 86400;
+}
+
+// The late sessions of cSeasonShape::lateSessions, drawn from dice of their
+// own so that the rest of the season stays as it is without them.
+void AddLateSessions(cDatabase& db, const cSeasonShape& shape)
+{
+    cDice dice(shape.seed * 7919u + 13u);
+    const int days = shape.weeks * 7;
+    for (int day = 0; day < days; ++day) {
+        const int weekday = (day + 1) % 7;
+        for (const cCourt& court : db.Courts().AllItems<cCourt>()) {
+            if (ClocksChange(shape, day + 1) && weekday == 6) {
+                RunPastMidnight(db, shape, court.m_nIndex, day, 400);
+            } else if (weekday != 0 && weekday != 6 && dice.Chance(30)) {
+                RunPastMidnight(db, shape, court.m_nIndex, day, dice.Chance(50) ? 100 : 200);
+            } else if (weekday == 6 && dice.Chance(40)) {
+                // A Saturday night session after the day's one.
+                db.CourtTime().AddItem(
+                    std::make_unique<cUnusedTime>(court.m_nIndex, DayAt(shape, day, 2000),
+                                                  DayAt(shape, day + 1, dice.Chance(50) ? 100 : 200)),
+                    true);
+            }
+        }
+    }
+    const int lastCourt = db.Courts().GetMaxIndex();
+    if (lastCourt < 0) {
+        return;
+    }
+    // The evenings of the teams' days off, and the last days of holidays.
+    const auto holidayEnds = [&](const cTournelDb& holidays) {
+        for (const cIllDate& holiday : holidays.AllItems<cIllDate>()) {
+            const int last =
+                static_cast<int>(LocalDayNumber(holiday.m_tEnd) - LocalDayNumber(DayAt(shape, 0, 0)));
+            if (last >= 0 && last < days) {
+                RunPastMidnight(db, shape, dice.Between(0, lastCourt), last, 100);
+            }
+        }
+    };
+    for (const cLeague& league : db.Leagues().AllItems<cLeague>()) {
+        holidayEnds(league.Holidays());
+        for (const cTeam& team : league.Teams().AllItems<cTeam>()) {
+            holidayEnds(team.Holidays());
+            if (team.m_nDayOff < 0) {
+                continue;
+            }
+            for (int day = (team.m_nDayOff + 6) % 7; day < days; day += 7) {
+                if (dice.Chance(50)) {
+                    RunPastMidnight(db, shape, dice.Between(0, lastCourt), day, dice.Chance(50) ? 100 : 200);
+                }
+            }
         }
     }
 }
@@ -228,6 +315,17 @@ cSeasonShape cSeasonShape::OfSize(int size)
     }
 }
 
+cSeasonShape cSeasonShape::AcrossClockChanges()
+{
+    cSeasonShape shape = Small();
+    shape.startYear = 2027;
+    shape.startMonth = 10;
+    shape.startDay = 25; // a Monday; the clocks go back on 31 October and forward on 26 March
+    shape.weeks = 23;
+    shape.rounds = 4; // so that matches are still to be placed in spring
+    return shape;
+}
+
 void GenerateSeason(cDatabase& db, const cSeasonShape& shape)
 {
     cDice dice(shape.seed);
@@ -266,6 +364,9 @@ void GenerateSeason(cDatabase& db, const cSeasonShape& shape)
     }
     if (shape.constraints) {
         AddTeamConflicts(db, dice);
+    }
+    if (shape.lateSessions) {
+        AddLateSessions(db, shape);
     }
     db.Unscheduled().m_bUpToDate = 0;
 }

@@ -23,6 +23,15 @@ struct cSeasonShape
     // Constraints on leagues and teams; off gives bare leagues and teams.
     bool constraints = true;
     std::uint32_t seed = 1;
+    // Court time that runs past midnight: on some courts and dates the
+    // evening session lasts to 01:00 or 02:00 and some Saturdays have a late
+    // session too; so do the evenings of the teams' days off and the last days
+    // of holidays (a period that starts on a refused day and runs into an
+    // allowed one), and on the nights the clocks change the late sessions run
+    // to 04:00. Off (the default) leaves the seasons the benchmarks and the
+    // pinned files were made from; on, the season is the same apart from
+    // this court time.
+    bool lateSessions = false;
 
     // 2 leagues of 6 teams on 4 courts.
     static cSeasonShape Small();
@@ -34,6 +43,8 @@ struct cSeasonShape
     // 40 courts), 4 twice the large one in time (4 rounds over 72 weeks),
     // anything else large: the sizes the benchmarks number.
     static cSeasonShape OfSize(int size);
+    // A small season of four rounds from October to April, across both clock changes.
+    static cSeasonShape AcrossClockChanges();
 };
 
 // Adds the season's courts, court time and leagues to the (empty) database.
