@@ -229,7 +229,7 @@ constexpr cEntry kStrings[] = {
     {IDS_SAVING_BACKUP, "Just a moment!\nSaving a backup of your document!"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_JUST_A_MOMENT, "Just a moment!"},
-    {IDS_FILE_NOT_FOUND, "The file \"%1\" does not exist."},
+    {IDS_FILE_NOT_FOUND, "File not found: \"%1\""},
     {IDS_COURT_TIME_REPAIRED,
      "The free court time in this file overlapped scheduled matches or itself, or lay on courts that do not "
      "exist, and has been repaired.\nPlease check the court time before scheduling."},

@@ -155,7 +155,7 @@ def test_refusals():
                      ["write-dir", missing, "courts", os.path.join(folder, "out.txt")],
                      ["ical", missing, os.path.join(folder, "out.ics")]):
             status, out, err = run(*args)
-            check(status == 1 and err == 'The file "%s" does not exist.\n' % missing and out == "",
+            check(status == 1 and err == 'File not found: "%s"\n' % missing and out == "",
                   "missing, %s: %d %r" % (args[0], status, err))
         check(os.listdir(folder) == ["damaged.tnd"], "written for a missing file: %r" % os.listdir(folder))
 

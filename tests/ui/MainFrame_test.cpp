@@ -912,7 +912,7 @@ void tst_MainFrame::RefusedFileLeavesTheSeasonAsItWas()
     QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
     if (bytes.isNull()) {
         QCOMPARE(f.m_prompt.m_texts.back(),
-                 QStringLiteral("The file \"%1\" does not exist.").arg(refused).toStdString());
+                 QStringLiteral("File not found: \"%1\"").arg(refused).toStdString());
     }
 
     // The season, its file, its modified mark, the views and the undo history as they were.
@@ -953,7 +953,7 @@ void tst_MainFrame::RecentFileThatVanishedIsNamedAndDropped()
     f.Frame().Action(ID_FILE_MRU_FILE1 + 1)->trigger();
     QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_FILE_NOT_FOUND});
     QCOMPARE(f.m_prompt.m_texts.back(),
-             QStringLiteral("The file \"%1\" does not exist.").arg(gone).toStdString());
+             QStringLiteral("File not found: \"%1\"").arg(gone).toStdString());
     QVERIFY(f.Doc().Snapshot() == before);
     QCOMPARE(f.Doc().GetPathName(), kept.toStdString());
     // The entry is gone from the menu and from the profile.

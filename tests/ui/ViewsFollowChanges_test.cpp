@@ -401,7 +401,7 @@ void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow()
     QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
     if (missing) {
         QCOMPARE(f.m_prompt.m_texts.back(),
-                 QStringLiteral("The file \"%1\" does not exist.").arg(refused).toStdString());
+                 QStringLiteral("File not found: \"%1\"").arg(refused).toStdString());
     }
     QVERIFY(shownUnderMessage);
     QVERIFY(f.Frame().isVisible());
