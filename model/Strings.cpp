@@ -303,6 +303,10 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SPECIFY_FILE, "Please choose the file to import."},
     {IDS_CSV_NOTHING_TO_IMPORT, "There is nothing to import."},
     {IDS_CSV_LINE_COLUMN, "Line %1, %2: %3"},
+    {IDS_CSV_UNCHANGED, "Unchanged."},
+    {IDS_CSV_SUMMARY_UNCHANGED, "%1 rows to import, %2 refused, %3 without a result, %4 unchanged."},
+    {IDS_RESULT_FINAL_WITHOUT_SETS, "The final result was entered without sets. Enter the sets to replace "
+                                    "it, or leave them at 0 to keep it."},
 };
 
 } // namespace

@@ -248,6 +248,9 @@ enum : int
     IDS_CSV_SPECIFY_FILE = 1164,
     IDS_CSV_NOTHING_TO_IMPORT = 1165,
     IDS_CSV_LINE_COLUMN = 1166,
+    IDS_CSV_UNCHANGED = 1175,
+    IDS_CSV_SUMMARY_UNCHANGED = 1176,
+    IDS_RESULT_FINAL_WITHOUT_SETS = 1177,
 };
 
 // The text of a string id; an unknown id gives an empty text.

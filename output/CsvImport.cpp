@@ -472,7 +472,8 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         cResultValues values = cResultValues::FromResult(*result, db);
         values.home.fill(0);
         values.guest.fill(0);
-        bool anySet = false;
+        // A set of 0 - 0 is a set not played, as the directory writes it
+        // for every counted set of a result entered without sets.
         for (int index = 1; index < cResult::kScores; ++index) {
             const std::string cell = cells[scores[static_cast<std::size_t>(index)]];
             if (cell.empty() || !cResultValues::IsScoreEnabled(index, maxSets)) {
@@ -484,10 +485,9 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
             }
             values.home[static_cast<std::size_t>(index)] = score->home;
             values.guest[static_cast<std::size_t>(index)] = score->guest;
-            anySet = true;
         }
         // The final result carries the disqualifications; its score counts
-        // only where sets do not make it.
+        // where sets do not make it.
         const std::string finalCell = cells[scores[0]];
         const std::optional<cScore> final = finalCell.empty() ? std::nullopt : ReadScore(finalCell, true);
         if (!finalCell.empty() && !final) {
@@ -495,12 +495,25 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         }
         values.homeDisqualified = final && final->homeDisqualified;
         values.guestDisqualified = final && final->guestDisqualified;
-        if (final && cResultValues::IsScoreEnabled(0, maxSets)) {
+        if (final) {
             values.home[0] = final->home;
             values.guest[0] = final->guest;
         }
-        if (maxSets > 1 && !anySet) {
-            return Refusal(IDS_CSV_ENTER_SETS, {}, cResultValues::HomeField(1));
+        // A row as the directory shows the result leaves it alone, whatever
+        // the number of sets counted when it was entered.
+        if (values.ReadAsStored(*result, maxSets)) {
+            return Refusal(IDS_CSV_UNCHANGED);
+        }
+        // With sets counted and none in the row, the final result stands
+        // only where it is the one stored (entered without sets, as the
+        // dialog keeps it); a new final result needs its sets.
+        if (maxSets > 1 && !values.AnySetEntered(maxSets)) {
+            const bool storedFinal = final.has_value() && (values.home[0] != 0 || values.guest[0] != 0) &&
+                                     values.home[0] == result->m_nHomeScore[0] &&
+                                     values.guest[0] == result->m_nGuestScore[0];
+            if (!storedFinal) {
+                return Refusal(IDS_CSV_ENTER_SETS, {}, cResultValues::HomeField(1));
+            }
         }
         if (auto error = Validate(values, db.m_tableSettings)) {
             return error;
@@ -625,6 +638,13 @@ std::string cImportReport::Summary() const
     if (!error.empty()) {
         return error;
     }
+    const int unchanged = Count(cImportRow::kUnchanged);
+    if (unchanged > 0) {
+        return FormatString(IDS_CSV_SUMMARY_UNCHANGED,
+                            {std::to_string(Count(cImportRow::kImported)),
+                             std::to_string(Count(cImportRow::kRefused)),
+                             std::to_string(Count(cImportRow::kSkipped)), std::to_string(unchanged)});
+    }
     return FormatString(IDS_CSV_SUMMARY, {std::to_string(Count(cImportRow::kImported)),
                                           std::to_string(Count(cImportRow::kRefused)),
                                           std::to_string(Count(cImportRow::kSkipped))});
@@ -678,8 +698,9 @@ cImportReport ImportCsv(cDatabase& db, eImportKind kind, int league, std::string
         cValidation refusal =
             tooLong ? cValidation(Refusal(IDS_CSV_TOO_MANY_CELLS)) : import(cCells(row), entry.item);
         if (refusal) {
-            entry.status =
-                refusal->messageId == IDS_CSV_NO_RESULT ? cImportRow::kSkipped : cImportRow::kRefused;
+            entry.status = refusal->messageId == IDS_CSV_NO_RESULT   ? cImportRow::kSkipped
+                           : refusal->messageId == IDS_CSV_UNCHANGED ? cImportRow::kUnchanged
+                                                                     : cImportRow::kRefused;
             entry.message = refusal->text;
             entry.messageId = refusal->messageId;
             entry.column = ColumnOf(kind, *refusal);

@@ -66,7 +66,8 @@ struct cImportRow
     {
         kImported,
         kRefused,
-        kSkipped, // a result row without a result
+        kSkipped,   // a result row without a result
+        kUnchanged, // a result row that reads as the result stored: left alone
     };
     int line = 0;
     eStatus status = kImported;
@@ -87,7 +88,8 @@ struct cImportReport
     // "Line 4, Rating: Please enter an integer." for each refused row, one per
     // line (without the column when the refusal concerns the whole row).
     std::string RefusedText() const;
-    // "3 rows imported, 1 refused, 2 without a result." as it stands.
+    // "3 rows to import, 1 refused, 2 without a result." as it stands, with
+    // ", 4 unchanged" before the full stop when rows are unchanged.
     std::string Summary() const;
 };
 

@@ -7,6 +7,8 @@
 #include "model/cTeam.h"
 #include "standings/ResultPoints.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string TeamName(const cDatabase& db, int league, int team)
@@ -45,11 +47,35 @@ bool cResultValues::IsScoreEnabled(int index, int maxSets)
     return maxSets > 1 && index >= 1 && index <= maxSets && index < cResult::kScores;
 }
 
+bool cResultValues::AnySetEntered(int maxSets) const
+{
+    for (int set = 1; set <= maxSets && set < cResult::kScores; ++set) {
+        const auto s = static_cast<std::size_t>(set);
+        if (home[s] != 0 || guest[s] != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cResultValues::ShowsFinalWithoutSets(int maxSets) const
+{
+    return maxSets > 1 && !AnySetEntered(maxSets) && (home[0] != 0 || guest[0] != 0);
+}
+
 cResultValues cResultValues::Taken(int maxSets) const
 {
     cResultValues taken = *this;
     if (maxSets <= 1) {
         for (int set = 1; set < cResult::kScores; ++set) {
+            taken.home[static_cast<std::size_t>(set)] = 0;
+            taken.guest[static_cast<std::size_t>(set)] = 0;
+        }
+        return taken;
+    }
+    if (FinalStands(maxSets)) {
+        // Sets 1 ... maxSets are 0 - 0 already; those after it go as ever.
+        for (int set = maxSets + 1; set < cResult::kScores; ++set) {
             taken.home[static_cast<std::size_t>(set)] = 0;
             taken.guest[static_cast<std::size_t>(set)] = 0;
         }
@@ -69,6 +95,28 @@ cResultValues cResultValues::Taken(int maxSets) const
         }
     }
     return taken;
+}
+
+bool cResultValues::SameScores(const cResultValues& other) const
+{
+    return home == other.home && guest == other.guest && homeDisqualified == other.homeDisqualified &&
+           guestDisqualified == other.guestDisqualified;
+}
+
+bool cResultValues::ReadAsStored(const cResult& result, int maxSets) const
+{
+    if (!result.IsPlayed() || homeDisqualified != (result.m_bHomeDisqualified != 0) ||
+        guestDisqualified != (result.m_bGuestDisqualified != 0)) {
+        return false;
+    }
+    const int shown = maxSets <= 1 ? 0 : std::min(maxSets, cResult::kScores - 1);
+    for (int index = 0; index <= shown; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        if (home[i] != result.m_nHomeScore[i] || guest[i] != result.m_nGuestScore[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int ResultMaxSets(const cTableSettings& settings)
@@ -92,6 +140,15 @@ cValidation Validate(const cResultValues& values, const cTableSettings& settings
             return error;
         }
     }
+    // A final result kept while no set is entered is checked as if typed.
+    if (maxSets > 1 && values.FinalStands(maxSets)) {
+        if (auto error = CheckRange(values.home[0], V::kMinScore, V::kMaxScore, V::kHomeFinal)) {
+            return error;
+        }
+        if (auto error = CheckRange(values.guest[0], V::kMinScore, V::kMaxScore, V::kGuestFinal)) {
+            return error;
+        }
+    }
     const cResultValues taken = values.Taken(maxSets);
     const int h = taken.home[0];
     const int g = taken.guest[0];
@@ -107,9 +164,17 @@ cValidation Validate(const cResultValues& values, const cTableSettings& settings
     return std::nullopt;
 }
 
+bool LeavesResultAsItIs(const cResult& result, const cResultValues& values, const cDatabase& db)
+{
+    return result.IsPlayed() && values.SameScores(cResultValues::FromResult(result, db));
+}
+
 bool ApplyResult(cDatabase& db, cResult& result, const cResultValues& values)
 {
     const cTableSettings& settings = db.m_tableSettings;
+    if (LeavesResultAsItIs(result, values, db)) {
+        return true;
+    }
     if (Validate(values, settings)) {
         return false;
     }

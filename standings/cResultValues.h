@@ -4,7 +4,10 @@
 // of sets 1-9 of both sides, and the disqualification boxes "Hosts" and
 // "Guests". Which score fields are in use follows the maximum number of sets
 // of the table settings: with 1 only the final result, with n > 1 the sets
-// 1 ... n, from which OK computes the final result.
+// 1 ... n, from which OK computes the final result. A set of 0 - 0 is a set
+// not entered; while no set of 1 ... n is entered, the final result stands
+// as it was entered (under fewer sets, or from a spreadsheet), so that
+// raising the number of sets never turns an entered result into 0 - 0.
 
 #include "model/cResult.h"
 #include "model/cValidation.h"
@@ -50,10 +53,33 @@ struct cResultValues
     // with maxSets 1 only the final result, above 1 the sets 1 ... maxSets.
     static bool IsScoreEnabled(int index, int maxSets);
 
+    // Whether any of the sets 1 ... maxSets holds a score other than 0 - 0.
+    bool AnySetEntered(int maxSets) const;
+
+    // Whether the final result is the result: with maxSets 1, or while no
+    // set is entered (then the sets do not make it).
+    bool FinalStands(int maxSets) const { return maxSets <= 1 || !AnySetEntered(maxSets); }
+
+    // Whether the dialog says that the final result shown was entered
+    // without sets and that entering sets replaces it: sets are counted,
+    // none is entered, and the final result is not 0 - 0.
+    bool ShowsFinalWithoutSets(int maxSets) const;
+
     // The values as OK takes them: with maxSets 1 every set score becomes 0;
     // above 1 each side's final result is the number of sets 1 ... maxSets it
-    // won (a drawn set counts for nobody) and the sets after maxSets become 0.
+    // won (a drawn set counts for nobody), unless no set is entered, when the
+    // final result stays as it is; the sets after maxSets become 0.
     cResultValues Taken(int maxSets) const;
+
+    // Whether the scores (final and sets 1-9) and both boxes equal those of
+    // `other`; the team names do not count.
+    bool SameScores(const cResultValues& other) const;
+
+    // Whether these values read as the stored result does in the results
+    // directory: the result is played, both boxes are the same, and the
+    // final result and the sets 1 ... maxSets are equal (sets after maxSets,
+    // which the directory does not show, do not count).
+    bool ReadAsStored(const cResult& result, int maxSets) const;
 };
 
 // The maximum number of sets of the dialog: the table settings' one held to
@@ -70,9 +96,16 @@ int ResultMaxSets(const cTableSettings& settings);
 // its box.
 cValidation Validate(const cResultValues& values, const cTableSettings& settings);
 
+// Whether OK on `values` leaves the result as it is: it is played and the
+// values hold its stored scores and boxes (the dialog was not changed).
+bool LeavesResultAsItIs(const cResult& result, const cResultValues& values, const cDatabase& db);
+
 // Enters the result: stores the taken scores and both boxes, marks it
 // played, the league's table out of date and the document modified. False,
-// and nothing stored, when the values do not pass Validate.
+// and nothing stored, when the values do not pass Validate. Values that equal
+// the played result's stored scores and boxes (OK on an unchanged dialog)
+// change nothing, not even where they no longer pass Validate or where the
+// taken values would drop the sets after the maximum: true, nothing stored.
 bool ApplyResult(cDatabase& db, cResult& result, const cResultValues& values);
 
 // "Remove results": each result becomes not played (its scores stay stored

@@ -135,7 +135,7 @@ void CImportDialog::UpdatePreview()
         answer->setToolTip(status);
         if (row.status == cImportRow::kRefused) {
             answer->setForeground(Qt::darkRed);
-        } else if (row.status == cImportRow::kSkipped) {
+        } else if (row.status == cImportRow::kSkipped || row.status == cImportRow::kUnchanged) {
             // Rows left out stand back, so that those imported and refused stand out.
             for (QTableWidgetItem* cell : {line, item, answer}) {
                 cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));

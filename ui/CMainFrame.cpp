@@ -739,6 +739,10 @@ bool CMainFrame::OpenDocumentFile(QString path)
         return false;
     }
     AddRecentFile(absolute);
+    // The tables as the results read count them: the state the first step goes back to.
+    if (m_doc.HasContainers()) {
+        BringTablesUpToDate(m_doc);
+    }
     ClearHistory();
     UpdateAllViews();
     return true;
@@ -1033,6 +1037,7 @@ void CMainFrame::BringViewsUpToDate()
     // the middle of a run; the command that changed it refreshes it when done.
     m_bFilling = true;
     if (m_pCurrentContainer != nullptr) {
+        BringShownTableUpToDate(*m_pCurrentContainer);
         m_pList->ShowItems(*m_pCurrentContainer);
     } else {
         m_bFilling = false;
@@ -1101,7 +1106,10 @@ void CMainFrame::FillList(cTournelDb& container)
         m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     }
     if (m_bRestoring) {
-        // The list as it stood before the step; regenerating it would be a change of its own.
+        // The list as it stood before the step; regenerating the unscheduled
+        // matches would be a change of its own. A table is counted afresh
+        // when its flag says so (the steps hold tables up to date).
+        BringShownTableUpToDate(container);
         m_pList->ShowItems(container);
     } else {
         RegenerateDerivedList(container);
@@ -1119,10 +1127,18 @@ void CMainFrame::RegenerateDerivedList(cTournelDb& container)
 {
     if (&container == &m_doc.Unscheduled()) {
         RebuildUnscheduled(m_doc);
-    } else if (container.m_nDirectoryId == kDirTable) {
-        if (auto* league = dynamic_cast<cLeague*>(container.GetOwnerItem())) {
-            BringTableUpToDate(m_doc, *league);
-        }
+    } else {
+        BringShownTableUpToDate(container);
+    }
+}
+
+void CMainFrame::BringShownTableUpToDate(cTournelDb& container)
+{
+    if (container.m_nDirectoryId != kDirTable) {
+        return;
+    }
+    if (auto* league = dynamic_cast<cLeague*>(container.GetOwnerItem())) {
+        BringTableUpToDate(m_doc, *league);
     }
 }
 
@@ -1941,11 +1957,18 @@ void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
         run();
         return;
     }
+    // Each step's bytes hold every table counted from its results, so that
+    // Undo and Redo bring back tables that are up to date, and counting a
+    // table is never taken for a command's change.
+    BringTablesUpToDate(m_doc);
     const std::string before = m_doc.Snapshot();
     const TimePoint stamp = m_doc.m_tModified;
     ++m_nCommandDepth;
     run();
     --m_nCommandDepth;
+    BringTablesUpToDate(m_doc);
+    // A table shown may have been counted afresh in place, its rows in the same order.
+    m_pList->viewport()->update();
     std::string after = m_doc.Snapshot();
     if (after != before && m_doc.m_tModified != stamp) {
         // A backup copy written on the way stamps the time: that alone is no change.
@@ -1989,6 +2012,9 @@ void CMainFrame::RestoreSnapshot(const std::string& bytes)
         m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
         return;
     }
+    // A step holds its tables up to date; should one not, it is counted
+    // before anything shows it.
+    BringTablesUpToDate(m_doc);
     m_doc.SetModifiedFlag(!m_history.IsAtSaved());
     m_bRestoring = true;
     UpdateAllViews();

@@ -104,7 +104,8 @@ public:
     // where showing a list may ask a question.
     void RegenerateDerivedList(cTournelDb& container);
     // Lists and tree that changes of the document left behind are shown
-    // again, as the items stand; nothing when they are up to date.
+    // again, as the items stand (a standings table counted afresh when out
+    // of date); nothing when they are up to date.
     void BringViewsUpToDate();
     void MarkSelected();
     void ClearMarks();
@@ -203,6 +204,10 @@ private:
     void ForgetList();
     void ScheduleViewUpdate();
     void SyncTree();
+    // A standings table about to be shown is counted afresh when out of
+    // date: it reads only the results and the table settings, so this is
+    // safe at any moment, even in the middle of a command.
+    void BringShownTableUpToDate(cTournelDb& container);
     void DeleteSelected();
     // Runs a command; a command that changes the database becomes an undo
     // step named after `commandId`. Commands that leave the database alone

@@ -61,6 +61,12 @@ CResultDialog::CResultDialog(CTournelDoc& doc, cResult& result, QWidget* parent)
         grid->addWidget(new QLabel(QStringLiteral("-"), this), row, 2, Qt::AlignCenter);
     }
 
+    // Sets counted, none entered, a final result stored: it is shown and kept.
+    m_pFinalWithoutSets = new QLabel(ToQString(GetString(IDS_RESULT_FINAL_WITHOUT_SETS)), this);
+    m_pFinalWithoutSets->setWordWrap(true);
+    m_pFinalWithoutSets->setVisible(values.ShowsFinalWithoutSets(m_nMaxSets));
+    grid->addWidget(m_pFinalWithoutSets, cResult::kScores + 2, 0, 1, 4);
+
     const int boxesRow = cResult::kScores + 1;
     grid->addWidget(new QLabel(QStringLiteral("Disqualified"), this), boxesRow, 0);
     m_pHomeDisqualified = new QCheckBox(QStringLiteral("Hosts"), this);
@@ -101,6 +107,12 @@ cResultValues CResultDialog::Values()
 void CResultDialog::accept()
 {
     const cResultValues values = Values();
+    if (LeavesResultAsItIs(m_result, values, m_doc)) {
+        // Confirmed unchanged: nothing is checked or stored.
+        m_pResult = &m_result;
+        QDialog::accept();
+        return;
+    }
     if (const cValidation error = Validate(values, m_doc.m_tableSettings)) {
         // The enabled fields keep what was typed; the others show what OK made of it.
         SetValues(values.Taken(m_nMaxSets));

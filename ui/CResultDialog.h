@@ -28,6 +28,8 @@ public:
     // The heading's labels: home team, "-", guest team.
     QLabel* HomeHeading() const { return m_pHomeTeam; }
     QLabel* GuestHeading() const { return m_pGuestTeam; }
+    // The note that the final result shown was entered without sets.
+    QLabel* FinalWithoutSetsNote() const { return m_pFinalWithoutSets; }
 
 public slots:
     void accept() override;
@@ -41,6 +43,7 @@ private:
     std::array<CNumberSpinBox*, 2 * cResult::kScores> m_scores{};
     QCheckBox* m_pHomeDisqualified;
     QCheckBox* m_pGuestDisqualified;
+    QLabel* m_pFinalWithoutSets;
 };
 
 // Runs "Enter result" on the result through the dialog runner of the item

@@ -504,6 +504,14 @@ def test_csv_export_and_import():
         check(sum(int(line.split("\t")[2]) for line in out.splitlines() if "\t" in line) == 4,
               "two results, four teams with a played match: " + out)
         check(read(season) == before, "import changed its input file")
+        # The results written and imported again: both rows unchanged, nothing to import.
+        written = os.path.join(folder, "played-results.csv")
+        check(run("write-dir", played, "results", written)[0] == 0, "write-dir results")
+        code, out, err = run("--yes", "import", played, "--results", written,
+                             "-o", os.path.join(folder, "replayed.tnd"))
+        check(code == 1 and ", 2 unchanged." in out and "There is nothing to import." in err
+              and not os.path.exists(os.path.join(folder, "replayed.tnd")),
+              "results imported again: %d %r %r" % (code, out, err))
 
         # Usage.
         for args in (["import", season, filled_in, "-o", played],

@@ -14,6 +14,7 @@
 #include "output/Csv.h"
 #include "output/CsvImport.h"
 #include "scheduling/AutoScheduler.h"
+#include "standings/cResultValues.h"
 #include "support/cScriptedPrompt.h"
 
 #include <gtest/gtest.h>
@@ -325,8 +326,124 @@ TEST_F(cCsvSeason, ResultsEnterTheTablesByNumberOrByPlace)
     const std::string saved = WriteDatabase(doc);
     const cImportReport again = Import(eImportKind::kResults, written);
     EXPECT_EQ(again.Count(cImportRow::kRefused), 0) << again.RefusedText();
-    EXPECT_EQ(again.Count(cImportRow::kImported), 2);
+    EXPECT_EQ(again.Count(cImportRow::kImported), 0);
+    EXPECT_EQ(again.Count(cImportRow::kUnchanged), 2);
     EXPECT_EQ(WriteDatabase(doc), saved);
+}
+
+// Results entered under one, three and five sets counted, written as the
+// results directory shows them and imported again while one, three or five
+// sets are counted: every row reads as unchanged and no result moves, not
+// even one entered without sets whose written sets read 0 - 0.
+TEST_F(cCsvSeason, WrittenResultsReadBackUnchangedWhateverTheSetsCounted)
+{
+    ScheduleAutomatically(doc);
+    std::vector<cResult*> results;
+    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 7) {
+            results.push_back(match.GetResult());
+        }
+    }
+    ASSERT_EQ(results.size(), 7U);
+    struct cEntry
+    {
+        int maxSets;
+        std::pair<int, int> final;
+        std::vector<std::pair<int, int>> sets;
+        bool guestDisqualified = false;
+    };
+    const cEntry entries[] = {
+        {1, {3, 1}, {}},
+        {1, {2, 2}, {}},
+        {1, {3, 0}, {}, true},
+        {3, {}, {{25, 20}, {20, 25}, {25, 23}}},
+        {5, {}, {{25, 20}, {25, 20}, {20, 25}, {20, 25}, {15, 10}}},
+        {5, {}, {{25, 20}, {25, 20}, {25, 20}}},
+    };
+    doc.m_tableSettings.m_bAllowDraws = 1;
+    for (std::size_t k = 0; k < std::size(entries); ++k) {
+        const cEntry& e = entries[k];
+        doc.m_tableSettings.m_nMaxSets = e.maxSets;
+        cResultValues values = cResultValues::FromResult(*results[k], doc);
+        values.home[0] = e.final.first;
+        values.guest[0] = e.final.second;
+        for (std::size_t set = 0; set < e.sets.size(); ++set) {
+            values.home[set + 1] = e.sets[set].first;
+            values.guest[set + 1] = e.sets[set].second;
+        }
+        values.guestDisqualified = e.guestDisqualified;
+        ASSERT_TRUE(ApplyResult(doc, *results[k], values)) << k;
+    }
+    // The last one entered and removed again: its scores stay stored, it reads not played.
+    doc.m_tableSettings.m_nMaxSets = 1;
+    cResultValues removed = cResultValues::FromResult(*results[6], doc);
+    removed.home[0] = 4;
+    ASSERT_TRUE(ApplyResult(doc, *results[6], removed));
+    cResult* const toRemove[] = {results[6]};
+    RemoveResults(doc, toRemove);
+
+    for (const bool allowDraws : {true, false}) {
+        for (const int maxSets : {1, 3, 5}) {
+            SCOPED_TRACE(testing::Message() << maxSets << " sets counted, draws allowed " << allowDraws);
+            doc.m_tableSettings.m_nMaxSets = maxSets;
+            doc.m_tableSettings.m_bAllowDraws = allowDraws ? 1 : 0;
+            const std::string written = DirectoryCsv(doc.Results());
+            const std::string saved = WriteDatabase(doc);
+            const cImportReport preview = PreviewImport(doc, eImportKind::kResults, -1, written);
+            EXPECT_EQ(preview.Count(cImportRow::kUnchanged), 6) << preview.RefusedText();
+            const cImportReport report = Import(eImportKind::kResults, written);
+            ASSERT_EQ(report.error, "");
+            EXPECT_EQ(report.Count(cImportRow::kRefused), 0) << report.RefusedText();
+            EXPECT_EQ(report.Count(cImportRow::kImported), 0);
+            EXPECT_EQ(report.Count(cImportRow::kUnchanged), 6);
+            EXPECT_EQ(report.Count(cImportRow::kSkipped), static_cast<int>(report.rows.size()) - 6);
+            EXPECT_NE(report.Summary().find(", 6 unchanged."), std::string::npos) << report.Summary();
+            for (const cImportRow& row : report.rows) {
+                if (row.status == cImportRow::kUnchanged) {
+                    EXPECT_EQ(row.message, "Unchanged.");
+                }
+            }
+            EXPECT_TRUE(WriteDatabase(doc) == saved) << "the import changed the season";
+            EXPECT_EQ(results[0]->GetColumnText(6), "    3 - 1  ");
+            EXPECT_EQ(results[2]->GetColumnText(6), "    3 - 0 D");
+            EXPECT_EQ(results[4]->GetColumnText(6), "    3 - 2  ");
+        }
+    }
+}
+
+// With sets counted, a row without sets keeps a final result stored without
+// sets (only its boxes change), and a new final result still needs its sets;
+// written sets of 0 - 0 never make a result 0 - 0.
+TEST_F(cCsvSeason, SetsNotPlayedNeverOverrideAFinalResult)
+{
+    ScheduleAutomatically(doc);
+    std::vector<cResult*> results;
+    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 3) {
+            results.push_back(match.GetResult());
+        }
+    }
+    ASSERT_EQ(results.size(), 3U);
+    for (cResult* result : {results[0], results[1]}) {
+        cResultValues values = cResultValues::FromResult(*result, doc);
+        values.home[0] = 3;
+        values.guest[0] = 1;
+        ASSERT_TRUE(ApplyResult(doc, *result, values));
+    }
+    doc.m_tableSettings.m_nMaxSets = 5;
+    const std::string header = "Match no.,Final result,Set 1,Set 2,Set 3,Set 4,Set 5\n";
+    const std::string zeroSets = ",0 - 0,0 - 0,0 - 0,0 - 0,0 - 0\n";
+    const std::string text = header + results[0]->GetMatch()->GetLabel() + ",3 - 1 D" + zeroSets +
+                             results[1]->GetMatch()->GetLabel() + ",2 - 1" + zeroSets +
+                             results[2]->GetMatch()->GetLabel() + ",3 - 1" + zeroSets;
+    const cImportReport report = Import(eImportKind::kResults, text);
+    ASSERT_EQ(report.rows.size(), 3U);
+    EXPECT_EQ(report.rows[0].status, cImportRow::kImported) << report.rows[0].message;
+    EXPECT_EQ(results[0]->GetColumnText(6), "    3 - 1 D");
+    EXPECT_EQ(report.rows[1].messageId, IDS_CSV_ENTER_SETS);
+    EXPECT_EQ(results[1]->GetColumnText(6), "    3 - 1  ");
+    EXPECT_EQ(report.rows[2].messageId, IDS_CSV_ENTER_SETS);
+    EXPECT_FALSE(results[2]->IsPlayed());
 }
 
 } // namespace

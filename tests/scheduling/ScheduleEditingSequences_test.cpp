@@ -140,19 +140,6 @@ cSnapshot TakeSnapshot(const cDatabase& db)
     return snapshot;
 }
 
-// Per court, free minutes plus match minutes.
-std::map<int, long long> CourtMinutes(const cDatabase& db)
-{
-    std::map<int, long long> minutes;
-    for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
-        minutes[period.m_nCourt] += (period.m_tEnd - period.m_tStart) / 60;
-    }
-    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        minutes[match.m_nCourt] += (match.m_tEnd - match.m_tStart) / 60;
-    }
-    return minutes;
-}
-
 class cSession
 {
 public:

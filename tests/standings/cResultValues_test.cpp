@@ -175,6 +175,10 @@ TEST(ResultValues, TakenScores)
          {{25, 20}, {25, 20}, {25, 0}, {0, 25}},
          {2, 0},
          {{25, 20}, {25, 20}}},
+        {"no set entered keeps the final", 5, {3, 1}, {}, {3, 1}, {}},
+        {"0 - 0 sets are not entered", 3, {3, 1}, {{0, 0}, {0, 0}, {0, 0}}, {3, 1}, {}},
+        {"one set entered makes the final", 5, {3, 1}, {{0, 0}, {25, 20}}, {1, 0}, {{0, 0}, {25, 20}}},
+        {"kept final drops sets after the maximum", 2, {3, 1}, {{0, 0}, {0, 0}, {25, 20}}, {3, 1}, {}},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -303,6 +307,98 @@ TEST(ResultValues, RemovingNothingChangesNothing)
     RemoveResults(f.m_db, none);
     EXPECT_FALSE(f.m_db.IsModified());
     EXPECT_EQ(f.m_league.Table().m_bUpToDate, 1);
+}
+
+// OK on the dialog as it opens leaves an entered result exactly as stored,
+// whatever the number of sets counted when it was entered and now.
+TEST(ResultValues, UnchangedDialogLeavesTheResultAsStored)
+{
+    struct cCase
+    {
+        const char* name;
+        int enteredSets; // the maximum number of sets when the result was entered
+        std::pair<int, int> final;
+        Sets sets;
+        int shownSets; // the maximum when the dialog opens again
+        bool allowDraws = true;
+    };
+    const std::vector<cCase> cases = {
+        {"final, then five sets counted", 1, {3, 1}, {}, 5},
+        {"final, then two sets counted", 1, {0, 2}, {}, 2},
+        {"three sets, then one", 3, {}, {{25, 20}, {20, 25}, {25, 23}}, 1},
+        {"five sets, then three", 5, {}, {{25, 20}, {25, 20}, {20, 25}, {20, 25}, {15, 10}}, 3},
+        {"three sets, then five", 3, {}, {{25, 20}, {20, 25}, {25, 23}}, 5},
+        {"a draw, then draws not allowed", 1, {2, 2}, {}, 1, false},
+        {"a draw, then sets counted and draws not allowed", 1, {1, 1}, {}, 4, false},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cStandingsFixture f(2);
+        cResult& result = f.Unplayed(A, B);
+        f.m_db.m_tableSettings.m_nMaxSets = c.enteredSets;
+        V entry = V::FromResult(result, f.m_db);
+        SetFinal(entry, c.final.first, c.final.second);
+        SetSets(entry, c.sets);
+        ASSERT_TRUE(ApplyResult(f.m_db, result, entry));
+        const auto home = result.m_nHomeScore;
+        const auto guest = result.m_nGuestScore;
+        const std::string shown = result.GetColumnText(6);
+
+        f.m_db.m_tableSettings.m_nMaxSets = c.shownSets;
+        f.m_db.m_tableSettings.m_bAllowDraws = c.allowDraws ? 1 : 0;
+        f.m_league.Table().m_bUpToDate = 1;
+        f.m_db.SetModifiedFlag(false);
+        const V opened = V::FromResult(result, f.m_db);
+        EXPECT_TRUE(LeavesResultAsItIs(result, opened, f.m_db));
+        EXPECT_TRUE(ApplyResult(f.m_db, result, opened));
+        EXPECT_EQ(result.m_nHomeScore, home);
+        EXPECT_EQ(result.m_nGuestScore, guest);
+        EXPECT_EQ(result.GetColumnText(6), shown);
+        EXPECT_TRUE(result.IsPlayed());
+        EXPECT_EQ(f.m_league.Table().m_bUpToDate, 1);
+        EXPECT_FALSE(f.m_db.IsModified());
+    }
+}
+
+// With sets counted and none entered, a stored final result is shown with a
+// note and kept by an entry that changes something else.
+TEST(ResultValues, FinalWithoutSetsStaysWhenSetsAreCounted)
+{
+    cStandingsFixture f(2);
+    cResult& result = f.Played(A, B, {3, 0});
+    f.m_db.m_tableSettings.m_nMaxSets = 5;
+    f.m_db.m_tableSettings.m_bAllowDraws = 0;
+
+    V values = V::FromResult(result, f.m_db);
+    EXPECT_TRUE(values.ShowsFinalWithoutSets(5));
+    EXPECT_FALSE(values.ShowsFinalWithoutSets(1));
+    values.guestDisqualified = true;
+    EXPECT_FALSE(LeavesResultAsItIs(result, values, f.m_db));
+    ASSERT_TRUE(ApplyResult(f.m_db, result, values));
+    EXPECT_EQ(result.GetColumnText(6), "    3 - 0 D");
+
+    // Entering a set replaces the final result by the sets won.
+    values = V::FromResult(result, f.m_db);
+    SetSets(values, {{25, 20}});
+    EXPECT_FALSE(values.ShowsFinalWithoutSets(5));
+    ASSERT_TRUE(ApplyResult(f.m_db, result, values));
+    EXPECT_EQ(result.GetColumnText(6), "    1 - 0 D");
+
+    // A new result with nothing entered is a 0 - 0 draw, refused here.
+    cResult& fresh = f.Unplayed(B, A);
+    const V empty = V::FromResult(fresh, f.m_db);
+    EXPECT_FALSE(empty.ShowsFinalWithoutSets(5));
+    const cValidation error = Validate(empty, f.m_db.m_tableSettings);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->messageId, IDS_DRAW_NOT_ALLOWED);
+    EXPECT_EQ(error->field, V::HomeField(1));
+
+    // A kept final is checked for its range as if typed.
+    V huge = empty;
+    SetFinal(huge, 10000, 0);
+    const cValidation range = Validate(huge, f.m_db.m_tableSettings);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->field, V::kHomeFinal);
 }
 
 } // namespace

@@ -533,3 +533,72 @@ std::map<int, std::vector<cInterval>> OccupiedCourtTime(const cDatabase& db)
     }
     return joined;
 }
+
+std::map<int, long long> CourtMinutes(const cDatabase& db)
+{
+    std::map<int, long long> minutes;
+    for (const cUnusedTime& period : db.CourtTime().AllItems<cUnusedTime>()) {
+        minutes[period.m_nCourt] += (period.m_tEnd - period.m_tStart) / 60;
+    }
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        minutes[match.m_nCourt] += (match.m_tEnd - match.m_tStart) / 60;
+    }
+    return minutes;
+}
+
+std::map<std::string, std::string> PlayedResults(const cDatabase& db)
+{
+    std::map<std::string, std::string> played;
+    int unmatched = 0;
+    for (const cResult& result : db.Results().AllItems<cResult>()) {
+        if (!result.IsPlayed()) {
+            continue;
+        }
+        std::string key;
+        if (result.m_nLeague >= 0) {
+            key = StringPrintf("league %d: %d-%d round %d", result.m_nLeague, result.m_nHomeTeam,
+                               result.m_nGuestTeam, result.m_nRound);
+        } else if (const cMatch* match = result.GetMatch()) {
+            key =
+                "playoff " + match->GetLabel() + ": " + match->GetHomeName() + " - " + match->GetGuestName();
+        } else {
+            key = StringPrintf("result without its match %d", ++unmatched);
+        }
+        std::string scores;
+        for (int index = 0; index < cResult::kScores; ++index) {
+            const auto i = static_cast<std::size_t>(index);
+            scores += StringPrintf("%s%d-%d", index == 0 ? "" : " ", result.m_nHomeScore[i],
+                                   result.m_nGuestScore[i]);
+        }
+        scores += result.m_bHomeDisqualified != 0 ? " hosts disqualified" : "";
+        scores += result.m_bGuestDisqualified != 0 ? " guests disqualified" : "";
+        // Two played results of one match would be a fault of their own: both are kept.
+        while (played.contains(key)) {
+            key += " (again)";
+        }
+        played.emplace(std::move(key), std::move(scores));
+    }
+    return played;
+}
+
+std::vector<std::string> ResultChanges(const std::map<std::string, std::string>& before,
+                                       const std::map<std::string, std::string>& after, bool removalsAllowed)
+{
+    std::vector<std::string> changes;
+    for (const auto& [match, scores] : before) {
+        const auto found = after.find(match);
+        if (found == after.end()) {
+            if (!removalsAllowed) {
+                changes.push_back("the result of " + match + " (" + scores + ") is gone");
+            }
+        } else if (found->second != scores) {
+            changes.push_back("the result of " + match + " changed from " + scores + " to " + found->second);
+        }
+    }
+    for (const auto& [match, scores] : after) {
+        if (!before.contains(match)) {
+            changes.push_back("a result of " + match + " (" + scores + ") appeared");
+        }
+    }
+    return changes;
+}

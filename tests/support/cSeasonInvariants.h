@@ -38,3 +38,23 @@ using cInterval = std::pair<TimePoint, TimePoint>;
 // intervals as sorted disjoint intervals (touching ones joined). Commands that
 // only move time between the two (scheduling, deleting a match) leave it equal.
 std::map<int, std::vector<cInterval>> OccupiedCourtTime(const cDatabase& db);
+
+// Per court index, the minutes of its free periods plus the minutes of its
+// scheduled matches (a period or match counted whole, so that time counted
+// twice shows). Commands that only move time between the two leave it equal,
+// and so does saving and opening.
+std::map<int, long long> CourtMinutes(const cDatabase& db);
+
+// Every played result by the identity of its match, league, home team, guest
+// team and round ("league 2: 3-5 round 1"; a playoff match by its number and
+// team texts), mapped to its stored scores (final and sets 1-9) and
+// disqualification boxes. Commands that are not about results leave it equal;
+// match numbers do not count, so renumbering leaves it too.
+std::map<std::string, std::string> PlayedResults(const cDatabase& db);
+
+// Each line says how `after` differs from `before` (a result changed, gone or
+// new); empty when they are equal. With `removalsAllowed`, results gone are
+// no difference (matches deleted after the question take theirs along).
+std::vector<std::string> ResultChanges(const std::map<std::string, std::string>& before,
+                                       const std::map<std::string, std::string>& after,
+                                       bool removalsAllowed = false);

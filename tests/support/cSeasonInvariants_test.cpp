@@ -377,6 +377,47 @@ enum class eCourtTime
     PastMidnight,
     AcrossClockChanges,
 };
+TEST(CourtMinutes, CountsFreeTimeAndMatchesWhole)
+{
+    cSmallSeason season;
+    // Two evenings of four hours, each with a match of an hour cut out.
+    EXPECT_EQ(CourtMinutes(season.db), (std::map<int, long long>{{0, 240}, {1, 240}}));
+    ASSERT_TRUE(season.db.Scheduled().DeleteItem(*season.first, season.db));
+    EXPECT_EQ(CourtMinutes(season.db), (std::map<int, long long>{{0, 240}, {1, 240}}));
+    // A period that overlaps free time counts twice.
+    season.RawPeriod(1, At(0, 18), At(0, 19));
+    EXPECT_EQ(CourtMinutes(season.db).at(1), 300);
+}
+
+TEST(PlayedResults, KeysPlayedResultsByTheirMatch)
+{
+    cSmallSeason season;
+    EXPECT_TRUE(PlayedResults(season.db).empty()) << "results not played do not count";
+    cResult& result = *season.first->GetResult();
+    result.m_bPlayed = 1;
+    result.m_nHomeScore[0] = 3;
+    result.m_nGuestScore[0] = 1;
+    const auto before = PlayedResults(season.db);
+    ASSERT_EQ(before.size(), 1U);
+    EXPECT_EQ(before.begin()->first, "league 0: 0-1 round 1");
+    EXPECT_EQ(before.begin()->second, "3-1 0-0 0-0 0-0 0-0 0-0 0-0 0-0 0-0 0-0");
+
+    season.first->m_nNumber = 77;
+    EXPECT_EQ(ResultChanges(before, PlayedResults(season.db)), std::vector<std::string>{})
+        << "a new match number is no change";
+    result.m_nGuestScore[3] = 2;
+    result.m_bGuestDisqualified = 1;
+    EXPECT_EQ(ResultChanges(before, PlayedResults(season.db)),
+              std::vector<std::string>{"the result of league 0: 0-1 round 1 changed from 3-1 0-0 0-0 0-0 0-0 "
+                                       "0-0 0-0 0-0 0-0 0-0 to 3-1 0-0 0-0 0-2 0-0 0-0 0-0 0-0 0-0 0-0 "
+                                       "guests disqualified"});
+    const auto changed = PlayedResults(season.db);
+    result.m_bPlayed = 0;
+    const auto none = PlayedResults(season.db);
+    EXPECT_TRUE(Mentions(ResultChanges(changed, none), "is gone"));
+    EXPECT_EQ(ResultChanges(changed, none, true), std::vector<std::string>{}) << "removals allowed";
+    EXPECT_TRUE(Mentions(ResultChanges(none, changed, true), "appeared"));
+}
 
 // A generated season, scheduled by the engine, then taken apart by the
 // cascading deletes: every step leaves the rules intact.

@@ -1,7 +1,10 @@
 // The command monkey: thousands of random steps through the main window, each
 // picking a directory, selecting rows and triggering an enabled command, with
 // random answers to every question and random values in every dialog. After
-// each step the views are painted and the document must keep its invariants.
+// each step the views are painted and the document must keep its invariants:
+// a table shown is the one its results count, a command not about results
+// leaves every entered result as it was, and saving and opening keep the
+// court time and the results.
 //
 // TOURNEL_MONKEY_SEED picks the seed (default 1) and TOURNEL_MONKEY_STEPS the
 // number of steps (default 400). Undo and Redo are among the commands: each
@@ -12,6 +15,7 @@
 #include "Fixture.h"
 #include "RandomSteps.h"
 #include "SaveOpenSave.h"
+#include "ShownTable.h"
 #include "cSeasonInvariants.h"
 #include "document/CTournelDoc.h"
 #include "document/RepairCourtTime.h"
@@ -23,6 +27,7 @@
 #include "ui/CHelpWindow.h"
 #include "ui/CImportDialog.h"
 #include "ui/CNumberSpinBox.h"
+#include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
 #include "ui/ItemDialogs.h"
 
@@ -230,6 +235,32 @@ bool MayChangeCourtTime(int command, int directory)
     }
 }
 
+// Commands that are about results (they may enter or remove one), or replace the document.
+bool MayChangeResults(int command, int directory, bool resultsImported)
+{
+    switch (command) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_ENTER_RESULT:
+    case ID_REMOVE_RESULTS:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        return true;
+    case ID_FILE_IMPORT:
+        return resultsImported;
+    case ID_PROPERTIES:
+        return directory == kDirResults;
+    default:
+        return command >= ID_FILE_MRU_FILE1 && command < ID_FILE_MRU_FILE1 + CMainFrame::kRecentFiles;
+    }
+}
+
+// Commands that delete matches after asking, and their results with them.
+bool MayDeleteResults(int command)
+{
+    return command == ID_DELETE_ITEM || command == ID_REMOVE_SELECTED_MATCHES;
+}
+
 // Every command the window offers, but those that leave the program or wait
 // for a click elsewhere (exit, What's This).
 std::vector<int> Commands()
@@ -374,10 +405,12 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         f.m_dir.filePath(QStringLiteral("missing.csv"))};
     int dialogs = 0;
     int imports = 0;
+    bool resultsImported = false; // the step's import dialog was set to results
     auto runDialog = [&](QDialog& dialog) {
         ++dialogs;
         if (auto* import = qobject_cast<CImportDialog*>(&dialog); import != nullptr && Pick(rng, 4) != 0) {
             import->Kind().setCurrentIndex(Pick(rng, kImportKinds));
+            resultsImported = resultsImported || import->Values().kind == eImportKind::kResults;
             if (import->League().count() > 0) {
                 import->League().setCurrentIndex(Pick(rng, import->League().count()));
             }
@@ -389,6 +422,20 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
                 return int(QDialog::Accepted);
             }
             import->reject();
+            return int(QDialog::Rejected);
+        }
+        if (auto* entry = qobject_cast<CResultDialog*>(&dialog); entry != nullptr && Pick(rng, 4) != 0) {
+            // A score as played, so that results pile up and the tables have something to count.
+            for (QSpinBox* score : entry->findChildren<QSpinBox*>()) {
+                if (score->isEnabled()) {
+                    score->setValue(Pick(rng, 26));
+                }
+            }
+            entry->accept();
+            if (entry->result() == QDialog::Accepted) {
+                return int(QDialog::Accepted);
+            }
+            entry->reject();
             return int(QDialog::Rejected);
         }
         return RunDialogRandomly(dialog, rng);
@@ -452,9 +499,25 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         }
         const QString where = QStringLiteral("seed %1, step %2").arg(seed).arg(step);
 
-        // A directory, then some of its rows.
-        const std::vector<QTreeWidgetItem*> nodes = AllNodes(f.Tree());
-        f.Tree().SelectNode(nodes[static_cast<std::size_t>(Pick(rng, static_cast<int>(nodes.size())))]);
+        // A directory, then some of its rows. Now and then the directory
+        // stays, as a user works on in one: what the last step left shown
+        // (a table after Undo, say) is then what the next one works on.
+        if (Pick(rng, 4) != 0 || f.Tree().currentItem() == nullptr) {
+            std::vector<QTreeWidgetItem*> nodes = AllNodes(f.Tree());
+            if (Pick(rng, 2) == 0) {
+                // The season's own directories and the tables, which the many
+                // directories of teams and officials would otherwise crowd out.
+                std::erase_if(nodes, [&f](QTreeWidgetItem* node) {
+                    const auto* directory = dynamic_cast<const cTournelDb*>(CTournelView::ObjectOf(node));
+                    return directory == nullptr ||
+                           (node->parent() != f.Tree().Root() && directory->m_nDirectoryId != kDirTable);
+                });
+            }
+            if (nodes.empty()) {
+                nodes = AllNodes(f.Tree());
+            }
+            f.Tree().SelectNode(nodes[static_cast<std::size_t>(Pick(rng, static_cast<int>(nodes.size())))]);
+        }
         const int rows = f.Rows();
         if (rows > 0) {
             switch (Pick(rng, 4)) {
@@ -487,6 +550,15 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         }
         QVERIFY2(!enabled.empty(), qPrintable(where));
         command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
+        // Results entered more often than their share, so that there are
+        // results to keep and tables to count.
+        const bool inResults = f.Frame().CurrentDirectory() == kDirResults;
+        for (int id : {ID_ENTER_RESULT, ID_PROPERTIES}) {
+            if ((id == ID_ENTER_RESULT || inResults) && Pick(rng, 3) == 0 &&
+                std::find(enabled.begin(), enabled.end(), id) != enabled.end()) {
+                command = id;
+            }
+        }
         // Undo and Redo more often than their share, so that long walks back and forth happen.
         std::vector<int> stepping;
         for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
@@ -502,6 +574,9 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
             QStringLiteral(", command %1 in directory %2").arg(command).arg(f.Frame().CurrentDirectory());
         const int directory = f.Frame().CurrentDirectory();
         const auto occupied = OccupiedCourtTime(f.Doc());
+        const auto minutes = CourtMinutes(f.Doc());
+        const auto played = PlayedResults(f.Doc());
+        resultsImported = false;
         const cSnapshot before = Take(f);
         const int dialogsBefore = dialogs;
         const int toldBefore = prompt.m_nTold;
@@ -559,9 +634,25 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
                          qPrintable(what + QStringLiteral(": a table out of step with the results")));
             }
         }
+        // The table the list shows is the one the results count.
+        if (const std::string table = ShownTableDifference(f.List().Model(), f.Doc()); !table.empty()) {
+            QFAIL(qPrintable(what + QStringLiteral(": the table shown is stale: ") +
+                             QString::fromStdString(table)));
+        }
         if (!MayChangeCourtTime(command, directory) && opening.count() == openedBefore) {
             QVERIFY2(OccupiedCourtTime(f.Doc()) == occupied,
                      qPrintable(what + QStringLiteral(": the court time entered changed")));
+            QVERIFY2(CourtMinutes(f.Doc()) == minutes,
+                     qPrintable(what + QStringLiteral(": the minutes of free time and matches changed")));
+        }
+        // A command not about results leaves every entered result as it was;
+        // deleting matches after the question takes theirs along, no more.
+        if (!MayChangeResults(command, directory, resultsImported) && opening.count() == openedBefore) {
+            const std::vector<std::string> changes =
+                ResultChanges(played, PlayedResults(f.Doc()), MayDeleteResults(command));
+            if (!changes.empty()) {
+                QFAIL(qPrintable(what + QStringLiteral(": ") + QString::fromStdString(changes.front())));
+            }
         }
         // Undo and Redo go to the bytes the step was taken from (left at).
         if (command == ID_EDIT_UNDO) {
@@ -600,7 +691,14 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         QVERIFY2(reopened.Same(), qPrintable(what + QStringLiteral(": save and open differ")));
         // What the commands leave is never taken for damage when the file is opened again.
         const std::unique_ptr<CTournelDoc> copy = OpenFromBytes(reopened.saved);
-        QVERIFY2(copy != nullptr && RepairCourtTime(*copy) == 0,
+        QVERIFY2(copy != nullptr, qPrintable(what + QStringLiteral(": the saved season does not open")));
+        // Saving and opening keep every court's time and every entered result.
+        QVERIFY2(CourtMinutes(*copy) == CourtMinutes(f.Doc()) &&
+                     OccupiedCourtTime(*copy) == OccupiedCourtTime(f.Doc()),
+                 qPrintable(what + QStringLiteral(": saving and opening changed the court time")));
+        QVERIFY2(PlayedResults(*copy) == PlayedResults(f.Doc()),
+                 qPrintable(what + QStringLiteral(": saving and opening changed the results")));
+        QVERIFY2(RepairCourtTime(*copy) == 0,
                  qPrintable(what + QStringLiteral(": the saved court time needs repair")));
         // Select All with every row selected already has done its work.
         const bool allSelected =

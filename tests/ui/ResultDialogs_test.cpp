@@ -154,6 +154,35 @@ private slots:
         QCOMPARE(runner.m_runs, 1);
     }
 
+    // A result entered 3 - 1 with one set counted, opened after the maximum
+    // was raised to five: the final shows with the note, and OK keeps it.
+    void finalEnteredWithoutSetsStaysOnOk()
+    {
+        cResultDoc d;
+        d.m_result->m_bPlayed = 1;
+        d.m_result->m_nHomeScore[0] = 3;
+        d.m_result->m_nGuestScore[0] = 1;
+        d.m_doc.m_tableSettings.m_nMaxSets = 5;
+        d.m_doc.m_tableSettings.m_bAllowDraws = 0;
+        cItemDialogRegistry registry;
+        RegisterItemDialogs(registry);
+        bool noteShown = false;
+        cScriptedRunner runner([&noteShown](CPropertyDialog& dialog) {
+            QCOMPARE(Shown(dialog, 0), std::make_pair(3, 1));
+            noteShown = static_cast<CResultDialog&>(dialog).FinalWithoutSetsNote()->isVisibleTo(&dialog);
+        });
+        QVERIFY(registry.Find(kDirResults)->edit(d.m_doc, *d.m_result, nullptr));
+        QVERIFY(noteShown);
+        QCOMPARE(d.m_result->GetColumnText(6), std::string("    3 - 1  "));
+        QVERIFY(d.m_prompt.m_shown.empty());
+        QCOMPARE(d.m_league.Table().m_bUpToDate, 1);
+
+        // Once sets are entered the note is gone.
+        d.m_result->m_nHomeScore[1] = 25;
+        CResultDialog withSets(d.m_doc, *d.m_result);
+        QVERIFY(!withSets.FinalWithoutSetsNote()->isVisibleTo(&withSets));
+    }
+
     void refusedDrawKeepsTheValuesAsTaken()
     {
         cResultDoc d;

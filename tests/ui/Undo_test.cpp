@@ -4,11 +4,14 @@
 
 #include "Fixture.h"
 #include "RandomSteps.h"
+#include "ShownTable.h"
 #include "document/DatabaseFile.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
+#include "model/cResult.h"
 #include "model/cTeam.h"
 #include "ui/CNumberSpinBox.h"
+#include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
 
 #include <QCheckBox>
@@ -159,6 +162,7 @@ private slots:
     void ACancelledCommandLeavesNoStep();
     void NewAndOpenClearTheSteps();
     void AHundredStepsAreKept();
+    void TheTableShownFollowsUndoAndRedo();
 };
 
 void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes_data()
@@ -446,6 +450,86 @@ void tst_Undo::AHundredStepsAreKept()
     QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
     QVERIFY(WriteDatabase(f.Doc()) == first);
     QCOMPARE(f.Doc().m_strComments, std::string("step 9"));
+}
+
+// Results entered while no table is shown leave the tables to be counted;
+// the table then shown, and every step undone and redone under it, shows
+// what the results of that step count.
+void tst_Undo::TheTableShownFollowsUndoAndRedo()
+{
+    cFixture f;
+    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    Trigger(f, ID_SCHEDULE_AUTO);
+    cLeague* league = LeagueWithTeams(f.Doc());
+    QVERIFY(league != nullptr);
+    const int leagueIndex = league->m_nIndex;
+    // Each entry: the home side wins its first set, and 3 - 1 where only the final counts.
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto* entry = qobject_cast<CResultDialog*>(&dialog);
+        if (entry == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        cResultValues values = entry->Values();
+        values.home[0] = 3;
+        values.guest[0] = 1;
+        values.home[1] = 25;
+        values.guest[1] = 20;
+        entry->SetValues(values);
+        dialog.accept();
+        return dialog.result();
+    };
+    f.Select(&f.Doc().Results());
+    int entered = 0;
+    for (int row = 0; row < f.Rows() && entered < 3; ++row) {
+        const auto* result = dynamic_cast<const cResult*>(f.List().Model().ItemAt(row));
+        if (result != nullptr && result->m_nLeague == leagueIndex) {
+            f.List().SelectOnly(row);
+            Trigger(f, ID_PROPERTIES);
+            ++entered;
+        }
+    }
+    QCOMPARE(entered, 3);
+
+    league = f.Doc().GetLeague(leagueIndex);
+    f.Select(&league->Table());
+    f.PaintViews();
+    QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+    for (int step = 0; step < 3; ++step) {
+        Trigger(f, ID_EDIT_UNDO);
+        f.PaintViews();
+        QCOMPARE(f.Frame().CurrentDirectory(), int(kDirTable));
+        QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+    }
+    for (int step = 0; step < 3; ++step) {
+        Trigger(f, ID_EDIT_REDO);
+        f.PaintViews();
+        QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+    }
+    // Three games counted in the table shown.
+    int played = 0;
+    for (int row = 0; row < f.Rows(); ++row) {
+        played += f.Cell(row, 2).toInt();
+    }
+    QCOMPARE(played, 6);
+
+    // A change of the table settings while the table is shown, undone and redone.
+    f.m_fnDialog = [](QDialog& dialog) {
+        for (QSpinBox* spin : dialog.findChildren<QSpinBox*>()) {
+            spin->setValue(spin->value() == 7 ? 6 : 7);
+            break;
+        }
+        dialog.accept();
+        return dialog.result();
+    };
+    Trigger(f, ID_SETTINGS_RESULTS);
+    f.PaintViews();
+    QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+    Trigger(f, ID_EDIT_UNDO);
+    f.PaintViews();
+    QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+    Trigger(f, ID_EDIT_REDO);
+    f.PaintViews();
+    QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
 }
 
 QTEST_MAIN(tst_Undo)
