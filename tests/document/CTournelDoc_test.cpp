@@ -131,7 +131,7 @@ TEST_F(CTournelDocTest, AMissingFileIsNamedAndLeavesTheDocumentAsItWas)
     const std::string missing = folder / "missing.tnd";
     EXPECT_FALSE(doc.OnOpenDocument(missing));
     EXPECT_EQ(prompt.Ids(), std::vector<int>{IDS_FILE_NOT_FOUND});
-    EXPECT_EQ(prompt.m_shown[0].text, "The file \"" + missing + "\" does not exist.");
+    EXPECT_EQ(prompt.m_shown[0].text, "File not found: \"" + missing + "\"");
     EXPECT_EQ(doc.Snapshot(), before);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), "");

@@ -272,7 +272,7 @@ TEST_F(DatabaseFile, EveryRefusedFileLeavesTheOpenSeasonAsItWas)
             EXPECT_FALSE(doc.OnOpenDocument(refusedPath));
             ASSERT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
             EXPECT_EQ(prompt.m_shown[0].text,
-                      c.exists ? c.text : "The file \"" + refusedPath + "\" does not exist.");
+                      c.exists ? c.text : "File not found: \"" + refusedPath + "\"");
             EXPECT_EQ(doc.Snapshot(), before);
             EXPECT_EQ(doc.Courts().GetCount(), courts);
             EXPECT_EQ(doc.GetPathName(), openPath);
@@ -531,15 +531,21 @@ TEST(DatabaseFileDamage, EveryDamagedListCountIsRefused)
             }
             WriteBytes(folder / "bad.tnd", bad);
             ASSERT_TRUE(doc.OnOpenDocument(GoldenPath("full")));
+            const std::vector<const cTournelDb*> lists = {&doc.Courts(),    &doc.CourtTime(), &doc.Leagues(),
+                                                          &doc.Officials(), &doc.Scheduled(), &doc.Results()};
+            std::vector<int> counts;
+            for (const cTournelDb* list : lists) {
+                counts.push_back(list->GetCount());
+            }
+            const std::string path = doc.GetPathName();
             prompt.ids.clear();
             EXPECT_FALSE(doc.OnOpenDocument(folder / "bad.tnd"));
             EXPECT_EQ(prompt.ids, std::vector<int>{IDS_UNEXPECTED_FILE_FORMAT});
-            const std::vector<const cTournelDb*> lists = {&doc.Courts(),    &doc.CourtTime(), &doc.Leagues(),
-                                                          &doc.Officials(), &doc.Scheduled(), &doc.Results()};
-            for (const cTournelDb* list : lists) {
-                EXPECT_EQ(list->GetCount(), 0);
+            // Nothing half-read: the season that was open stays whole.
+            for (std::size_t i = 0; i < lists.size(); ++i) {
+                EXPECT_EQ(lists[i]->GetCount(), counts[i]);
             }
-            EXPECT_FALSE(doc.CanSave());
+            EXPECT_EQ(doc.GetPathName(), path);
         }
     }
     std::set<std::string> lists = empty;
