@@ -94,6 +94,9 @@ bool InsertMerged(cDatabase& db, std::unique_ptr<cUnusedTime> period, cCourtTime
 bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored,
                       const cMatchDays* matches)
 {
+    // Any overlap counts, whatever date the match starts on: a late session
+    // running past midnight must not lie over a match after midnight, nor time
+    // after midnight under a match that began the evening before.
     const auto overlaps = [&period, ignored](const cMatch& match) {
         if (&match == ignored || match.m_nCourt != period.m_nCourt) {
             return false;
@@ -105,17 +108,23 @@ bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMat
         return (e * f <= 0 && f != 0) || (g * h <= 0 && h != 0);
     };
     if (matches != nullptr) {
-        for (const cMatch* match : matches->On(LocalDayNumber(period.m_tStart))) {
-            if (overlaps(*match)) {
-                return true;
+        // Only the dates a match can reach the period from: back as far as the
+        // longest match lasts, forward to the period's real end.
+        const std::int64_t startDay = LocalDayNumber(period.m_tStart);
+        const std::int64_t first = std::min(startDay, LocalDayNumber(period.m_tStart - matches->Longest()));
+        const std::int64_t last = std::max(startDay, LocalDayNumber(period.m_tEnd));
+        for (std::int64_t day = first; day <= last; ++day) {
+            for (const cMatch* match : matches->On(day)) {
+                if (overlaps(*match)) {
+                    return true;
+                }
             }
         }
         return false;
     }
     // Hidden matches still occupy their court.
     for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        if (match.m_nCourt == period.m_nCourt && SameLocalDate(match.m_tStart, period.m_tStart) &&
-            overlaps(match)) {
+        if (overlaps(match)) {
             return true;
         }
     }
@@ -132,6 +141,7 @@ cMatchDays::cMatchDays(const cDatabase& db)
 void cMatchDays::Add(const cMatch& match)
 {
     m_byDay[match.LocalDay()].push_back(&match);
+    m_longest = std::max(m_longest, match.m_tEnd - match.m_tStart);
 }
 
 std::size_t cMatchDays::MemoryBytes() const

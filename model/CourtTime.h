@@ -17,8 +17,8 @@ class cUnusedTime;
 
 // The scheduled matches by local date, hidden and playoff ones included, kept
 // beside the schedule by whoever places many matches so that the conflict
-// check of new free court time reads one date's matches. Whoever schedules
-// a match while one is kept adds it.
+// check of new free court time reads only the dates a match could reach it
+// from. Whoever schedules a match while one is kept adds it.
 class cMatchDays
 {
 public:
@@ -26,10 +26,13 @@ public:
     void Add(const cMatch& match);
     // The matches whose local date is `day`.
     const std::vector<const cMatch*>& On(std::int64_t day) const;
+    // At least the length of every match added (seconds).
+    TimePoint Longest() const { return m_longest; }
     std::size_t MemoryBytes() const;
 
 private:
     std::unordered_map<std::int64_t, std::vector<const cMatch*>> m_byDay;
+    TimePoint m_longest = 0;
 };
 
 // The free court time of a list that is in order (IsInOrder), kept in a
@@ -87,8 +90,10 @@ eAddCourtTime AddCourtTime(cDatabase& db, std::unique_ptr<cUnusedTime> period,
                            const cMatch* ignored = nullptr, cCourtTimeOrder* order = nullptr);
 
 // True when the period overlaps a scheduled match other than `ignored` on its
-// court and day; touching a match is allowed. Hidden matches count.
-// With the matches by date at hand only that date's are read.
+// court, whatever date either starts on (a late session past midnight, a
+// match that began the evening before); touching a match is allowed. Hidden
+// matches count. With the matches by date at hand only the dates that can
+// reach the period are read.
 bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored = nullptr,
                       const cMatchDays* matches = nullptr);
 

@@ -239,6 +239,7 @@ constexpr cEntry kStrings[] = {
     {IDS_REDUCED_BY, "%s to be reduced by %d"},
     {IDS_DELETE_ENTERED_RESULTS,
      "%1 results entered for the selected matches will be deleted with them.\nDelete anyway?"},
+    {IDS_DELETE_CASCADE_RESULTS, "%1 results entered will be deleted with them.\nDelete anyway?"},
 
     {IDS_ASSIGNED, "Assigned "},
     {IDS_REQUESTED_OFFICIALS, " requested officials!"},

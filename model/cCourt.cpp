@@ -24,6 +24,11 @@ std::string cCourt::GetColumnText(int column) const
     }
 }
 
+bool cCourt::DeletesMatch(const cMatch& match) const
+{
+    return match.m_nCourt == m_nIndex;
+}
+
 void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
 {
     // Home grounds on this court.
@@ -43,7 +48,7 @@ void cCourt::OnDelete(cDatabase& db, cTournelDb&, int)
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
-        if (static_cast<cMatch*>(item)->m_nCourt == m_nIndex) {
+        if (DeletesMatch(static_cast<const cMatch&>(*item))) {
             scheduled.DeleteItem(*item, db);
         }
         item = next;

@@ -21,6 +21,8 @@ public:
     // Deletes its home grounds, its scheduled matches and its court time; a
     // court filter naming it is reset to all courts.
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+    // Every match on the court.
+    bool DeletesMatch(const cMatch& match) const override;
 
     int m_nReserved1 = 1440; // stored, never used
     int m_nReserved2 = 0;    // stored, always 0

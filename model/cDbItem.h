@@ -8,6 +8,7 @@
 #include <string>
 
 class cDatabase;
+class cMatch;
 class cTournelDb;
 
 // An item kept in a container. The container links its items in a list and
@@ -43,6 +44,10 @@ public:
     // Clean-up when the user deletes the item, called after the item has left
     // `from`, its container, and before it is destroyed.
     virtual void OnDelete(cDatabase& db, cTournelDb& from, int flags);
+    // True when OnDelete deletes the scheduled `match` (and its result) with
+    // the item. Asked before the deletion, while the item is in its container,
+    // so that the user is told of the results that would go.
+    virtual bool DeletesMatch(const cMatch& /*match*/) const { return false; }
 
     cTournelDb* GetChild(int slot);
     const cTournelDb* GetChild(int slot) const;

@@ -118,6 +118,11 @@ std::string cLeague::GetColumnText(int column) const
     }
 }
 
+bool cLeague::DeletesMatch(const cMatch& match) const
+{
+    return !match.IsPlayoff() && match.m_nLeague == m_nIndex;
+}
+
 void cLeague::OnDelete(cDatabase& db, cTournelDb&, int)
 {
     // Team conflicts of teams and officials that name this league.
@@ -126,8 +131,7 @@ void cLeague::OnDelete(cDatabase& db, cTournelDb&, int)
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
-        const auto* match = static_cast<const cMatch*>(item);
-        if (!match->IsPlayoff() && match->m_nLeague == m_nIndex) {
+        if (DeletesMatch(static_cast<const cMatch&>(*item))) {
             scheduled.DeleteItem(*item, db, kDeleteDiscard);
         }
         item = next;

@@ -52,6 +52,8 @@ public:
     }
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+    // Every league match of the league; playoff matches stay.
+    bool DeletesMatch(const cMatch& match) const override;
 
     cTournelDb& Holidays() { return *GetChild(kHolidays); }
     const cTournelDb& Holidays() const { return *GetChild(kHolidays); }

@@ -40,6 +40,8 @@ public:
     // its court time back, clears its officials, deletes its result and keeps
     // the league's highest match number right.
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+    // Only itself.
+    bool DeletesMatch(const cMatch& match) const override { return &match == this; }
 
     virtual std::string GetGuestName() const;
     virtual std::string GetHomeName() const;

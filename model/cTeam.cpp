@@ -27,6 +27,13 @@ void DeleteConflicts(cDatabase& db, cTournelDb& conflicts, int league, int team)
     }
 }
 
+// A league match of team `team` of league `league`: what deleting the team deletes.
+bool PlaysIn(const cMatch& match, int league, int team)
+{
+    return !match.IsPlayoff() && match.m_nLeague == league &&
+           (match.m_nHomeTeam == team || match.m_nGuestTeam == team);
+}
+
 } // namespace
 
 void DeleteConflictsNaming(cDatabase& db, int league, int team)
@@ -102,6 +109,12 @@ std::string cTeam::GetColumnText(int column) const
     }
 }
 
+bool cTeam::DeletesMatch(const cMatch& match) const
+{
+    const cLeague* league = GetLeague();
+    return league != nullptr && PlaysIn(match, league->m_nIndex, m_nIndex);
+}
+
 void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
 {
     auto* league = dynamic_cast<cLeague*>(from.GetOwnerItem());
@@ -125,9 +138,7 @@ void cTeam::OnDelete(cDatabase& db, cTournelDb& from, int)
     cTournelDb& scheduled = db.Scheduled();
     for (cDbItem* item = scheduled.GetHead(); item != nullptr;) {
         cDbItem* next = item->NextLink();
-        const auto* match = static_cast<const cMatch*>(item);
-        if (!match->IsPlayoff() && match->m_nLeague == leagueIndex &&
-            (match->m_nHomeTeam == m_nIndex || match->m_nGuestTeam == m_nIndex)) {
+        if (PlaysIn(static_cast<const cMatch&>(*item), leagueIndex, m_nIndex)) {
             scheduled.DeleteItem(*item, db, kDeleteDiscard);
         }
         item = next;

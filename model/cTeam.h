@@ -34,6 +34,8 @@ public:
     }
     std::string GetColumnText(int column) const override;
     void OnDelete(cDatabase& db, cTournelDb& from, int flags) override;
+    // Every league match the team plays in.
+    bool DeletesMatch(const cMatch& match) const override;
 
     // Sets the name and the club: "Lions B" belongs to the club "Lions".
     void SetName(std::string_view name);

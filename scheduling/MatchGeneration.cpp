@@ -7,6 +7,7 @@
 #include "model/cTeam.h"
 #include "model/cUnscheduledMatch.h"
 #include "model/cUserPrompt.h"
+#include "scheduling/ScheduleEditing.h"
 
 #include <algorithm>
 #include <map>
@@ -159,6 +160,9 @@ void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* fro
     if (from->GetOwner() != &working) {
         return;
     }
+    // The matches the user agreed to take out; their results, when entered,
+    // are named in one question before any of them goes.
+    std::vector<cMatch*> agreed;
     for (cDbItem* item = from; item != nullptr;) {
         cDbItem* next = item->NextLink();
         if (cMatch* twin = FindTwin(db, static_cast<cUnscheduledMatch&>(*item))) {
@@ -168,13 +172,22 @@ void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* fro
                              twin->GetColumnText(4).c_str(), twin->GetColumnText(5).c_str());
             const std::string question = FormatString(IDS_REDUCTION_REMOVE_MATCH,
                                                       {StringPrintf("%s", league.m_strName.c_str()), line});
-            if (db.Prompt().AskYesNo(IDS_REDUCTION_REMOVE_MATCH, question)) {
-                // For good: the reduction wants it gone, not back among the unscheduled matches.
-                db.Scheduled().DeleteItem(*twin, db, cDbItem::kDeleteDiscard);
+            if (db.Prompt().AskYesNo(IDS_REDUCTION_REMOVE_MATCH, question) &&
+                std::ranges::find(agreed, twin) == agreed.end()) {
+                agreed.push_back(twin);
             }
         }
         std::unique_ptr<cDbItem> dropped = working.RemoveItem(*item);
         item = next;
+    }
+    if (agreed.empty() ||
+        !ConfirmDeletingResults(db, std::vector<const cMatch*>(agreed.begin(), agreed.end()),
+                                IDS_DELETE_CASCADE_RESULTS)) {
+        return; // No keeps every one of them in the schedule
+    }
+    for (cMatch* twin : agreed) {
+        // For good: the reduction wants it gone, not back among the unscheduled matches.
+        db.Scheduled().DeleteItem(*twin, db, cDbItem::kDeleteDiscard);
     }
 }
 

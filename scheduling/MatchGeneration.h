@@ -27,8 +27,10 @@ bool GenerateLeagueMatches(cDatabase& db, cLeague& league);
 
 // `from` null: removes from the league's working list every match that is
 // already scheduled. `from` a match of the working list: removes it and all
-// after it, asking (IDS_REDUCTION_REMOVE_MATCH) to take each one's scheduled twin out of the
-// schedule for good.
+// after it, asking (IDS_REDUCTION_REMOVE_MATCH) to take each one's scheduled
+// twin out of the schedule for good. When results were entered for twins the
+// user agreed to take out, one more question (IDS_DELETE_CASCADE_RESULTS)
+// names how many go with them, and No keeps all those twins scheduled.
 void DropScheduledMatches(cDatabase& db, cLeague& league, cUnscheduledMatch* from);
 
 // Regenerates the document's unscheduled matches when they are out of date:

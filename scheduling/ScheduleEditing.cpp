@@ -7,6 +7,7 @@
 #include "model/cResult.h"
 #include "model/cUserPrompt.h"
 
+#include <algorithm>
 #include <string>
 
 bool RenumberMatches(cDatabase& db)
@@ -71,10 +72,32 @@ int CountEnteredResults(const std::vector<const cMatch*>& matches)
     return entered;
 }
 
-bool ConfirmDeletingResults(cDatabase& db, const std::vector<const cMatch*>& matches)
+bool ConfirmDeletingResults(cDatabase& db, const std::vector<const cMatch*>& matches, int messageId)
 {
     const int entered = CountEnteredResults(matches);
     return entered == 0 ||
-           db.Prompt().AskYesNo(IDS_DELETE_ENTERED_RESULTS,
-                                FormatString(IDS_DELETE_ENTERED_RESULTS, {std::to_string(entered)}));
+           db.Prompt().AskYesNo(messageId, FormatString(messageId, {std::to_string(entered)}));
+}
+
+std::vector<const cMatch*> MatchesDeletedWith(const cDatabase& db, const std::vector<const cDbItem*>& items)
+{
+    std::vector<const cMatch*> matches;
+    // Hidden matches count: they are in the schedule and go with the rest.
+    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+        if (std::ranges::any_of(items, [&match](const cDbItem* item) {
+                return item != nullptr && item->DeletesMatch(match);
+            })) {
+            matches.push_back(&match);
+        }
+    }
+    return matches;
+}
+
+bool ConfirmDeletingItems(cDatabase& db, const std::vector<const cDbItem*>& items)
+{
+    const bool selectedMatches = !items.empty() && std::ranges::all_of(items, [](const cDbItem* item) {
+        return dynamic_cast<const cMatch*>(item) != nullptr;
+    });
+    return ConfirmDeletingResults(db, MatchesDeletedWith(db, items),
+                                  selectedMatches ? IDS_DELETE_ENTERED_RESULTS : IDS_DELETE_CASCADE_RESULTS);
 }

@@ -3,9 +3,12 @@
 // Commands that edit the whole schedule at once, and the question asked
 // before matches with entered results leave it.
 
+#include "model/Strings.h"
+
 #include <vector>
 
 class cDatabase;
+class cDbItem;
 class cMatch;
 
 // "Renumber Matches": after IDS_RENUMBER_QUESTION (No ends it), numbers each
@@ -32,8 +35,22 @@ cAutoScheduledRemoval RemoveAutoScheduledMatches(cDatabase& db);
 // The number of `matches` whose result has been entered.
 int CountEnteredResults(const std::vector<const cMatch*>& matches);
 
-// Before `matches` are deleted from the schedule (Remove Selected Matches,
-// Delete): when results were entered for any of them, asks
-// IDS_DELETE_ENTERED_RESULTS naming how many go with them. True to go on,
-// also when none was entered; false changes nothing.
-bool ConfirmDeletingResults(cDatabase& db, const std::vector<const cMatch*>& matches);
+// Before `matches` are deleted from the schedule: when results were entered
+// for any of them, asks `messageId` (IDS_DELETE_ENTERED_RESULTS for the
+// selected matches, IDS_DELETE_CASCADE_RESULTS for matches that go with
+// something else) naming how many go with them. True to go on, also when none
+// was entered; false changes nothing.
+bool ConfirmDeletingResults(cDatabase& db, const std::vector<const cMatch*>& matches,
+                            int messageId = IDS_DELETE_ENTERED_RESULTS);
+
+// The scheduled matches that deleting `items` deletes with them (the matches
+// among them included; cDbItem::DeletesMatch), in schedule order, each once.
+std::vector<const cMatch*> MatchesDeletedWith(const cDatabase& db, const std::vector<const cDbItem*>& items);
+
+// Before `items` of one directory are deleted (Delete, Remove Selected
+// Matches): when matches with entered results would go with them, asks one
+// question naming how many results go (ConfirmDeletingResults): for scheduled
+// matches IDS_DELETE_ENTERED_RESULTS, for courts, leagues and teams, whose
+// matches go along, IDS_DELETE_CASCADE_RESULTS. True to go on; false changes
+// nothing.
+bool ConfirmDeletingItems(cDatabase& db, const std::vector<const cDbItem*>& items);

@@ -1464,17 +1464,16 @@ void CMainFrame::DeleteSelected()
     if (!m_doc.Prompt().AskYesNo(IDS_DELETE_QUESTION)) {
         return;
     }
-    if (container == &m_doc.Scheduled()) {
-        // Deleting a played match deletes its result: that is said first.
-        std::vector<const cMatch*> matches;
-        for (const int row : m_pList->SelectedRows()) {
-            if (const auto* match = dynamic_cast<const cMatch*>(m_pList->Model().ItemAt(row))) {
-                matches.push_back(match);
-            }
+    // Deleting a played match deletes its result, and so does deleting the
+    // court, league or team it belongs to: that is said first.
+    std::vector<const cDbItem*> items;
+    for (const int row : m_pList->SelectedRows()) {
+        if (const cDbItem* item = m_pList->Model().ItemAt(row)) {
+            items.push_back(item);
         }
-        if (!ConfirmDeletingResults(m_doc, matches)) {
-            return;
-        }
+    }
+    if (!ConfirmDeletingItems(m_doc, items)) {
+        return;
     }
     m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
     MarkSelected();

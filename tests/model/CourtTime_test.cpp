@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/Strings.h"
+#include "model/cCourtTimeValues.h"
 #include "model/cDuplicateCourtTimeValues.h"
 #include "model/cRepeatCourtTimeValues.h"
 
@@ -437,6 +438,110 @@ TEST_F(CourtTime, FreeTimeMayTouchAMatchButNotOverlapIt)
     EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(0, At(2024, 3, 15, 20), At(2024, 3, 15, 21))),
               eAddCourtTime::Conflict);
     EXPECT_EQ(m_db.CourtTime().GetCount(), before);
+}
+
+// Free time is refused over any match it overlaps on its court, whatever
+// date either starts on: a late session over a match after midnight, or time
+// after midnight under a match that started the evening before. Touching a
+// match is still allowed. Each way in: the check itself (with and without the
+// matches by date), adding (with and without the list's order), Repeat,
+// Duplicate, and the dialog's check and edit.
+TEST_F(CourtTime, FreeTimeOverAMatchOfAnotherDateIsRefused)
+{
+    Court("Dome", "C");
+    // Saturday 00:30-01:30 on court 0; Friday 23:30 to Saturday 00:45 on court 1.
+    Match(*m_league, 0, 1, 1, 1, 0, At(2024, 3, 16, 0, 30), At(2024, 3, 16, 1, 30));
+    Match(*m_league, 1, 0, 2, 2, 1, At(2024, 3, 15, 23, 30), At(2024, 3, 16, 0, 45));
+    struct cCase
+    {
+        const char* name;
+        int court;
+        TimePoint start, end;
+        bool conflict;
+    };
+    const std::vector<cCase> cases = {
+        {"late session over the match after midnight", 0, At(2024, 3, 15, 20), At(2024, 3, 16, 2), true},
+        {"late session ending inside it", 0, At(2024, 3, 15, 22), At(2024, 3, 16, 0, 31), true},
+        {"late session ending at its start", 0, At(2024, 3, 15, 20), At(2024, 3, 16, 0, 30), false},
+        {"late session of the evening before", 0, At(2024, 3, 14, 20), At(2024, 3, 15, 2), false},
+        {"starting at its end", 0, At(2024, 3, 16, 1, 30), At(2024, 3, 16, 3), false},
+        {"after midnight under the late match", 1, At(2024, 3, 16, 0), At(2024, 3, 16, 2), true},
+        {"after midnight, from the late match's end", 1, At(2024, 3, 16, 0, 45), At(2024, 3, 16, 2), false},
+        {"evening up to the late match's start", 1, At(2024, 3, 15, 20), At(2024, 3, 15, 23, 30), false},
+        {"the next night", 1, At(2024, 3, 16, 20), At(2024, 3, 17, 2), false},
+        {"the court without matches", 2, At(2024, 3, 15, 20), At(2024, 3, 16, 2), false},
+    };
+    const cMatchDays days(m_db);
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const cUnusedTime period(c.court, c.start, c.end);
+        EXPECT_EQ(HasMatchConflict(m_db, period), c.conflict);
+        EXPECT_EQ(HasMatchConflict(m_db, period, nullptr, &days), c.conflict);
+        for (const bool ordered : {false, true}) {
+            SCOPED_TRACE(ordered ? "in order" : "from the head");
+            m_db.CourtTime().DeleteAll();
+            std::optional<cCourtTimeOrder> order;
+            if (ordered) {
+                order.emplace(m_db.CourtTime());
+                order->KeepMatches(&days);
+            }
+            EXPECT_EQ(AddCourtTime(m_db, std::make_unique<cUnusedTime>(c.court, c.start, c.end), nullptr,
+                                   order ? &*order : nullptr),
+                      c.conflict ? eAddCourtTime::Conflict : eAddCourtTime::Inserted);
+            EXPECT_EQ(m_db.CourtTime().GetCount(), c.conflict ? 0 : 1);
+        }
+
+        // The same period a week earlier, repeated onto this week.
+        m_db.CourtTime().DeleteAll();
+        m_prompt.m_shown.clear();
+        Free(c.court, c.start - 7 * 86400, c.end - 7 * 86400);
+        ASSERT_EQ(m_db.CourtTime().GetCount(), 1);
+        const auto& earlier = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+        EXPECT_EQ(ApplyRepeatCourtTime(m_db, earlier, cRepeatCourtTimeValues{1}), c.conflict ? 1 : 0);
+        EXPECT_EQ(m_db.CourtTime().GetCount(), c.conflict ? 1 : 2);
+        EXPECT_EQ(m_prompt.Ids(),
+                  c.conflict ? std::vector<int>{IDS_COURT_TIME_CONFLICT} : std::vector<int>{});
+
+        // The same period on the court without matches, duplicated onto this one.
+        if (c.court != 2) {
+            m_db.CourtTime().DeleteAll();
+            m_prompt.m_shown.clear();
+            Free(2, c.start, c.end);
+            ASSERT_EQ(m_db.CourtTime().GetCount(), 1);
+            const auto& copied = static_cast<const cUnusedTime&>(*m_db.CourtTime().GetFirst());
+            EXPECT_EQ(ApplyDuplicateCourtTime(m_db, copied, cDuplicateCourtTimeValues{c.court}),
+                      c.conflict ? 1 : 0);
+            EXPECT_EQ(m_db.CourtTime().GetCount(), c.conflict ? 1 : 2);
+        }
+    }
+
+    // The dialog holds one date: its periods end at 2400 at the latest, but
+    // may begin under the match that started the evening before.
+    struct cDialogCase
+    {
+        const char* name;
+        ClockTime start, end;
+        bool conflict;
+        Strings expected; // after the edit
+    };
+    const std::vector<cDialogCase> dialogCases = {
+        {"under the late match", 0, 100, true, {"16/03-2024 1 1000-1200"}},
+        {"from its end", 45, 200, false, {"16/03-2024 1 0045-0200"}},
+    };
+    for (const cDialogCase& c : dialogCases) {
+        SCOPED_TRACE(c.name);
+        m_db.CourtTime().DeleteAll();
+        m_prompt.m_shown.clear();
+        Free(1, At(2024, 3, 16, 10), At(2024, 3, 16, 12));
+        auto& period = static_cast<cUnusedTime&>(*m_db.CourtTime().GetFirst());
+        cCourtTimeValues values = cCourtTimeValues::FromItem(period);
+        values.start = c.start;
+        values.end = c.end;
+        const cValidation error = Validate(values, m_db);
+        EXPECT_EQ(error ? error->messageId : 0, c.conflict ? IDS_COURT_TIME_CONFLICT : 0);
+        EXPECT_EQ(ApplyCourtTime(m_db, period, values) == eAddCourtTime::Conflict, c.conflict);
+        EXPECT_EQ(FreeTime(), c.expected);
+    }
 }
 
 TEST_F(CourtTime, RepeatFiftyTwoWeeksAcrossDaylightSavingKeepsDayAndClockTimes)

@@ -168,6 +168,12 @@ TEST_F(cCsvSeason, EveryKindOfBadRowIsRefusedWithItsMessage)
     const std::string resultHeader = "Match no.,Date,Court,Time,Home team,Guest team,Final result\n";
     const std::string teams = match.GetHomeName() + "," + match.GetGuestName();
     doc.m_tableSettings.m_bAllowDraws = 0;
+    // From 23:59 the evening before to a minute into the match: past midnight.
+    ASSERT_LT(TimeOfDay(match.m_tStart), 2358);
+    const cLocalTime day = LocalTime(match.m_tStart);
+    const std::string eveningBefore = CsvDate(MakeTimePoint(day.year, day.month, day.day - 1, 12, 0, 0)) +
+                                      "," + match.GetColumnText(2) + ",23:59," +
+                                      CsvClock(match.m_tStart + 60) + "\n";
     const cRefusalCase cases[] = {
         {"team without a name", eImportKind::kTeams, "Team name,Day off\n ,Monday\n", IDS_TEAM_NEEDS_NAME},
         {"team twice", eImportKind::kTeams,
@@ -197,6 +203,8 @@ TEST_F(cCsvSeason, EveryKindOfBadRowIsRefusedWithItsMessage)
          "Date,Court,Opening time,Closing time\n" + CsvDate(match.m_tStart) + "," + match.GetColumnText(2) +
              ",00:00,24:00\n",
          IDS_COURT_TIME_CONFLICT},
+        {"past midnight over the next date's match", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n" + eveningBefore, IDS_COURT_TIME_CONFLICT},
         {"no such match", eImportKind::kResults, resultHeader + "XX-99,2030-01-01,EG,10:00,A,B,3 - 1\n",
          IDS_CSV_NO_MATCH},
         {"score no score", eImportKind::kResults, resultHeader + match.GetLabel() + ",,,,,,three\n",

@@ -471,6 +471,29 @@ TEST(ScheduleAutomatically, HandPlacedAndPlayoffMatchesAreRespected)
     ExpectSoundSchedule(season.db, before);
 }
 
+// Free time running past midnight over a match of the next date is refused,
+// so the scheduler never finds room on the court while that match is played.
+TEST(ScheduleAutomatically, NoRoomUnderAMatchAfterMidnight)
+{
+    cTestSeason season;
+    const cCourt& court = season.Court("A");
+    cLeague& league = FreeLeague(season, "L", 4, 60);
+    const cMatch& late = season.Scheduled(league, 0, 1, 1, court, At(1, 30)); // Tuesday 00:30-01:30
+    EXPECT_EQ(AddCourtTime(season.db, std::make_unique<cUnusedTime>(court.m_nIndex, At(0, 2200), At(1, 200))),
+              eAddCourtTime::Conflict);
+    // The evening up to midnight is still free.
+    season.Time(court, 0, 2200, 2400);
+
+    ScheduleAutomatically(season.db);
+    EXPECT_GT(season.db.Scheduled().GetCount(), 1);
+    for (const cMatch& match : season.db.Scheduled().AllItems<cMatch>()) {
+        if (&match != &late) {
+            EXPECT_TRUE(match.m_tEnd <= late.m_tStart || match.m_tStart >= late.m_tEnd)
+                << match.GetColumnText(0);
+        }
+    }
+}
+
 TEST(ScheduleAutomatically, SameSeedSameSchedule)
 {
     auto schedule = [](std::uint32_t seed) {

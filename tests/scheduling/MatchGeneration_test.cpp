@@ -282,4 +282,58 @@ TEST_P(cReductionMode, AsksToTakeTheScheduledTwinOutForGood)
 
 INSTANTIATE_TEST_SUITE_P(YesAndNo, cReductionMode, ::testing::Bool());
 
+// A played twin that the reduction would take out takes its result along: one
+// more question names how many results go, and No keeps every twin the user
+// agreed to take out.
+TEST(ReductionMode, PlayedTwinsGoOnlyAfterTheResultsQuestion)
+{
+    struct cCase
+    {
+        const char* name;
+        std::vector<bool> answers; // to the played twin, the unplayed one, then the results question
+        bool resultsAsked;
+        bool playedGoes, unplayedGoes;
+    };
+    const std::vector<cCase> cases = {
+        {"both, results Yes", {true, true, true}, true, true, true},
+        {"both, results No", {true, true, false}, true, false, false},
+        {"the played one, results Yes", {true, false, true}, true, true, false},
+        {"the unplayed one only", {false, true}, false, false, true},
+        {"neither", {false, false}, false, false, false},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTestSeason season;
+        const cCourt& court = season.Court("C1");
+        cLeague& league = season.League("A", 4, 1);
+        // Pairs (t2,t3) and (t0,t1) are in the first distance class, which
+        // the reduction removes, asked about in that order.
+        cMatch& played = season.Scheduled(league, 3, 2, 1, court, At(4, 1900), 5);
+        played.GetResult()->m_bPlayed = 1;
+        season.Scheduled(league, 1, 0, 1, court, At(5, 1900), 6);
+        league.m_nLastMatchNumber = 6;
+        league.m_nMatchReduction = 2;
+        for (const bool answer : c.answers) {
+            season.prompt.Answer(answer);
+        }
+        season.Unscheduled();
+        std::vector<int> asked = {IDS_REDUCTION_REMOVE_MATCH, IDS_REDUCTION_REMOVE_MATCH};
+        if (c.resultsAsked) {
+            asked.push_back(IDS_DELETE_CASCADE_RESULTS);
+            EXPECT_EQ(season.prompt.m_shown.back().text,
+                      "1 results entered will be deleted with them.\nDelete anyway?");
+        }
+        EXPECT_EQ(season.prompt.Ids(), asked);
+        EXPECT_TRUE(season.prompt.AllAnswered());
+        int playedResults = 0;
+        for (const cResult& result : season.db.Results().AllItems<cResult>()) {
+            playedResults += result.IsPlayed() ? 1 : 0;
+        }
+        EXPECT_EQ(playedResults, c.playedGoes ? 0 : 1);
+        EXPECT_EQ(season.db.Scheduled().GetCount(), 2 - (c.playedGoes ? 1 : 0) - (c.unplayedGoes ? 1 : 0));
+        // The reduced pairs are never waiting to be played, whatever stayed.
+        EXPECT_EQ(season.db.Unscheduled().GetCount(), 2);
+    }
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/ScheduleEditing.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -251,6 +252,120 @@ TEST(ConfirmDeletingResults, AsksOnlyWhenResultsWereEnteredAndNamesHowMany)
             EXPECT_EQ(season.prompt.m_shown[0].id, IDS_DELETE_ENTERED_RESULTS);
             EXPECT_TRUE(season.prompt.m_shown[0].question);
             EXPECT_EQ(season.prompt.m_shown[0].text, c.question);
+        }
+    }
+}
+
+// The number of results entered in the season.
+int PlayedResults(const cDatabase& db)
+{
+    int played = 0;
+    for (const cResult& result : db.Results().AllItems<cResult>()) {
+        played += result.IsPlayed() ? 1 : 0;
+    }
+    return played;
+}
+
+// Deleting courts, leagues, teams or matches asks once, naming how many
+// entered results the deletion takes along, before anything goes; No keeps
+// everything. After Yes, deleting the items as the window does deletes
+// exactly the results named.
+TEST(ConfirmDeletingItems, NamesTheResultsTheDeletionTakesAlong)
+{
+    struct cSeasonItems
+    {
+        cCourt* courts[2];
+        cLeague* leagues[2];
+        cMatch* matches[3];
+    };
+    struct cCase
+    {
+        const char* name;
+        std::function<std::vector<cDbItem*>(const cSeasonItems&)> items;
+        int results;    // entered results that go with them
+        int questionId; // asked when results > 0
+    };
+    const auto team = [](cLeague* league, int index) -> cDbItem* { return league->GetTeam(index); };
+    const std::vector<cCase> cases = {
+        {"a court: its league and playoff matches",
+         [](const cSeasonItems& s) { return std::vector<cDbItem*>{s.courts[0]}; }, 2,
+         IDS_DELETE_CASCADE_RESULTS},
+        {"both courts",
+         [](const cSeasonItems& s) {
+             return std::vector<cDbItem*>{s.courts[0], s.courts[1]};
+         },
+         4, IDS_DELETE_CASCADE_RESULTS},
+        {"a league: its league matches, not the playoff match",
+         [](const cSeasonItems& s) { return std::vector<cDbItem*>{s.leagues[0]}; }, 2,
+         IDS_DELETE_CASCADE_RESULTS},
+        {"the other league", [](const cSeasonItems& s) { return std::vector<cDbItem*>{s.leagues[1]}; }, 1,
+         IDS_DELETE_CASCADE_RESULTS},
+        {"a team home and away",
+         [team](const cSeasonItems& s) { return std::vector<cDbItem*>{team(s.leagues[0], 0)}; }, 2,
+         IDS_DELETE_CASCADE_RESULTS},
+        {"a team without results",
+         [team](const cSeasonItems& s) { return std::vector<cDbItem*>{team(s.leagues[0], 3)}; }, 0, 0},
+        {"two teams of one played match",
+         [team](const cSeasonItems& s) {
+             return std::vector<cDbItem*>{team(s.leagues[1], 0), team(s.leagues[1], 1)};
+         },
+         1, IDS_DELETE_CASCADE_RESULTS},
+        {"scheduled matches",
+         [](const cSeasonItems& s) {
+             return std::vector<cDbItem*>{s.matches[0], s.matches[1]};
+         },
+         1, IDS_DELETE_ENTERED_RESULTS},
+    };
+    for (const cCase& c : cases) {
+        for (const bool yes : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (yes ? ", Yes" : ", No"));
+            cTestSeason season;
+            cSeasonItems s{};
+            s.courts[0] = &season.Court("C1");
+            s.courts[1] = &season.Court("C2");
+            s.leagues[0] = &season.League("A", 4, 1);
+            s.leagues[1] = &season.League("B", 4, 1);
+            const auto played = [](cMatch& match) -> cMatch& {
+                match.GetResult()->m_bPlayed = 1;
+                return match;
+            };
+            s.matches[0] = &played(season.Scheduled(*s.leagues[0], 0, 1, 1, *s.courts[0], At(0, 1900), 1));
+            s.matches[1] = &season.Scheduled(*s.leagues[0], 2, 3, 1, *s.courts[0], At(1, 1900), 2);
+            s.matches[2] = &played(season.Scheduled(*s.leagues[0], 2, 0, 1, *s.courts[1], At(2, 1900), 3));
+            played(season.Scheduled(*s.leagues[1], 0, 1, 1, *s.courts[1], At(3, 1900), 1));
+            // A played playoff match on the first court.
+            cPlayoffMatch& playoff = season.Playoff(*s.courts[0], At(4, 1900));
+            auto result = std::make_unique<cResult>();
+            cResult::Link(*result, playoff);
+            result->m_bPlayed = 1;
+            season.db.Results().AddItem(std::move(result), true);
+            const int playedBefore = PlayedResults(season.db);
+            ASSERT_EQ(playedBefore, 4);
+
+            const std::vector<cDbItem*> items = c.items(s);
+            if (c.results > 0) {
+                season.prompt.Answer(yes);
+            }
+            EXPECT_EQ(
+                ConfirmDeletingItems(season.db, std::vector<const cDbItem*>(items.begin(), items.end())),
+                yes || c.results == 0);
+            if (c.results == 0) {
+                EXPECT_TRUE(season.prompt.m_shown.empty());
+            } else {
+                ASSERT_EQ(season.prompt.m_shown.size(), 1u);
+                EXPECT_EQ(season.prompt.m_shown[0].id, c.questionId);
+                EXPECT_TRUE(season.prompt.m_shown[0].question);
+                EXPECT_EQ(season.prompt.m_shown[0].text,
+                          FormatString(c.questionId, {std::to_string(c.results)}));
+            }
+            if (!yes && c.results > 0) {
+                EXPECT_EQ(PlayedResults(season.db), playedBefore);
+                continue;
+            }
+            for (cDbItem* item : items) {
+                EXPECT_TRUE(item->GetOwner()->DeleteItem(*item, season.db));
+            }
+            EXPECT_EQ(PlayedResults(season.db), playedBefore - c.results);
         }
     }
 }

@@ -952,8 +952,7 @@ void tst_MainFrame::RecentFileThatVanishedIsNamedAndDropped()
 
     f.Frame().Action(ID_FILE_MRU_FILE1 + 1)->trigger();
     QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_FILE_NOT_FOUND});
-    QCOMPARE(f.m_prompt.m_texts.back(),
-             QStringLiteral("File not found: \"%1\"").arg(gone).toStdString());
+    QCOMPARE(f.m_prompt.m_texts.back(), QStringLiteral("File not found: \"%1\"").arg(gone).toStdString());
     QVERIFY(f.Doc().Snapshot() == before);
     QCOMPARE(f.Doc().GetPathName(), kept.toStdString());
     // The entry is gone from the menu and from the profile.

@@ -19,6 +19,7 @@
 #include "cSeasonInvariants.h"
 #include "document/CTournelDoc.h"
 #include "document/RepairCourtTime.h"
+#include "model/Strings.h"
 #include "model/cLeague.h"
 #include "model/cResult.h"
 #include "model/cTableItem.h"
@@ -66,11 +67,16 @@ public:
         ++m_nTold;
         WhileShown();
     }
-    bool AskYesNo(int, std::string_view) override
+    bool AskYesNo(int messageId, std::string_view) override
     {
         ++m_nTold;
         WhileShown();
-        return Pick(m_rng, 2) == 0;
+        const bool yes = Pick(m_rng, 2) == 0;
+        // Entered results may go only after a Yes to the question naming them.
+        m_bResultsMayGo =
+            m_bResultsMayGo ||
+            (yes && (messageId == IDS_DELETE_ENTERED_RESULTS || messageId == IDS_DELETE_CASCADE_RESULTS));
+        return yes;
     }
     void BeginProgress(std::string_view) override {}
     void SetProgress(int) override {}
@@ -79,6 +85,7 @@ public:
 
     std::function<void()> m_fnWhileShown;
     int m_nTold = 0;
+    bool m_bResultsMayGo = false; // since the step began
 
 private:
     void WhileShown()
@@ -253,12 +260,6 @@ bool MayChangeResults(int command, int directory, bool resultsImported)
     default:
         return command >= ID_FILE_MRU_FILE1 && command < ID_FILE_MRU_FILE1 + CMainFrame::kRecentFiles;
     }
-}
-
-// Commands that delete matches after asking, and their results with them.
-bool MayDeleteResults(int command)
-{
-    return command == ID_DELETE_ITEM || command == ID_REMOVE_SELECTED_MATCHES;
 }
 
 // Every command the window offers, but those that leave the program or wait
@@ -580,6 +581,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const cSnapshot before = Take(f);
         const int dialogsBefore = dialogs;
         const int toldBefore = prompt.m_nTold;
+        prompt.m_bResultsMayGo = false;
         const int fileQuestionsBefore = fileQuestions;
         const int printedBefore = printed;
         const qsizetype openedBefore = opening.count();
@@ -649,7 +651,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         // deleting matches after the question takes theirs along, no more.
         if (!MayChangeResults(command, directory, resultsImported) && opening.count() == openedBefore) {
             const std::vector<std::string> changes =
-                ResultChanges(played, PlayedResults(f.Doc()), MayDeleteResults(command));
+                ResultChanges(played, PlayedResults(f.Doc()), prompt.m_bResultsMayGo);
             if (!changes.empty()) {
                 QFAIL(qPrintable(what + QStringLiteral(": ") + QString::fromStdString(changes.front())));
             }

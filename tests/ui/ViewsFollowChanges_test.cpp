@@ -841,6 +841,73 @@ void tst_ViewsFollowChanges::RemovedMatchesKeepTheirNumbersAndPlayedOnesStay()
     QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
 }
 
+void tst_ViewsFollowChanges::DeletingWhatAPlayedMatchBelongsToNamesItsResult_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("court") << 0;
+    QTest::newRow("league") << 1;
+    QTest::newRow("team") << 2;
+}
+
+// Delete on a court, a league or a team takes its matches along: with a
+// result entered for one of them, a second question says so, and No keeps
+// everything; Yes deletes it with its result.
+void tst_ViewsFollowChanges::DeletingWhatAPlayedMatchBelongsToNamesItsResult()
+{
+    QFETCH(int, kind);
+    cFixture f;
+    OpenScheduledSeason(f);
+    cMatch* played = nullptr;
+    for (cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+        if (played == nullptr && !match.IsPlayoff()) {
+            played = &match;
+        }
+        if (match.GetResult() != nullptr) {
+            match.GetResult()->m_bPlayed = 0;
+        }
+    }
+    QVERIFY(played != nullptr && played->GetResult() != nullptr);
+    played->GetResult()->m_bPlayed = 1;
+    const int league = played->m_nLeague;
+    const int number = played->m_nNumber;
+    cLeague* owner = f.Doc().GetLeague(league);
+    QVERIFY(owner != nullptr);
+    cTournelDb* container = kind == 0   ? static_cast<cTournelDb*>(&f.Doc().Courts())
+                            : kind == 1 ? static_cast<cTournelDb*>(&f.Doc().Leagues())
+                                        : static_cast<cTournelDb*>(&owner->Teams());
+    cDbItem* item = kind == 0   ? static_cast<cDbItem*>(f.Doc().GetCourt(played->m_nCourt))
+                    : kind == 1 ? static_cast<cDbItem*>(owner)
+                                : static_cast<cDbItem*>(owner->GetTeam(played->m_nHomeTeam));
+    QVERIFY(item != nullptr);
+    const int count = container->GetCount();
+
+    for (const bool yes : {false, true}) {
+        f.Select(container);
+        f.List().SelectOnly(f.List().Model().RowOf(item));
+        f.Frame().UpdateCommands();
+        QVERIFY(f.Frame().Action(ID_DELETE_ITEM)->isEnabled());
+        f.m_prompt.m_ids.clear();
+        f.m_prompt.m_texts.clear();
+        f.m_prompt.Answer(true);
+        f.m_prompt.Answer(yes);
+        f.Frame().Action(ID_DELETE_ITEM)->trigger();
+        QCOMPARE(f.m_prompt.m_ids, (std::vector<int>{IDS_DELETE_QUESTION, IDS_DELETE_CASCADE_RESULTS}));
+        QCOMPARE(f.m_prompt.m_texts.back(),
+                 std::string("1 results entered will be deleted with them.\nDelete anyway?"));
+        if (!yes) {
+            QCOMPARE(container->GetCount(), count);
+            QCOMPARE(FindMatch(f.Doc(), league, number), static_cast<const cMatch*>(played));
+            QVERIFY(played->GetResult()->IsPlayed());
+        }
+    }
+    QCOMPARE(container->GetCount(), count - 1);
+    QVERIFY(FindMatch(f.Doc(), league, number) == nullptr);
+    for (const cResult& result : f.Doc().Results().AllItems<cResult>()) {
+        QVERIFY(!result.IsPlayed());
+    }
+    QCOMPARE(CheckInvariants(f.Doc()), std::vector<std::string>{});
+}
+
 void tst_ViewsFollowChanges::PlayoffMatchInsertedAndModified()
 {
     cFixture f;

@@ -23,6 +23,8 @@ private slots:
     void OfficialsAssignedAndRemovedKeepTheGameCounts();
     void MatchPlacedAndMovedByHand();
     void RemovedMatchesKeepTheirNumbersAndPlayedOnesStay();
+    void DeletingWhatAPlayedMatchBelongsToNamesItsResult_data();
+    void DeletingWhatAPlayedMatchBelongsToNamesItsResult();
     void PlayoffMatchInsertedAndModified();
     void FilterPaneNamesTheFilter();
     void WindowStateIsRemembered();
