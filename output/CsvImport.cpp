@@ -458,7 +458,17 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
                    ? match->GetLabel() + ": " + match->GetHomeName() + " - " + match->GetGuestName()
                    : cells[columns[0]] + " " + cells[columns[4]] + " - " + cells[columns[5]];
         item = Trim(item) + " " + cells[scores[0]];
-        if (given.empty() || CompareText(cells[scores[0]], GetString(IDS_NOT_PLAYED), false) == 0) {
+        // The directory writes "Not played" for a result not entered; a
+        // user who fills in only the sets of such a row has entered them.
+        const bool notPlayed = CompareText(cells[scores[0]], GetString(IDS_NOT_PLAYED), false) == 0;
+        const bool setsGiven = std::ranges::any_of(scores.begin() + 1, scores.end(), [&cells](int column) {
+            if (column < 0 || cells[column].empty()) {
+                return false;
+            }
+            const auto score = ReadScore(cells[column], false);
+            return !score || score->home != 0 || score->guest != 0;
+        });
+        if (given.empty() || (notPlayed && !setsGiven)) {
             return Refusal(IDS_CSV_NO_RESULT);
         }
         if (match == nullptr) {
@@ -488,7 +498,7 @@ cRowImport ResultImport(cDatabase& db, const cCsvTable& table, cValidation& miss
         }
         // The final result carries the disqualifications; its score counts
         // where sets do not make it.
-        const std::string finalCell = cells[scores[0]];
+        const std::string finalCell = notPlayed ? std::string() : cells[scores[0]];
         const std::optional<cScore> final = finalCell.empty() ? std::nullopt : ReadScore(finalCell, true);
         if (!finalCell.empty() && !final) {
             return Refusal(IDS_CSV_ENTER_SCORE, {}, cResultValues::kHomeFinal);

@@ -271,8 +271,7 @@ TEST_F(DatabaseFile, EveryRefusedFileLeavesTheOpenSeasonAsItWas)
             }
             EXPECT_FALSE(doc.OnOpenDocument(refusedPath));
             ASSERT_EQ(prompt.Ids(), std::vector<int>{c.messageId});
-            EXPECT_EQ(prompt.m_shown[0].text,
-                      c.exists ? c.text : "File not found: \"" + refusedPath + "\"");
+            EXPECT_EQ(prompt.m_shown[0].text, c.exists ? c.text : "File not found: \"" + refusedPath + "\"");
             EXPECT_EQ(doc.Snapshot(), before);
             EXPECT_EQ(doc.Courts().GetCount(), courts);
             EXPECT_EQ(doc.GetPathName(), openPath);

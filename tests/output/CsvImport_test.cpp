@@ -454,4 +454,34 @@ TEST_F(cCsvSeason, SetsNotPlayedNeverOverrideAFinalResult)
     EXPECT_FALSE(results[2]->IsPlayed());
 }
 
+// The results directory writes "Not played" for a result not entered; sets
+// filled in beside it are a result, sets of 0 - 0 or none are not.
+TEST_F(cCsvSeason, SetsFilledBesideNotPlayedAreImported)
+{
+    ScheduleAutomatically(doc);
+    std::vector<cResult*> results;
+    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 3) {
+            results.push_back(match.GetResult());
+        }
+    }
+    ASSERT_EQ(results.size(), 3U);
+    doc.m_tableSettings.m_nMaxSets = 3;
+    const std::string header = "Match no.,Final result,Set 1,Set 2,Set 3\n";
+    const std::string text = header + results[0]->GetMatch()->GetLabel() +
+                             ",Not played,25 - 10,25 - 11,25 - 12\n" + results[1]->GetMatch()->GetLabel() +
+                             ",Not played,0 - 0,0 - 0,0 - 0\n" + results[2]->GetMatch()->GetLabel() +
+                             ",Not played,,,\n";
+    const cImportReport report = Import(eImportKind::kResults, text);
+    ASSERT_EQ(report.rows.size(), 3U);
+    EXPECT_EQ(report.rows[0].status, cImportRow::kImported) << report.rows[0].message;
+    EXPECT_TRUE(results[0]->IsPlayed());
+    EXPECT_EQ(results[0]->GetHomeScore(1), 25);
+    EXPECT_EQ(results[0]->GetGuestScore(3), 12);
+    EXPECT_EQ(report.rows[1].status, cImportRow::kSkipped);
+    EXPECT_EQ(report.rows[2].status, cImportRow::kSkipped);
+    EXPECT_FALSE(results[1]->IsPlayed());
+    EXPECT_FALSE(results[2]->IsPlayed());
+}
+
 } // namespace
