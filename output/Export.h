@@ -14,6 +14,7 @@
 #include <vector>
 
 class cDatabase;
+class cDbItem;
 class cMatch;
 class cResult;
 class cTournelDb;
@@ -125,6 +126,9 @@ int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string&
 // and for a list that belongs to a league, team or official " - " and whose
 // it is ("Table - Men's Division 1"; a team's: "league, team").
 std::string DirectoryHeading(const cTournelDb& directory);
+
+// The texts of an item's first `columns` columns, as its list shows them.
+std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns);
 
 // "Write to File" of a directory: its heading, a blank line, the column
 // headings and one line per row of its list (hidden items and those the view

@@ -11,6 +11,7 @@
 #include "model/cTableItem.h"
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
+#include "output/Export.h"
 #include "standings/Standings.h"
 
 #include <algorithm>
@@ -102,15 +103,6 @@ cPrintLine ColumnRow(const std::vector<cColumn>& columns, const std::vector<int>
         start += width;
     }
     return line;
-}
-
-std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns)
-{
-    std::vector<std::string> texts;
-    for (std::size_t k = 0; k < columns; ++k) {
-        texts.push_back(item.GetColumnText(static_cast<int>(k)));
-    }
-    return texts;
 }
 
 std::vector<int> DefinedWidths(const std::vector<cColumn>& columns)

@@ -58,15 +58,6 @@ std::string TextLine(const std::vector<std::string>& texts, const std::vector<in
     return line;
 }
 
-std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns)
-{
-    std::vector<std::string> texts;
-    for (std::size_t k = 0; k < columns; ++k) {
-        texts.push_back(item.GetColumnText(static_cast<int>(k)));
-    }
-    return texts;
-}
-
 int Minutes(const cUnusedTime& time)
 {
     return static_cast<int>((time.GetEnd() - time.GetStart()) / 60);
@@ -241,4 +232,13 @@ int WriteContentFile(const cDatabase& db, std::string_view title, bool courts, b
                      const std::string& path)
 {
     return WriteTextFile(db, path, ContentSummary(db, title, courts, leagues));
+}
+
+std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns)
+{
+    std::vector<std::string> texts;
+    for (std::size_t k = 0; k < columns; ++k) {
+        texts.push_back(item.GetColumnText(static_cast<int>(k)));
+    }
+    return texts;
 }
