@@ -4,6 +4,7 @@
 #include "document/FileIo.h"
 #include "model/Strings.h"
 #include "output/CsvImport.h"
+#include "standings/Standings.h"
 
 #include <array>
 #include <charconv>
@@ -86,5 +87,8 @@ int Import(cCliContext& context, std::span<const std::string> operands)
         context.out << "Nothing written: run again with --yes to import the " << imported << " rows.\n";
         return report.Count(cImportRow::kRefused) > 0 ? kExitFailed : kExitOk;
     }
+    // Imported results change the tables: the file keeps them counted, as
+    // the window's save does.
+    BringTablesUpToDate(context.doc);
     return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
 }
