@@ -5,7 +5,9 @@
 // results stay as entered throughout, and so do the tables they count.
 
 #include "OutputTestSupport.h"
+#include "cli/ImportCommands.h"
 #include "document/CTournelDoc.h"
+#include "document/DatabaseFile.h"
 #include "document/cUndoHistory.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
@@ -22,8 +24,10 @@
 #include "support/cScriptedPrompt.h"
 #include "support/cSeasonInvariants.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -231,6 +235,47 @@ TEST_F(cSeasonInMotion, ResultsAndTablesStayAsEntered)
     EXPECT_EQ(Tables(reopened), tables);
     EXPECT_EQ(Joined(CheckInvariants(reopened)), "");
     reopened.SetPrompt(nullptr);
+}
+
+// Results imported from the command line are saved with the tables they
+// count, as the window saves them: a reader of the file's own table rows sees
+// the same standings as one that counts them again.
+TEST_F(cSeasonInMotion, ResultsImportedByTheCommandLineAreSavedWithTheirTables)
+{
+    BringTablesUpToDate(doc);
+    cTempFolder folder;
+    ASSERT_TRUE(doc.OnSaveDocument(folder / "season.tnd"));
+    std::string rows = "Match no.,Final result\n";
+    int count = 0;
+    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+        if (!match.IsPlayoff() && match.GetResult() != nullptr && count < 6) {
+            rows += match.GetLabel() + "," + std::to_string(1 + count % 3) + " - 0\n";
+            ++count;
+        }
+    }
+    std::ofstream(folder / "results.csv") << rows;
+
+    CTournelDoc imported;
+    imported.SetPrompt(&prompt);
+    std::ostringstream out;
+    std::ostringstream err;
+    cCliContext context{
+        .doc = imported, .out = out, .err = err, .output = folder / "played.tnd", .yes = true};
+    const std::vector<std::string> operands = {folder / "season.tnd", folder / "results.csv"};
+    context.options["--results"] = "";
+    ASSERT_EQ(Import(context, operands), 0) << err.str();
+    imported.SetPrompt(nullptr);
+
+    CTournelDoc saved;
+    saved.SetPrompt(&prompt);
+    ASSERT_TRUE(saved.OnOpenDocument(folder / "played.tnd"));
+    const std::string stored = WriteDatabase(saved);
+    for (cLeague& league : saved.Leagues().AllItems<cLeague>()) {
+        league.Table().m_bUpToDate = 0;
+    }
+    BringTablesUpToDate(saved);
+    EXPECT_EQ(WriteDatabase(saved), stored) << "the saved tables were not those the results count";
+    saved.SetPrompt(nullptr);
 }
 
 } // namespace
