@@ -36,6 +36,9 @@ struct cCsvTable
 };
 cCsvTable ReadCsv(std::string_view text);
 
+// "Line N: text", as a refusal of a whole row or an unreadable file is told.
+std::string LineMessage(int line, std::string_view text);
+
 enum class eImportKind : int
 {
     kTeams,
