@@ -114,6 +114,19 @@ protected:
         return ImportCsv(doc, kind, league, text);
     }
 
+    // The season scheduled, and the result records of its first `count` league matches.
+    std::vector<cResult*> ScheduledResults(std::size_t count)
+    {
+        ScheduleAutomatically(doc);
+        std::vector<cResult*> results;
+        for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
+            if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < count) {
+                results.push_back(match.GetResult());
+            }
+        }
+        return results;
+    }
+
     cScriptedPrompt prompt;
     CTournelDoc doc;
 };
@@ -345,13 +358,7 @@ TEST_F(cCsvSeason, ResultsEnterTheTablesByNumberOrByPlace)
 // even one entered without sets whose written sets read 0 - 0.
 TEST_F(cCsvSeason, WrittenResultsReadBackUnchangedWhateverTheSetsCounted)
 {
-    ScheduleAutomatically(doc);
-    std::vector<cResult*> results;
-    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
-        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 7) {
-            results.push_back(match.GetResult());
-        }
-    }
+    const std::vector<cResult*> results = ScheduledResults(7);
     ASSERT_EQ(results.size(), 7U);
     struct cEntry
     {
@@ -424,13 +431,7 @@ TEST_F(cCsvSeason, WrittenResultsReadBackUnchangedWhateverTheSetsCounted)
 // written sets of 0 - 0 never make a result 0 - 0.
 TEST_F(cCsvSeason, SetsNotPlayedNeverOverrideAFinalResult)
 {
-    ScheduleAutomatically(doc);
-    std::vector<cResult*> results;
-    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
-        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 3) {
-            results.push_back(match.GetResult());
-        }
-    }
+    const std::vector<cResult*> results = ScheduledResults(3);
     ASSERT_EQ(results.size(), 3U);
     for (cResult* result : {results[0], results[1]}) {
         cResultValues values = cResultValues::FromResult(*result, doc);
@@ -458,13 +459,7 @@ TEST_F(cCsvSeason, SetsNotPlayedNeverOverrideAFinalResult)
 // filled in beside it are a result, sets of 0 - 0 or none are not.
 TEST_F(cCsvSeason, SetsFilledBesideNotPlayedAreImported)
 {
-    ScheduleAutomatically(doc);
-    std::vector<cResult*> results;
-    for (const cMatch& match : doc.Scheduled().AllItems<cMatch>()) {
-        if (!match.IsPlayoff() && match.GetResult() != nullptr && results.size() < 3) {
-            results.push_back(match.GetResult());
-        }
-    }
+    const std::vector<cResult*> results = ScheduledResults(3);
     ASSERT_EQ(results.size(), 3U);
     doc.m_tableSettings.m_nMaxSets = 3;
     const std::string header = "Match no.,Final result,Set 1,Set 2,Set 3\n";
