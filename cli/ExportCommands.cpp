@@ -7,6 +7,7 @@
 #include "output/Export.h"
 #include "scheduling/MatchGeneration.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -14,13 +15,6 @@
 #include <ostream>
 
 namespace {
-
-constexpr std::array<std::string_view, 15> kValueOptions = {
-    "--schedule", "--tables", "--content",  "--sorting", "--layout",
-    "--from",     "--to",     "--language", "--number",  "--court",
-    "--official", "--team",   "--template", "--columns", "--results-from",
-};
-constexpr std::array<std::string_view, 2> kFlags = {"--courts", "--leagues"};
 
 int Usage(cCliContext& context, std::string_view what)
 {
@@ -291,21 +285,63 @@ int ExportTables(cCliContext& context, const std::string& path)
 
 } // namespace
 
-bool IsExportOption(std::string_view option, bool& takesValue)
+namespace {
+
+// The one court, league, official or team and the period, as export and ical
+// take them; `sorts` adds the sorting each selection implies.
+void AddSelectionOptions(CLI::App& command, cCliArguments& arguments, const std::string& what, bool sorts)
 {
-    for (const std::string_view name : kValueOptions) {
-        if (name == option) {
-            takesValue = true;
-            return true;
-        }
-    }
-    for (const std::string_view name : kFlags) {
-        if (name == option) {
-            takesValue = false;
-            return true;
-        }
-    }
-    return false;
+    const std::string of = what + ": only the matches of ";
+    const auto implies = [sorts](int sorting) {
+        return sorts ? " (implies sorting " + std::to_string(sorting) + ")" : std::string();
+    };
+    AddValueOption(command, arguments, "--court", "INDEX",
+                   of + "the court with this index number" + implies(cScheduleExport::kByCourt));
+    command
+        .add_option("--league", arguments.league,
+                    of + "the league with this index number" + implies(cScheduleExport::kByLeague))
+        ->option_text("INDEX");
+    AddValueOption(command, arguments, "--official", "INDEX",
+                   of + "the official with this index number" + implies(cScheduleExport::kByOfficial));
+    AddValueOption(command, arguments, "--team", "LEAGUE:TEAM",
+                   of + "the team with index number TEAM in the league with index number LEAGUE" +
+                       implies(cScheduleExport::kByTeam));
+    AddValueOption(command, arguments, "--from", "YYYY-MM-DD",
+                   what + ": the first day (default: the first day with a scheduled match)");
+    AddValueOption(command, arguments, "--to", "YYYY-MM-DD",
+                   what + ": the last day (default: the last day with a scheduled match)");
+}
+
+} // namespace
+
+void AddExportOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddValueOption(command, arguments, "--schedule", "OUT",
+                   "write the schedule; OUT.htm or OUT.html is a web page merged into the template, OUT.csv "
+                   "a spreadsheet file, any other extension plain text, a name without extension gets .htm");
+    AddValueOption(command, arguments, "--tables", "OUT", "write the standings tables (and results)");
+    AddValueOption(command, arguments, "--content", "OUT", "write the content summary as text");
+    AddValueOption(command, arguments, "--sorting", "0-4",
+                   "schedule by date, court, league, team or official");
+    AddValueOption(command, arguments, "--layout", "0-2",
+                   "sorting 0: ungrouped, grouped by date, grouped by date and court");
+    AddValueOption(command, arguments, "--language", "0-10",
+                   "the language of weekday names in group headings");
+    AddValueOption(command, arguments, "--number", "before|after|both",
+                   "the match number in front of or after date and time");
+    AddSelectionOptions(command, arguments, "the schedule", true);
+    AddValueOption(command, arguments, "--template", "FILE", "the web template instead of the document's");
+    AddValueOption(command, arguments, "--columns", "rank,played,won,drawn,lost,disq,score,ball,ratio,points",
+                   "tables: the columns written");
+    AddValueOption(command, arguments, "--results-from", "YYYY-MM-DD",
+                   "tables: list the results played from that day on");
+    AddFlagOption(command, arguments, "--courts", "content: add the court overview");
+    AddFlagOption(command, arguments, "--leagues", "content: add the league overview");
+}
+
+void AddIcalOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddSelectionOptions(command, arguments, "the calendar", false);
 }
 
 // Writes the schedule (--schedule), the tables (--tables) or the content

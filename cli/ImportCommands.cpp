@@ -6,6 +6,7 @@
 #include "output/CsvImport.h"
 #include "standings/Standings.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
 #include <charconv>
 #include <ostream>
@@ -22,15 +23,15 @@ constexpr std::array<std::pair<std::string_view, eImportKind>, 4> kKinds = {{
 
 } // namespace
 
-bool IsImportOption(std::string_view option, bool& takesValue)
+void AddImportOptions(CLI::App& command, cCliArguments& arguments)
 {
-    for (const auto& [name, kind] : kKinds) {
-        if (name == option) {
-            takesValue = kind == eImportKind::kTeams;
-            return true;
-        }
-    }
-    return false;
+    AddValueOption(command, arguments, "--teams", "LEAGUE_INDEX",
+                   "read teams into the league with this index number");
+    AddFlagOption(command, arguments, "--officials", "read officials");
+    AddFlagOption(command, arguments, "--court-time", "read court time");
+    AddFlagOption(command, arguments, "--results", "read the results of scheduled matches");
+    command.add_option("-o,--output", arguments.output, "the database written, only with --yes")
+        ->option_text("OUT.tnd");
 }
 
 // Reads the rows of the CSV file into the season as File > Import does: every

@@ -167,6 +167,23 @@ def test_usage():
         check(status == 2 and err, "%r: exit %d" % (args, status))
     status, out, err = run("--help")
     check(status == 0 and "convert IN.tnd OUT.tnd" in out and "--yes" in out and "--seed" in out, "help")
+    # Each command's help names its options; the overview describes them all.
+    overview = out
+    for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
+                    "import"):
+        status, out, err = run(command, "--help")
+        check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
+        for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
+            check(option in overview, "%s %s missing from --help" % (command, option))
+    # An option is its command's own; the global ones may come after the
+    # command; an operand spelt like a command is an operand.
+    with tempfile.TemporaryDirectory() as folder:
+        for args in (["table", "x.tnd", "--sorting", "2"], ["new", os.path.join(folder, "a.tnd"), "--seed", "x"],
+                     ["new", "-o", os.path.join(folder, "a.tnd")]):
+            status, out, err = run(*args)
+            check(status == 2 and err.endswith("\nTry 'tournel-cli --help'.\n"), "%r: exit %d" % (args, status))
+        status, out, err = run("new", "new", "--yes", cwd=folder)
+        check(status == 0 and os.listdir(folder) == ["new"], "an operand named new: %d %r" % (status, err))
 
 
 def test_failed_save_keeps_old_file():
