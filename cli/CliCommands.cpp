@@ -7,6 +7,7 @@
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
+#include "model/cValidation.h"
 #include "officials/AutoAssign.h"
 #include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
@@ -14,7 +15,6 @@
 #include "standings/Standings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 namespace {
@@ -364,32 +364,26 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                                    std::string(command.usage));
     }
 
-    std::optional<unsigned> seed;
+    std::optional<int> seed;
     if (!arguments.seed.empty()) {
-        unsigned value = 0;
-        const std::string& text = arguments.seed;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size()) {
-            return UsageError(err, "--seed needs a number, not '" + text + "'");
+        seed = ParseInteger(arguments.seed);
+        if (!seed || *seed < 0) {
+            return UsageError(err, "--seed needs a number, not '" + arguments.seed + "'");
         }
-        seed = value;
     }
     std::optional<int> officials;
     if (!arguments.officials.empty()) {
-        int value = 0;
-        const std::string& text = arguments.officials;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size()) {
-            return UsageError(err, "--officials needs a number, not '" + text + "'");
+        officials = ParseInteger(arguments.officials);
+        if (!officials) {
+            return UsageError(err, "--officials needs a number, not '" + arguments.officials + "'");
         }
-        officials = value;
     }
 
     cCliPrompt prompt(err, arguments.yes);
     CTournelDoc doc;
     doc.SetPrompt(&prompt);
     if (seed) {
-        doc.SetFixedSeed(*seed);
+        doc.SetFixedSeed(static_cast<unsigned>(*seed));
     }
     doc.OnNewDocument();
     cCliContext context{doc,

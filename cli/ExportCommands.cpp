@@ -3,6 +3,7 @@
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
+#include "model/cValidation.h"
 #include "output/CalendarExport.h"
 #include "output/Export.h"
 #include "output/PrintValues.h"
@@ -11,7 +12,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -29,16 +29,6 @@ const std::string* Option(const cCliContext& context, std::string_view name)
     return found != context.options.end() ? &found->second : nullptr;
 }
 
-std::optional<int> ParseInt(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Takes a whole number from `low` to `high` given with the option into
 // `value` (left alone without the option); false after the usage message.
 bool NumberOption(cCliContext& context, std::string_view name, int low, int high, int& value)
@@ -47,7 +37,7 @@ bool NumberOption(cCliContext& context, std::string_view name, int low, int high
     if (text == nullptr) {
         return true;
     }
-    const std::optional<int> number = ParseInt(*text);
+    const std::optional<int> number = ParseInteger(*text);
     if (!number || *number < low || *number > high) {
         Usage(context, std::string(name) + " needs a number from " + std::to_string(low) + " to " +
                            std::to_string(high) + ", not '" + *text + "'");
@@ -90,7 +80,7 @@ bool IndexOption(cCliContext& context, std::string_view name, const std::string*
     if (text == nullptr) {
         return true;
     }
-    const std::optional<int> number = ParseInt(*text);
+    const std::optional<int> number = ParseInteger(*text);
     if (!number || *number < 0) {
         Usage(context, std::string(name) + " needs an index number, not '" + *text + "'");
         return false;
@@ -141,9 +131,10 @@ int ReadSelection(cCliContext& context, cSelection& selection)
     }
     if (const std::string* team = selection.team) {
         const std::size_t colon = team->find(':');
-        const std::optional<int> teamLeague = ParseInt(std::string_view(*team).substr(0, colon));
-        const std::optional<int> teamIndex =
-            colon == std::string::npos ? std::nullopt : ParseInt(std::string_view(*team).substr(colon + 1));
+        const std::optional<int> teamLeague = ParseInteger(std::string_view(*team).substr(0, colon));
+        const std::optional<int> teamIndex = colon == std::string::npos
+                                                 ? std::nullopt
+                                                 : ParseInteger(std::string_view(*team).substr(colon + 1));
         if (!teamLeague || !teamIndex || *teamLeague < 0 || *teamIndex < 0) {
             return Usage(context, "--team needs LEAGUE:TEAM index numbers, not '" + *team + "'");
         }
@@ -446,13 +437,11 @@ int WriteDir(cCliContext& context, std::span<const std::string> operands)
     const std::string& name = operands[1];
     std::optional<int> league;
     if (name.starts_with("teams:")) {
-        int index = -1;
-        const char* first = name.data() + 6;
-        const auto [end, error] = std::from_chars(first, name.data() + name.size(), index);
-        if (error != std::errc() || end != name.data() + name.size() || first == end) {
+        const std::optional<int> index = ParseInteger(std::string_view(name).substr(6));
+        if (!index) {
             return Usage(context, "teams: needs a league's index number, not '" + name + "'");
         }
-        league = index;
+        league = *index;
     } else if (!IsDirectoryName(name)) {
         return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) +
                                   " and teams:INDEX, not '" + name + "'");

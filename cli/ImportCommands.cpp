@@ -3,12 +3,12 @@
 #include "document/CTournelDoc.h"
 #include "document/FileIo.h"
 #include "model/Strings.h"
+#include "model/cValidation.h"
 #include "output/CsvImport.h"
 #include "standings/Standings.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
-#include <charconv>
 #include <ostream>
 #include <utility>
 
@@ -59,10 +59,11 @@ int Import(cCliContext& context, std::span<const std::string> operands)
     int league = -1;
     if (chosen->second == eImportKind::kTeams) {
         const std::string& text = context.options.at("--teams");
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), league);
-        if (error != std::errc() || end != text.data() + text.size()) {
+        const std::optional<int> index = ParseInteger(text);
+        if (!index) {
             return UsageError(context.err, "--teams needs a league's index number, not '" + text + "'");
         }
+        league = *index;
     }
     if (!context.doc.OnOpenDocument(operands[0])) {
         return kExitFailed;
