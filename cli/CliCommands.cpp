@@ -3,9 +3,11 @@
 #include "cli/DumpJson.h"
 #include "cli/ExportCommands.h"
 #include "cli/ImportCommands.h"
+#include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
 #include "model/cLeague.h"
+#include "model/cValidation.h"
 #include "officials/AutoAssign.h"
 #include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
@@ -13,7 +15,6 @@
 #include "standings/Standings.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 namespace {
@@ -129,74 +130,64 @@ int Table(cCliContext& context, std::span<const std::string> operands)
     return kExitOk;
 }
 
-void PrintHelp(std::ostream& out)
+void AddOutput(CLI::App& command, cCliArguments& arguments)
 {
-    out << "Usage: tournel-cli [--yes] [--seed N] COMMAND ARGUMENTS...\n"
-           "\n"
-           "Works on Tournel season databases (.tnd files) without the desktop application.\n"
-           "\n"
-           "Commands:\n";
-    for (const cCliCommand& command : CliCommands()) {
-        std::string line = "  " + std::string(command.name) + " " + std::string(command.operands);
-        line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
-        out << line << command.summary << '\n';
-    }
-    out << "\n"
-           "Options:\n"
-           "  --yes                         answer every question Yes (without it every\n"
-           "                                question is answered No)\n"
-           "  --seed N                      seed the random generator with N instead of the clock\n"
-           "  -o FILE                       the file schedule and assign write\n"
-           "  --league SHORT                table: only the league with this short name\n"
-           "  --league INDEX                export: only the league with this index number\n"
-           "                                (the schedule: implies sorting 2)\n"
-           "  --until YYYY-MM-DD            assign: the last date whose matches get officials\n"
-           "  --officials K                 assign: officials per game, 1 to the document's\n"
-           "                                number of officials in each game (its default)\n"
-           "  --help                        show this text\n"
-           "\n"
-           "Options of export (the document's own choices where none is given):\n"
-           "  --schedule OUT                write the schedule; OUT.htm or OUT.html is a web page\n"
-           "                                merged into the template, OUT.csv a spreadsheet file,\n"
-           "                                any other extension plain text, a name without\n"
-           "                                extension gets .htm\n"
-           "  --tables OUT                  write the standings tables (and results)\n"
-           "  --content OUT                 write the content summary as text\n"
-           "  --sorting 0-4                 schedule by date, court, league, team or official\n"
-           "  --layout 0-2                  sorting 0: ungrouped, grouped by date, grouped by\n"
-           "                                date and court\n"
-           "  --from YYYY-MM-DD             the first day of the schedule (default: the first\n"
-           "  --to YYYY-MM-DD               and the last day with a scheduled match)\n"
-           "  --language 0-10               the language of weekday names in group headings\n"
-           "  --number before|after|both    the match number in front of or after date and time\n"
-           "  --court INDEX, --official INDEX, --team LEAGUE:TEAM\n"
-           "                                only that court, official or team (index numbers);\n"
-           "                                each implies its sorting\n"
-           "  --template FILE               the web template instead of the document's\n"
-           "  --columns rank,played,won,drawn,lost,disq,score,ball,ratio,points\n"
-           "                                tables: the columns written\n"
-           "  --results-from YYYY-MM-DD     tables: list the results played from that day on\n"
-           "  --courts, --leagues           content: add the court and the league overview\n"
-           "\n"
-           "Every message and question goes to standard error with its text; a question\n"
-           "is followed by the line \"Answer: Yes\" or \"Answer: No\".\n"
-           "\n"
-           "The JSON of dump holds \"version\" (of the file), \"document\" (every setting by\n"
-           "its member name) and the arrays \"courts\", \"courtTime\", \"leagues\",\n"
-           "\"officials\", \"unscheduled\", \"scheduled\" and \"results\"; each item has its\n"
-           "\"class\" and its fields, with child lists nested; times are integer seconds.\n"
-           "\n"
-           "Web pages and text files are UTF-8 with CR LF line ends; names in web pages are\n"
-           "escaped for HTML, headings are written as typed.\n"
-           "\n"
-           "Spreadsheet files (.csv) are RFC 4180 comma-separated values in UTF-8 with a header\n"
-           "row of column headings, dates as YYYY-MM-DD and times as HH:MM; import finds its\n"
-           "columns by those headings and reads what export and write-dir write (a semicolon\n"
-           "or tab as the separator is recognised too).\n"
-           "\n"
-           "Exit status: 0 success, 1 the operation was refused or failed (a message such\n"
-           "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
+    command.add_option("-o,--output", arguments.output, "the file written; the input is never changed")
+        ->option_text("OUT.tnd");
 }
+
+void AddLiteral(CLI::App& command, cCliArguments& arguments)
+{
+    command.add_flag("--literal", arguments.literal,
+                     "check every candidate against the whole schedule, the reference the fast check is "
+                     "compared with (the same result, much slower)");
+}
+
+void ScheduleOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddOutput(command, arguments);
+    AddLiteral(command, arguments);
+}
+
+void AssignOptions(CLI::App& command, cCliArguments& arguments)
+{
+    command.add_option("--until", arguments.until, "the last date whose matches get officials")
+        ->option_text("YYYY-MM-DD");
+    AddOutput(command, arguments);
+    command
+        .add_option("--officials", arguments.officials,
+                    "officials per game, 1 to the document's number of officials in each game (its "
+                    "default)")
+        ->option_text("K");
+    AddLiteral(command, arguments);
+}
+
+void TableOptions(CLI::App& command, cCliArguments& arguments)
+{
+    command.add_option("--league", arguments.league, "only the league with this short name")
+        ->option_text("SHORT");
+}
+
+// The notes at the end of tournel-cli --help.
+constexpr const char* kNotes =
+    "Every message and question goes to standard error with its text; a question\n"
+    "is followed by the line \"Answer: Yes\" or \"Answer: No\".\n"
+    "\n"
+    "The JSON of dump holds \"version\" (of the file), \"document\" (every setting by\n"
+    "its member name) and the arrays \"courts\", \"courtTime\", \"leagues\",\n"
+    "\"officials\", \"unscheduled\", \"scheduled\" and \"results\"; each item has its\n"
+    "\"class\" and its fields, with child lists nested; times are integer seconds.\n"
+    "\n"
+    "Web pages and text files are UTF-8 with CR LF line ends; names in web pages are\n"
+    "escaped for HTML, headings are written as typed.\n"
+    "\n"
+    "Spreadsheet files (.csv) are RFC 4180 comma-separated values in UTF-8 with a header\n"
+    "row of column headings, dates as YYYY-MM-DD and times as HH:MM; import finds its\n"
+    "columns by those headings and reads what export and write-dir write (a semicolon\n"
+    "or tab as the separator is recognised too).\n"
+    "\n"
+    "Exit status: 0 success, 1 the operation was refused or failed (a message such\n"
+    "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
 
 } // namespace
 
@@ -206,150 +197,205 @@ int UsageError(std::ostream& err, std::string_view what)
     return kExitUsage;
 }
 
+void AddValueOption(CLI::App& command, cCliArguments& arguments, const std::string& name,
+                    const std::string& value, const std::string& description)
+{
+    command
+        .add_option_function<std::string>(
+            name, [&arguments, name](const std::string& text) { arguments.options[name] = text; },
+            description)
+        ->option_text(value);
+}
+
+void AddFlagOption(CLI::App& command, cCliArguments& arguments, const std::string& name,
+                   const std::string& description)
+{
+    command.add_flag_callback(
+        name, [&arguments, name] { arguments.options[name].clear(); }, description);
+}
+
 const std::vector<cCliCommand>& CliCommands()
 {
     static const std::vector<cCliCommand> commands = {
-        {"new", "FILE.tnd", "write a new, empty database", 1, New},
-        {"dump", "FILE.tnd", "print the whole database as JSON on standard output", 1, Dump},
-        {"convert", "IN.tnd OUT.tnd", "write IN as the current version (an older one only with --yes)", 2,
+        {"new",
+         "FILE.tnd",
+         "write a new, empty database",
+         {{"FILE.tnd", "the database written"}},
+         nullptr,
+         New},
+        {"dump",
+         "FILE.tnd",
+         "print the whole database as JSON on standard output",
+         {{"FILE.tnd", "the database read"}},
+         nullptr,
+         Dump},
+        {"convert",
+         "IN.tnd OUT.tnd",
+         "write IN as the current version (an older one only with --yes)",
+         {{"IN.tnd", "the database read"}, {"OUT.tnd", "the database written"}},
+         nullptr,
          Convert},
-        {"schedule", "IN.tnd -o OUT.tnd [--literal]",
+        {"schedule",
+         "IN.tnd -o OUT.tnd [--literal]",
          "schedule the unscheduled matches into the free court time and write OUT; the final message "
          "(\"37 out of 40 matches are scheduled!\") goes to standard output; the same --seed gives the same "
          "schedule; --literal checks every candidate against the whole schedule, the reference the fast "
          "check is compared with (the same schedule, much slower)",
-         1, Schedule},
-        {"assign", "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K] [--literal]",
+         {{"IN.tnd", "the database read"}},
+         ScheduleOptions,
+         Schedule},
+        {"assign",
+         "IN.tnd --until YYYY-MM-DD -o OUT.tnd [--officials K] [--literal]",
          "assign officials to the empty slots of the matches up to and including the date and write OUT; "
          "the final message (\"Assigned 37 out of 40 requested officials!\") goes to standard output; the "
          "same --seed gives the same assignment; --literal checks every candidate against the whole "
          "schedule, the reference the fast check is compared with",
-         1, Assign},
-        {"table", "FILE.tnd [--league SHORT]",
+         {{"IN.tnd", "the database read"}},
+         AssignOptions,
+         Assign},
+        {"table",
+         "FILE.tnd [--league SHORT]",
          "print each league's standings table: the league's name, then one line per row with the columns "
          "No., Team name, Played, Wins, Draws, Losses, Disq., Score, Ball diff., Ratio and Points "
          "separated by TABs",
-         1, Table},
-        {"export", "FILE.tnd --schedule OUT | --tables OUT | --content OUT.txt",
+         {{"FILE.tnd", "the database read"}},
+         TableOptions,
+         Table},
+        {"export",
+         "FILE.tnd --schedule OUT | --tables OUT | --content OUT.txt",
          "write the schedule, the standings tables or the content summary as the print dialogs' \"Write to "
-         "file...\" does (options below)",
-         1, Export},
-        {"write-dir", "FILE.tnd DIRECTORY OUT.txt|OUT.csv",
+         "file...\" does; what no option says is the document's own choice",
+         {{"FILE.tnd", "the database read; it is never written"}},
+         AddExportOptions,
+         Export},
+        {"write-dir",
+         "FILE.tnd DIRECTORY OUT.txt|OUT.csv",
          "write a directory as a column-aligned text file, or as a spreadsheet file when OUT ends in .csv, "
          "as Write to File does; DIRECTORY is one of courts, court-time, leagues, officials, unscheduled, "
          "scheduled and results, or teams:INDEX for the teams of the league with that index number",
-         3, WriteDir},
-        {"ical", "FILE.tnd OUT.ics [--team LEAGUE:TEAM | --court INDEX | --league INDEX | --official INDEX]",
+         {{"FILE.tnd", "the database read; it is never written"},
+          {"DIRECTORY",
+           "courts, court-time, leagues, officials, unscheduled, scheduled, results or teams:INDEX"},
+          {"OUT.txt|OUT.csv", "the file written"}},
+         nullptr,
+         WriteDir},
+        {"ical",
+         "FILE.tnd OUT.ics [--team LEAGUE:TEAM | --court INDEX | --league INDEX | --official INDEX]",
          "write the scheduled matches as an iCalendar file, one event per match in the local time zone, "
          "all of them or those of one team, court, league or official (index numbers), within --from and "
          "--to (YYYY-MM-DD); an event keeps its UID when the season is exported again",
-         2, Ical},
+         {{"FILE.tnd", "the database read; it is never written"}, {"OUT.ics", "the calendar written"}},
+         AddIcalOptions,
+         Ical},
         {"import",
          "FILE.tnd --teams LEAGUE_INDEX|--officials|--court-time|--results IN.csv -o OUT.tnd [--yes]",
          "read teams into a league, officials, court time or results from a spreadsheet (CSV) file with a "
          "header row, as File > Import does; every row is checked as its dialog checks it and a refused "
          "row is reported with its line and message; only --yes imports the accepted rows and writes OUT",
-         2, Import},
+         {{"FILE.tnd", "the database read; it is never written"}, {"IN.csv", "the spreadsheet file read"}},
+         AddImportOptions,
+         Import},
     };
     return commands;
 }
 
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 {
-    bool answerYes = false;
-    bool literal = false;
-    bool seeded = false;
-    unsigned seed = 0;
-    std::string output;
-    std::string league;
-    std::string until;
-    std::optional<int> officials;
-    std::map<std::string, std::string> options;
-    std::vector<std::string> words;
-    // import has options of its own, one of them spelt like assign's --officials K.
-    const bool importing = std::ranges::find(args, std::string("import")) != args.end();
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            PrintHelp(out);
-            return kExitOk;
-        }
-        // The options of export and import, which name no global option.
-        if (bool takesValue = false;
-            (importing && IsImportOption(arg, takesValue)) || IsExportOption(arg, takesValue)) {
-            if (!takesValue) {
-                options[arg].clear();
-            } else if (i + 1 >= args.size()) {
-                return UsageError(err, arg + " needs a value");
-            } else {
-                options[arg] = args[++i];
-            }
-        } else if (arg == "--yes") {
-            answerYes = true;
-        } else if (arg == "--literal") {
-            literal = true;
-        } else if (arg == "--seed") {
-            if (i + 1 >= args.size()) {
-                return UsageError(err, "--seed needs a number");
-            }
-            const std::string& value = args[++i];
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
-            if (error != std::errc() || end != value.data() + value.size()) {
-                return UsageError(err, "--seed needs a number, not '" + value + "'");
-            }
-            seeded = true;
-        } else if (arg == "--league") {
-            if (i + 1 >= args.size()) {
-                return UsageError(err, "--league needs a short name");
-            }
-            league = args[++i];
-        } else if (arg == "--until") {
-            if (i + 1 >= args.size()) {
-                return UsageError(err, "--until needs a date as YYYY-MM-DD");
-            }
-            until = args[++i];
-        } else if (arg == "--officials") {
-            if (i + 1 >= args.size()) {
-                return UsageError(err, "--officials needs a number");
-            }
-            const std::string& value = args[++i];
-            int number = 0;
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-            if (error != std::errc() || end != value.data() + value.size()) {
-                return UsageError(err, "--officials needs a number, not '" + value + "'");
-            }
-            officials = number;
-        } else if (arg == "-o" || arg == "--output") {
-            if (i + 1 >= args.size()) {
-                return UsageError(err, arg + " needs a file name");
-            }
-            output = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
-            return UsageError(err, "unknown option '" + arg + "'");
-        } else if (arg != "--") {
-            words.push_back(arg);
-        }
-    }
-    if (words.empty()) {
-        return UsageError(err, "no command given");
-    }
+    cCliArguments arguments;
+    std::size_t mostOperands = 0;
     for (const cCliCommand& command : CliCommands()) {
-        if (command.name != words[0]) {
-            continue;
-        }
-        if (static_cast<int>(words.size()) - 1 != command.operandCount) {
-            return UsageError(err, "usage: tournel-cli " + std::string(command.name) + " " +
-                                       std::string(command.operands));
-        }
-        cCliPrompt prompt(err, answerYes);
-        CTournelDoc doc;
-        doc.SetPrompt(&prompt);
-        if (seeded) {
-            doc.SetFixedSeed(seed);
-        }
-        doc.OnNewDocument();
-        cCliContext context{doc, out, err, output, league, until, officials, literal, options, answerYes};
-        return command.run(context, std::span<const std::string>(words).subspan(1));
+        mostOperands = std::max(mostOperands, command.operands.size());
     }
-    return UsageError(err, "unknown command '" + words[0] + "'");
+    // The options hold references into the slots: they may not move.
+    arguments.operands.resize(mostOperands);
+
+    CLI::App app("Works on Tournel season databases (.tnd files) without the desktop application.",
+                 "tournel-cli");
+    app.formatter(std::make_shared<cCliHelpFormatter>());
+    app.footer(kNotes);
+    app.set_help_flag("-h,--help", "show this text; COMMAND --help shows one command with its operands");
+    // A later value of an option replaces an earlier one.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--yes", arguments.yes,
+                 "answer every question Yes (without it every question is answered No); confirms an "
+                 "import");
+    app.add_option("--seed", arguments.seed, "seed the random generator with N instead of the clock")
+        ->option_text("N");
+    // Words that are no command, and operands beyond a command's, are
+    // collected here to be refused with the usage.
+    std::vector<std::string> extra;
+    app.add_option("words", extra)->group("");
+    app.require_subcommand(0, 1);
+    // The global options may follow the command and its operands.
+    app.fallthrough();
+    for (const cCliCommand& command : CliCommands()) {
+        CLI::App* sub = app.add_subcommand(std::string(command.name), std::string(command.summary));
+        sub->set_help_flag("-h,--help", "show this text");
+        for (std::size_t i = 0; i < command.operands.size(); ++i) {
+            sub->add_option(std::string(command.operands[i].name), arguments.operands[i],
+                            std::string(command.operands[i].description));
+        }
+        if (command.addOptions != nullptr) {
+            command.addOptions(*sub, arguments);
+        }
+    }
+
+    try {
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitOk;
+    } catch (const CLI::ParseError& error) {
+        return UsageError(err, error.what());
+    }
+
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (chosen.empty()) {
+        return UsageError(err,
+                          extra.empty() ? "no command given" : "unknown command '" + extra.front() + "'");
+    }
+    const cCliCommand& command =
+        *std::ranges::find(CliCommands(), chosen.front()->get_name(), &cCliCommand::name);
+    const bool complete = std::ranges::all_of(command.operands, [&](const cCliOperand& operand) {
+        return chosen.front()->get_option(std::string(operand.name))->count() > 0;
+    });
+    if (!complete || !extra.empty()) {
+        return UsageError(err, "usage: tournel-cli " + std::string(command.name) + " " +
+                                   std::string(command.usage));
+    }
+
+    std::optional<int> seed;
+    if (!arguments.seed.empty()) {
+        seed = ParseInteger(arguments.seed);
+        if (!seed || *seed < 0) {
+            return UsageError(err, "--seed needs a number, not '" + arguments.seed + "'");
+        }
+    }
+    std::optional<int> officials;
+    if (!arguments.officials.empty()) {
+        officials = ParseInteger(arguments.officials);
+        if (!officials) {
+            return UsageError(err, "--officials needs a number, not '" + arguments.officials + "'");
+        }
+    }
+
+    cCliPrompt prompt(err, arguments.yes);
+    CTournelDoc doc;
+    doc.SetPrompt(&prompt);
+    if (seed) {
+        doc.SetFixedSeed(static_cast<unsigned>(*seed));
+    }
+    doc.OnNewDocument();
+    cCliContext context{doc,
+                        out,
+                        err,
+                        arguments.output,
+                        arguments.league,
+                        arguments.until,
+                        officials,
+                        arguments.literal,
+                        arguments.options,
+                        arguments.yes};
+    return command.run(context,
+                       std::span<const std::string>(arguments.operands).first(command.operands.size()));
 }

@@ -3,24 +3,20 @@
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
+#include "model/cValidation.h"
 #include "output/CalendarExport.h"
 #include "output/Export.h"
+#include "output/PrintValues.h"
 #include "scheduling/MatchGeneration.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <optional>
 #include <ostream>
 
 namespace {
-
-constexpr std::array<std::string_view, 15> kValueOptions = {
-    "--schedule", "--tables", "--content",  "--sorting", "--layout",
-    "--from",     "--to",     "--language", "--number",  "--court",
-    "--official", "--team",   "--template", "--columns", "--results-from",
-};
-constexpr std::array<std::string_view, 2> kFlags = {"--courts", "--leagues"};
 
 int Usage(cCliContext& context, std::string_view what)
 {
@@ -33,16 +29,6 @@ const std::string* Option(const cCliContext& context, std::string_view name)
     return found != context.options.end() ? &found->second : nullptr;
 }
 
-std::optional<int> ParseInt(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // Takes a whole number from `low` to `high` given with the option into
 // `value` (left alone without the option); false after the usage message.
 bool NumberOption(cCliContext& context, std::string_view name, int low, int high, int& value)
@@ -51,7 +37,7 @@ bool NumberOption(cCliContext& context, std::string_view name, int low, int high
     if (text == nullptr) {
         return true;
     }
-    const std::optional<int> number = ParseInt(*text);
+    const std::optional<int> number = ParseInteger(*text);
     if (!number || *number < low || *number > high) {
         Usage(context, std::string(name) + " needs a number from " + std::to_string(low) + " to " +
                            std::to_string(high) + ", not '" + *text + "'");
@@ -61,25 +47,30 @@ bool NumberOption(cCliContext& context, std::string_view name, int low, int high
     return true;
 }
 
-// Reads a date option. False after a usage error (exit 2) or after the
-// dialog's message for a date that does not exist (`status` 1).
-bool DateOption(cCliContext& context, std::string_view name, int illegalMessage,
-                std::optional<cIsoDate>& date, int& status)
+// Reads a date option as the day, month and year fields of a dialog take it;
+// whether the date exists is the dialog's check. False after the usage message.
+bool DateOption(cCliContext& context, std::string_view name, std::optional<cPrintDate>& date)
 {
     const std::string* text = Option(context, name);
     if (text == nullptr) {
         return true;
     }
-    date = ParseIsoDate(*text);
-    if (!date) {
-        status = Usage(context, std::string(name) + " needs a date as YYYY-MM-DD, not '" + *text + "'");
+    const std::optional<cIsoDate> typed = ParseIsoDate(*text);
+    if (!typed) {
+        Usage(context, std::string(name) + " needs a date as YYYY-MM-DD, not '" + *text + "'");
         return false;
     }
-    if (!IsValidDate(date->day, date->month, date->year)) {
-        context.doc.Prompt().ShowMessage(illegalMessage);
-        status = kExitFailed;
+    date = cPrintDate{typed->day, typed->month, typed->year};
+    return true;
+}
+
+// Shows the message of the dialog that refuses the values; true when refused.
+bool Refused(cCliContext& context, const cValidation& error)
+{
+    if (!error) {
         return false;
     }
+    context.doc.Prompt().ShowMessage(error->messageId, error->text);
     return true;
 }
 
@@ -89,7 +80,7 @@ bool IndexOption(cCliContext& context, std::string_view name, const std::string*
     if (text == nullptr) {
         return true;
     }
-    const std::optional<int> number = ParseInt(*text);
+    const std::optional<int> number = ParseInteger(*text);
     if (!number || *number < 0) {
         Usage(context, std::string(name) + " needs an index number, not '" + *text + "'");
         return false;
@@ -117,8 +108,8 @@ struct cSelection
     int leagueIndex = -1;
     int teamIndex = -1;
     int officialIndex = -1;
-    std::optional<TimePoint> from; // the first day's 00:00
-    std::optional<TimePoint> to;   // the last day's 23:59
+    std::optional<cPrintDate> from; // as typed, checked by the dialog's values
+    std::optional<cPrintDate> to;
 };
 
 // Reads the selection; kExitOk, or the status to end with (the message told).
@@ -140,27 +131,18 @@ int ReadSelection(cCliContext& context, cSelection& selection)
     }
     if (const std::string* team = selection.team) {
         const std::size_t colon = team->find(':');
-        const std::optional<int> teamLeague = ParseInt(std::string_view(*team).substr(0, colon));
-        const std::optional<int> teamIndex =
-            colon == std::string::npos ? std::nullopt : ParseInt(std::string_view(*team).substr(colon + 1));
+        const std::optional<int> teamLeague = ParseInteger(std::string_view(*team).substr(0, colon));
+        const std::optional<int> teamIndex = colon == std::string::npos
+                                                 ? std::nullopt
+                                                 : ParseInteger(std::string_view(*team).substr(colon + 1));
         if (!teamLeague || !teamIndex || *teamLeague < 0 || *teamIndex < 0) {
             return Usage(context, "--team needs LEAGUE:TEAM index numbers, not '" + *team + "'");
         }
         selection.leagueIndex = *teamLeague;
         selection.teamIndex = *teamIndex;
     }
-    std::optional<cIsoDate> from;
-    std::optional<cIsoDate> to;
-    int status = kExitOk;
-    if (!DateOption(context, "--from", IDS_START_DATE_ILLEGAL, from, status) ||
-        !DateOption(context, "--to", IDS_FINAL_DATE_ILLEGAL, to, status)) {
-        return status;
-    }
-    if (from) {
-        selection.from = MakeTimePoint(from->year, from->month, from->day);
-    }
-    if (to) {
-        selection.to = MakeTimePoint(to->year, to->month, to->day, 23, 59);
+    if (!DateOption(context, "--from", selection.from) || !DateOption(context, "--to", selection.to)) {
+        return kExitUsage;
     }
     return kExitOk;
 }
@@ -184,128 +166,200 @@ int CheckSelection(cCliContext& context, const cSelection& selection)
     return kExitOk;
 }
 
+// The schedule as "Special schedule print" writes it for the same values: the
+// document's choices and every scheduled match's day where no option says
+// otherwise, refused with the dialog's message where the dialog refuses them.
 int ExportSchedule(cCliContext& context, const std::string& path, const cSelection& selection)
 {
+    using V = cSchedulePrintValues;
     CTournelDoc& doc = context.doc;
-    cScheduleExport what = cScheduleExport::FromDocument(doc);
-    // A selection names the sorting it belongs to; --sorting may say so too.
-    what.court = selection.courtIndex;
-    what.league = selection.leagueIndex;
-    what.team = selection.teamIndex;
-    what.official = selection.officialIndex;
-    const int implied = selection.court != nullptr      ? cScheduleExport::kByCourt
-                        : selection.league != nullptr   ? cScheduleExport::kByLeague
-                        : selection.official != nullptr ? cScheduleExport::kByOfficial
-                        : selection.team != nullptr     ? cScheduleExport::kByTeam
-                                                        : -1;
-    if (implied >= 0) {
-        what.sorting = implied;
+    V values = V::FromDatabase(doc);
+    if (doc.Scheduled().GetFirst() != nullptr) {
+        const cScheduleExport season = cScheduleExport::FromDocument(doc);
+        values.start = cPrintDate::Of(season.from);
+        values.final = cPrintDate::Of(season.to);
     }
-    if (!NumberOption(context, "--sorting", 0, 4, what.sorting) ||
-        !NumberOption(context, "--layout", 0, 2, what.layout) ||
-        !NumberOption(context, "--language", 0, kLanguageCount - 1, what.language)) {
+    // A selection names the sorting it belongs to; --sorting may choose
+    // another that offers it too (the teams of one league).
+    struct cSelector
+    {
+        const std::string* given;
+        int field;
+        int sorting;
+    };
+    const cSelector selectors[] = {
+        {selection.court, V::kFieldCourt, cScheduleExport::kByCourt},
+        {selection.league, V::kFieldLeague, cScheduleExport::kByLeague},
+        {selection.official, V::kFieldOfficial, cScheduleExport::kByOfficial},
+        {selection.team, V::kFieldTeam, cScheduleExport::kByTeam},
+    };
+    const cSelector* chosen = nullptr;
+    for (const cSelector& selector : selectors) {
+        if (selector.given != nullptr) {
+            chosen = &selector;
+        }
+    }
+    int sorting = chosen != nullptr ? chosen->sorting : values.sorting;
+    int layout = std::clamp(doc.m_nScheduleLayout, 0, V::kLayouts - 1);
+    if (!NumberOption(context, "--sorting", 0, V::kSortings - 1, sorting) ||
+        !NumberOption(context, "--layout", 0, V::kLayouts - 1, layout) ||
+        !NumberOption(context, "--language", 0, kLanguageCount - 1, values.language)) {
         return kExitUsage;
     }
-    if (implied >= 0 && what.sorting != implied) {
-        return Usage(context, "the selection needs --sorting " + std::to_string(implied));
+    values.ChooseSorting(sorting);
+    values.layout = layout; // the print takes it only when sorted by date
+    if (chosen != nullptr && !values.IsEnabled(chosen->field)) {
+        return Usage(context, "the selection needs --sorting " + std::to_string(chosen->sorting));
     }
+    values.court = selection.courtIndex;
+    values.league = selection.leagueIndex;
+    values.team = selection.teamIndex;
+    values.official = selection.officialIndex;
     if (const std::string* number = Option(context, "--number")) {
-        if (*number != "before" && *number != "after" && *number != "both") {
-            return Usage(context, "--number needs before, after or both, not '" + *number + "'");
+        if (*number != "before" && *number != "after" && *number != "both" && *number != "none") {
+            return Usage(context, "--number needs before, after, both or none, not '" + *number + "'");
         }
-        what.numberBefore = *number != "after";
-        what.numberAfter = *number != "before";
+        values.numberBefore = *number == "before" || *number == "both";
+        values.numberAfter = *number == "after" || *number == "both";
     }
-    if (selection.from) {
-        what.from = *selection.from;
+    if (const std::string* heading = Option(context, "--heading")) {
+        values.heading = *heading;
     }
-    if (selection.to) {
-        what.to = *selection.to;
-    }
-    if ((selection.from || selection.to) && what.from > what.to) {
-        doc.Prompt().ShowMessage(IDS_START_AFTER_FINAL);
+    values.start = selection.from.value_or(values.start);
+    values.final = selection.to.value_or(values.final);
+    if (Refused(context, Validate(values))) {
         return kExitFailed;
     }
     if (const int status = CheckSelection(context, selection); status != kExitOk) {
         return status;
     }
-    return WriteScheduleFile(doc, what, path) == 0 ? kExitOk : kExitFailed;
+    return WriteScheduleFile(doc, values.Export(), path) == 0 ? kExitOk : kExitFailed;
 }
 
+// The tables as "Special table print" writes them for the same values; without
+// --results-from a document that lists results lists every one of them.
 int ExportTables(cCliContext& context, const std::string& path)
 {
+    using V = cTablePrintValues;
     CTournelDoc& doc = context.doc;
-    cTablesExport what = cTablesExport::FromDocument(doc);
-    if (!IndexOption(context, "--league", context.league.empty() ? nullptr : &context.league, what.league)) {
+    V values = V::FromDatabase(doc);
+    if (!IndexOption(context, "--league", context.league.empty() ? nullptr : &context.league,
+                     values.league)) {
         return kExitUsage;
     }
     if (const std::string* columns = Option(context, "--columns")) {
-        const std::array<std::pair<std::string_view, bool*>, 10> names = {{
-            {"rank", &what.rank},
-            {"played", &what.played},
-            {"won", &what.won},
-            {"drawn", &what.drawn},
-            {"lost", &what.lost},
-            {"disq", &what.disqualified},
-            {"score", &what.scoreDiff},
-            {"ball", &what.ballDiff},
-            {"ratio", &what.ratio},
-            {"points", &what.points},
-        }};
-        for (const auto& [name, flag] : names) {
-            *flag = false;
-        }
+        constexpr std::array<std::string_view, V::kColumnFields> kNames = {
+            "rank", "played", "won", "drawn", "lost", "disq", "score", "ball", "ratio", "points"};
+        std::ranges::fill(values.columns, false);
         std::string_view rest = *columns;
         while (!rest.empty()) {
             const std::size_t comma = rest.find(',');
             const std::string_view name = rest.substr(0, comma);
             rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-            bool known = false;
-            for (const auto& [column, flag] : names) {
-                if (column == name) {
-                    *flag = known = true;
-                }
-            }
-            if (!known) {
+            const auto known = std::ranges::find(kNames, name);
+            if (known == kNames.end()) {
                 return Usage(context,
                              "--columns knows rank, played, won, drawn, lost, disq, score, ball, ratio "
                              "and points, not '" +
                                  std::string(name) + "'");
             }
+            values.columns[known - kNames.begin()] = true;
         }
     }
-    std::optional<cIsoDate> from;
-    int status = kExitOk;
-    if (!DateOption(context, "--results-from", IDS_ILLEGAL_DATE, from, status)) {
-        return status;
+    if (const std::string* heading = Option(context, "--heading")) {
+        values.heading = *heading;
+    }
+    std::optional<cPrintDate> from;
+    if (!DateOption(context, "--results-from", from)) {
+        return kExitUsage;
+    }
+    if (from && Option(context, "--no-results") != nullptr) {
+        return Usage(context, "give only one of --results-from and --no-results");
     }
     if (from) {
-        what.results = true;
-        what.resultsFrom = MakeTimePoint(from->year, from->month, from->day);
+        values.results = true;
+        values.resultsFrom = *from;
+    } else if (Option(context, "--no-results") != nullptr) {
+        values.results = false;
     }
-    if (what.league >= 0 && doc.GetLeague(what.league) == nullptr) {
-        return RefuseUnknown(context, "league", what.league);
+    if (Refused(context, Validate(values))) {
+        return kExitFailed;
+    }
+    if (values.league >= 0 && doc.GetLeague(values.league) == nullptr) {
+        return RefuseUnknown(context, "league", values.league);
+    }
+    cTablesExport what = values.Export();
+    if (values.results && !from) {
+        what.resultsFrom = 0;
     }
     return WriteTablesFile(doc, what, path) == 0 ? kExitOk : kExitFailed;
 }
 
 } // namespace
 
-bool IsExportOption(std::string_view option, bool& takesValue)
+namespace {
+
+// The one court, league, official or team and the period, as export and ical
+// take them; `sorts` adds the sorting each selection implies.
+void AddSelectionOptions(CLI::App& command, cCliArguments& arguments, const std::string& what, bool sorts)
 {
-    for (const std::string_view name : kValueOptions) {
-        if (name == option) {
-            takesValue = true;
-            return true;
-        }
-    }
-    for (const std::string_view name : kFlags) {
-        if (name == option) {
-            takesValue = false;
-            return true;
-        }
-    }
-    return false;
+    const std::string of = what + ": only the matches of ";
+    const std::string league =
+        sorts ? "only the league with this index number: in the schedule its matches "
+                "(implies sorting 2; with --sorting 3 the matches of each of its teams), "
+                "in the tables its table"
+              : of + "the league with this index number";
+    const auto implies = [sorts](int sorting) {
+        return sorts ? " (implies sorting " + std::to_string(sorting) + ")" : std::string();
+    };
+    AddValueOption(command, arguments, "--court", "INDEX",
+                   of + "the court with this index number" + implies(cScheduleExport::kByCourt));
+    command.add_option("--league", arguments.league, league)->option_text("INDEX");
+    AddValueOption(command, arguments, "--official", "INDEX",
+                   of + "the official with this index number" + implies(cScheduleExport::kByOfficial));
+    AddValueOption(command, arguments, "--team", "LEAGUE:TEAM",
+                   of + "the team with index number TEAM in the league with index number LEAGUE" +
+                       implies(cScheduleExport::kByTeam));
+    AddValueOption(command, arguments, "--from", "YYYY-MM-DD",
+                   what + ": the first day (default: the first day with a scheduled match)");
+    AddValueOption(command, arguments, "--to", "YYYY-MM-DD",
+                   what + ": the last day (default: the last day with a scheduled match)");
+}
+
+} // namespace
+
+void AddExportOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddValueOption(command, arguments, "--schedule", "OUT",
+                   "write the schedule; OUT.htm or OUT.html is a web page merged into the template, OUT.csv "
+                   "a spreadsheet file, any other extension plain text, a name without extension gets .htm");
+    AddValueOption(command, arguments, "--tables", "OUT", "write the standings tables (and results)");
+    AddValueOption(command, arguments, "--content", "OUT", "write the content summary as text");
+    AddValueOption(command, arguments, "--sorting", "0-4",
+                   "schedule by date, court, league, team or official");
+    AddValueOption(command, arguments, "--layout", "0-2",
+                   "sorting 0: ungrouped, grouped by date, grouped by date and court");
+    AddValueOption(command, arguments, "--language", "0-10",
+                   "the language of weekday names in group headings");
+    AddValueOption(command, arguments, "--number", "before|after|both|none",
+                   "the match number in front of or after date and time, both or neither");
+    AddSelectionOptions(command, arguments, "the schedule", true);
+    AddValueOption(command, arguments, "--template", "FILE", "the web template instead of the document's");
+    AddValueOption(command, arguments, "--heading", "TEXT",
+                   "the heading of each section instead of the document's; its first # is replaced by the "
+                   "section's name (up to 160 characters)");
+    AddValueOption(command, arguments, "--columns", "rank,played,won,drawn,lost,disq,score,ball,ratio,points",
+                   "tables: the columns written");
+    AddValueOption(command, arguments, "--results-from", "YYYY-MM-DD",
+                   "tables: list the results played from that day on");
+    AddFlagOption(command, arguments, "--no-results", "tables: list no results, whatever the document says");
+    AddFlagOption(command, arguments, "--courts", "content: add the court overview");
+    AddFlagOption(command, arguments, "--leagues", "content: add the league overview");
+}
+
+void AddIcalOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddSelectionOptions(command, arguments, "the calendar", false);
 }
 
 // Writes the schedule (--schedule), the tables (--tables) or the content
@@ -359,17 +413,19 @@ int Ical(cCliContext& context, std::span<const std::string> operands)
     if (const int status = CheckSelection(context, selection); status != kExitOk) {
         return status;
     }
-    cCalendarExport what;
-    what.court = selection.courtIndex;
-    what.league = selection.leagueIndex;
-    what.team = selection.teamIndex;
-    what.official = selection.officialIndex;
-    what.from = selection.from.value_or(std::numeric_limits<TimePoint>::min());
-    what.to = selection.to.value_or(std::numeric_limits<TimePoint>::max());
-    if (what.from > what.to) {
-        context.doc.Prompt().ShowMessage(IDS_START_AFTER_FINAL);
+    // As "Export calendar" takes them: the season's first to last match's day
+    // where no date is given.
+    cCalendarExportValues values = cCalendarExportValues::FromDatabase(context.doc);
+    values.matchesOf.court = selection.courtIndex;
+    values.matchesOf.league = selection.leagueIndex;
+    values.matchesOf.team = selection.teamIndex;
+    values.matchesOf.official = selection.officialIndex;
+    values.start = selection.from.value_or(values.start);
+    values.final = selection.to.value_or(values.final);
+    if (Refused(context, Validate(values))) {
         return kExitFailed;
     }
+    const cCalendarExport what = values.Export();
     return WriteCalendarFile(context.doc, what, operands[1]) == 0 ? kExitOk : kExitFailed;
 }
 
@@ -381,13 +437,11 @@ int WriteDir(cCliContext& context, std::span<const std::string> operands)
     const std::string& name = operands[1];
     std::optional<int> league;
     if (name.starts_with("teams:")) {
-        int index = -1;
-        const char* first = name.data() + 6;
-        const auto [end, error] = std::from_chars(first, name.data() + name.size(), index);
-        if (error != std::errc() || end != name.data() + name.size() || first == end) {
+        const std::optional<int> index = ParseInteger(std::string_view(name).substr(6));
+        if (!index) {
             return Usage(context, "teams: needs a league's index number, not '" + name + "'");
         }
-        league = index;
+        league = *index;
     } else if (!IsDirectoryName(name)) {
         return Usage(context, "write-dir knows the directories " + std::string(kDirectoryNames) +
                                   " and teams:INDEX, not '" + name + "'");

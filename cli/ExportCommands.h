@@ -11,5 +11,7 @@ int Export(cCliContext& context, std::span<const std::string> operands);
 int WriteDir(cCliContext& context, std::span<const std::string> operands);
 int Ical(cCliContext& context, std::span<const std::string> operands);
 
-// Whether `option` is one of export's; `takesValue` tells whether a value follows it.
-bool IsExportOption(std::string_view option, bool& takesValue);
+// The options of export and of ical, kept in arguments.options by name
+// (--league in arguments.league).
+void AddExportOptions(CLI::App& command, cCliArguments& arguments);
+void AddIcalOptions(CLI::App& command, cCliArguments& arguments);

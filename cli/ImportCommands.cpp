@@ -3,11 +3,12 @@
 #include "document/CTournelDoc.h"
 #include "document/FileIo.h"
 #include "model/Strings.h"
+#include "model/cValidation.h"
 #include "output/CsvImport.h"
 #include "standings/Standings.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
-#include <charconv>
 #include <ostream>
 #include <utility>
 
@@ -22,15 +23,15 @@ constexpr std::array<std::pair<std::string_view, eImportKind>, 4> kKinds = {{
 
 } // namespace
 
-bool IsImportOption(std::string_view option, bool& takesValue)
+void AddImportOptions(CLI::App& command, cCliArguments& arguments)
 {
-    for (const auto& [name, kind] : kKinds) {
-        if (name == option) {
-            takesValue = kind == eImportKind::kTeams;
-            return true;
-        }
-    }
-    return false;
+    AddValueOption(command, arguments, "--teams", "LEAGUE_INDEX",
+                   "read teams into the league with this index number");
+    AddFlagOption(command, arguments, "--officials", "read officials");
+    AddFlagOption(command, arguments, "--court-time", "read court time");
+    AddFlagOption(command, arguments, "--results", "read the results of scheduled matches");
+    command.add_option("-o,--output", arguments.output, "the database written, only with --yes")
+        ->option_text("OUT.tnd");
 }
 
 // Reads the rows of the CSV file into the season as File > Import does: every
@@ -58,10 +59,11 @@ int Import(cCliContext& context, std::span<const std::string> operands)
     int league = -1;
     if (chosen->second == eImportKind::kTeams) {
         const std::string& text = context.options.at("--teams");
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), league);
-        if (error != std::errc() || end != text.data() + text.size()) {
+        const std::optional<int> index = ParseInteger(text);
+        if (!index) {
             return UsageError(context.err, "--teams needs a league's index number, not '" + text + "'");
         }
+        league = *index;
     }
     if (!context.doc.OnOpenDocument(operands[0])) {
         return kExitFailed;

@@ -7,5 +7,5 @@
 
 int Import(cCliContext& context, std::span<const std::string> operands);
 
-// Whether `option` is one of import's; `takesValue` tells whether a value follows it.
-bool IsImportOption(std::string_view option, bool& takesValue);
+// The options of import, kept in arguments.options by name (-o in arguments.output).
+void AddImportOptions(CLI::App& command, cCliArguments& arguments);

@@ -34,21 +34,29 @@ cValidation CheckText(std::string_view text, int blankMessageId, int field, int 
     return std::nullopt;
 }
 
-cValidation ReadInteger(std::string_view text, int field, int& value)
+std::optional<int> ParseInteger(std::string_view text)
 {
-    const std::string trimmed = Trim(text);
-    const char* first = trimmed.data();
-    const char* last = first + trimmed.size();
+    const char* first = text.data();
+    const char* last = first + text.size();
     // One sign at most: from_chars takes a minus itself, so "+-5" is no integer.
     if (first != last && *first == '+' && last - first > 1 && first[1] != '-') {
         ++first;
     }
-    int parsed = 0;
-    const auto [end, error] = std::from_chars(first, last, parsed);
-    if (trimmed.empty() || error != std::errc() || end != last) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (text.empty() || error != std::errc() || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+cValidation ReadInteger(std::string_view text, int field, int& value)
+{
+    const std::optional<int> parsed = ParseInteger(Trim(text));
+    if (!parsed) {
         return MakeValidationError(IDS_ENTER_INTEGER, field);
     }
-    value = parsed;
+    value = *parsed;
     return std::nullopt;
 }
 

@@ -39,6 +39,11 @@ int RequireEven(int value);
 // `blankMessageId` an empty or all-blank text is refused with that message.
 cValidation CheckText(std::string_view text, int blankMessageId, int field, int limit = kNameLimit);
 
+// The one reader of whole numbers, for the dialogs and the command line: an
+// optional sign ('+' or '-', one at most) and decimal digits (leading zeros
+// allowed), nothing else, within int; none otherwise.
+std::optional<int> ParseInteger(std::string_view text);
+
 // Reads an integer typed into a field: "Please enter an integer." when the
 // text is not one (surrounding blanks are allowed).
 cValidation ReadInteger(std::string_view text, int field, int& value);

@@ -2,7 +2,7 @@
 TOURNEL_PACKAGES=(
     cmake make g++ python3 clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libical-dev libcsv-dev
+    nlohmann-json3-dev libical-dev libcsv-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
     poppler-utils
 )

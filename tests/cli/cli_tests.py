@@ -167,6 +167,23 @@ def test_usage():
         check(status == 2 and err, "%r: exit %d" % (args, status))
     status, out, err = run("--help")
     check(status == 0 and "convert IN.tnd OUT.tnd" in out and "--yes" in out and "--seed" in out, "help")
+    # Each command's help names its options; the overview describes them all.
+    overview = out
+    for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
+                    "import"):
+        status, out, err = run(command, "--help")
+        check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
+        for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
+            check(option in overview, "%s %s missing from --help" % (command, option))
+    # An option is its command's own; the global ones may come after the
+    # command; an operand spelt like a command is an operand.
+    with tempfile.TemporaryDirectory() as folder:
+        for args in (["table", "x.tnd", "--sorting", "2"], ["new", os.path.join(folder, "a.tnd"), "--seed", "x"],
+                     ["new", "-o", os.path.join(folder, "a.tnd")]):
+            status, out, err = run(*args)
+            check(status == 2 and err.endswith("\nTry 'tournel-cli --help'.\n"), "%r: exit %d" % (args, status))
+        status, out, err = run("new", "new", "--yes", cwd=folder)
+        check(status == 0 and os.listdir(folder) == ["new"], "an operand named new: %d %r" % (status, err))
 
 
 def test_failed_save_keeps_old_file():
@@ -370,6 +387,65 @@ def test_export_schedule():
         check(html.startswith("<!DOCTYPE html>\r\n") and "<TNLX_Content>" not in html and
               "<CAPTION>&nbsp;<BR><B>Schedule for </B></CAPTION>" in html and html.endswith("</html>\r\n"),
               "a complete page: %r" % html[-80:])
+
+
+# The print dialogs' choices as export options, each written as the files the
+# core writes for the same dialog values (tests/output/PrintSelectionGolden_test.cpp).
+SELECTIONS = {
+    "schedule-by-date.txt": [],
+    "schedule-by-date-grouped-number-before.txt": ["--layout", "1", "--number", "before"],
+    "schedule-by-date-and-court-number-after-german.txt": ["--layout", "2", "--number", "after", "--language", "5"],
+    "schedule-courts.txt": ["--sorting", "1"],
+    "schedule-court-1-number-both.txt": ["--court", "1", "--number", "both"],
+    "schedule-leagues.txt": ["--sorting", "2", "--number", "none"],
+    "schedule-league-1.txt": ["--league", "1"],
+    "schedule-teams.txt": ["--sorting", "3"],
+    "schedule-teams-of-league-1.txt": ["--sorting", "3", "--league", "1"],
+    "schedule-team-0-2-heading.txt": ["--team", "0:2", "--sorting", "3", "--heading", "Week 2 of #"],
+    "schedule-official-0.txt": ["--official", "0"],
+    "tables.txt": ["--no-results"],
+    "tables-league-0-results.txt": ["--league", "0", "--results-from", "2027-01-11"],
+    "tables-columns-heading.txt": ["--columns", "rank,won,lost,disq,ratio", "--heading", "Table of #"],
+}
+
+
+def test_export_selections():
+    expected = os.path.join(DATA, "output", "selections")
+    check(sorted(os.listdir(expected)) == sorted(SELECTIONS), "the cases differ from the expected files")
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        for name, args in SELECTIONS.items():
+            target = os.path.join(folder, name)
+            if name.startswith("schedule"):
+                args = ["--schedule", target, "--from", "2027-01-11", "--to", "2027-01-17", *args]
+            else:
+                args = ["--tables", target, *args]
+            code, out, err = run("export", season, *args)
+            check(code == 0 and err == "", "%s: %d %r" % (name, code, err))
+            check(read(target) == read(os.path.join(expected, name)), name + " differs from the core's")
+        # What the dialogs refuse is refused with their message, nothing written.
+        out_txt = os.path.join(folder, "refused.txt")
+        between = "Please enter an integer between %d and %d.\n"
+        for args, message in (
+                (["--schedule", out_txt, "--from", "1996-12-31"], between % (1997, 2038)),
+                (["--schedule", out_txt, "--to", "2039-01-01"], between % (1997, 2038)),
+                (["--schedule", out_txt, "--from", "2027-13-01"], between % (1, 12)),
+                (["--schedule", out_txt, "--to", "2027-02-29"],
+                 "The final date is not a legal date!\nAn example of an illegal date is 30. of February.\n"),
+                (["--schedule", out_txt, "--heading", "#" * 161], "Please enter no more than 160 characters.\n"),
+                (["--schedule", out_txt, "--heading", "#" * 160, "--sorting", "3", "--league", "9"],
+                 "tournel-cli: no league with the index number 9\n"),
+                (["--tables", out_txt, "--results-from", "1996-01-01"], between % (1997, 2038)),
+                (["--tables", out_txt, "--heading", "x" * 161], "Please enter no more than 160 characters.\n")):
+            code, out, err = run("export", season, *args)
+            check(code == 1 and err == message and not os.path.exists(out_txt), "%r: %d %r" % (args, code, err))
+        # A selection that no sorting of its own offers is a usage error.
+        for args in (["--team", "0:1", "--sorting", "2"], ["--league", "0", "--sorting", "1"],
+                     ["--court", "0", "--sorting", "0"], ["--number", "twice"]):
+            code, out, err = run("export", season, "--schedule", out_txt, *args)
+            check(code == 2 and err.startswith("tournel-cli: "), "%r: %d %r" % (args, code, err))
+        code, out, err = run("export", season, "--tables", out_txt, "--results-from", "2027-01-11", "--no-results")
+        check(code == 2, "results from a date and none")
 
 
 def test_export_tables_and_content():

@@ -1,6 +1,8 @@
 #include "DialogCase.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -26,6 +28,41 @@ TEST(DialogFields, IntegersThatCannotBeRead)
             EXPECT_EQ(error->text, "Please enter an integer.");
             EXPECT_EQ(error->field, 4);
         }
+    }
+}
+
+// The one reader of whole numbers at its edges: the command line takes its
+// numbers as they are, the dialogs after trimming blanks.
+TEST(DialogFields, IntegerBoundaries)
+{
+    struct cCase
+    {
+        const char* text;
+        std::optional<int> value;
+    };
+    const cCase cases[] = {
+        {"", std::nullopt},
+        {"+", std::nullopt},
+        {"-", std::nullopt},
+        {"+-5", std::nullopt},
+        {"-+5", std::nullopt},
+        {" 5", std::nullopt},
+        {"5 ", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1e3", std::nullopt},
+        {"5.0", std::nullopt},
+        {"-2147483648", std::numeric_limits<int>::min()},
+        {"2147483647", std::numeric_limits<int>::max()},
+        {"+2147483647", std::numeric_limits<int>::max()},
+        {"007", 7},
+        {"-0", 0},
+        {"+5", 5},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.text + "'");
+        EXPECT_EQ(ParseInteger(c.text), c.value);
     }
 }
 
