@@ -689,9 +689,7 @@ void tst_MainFrame::OpenAndSaveRoundTrip()
     cFixture f;
     AddThreeCourts(f);
     const QString path = f.m_dir.filePath(QStringLiteral("season.tnd"));
-    if (!f.Frame().DoSave(path)) {
-        QSKIP("the document does not write database files yet");
-    }
+    QVERIFY(f.Frame().DoSave(path));
     QCOMPARE(f.Frame().RecentFiles().front(), path);
     QVERIFY(!f.Doc().IsModified());
     f.Frame().OnFileNew();
