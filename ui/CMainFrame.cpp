@@ -26,7 +26,6 @@
 #include "ui/CAutoAssignDialog.h"
 #include "ui/CCalendarExportDialog.h"
 #include "ui/CContentPrintDialog.h"
-#include "ui/CCriteriaDialog.h"
 #include "ui/CDocumentInfoDialog.h"
 #include "ui/CHelpWindow.h"
 #include "ui/CImportDialog.h"
@@ -36,7 +35,6 @@
 #include "ui/COfficialSettingsDialog.h"
 #include "ui/CPlayoffMatchDialog.h"
 #include "ui/CResultDialog.h"
-#include "ui/CResultSettingsDialog.h"
 #include "ui/CSchedulePrintDialog.h"
 #include "ui/CTablePrintDialog.h"
 #include "ui/CTipDialog.h"
@@ -44,7 +42,7 @@
 #include "ui/CViewFilterDialog.h"
 #include "ui/CWebTemplatesDialog.h"
 #include "ui/CommandIds.h"
-#include "ui/CommandRules.h"
+#include "ui/CommandTable.h"
 #include "ui/DialogFields.h"
 #include "ui/Images.h"
 #include "ui/ItemDialogs.h"
@@ -111,74 +109,6 @@ const QString kRecentSection = QStringLiteral("Recent File List");
 QString Text(int id)
 {
     return QString::fromUtf8(GetString(id));
-}
-
-// The commands that work in this release; the others stand in the menus, disabled.
-const std::set<int>& Implemented()
-{
-    static const std::set<int> ids = {ID_FILE_NEW,
-                                      ID_FILE_OPEN,
-                                      ID_FILE_SAVE,
-                                      ID_FILE_SAVE_AS,
-                                      ID_APP_EXIT,
-                                      ID_INSERT_ITEM,
-                                      ID_DELETE_ITEM,
-                                      ID_PROPERTIES,
-                                      ID_EDIT_FIND,
-                                      ID_EDIT_SELECT_ALL,
-                                      ID_EDIT_UNDO,
-                                      ID_EDIT_REDO,
-                                      ID_VIEW_TOOLBAR,
-                                      ID_VIEW_STATUS_BAR,
-                                      ID_VIEW_FILTER,
-                                      ID_INSERT_COURT,
-                                      ID_INSERT_TIME,
-                                      ID_INSERT_LEAGUE,
-                                      ID_INSERT_OFFICIAL,
-                                      ID_PRINT_FONT,
-                                      ID_TIP_OF_THE_DAY,
-                                      ID_HELP_FINDER,
-                                      ID_CONTEXT_HELP,
-                                      ID_APP_ABOUT,
-                                      ID_FILE_MRU_FILE1,
-                                      ID_FILE_MRU_FILE1 + 1,
-                                      ID_FILE_MRU_FILE1 + 2,
-                                      ID_FILE_MRU_FILE1 + 3,
-                                      ID_SCHEDULE_AUTO,
-                                      ID_DOCUMENT_INFO,
-                                      ID_EDIT_REPEAT,
-                                      ID_DUPLICATE_TIME,
-                                      ID_SETTINGS_SCHEDULE,
-                                      ID_SETTINGS_RESULTS,
-                                      ID_SETTINGS_TEAM_RATING,
-                                      ID_REMOVE_RESULTS,
-                                      ID_ENTER_RESULT,
-                                      ID_SCHEDULE_RENUMBER,
-                                      ID_REMOVE_AUTO_SCHEDULED,
-                                      ID_SETTINGS_OFFICIALS,
-                                      ID_OFFICIALS_AUTO,
-                                      ID_OFFICIALS_MANUAL,
-                                      ID_REMOVE_ALL_OFFICIALS,
-                                      ID_REMOVE_OFFICIAL1,
-                                      ID_REMOVE_OFFICIAL1 + 1,
-                                      ID_REMOVE_OFFICIAL1 + 2,
-                                      ID_REMOVE_OFFICIAL1 + 3,
-                                      ID_REMOVE_OFFICIAL1 + 4,
-                                      ID_REMOVE_SELECTED_MATCHES,
-                                      ID_SCHEDULE_MANUAL,
-                                      ID_MOVE_MATCH,
-                                      ID_INSERT_PLAYOFF,
-                                      ID_FILE_PRINT,
-                                      ID_FILE_PRINT_PREVIEW,
-                                      ID_FILE_PRINT_SETUP,
-                                      ID_WRITE_TO_FILE,
-                                      ID_PRINT_SCHEDULE,
-                                      ID_PRINT_TABLES,
-                                      ID_PRINT_CONTENT,
-                                      ID_EXPORT_CALENDAR,
-                                      ID_FILE_IMPORT,
-                                      ID_SETTINGS_WEB_TEMPLATES};
-    return ids;
 }
 
 // A save dialog's filter as the file writers give it ("Text file (.txt)| *.txt||")
@@ -281,287 +211,101 @@ QAction* CMainFrame::Action(int commandId) const
     return it != m_actions.end() ? it->second : nullptr;
 }
 
-QAction* CMainFrame::AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
-                                const QString& tip)
-{
-    auto* action = new QAction(text, this);
-    if (!keys.isEmpty()) {
-        action->setShortcut(QKeySequence(keys));
-    }
-    action->setStatusTip(prompt);
-    action->setToolTip(tip.isEmpty() ? QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
-                                     : tip);
-    action->setData(id);
-    const QIcon icon = CommandImage(id);
-    if (!icon.isNull()) {
-        action->setIcon(icon);
-    }
-    m_actions[id] = action;
-    return action;
-}
-
 void CMainFrame::CreateActions()
 {
-    // Every command: its id, menu text, keys, status bar prompt, tool tip
-    // (null: the text without "&" and "...") and what it runs (null: nothing yet).
-    struct cCommand
-    {
-        int id;
-        const char* text;
-        const char* keys;
-        const char* prompt;
-        const char* tip;
-        void (*run)(CMainFrame& frame);
-    };
-    static const std::vector<cCommand> commands = {
-        {ID_FILE_NEW, "&New", "Ctrl+N", "Create a new document", "New", [](CMainFrame& f) { f.OnFileNew(); }},
-        {ID_FILE_OPEN, "&Open...", "Ctrl+O", "Open an existing document", "Open",
-         [](CMainFrame& f) { f.OnFileOpen(); }},
-        {ID_FILE_SAVE, "&Save", "Ctrl+S", "Save the active document", "Save",
-         [](CMainFrame& f) { f.OnFileSave(); }},
-        {ID_FILE_SAVE_AS, "Save &As...", nullptr, "Save the active document with a new name", nullptr,
-         [](CMainFrame& f) { f.OnFileSaveAs(); }},
-        {ID_FILE_PRINT, "&Print...", "Ctrl+P", "Print the shown directory", "Print",
-         [](CMainFrame& f) { f.OnFilePrint(); }},
-        {ID_FILE_PRINT_PREVIEW, "Print Pre&view...", nullptr, "Display full pages", nullptr,
-         [](CMainFrame& f) { f.OnPrintPreview(); }},
-        {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, "Change the printer and printing options", nullptr,
-         [](CMainFrame& f) { f.OnPrintSetup(); }},
-        {ID_WRITE_TO_FILE, "&Write to File...", "Ctrl+W", "Write the shown directory to a text file", nullptr,
-         [](CMainFrame& f) { f.OnWriteToFile(); }},
-        {ID_PRINT_SCHEDULE, "Print &Schedule...", nullptr, "Print the schedule, or write it to a file",
-         nullptr, [](CMainFrame& f) { f.OnPrintSchedule(); }},
-        {ID_PRINT_TABLES, "Print &Tables", nullptr, "Print the tables and results, or write them to a file",
-         nullptr, [](CMainFrame& f) { f.OnPrintTables(); }},
-        {ID_PRINT_CONTENT, "Print &Content", nullptr, "Print a summary of the database content", nullptr,
-         [](CMainFrame& f) { f.OnPrintContent(); }},
-        {ID_EXPORT_CALENDAR, "Export Ca&lendar...", nullptr,
-         "Write the scheduled matches as a calendar file for calendar programs and phones", nullptr,
-         [](CMainFrame& f) { f.OnExportCalendar(); }},
-        {ID_FILE_IMPORT, "&Import...", nullptr,
-         "Read teams, officials, court time or results from a spreadsheet (CSV) file", nullptr,
-         [](CMainFrame& f) { f.OnImport(); }},
-        {ID_FILE_SEND_MAIL, "Sen&d...", nullptr, "Send the active document through electronic mail", nullptr,
-         nullptr},
-        {ID_APP_EXIT, "E&xit", "Alt+F4", "Quit the application; prompts to save documents", nullptr,
-         [](CMainFrame& f) { f.close(); }},
-        {ID_EDIT_UNDO, "&Undo", "Ctrl+Z", "Undo the last change", nullptr, [](CMainFrame& f) { f.OnUndo(); }},
-        {ID_EDIT_REDO, "&Redo", "Ctrl+Shift+Z", "Redo the change undone last", nullptr,
-         [](CMainFrame& f) { f.OnRedo(); }},
-        {ID_INSERT_ITEM, "&Insert New Item...", "Ctrl+I", "Insert a new item in the list", "Insert item",
-         [](CMainFrame& f) { f.OnInsertItem(); }},
-        {ID_DELETE_ITEM, "&Delete Item", "Del", "Delete the selected item(s)", "Delete item(s)",
-         [](CMainFrame& f) { f.OnDeleteItem(); }},
-        {ID_PROPERTIES, "&Properties...", "Alt+Return", "Edit the item properties", "Edit properties",
-         [](CMainFrame& f) { f.OnProperties(); }},
-        {ID_DUPLICATE_TIME, "D&uplicate Time...", "Ctrl+D", "Copy the selected court time to another court",
-         nullptr, [](CMainFrame& f) { f.OnDuplicateTime(); }},
-        {ID_EDIT_REPEAT, "&Repeat Time...", "Ctrl+R", "Repeat the selected court time for later weeks",
-         nullptr, [](CMainFrame& f) { f.OnRepeatTime(); }},
-        {ID_REMOVE_RESULTS, "Re&move Results", nullptr, "Remove the results of the selected matches", nullptr,
-         [](CMainFrame& f) { f.OnRemoveResults(); }},
-        {ID_ENTER_RESULT, "Enter &Result...", nullptr, "Enter the result of the selected match", nullptr,
-         [](CMainFrame& f) { f.OnEnterResult(); }},
-        {ID_EDIT_FIND, "&Find Item...", "Ctrl+F", "Find an item in the current directory", "Find item",
-         [](CMainFrame& f) { f.OnFind(); }},
-        {ID_EDIT_SELECT_ALL, "&Select All", "Ctrl+A", "Select all the items of the current directory",
-         nullptr, [](CMainFrame& f) { f.OnSelectAll(); }},
-        {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, "Show or hide the toolbar", nullptr, nullptr},
-        {ID_VIEW_STATUS_BAR, "&Status Bar", nullptr, "Show or hide the status bar", nullptr, nullptr},
-        {ID_VIEW_FILTER, "&View Filter...", nullptr,
-         "Show only the court time of one court and the matches of one league", nullptr,
-         [](CMainFrame& f) { f.OnViewFilter(); }},
-        {ID_SCHEDULE_AUTO, "&Automatically...", "F2", "Schedule the unscheduled matches automatically",
-         nullptr, [](CMainFrame& f) { f.OnScheduleAutomatically(); }},
-        {ID_SCHEDULE_MANUAL, "&Manually...", "F3", "Schedule the selected match manually.", "Schedule match",
-         [](CMainFrame& f) { f.OnScheduleManually(); }},
-        {ID_INSERT_PLAYOFF, "&Insert Playoff Match", nullptr, "Insert a playoff match",
-         "Insert a playoff match, i.e. a match outside the defined league system.",
-         [](CMainFrame& f) { f.OnInsertPlayoff(); }},
-        {ID_REMOVE_AUTO_SCHEDULED, "&Remove Automatically Scheduled Matches", nullptr,
-         "Remove matches that are scheduled automatically.", "Remove matches",
-         [](CMainFrame& f) { f.OnRemoveAutoScheduled(); }},
-        // The same key as Delete Item: shown only, so that the key stays unambiguous.
-        {ID_REMOVE_SELECTED_MATCHES, "Remove &Selected Matches\tDel", nullptr,
-         "Remove the selected matches from the schedule.", "Remove matches",
-         [](CMainFrame& f) { f.OnRemoveSelectedMatches(); }},
-        {ID_MOVE_MATCH, "M&ove Match", nullptr, "Reschedule a match.", "Move match",
-         [](CMainFrame& f) { f.OnMoveMatch(); }},
-        {ID_SCHEDULE_RENUMBER, "R&enumber Matches...", "F8",
-         "Renumber all matches with unique number in chronological order", "Renumber",
-         [](CMainFrame& f) { f.OnRenumberMatches(); }},
-        {ID_OFFICIALS_AUTO, "&Automatically ...", "F4", "Assign officials to the matches automatically",
-         nullptr, [](CMainFrame& f) { f.OnAssignAutomatically(); }},
-        {ID_OFFICIALS_MANUAL, "Manually...", "F5", "Assign officials to the selected match by hand", nullptr,
-         [](CMainFrame& f) { f.OnAssignManually(); }},
-        {ID_REMOVE_ALL_OFFICIALS, "&All Officials", "F7", "Remove all officials from the selected matches",
-         nullptr, [](CMainFrame& f) { f.OnRemoveOfficials(-1); }},
-        {ID_SETTINGS_SCHEDULE, "&Schedule...", nullptr, "Choose the rules the scheduling may ignore", nullptr,
-         [](CMainFrame& f) { f.OnScheduleSettings(); }},
-        {ID_SETTINGS_OFFICIALS, "&Official Assignments...", nullptr,
-         "Choose the rules of the official assignment", nullptr,
-         [](CMainFrame& f) { f.OnOfficialSettings(); }},
-        {ID_SETTINGS_TEAM_RATING, "&Team Rating...", nullptr, "Choose the ranking criteria of the tables",
-         nullptr, [](CMainFrame& f) { f.OnTableSettings(RunCriteriaDialog); }},
-        {ID_SETTINGS_RESULTS, "&Results and Point Awards...", nullptr,
-         "Choose how results are entered and points awarded", nullptr,
-         [](CMainFrame& f) { f.OnTableSettings(RunResultSettingsDialog); }},
-        {ID_SETTINGS_WEB_TEMPLATES, "&Web Templates...", nullptr, "Choose the templates of the web pages",
-         nullptr, [](CMainFrame& f) { f.OnWebTemplates(); }},
-        {ID_PRINT_FONT, "&Print Font...", nullptr, "Select the font to be used during printing.",
-         "Select print font", [](CMainFrame& f) { f.OnPrintFont(); }},
-        {ID_DOCUMENT_INFO, "&Document Info...", nullptr, "Show and edit the document information", nullptr,
-         [](CMainFrame& f) { f.OnDocumentInfo(); }},
-        {ID_TIP_OF_THE_DAY, GetString(IDS_TIP_OF_THE_DAY_MENU), nullptr, "Display a tip about the program",
-         nullptr, [](CMainFrame& f) { f.OnTipOfTheDay(); }},
-        {ID_HELP_FINDER, "&Contents and Index", "F1", "List the help topics", nullptr,
-         [](CMainFrame& f) { f.ShowHelp(QStringLiteral("index.html")); }},
-        {ID_CONTEXT_HELP, "What's &This?", "Shift+F1",
-         "Display help for clicked on buttons, menus and windows", nullptr,
-         [](CMainFrame&) { QWhatsThis::enterWhatsThisMode(); }},
-        {ID_APP_ABOUT, GetString(IDS_ABOUT), nullptr,
-         "Display program information, version number and copyright", "About",
-         [](CMainFrame& f) { f.OnAbout(); }},
-        {ID_INSERT_COURT, "Insert court", nullptr, "Insert a new court in the database", "Insert court",
-         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Courts()); }},
-        {ID_INSERT_TIME, "Insert time", nullptr, "Insert more available time on some court", "Insert time",
-         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.CourtTime()); }},
-        {ID_INSERT_LEAGUE, "Insert league", nullptr, "Insert a new league in the database", "Insert league",
-         [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Leagues()); }},
-        {ID_INSERT_OFFICIAL, "Insert official", nullptr, "Insert a new official in the database",
-         "Insert official", [](CMainFrame& f) { f.OnInsertInto(f.m_doc.Officials()); }},
-    };
-    auto qt = [](const char* text) { return text != nullptr ? QString::fromUtf8(text) : QString(); };
-    for (const cCommand& command : commands) {
-        QAction* action =
-            AddCommand(command.id, qt(command.text), qt(command.keys), qt(command.prompt), qt(command.tip));
-        if (command.run != nullptr) {
-            connect(action, &QAction::triggered, this, [this, id = command.id, run = command.run] {
-                RunCommand(id, [this, run] { run(*this); });
-            });
+    for (const cCommandRow& row : CommandTable()) {
+        const QString text = QString::fromUtf8(row.text != nullptr ? row.text : "");
+        auto* action = new QAction(text, this);
+        if (row.keys != nullptr) {
+            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(row.keys)));
+        }
+        action->setStatusTip(QString::fromUtf8(row.prompt));
+        action->setToolTip(row.tip != nullptr
+                               ? QString::fromUtf8(row.tip)
+                               : QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+        action->setData(row.id);
+        if (const QIcon icon = CommandImage(row.id); !icon.isNull()) {
+            action->setIcon(icon);
+        }
+        if (row.checkable) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (row.run != nullptr) {
+            connect(action, &QAction::triggered, this,
+                    [this, id = row.id, run = row.run] { RunCommand(id, [this, run] { run(*this); }); });
+        }
+        m_actions[row.id] = action;
+    }
+    for (const cCommandRow& row : CommandTable()) {
+        if (row.keysOf != 0) {
+            QAction* action = Action(row.id);
+            action->setText(action->text() + QLatin1Char('\t') +
+                            Action(row.keysOf)->shortcut().toString(QKeySequence::NativeText));
         }
     }
-    for (int i = 0; i < 5; ++i) {
-        QAction* action =
-            AddCommand(ID_REMOVE_OFFICIAL1 + i, QStringLiteral("&%1. Officials").arg(i + 1),
-                       QStringLiteral("Ctrl+%1").arg(i + 1),
-                       QStringLiteral("Remove the %1. officials from the selected matches").arg(i + 1));
-        connect(action, &QAction::triggered, this,
-                [this, i] { RunCommand(ID_REMOVE_OFFICIAL1 + i, [this, i] { OnRemoveOfficials(i); }); });
-    }
-    // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
-    Action(ID_PROPERTIES)
-        ->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Enter), QKeySequence(Qt::ALT | Qt::Key_Return)});
-    Action(ID_EDIT_REDO)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
-        Action(id)->setCheckable(true);
-        Action(id)->setChecked(true);
-    }
-
     for (int i = 0; i < kRecentFiles; ++i) {
-        QAction* recent = AddCommand(ID_FILE_MRU_FILE1 + i, {}, {}, QStringLiteral("Open this document"));
-        recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, i] {
-            if (i < m_recentFiles.size()) {
-                // A copy: saving the document first reorders the list.
-                const QString path = m_recentFiles[i];
-                OpenDocumentFile(path);
-            }
-        });
-        m_recentActions[static_cast<std::size_t>(i)] = recent;
+        m_recentActions[static_cast<std::size_t>(i)] = Action(ID_FILE_MRU_FILE1 + i);
+        m_recentActions[static_cast<std::size_t>(i)]->setVisible(false);
+    }
+}
+
+void CMainFrame::OpenRecentFile(int index)
+{
+    if (index < m_recentFiles.size()) {
+        // A copy: saving the document first reorders the list.
+        const QString path = m_recentFiles[index];
+        OpenDocumentFile(path);
     }
 }
 
 void CMainFrame::CreateMenus()
 {
-    QMenuBar* bar = menuBar();
-    m_pFileMenu = bar->addMenu(QStringLiteral("&File"));
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) {
-        m_pFileMenu->addAction(Action(id));
+    // Each menu's title and the menu it stands in; submenus appear where their first entry does.
+    struct cMenuTitle
+    {
+        eMenu menu;
+        QString title;
+        eMenu parent;
+    };
+    const std::vector<cMenuTitle> titles = {
+        {eMenu::kFile, QStringLiteral("&File"), eMenu::kNone},
+        {eMenu::kPrintSpecial, QStringLiteral("Print Spe&cial..."), eMenu::kFile},
+        {eMenu::kEdit, QStringLiteral("&Edit"), eMenu::kNone},
+        {eMenu::kView, QStringLiteral("&View"), eMenu::kNone},
+        {eMenu::kSchedule, QStringLiteral("&Schedule"), eMenu::kNone},
+        {eMenu::kOfficials, QStringLiteral("&Assign Officials"), eMenu::kNone},
+        {eMenu::kRemoveOfficials, QStringLiteral("&Remove Officials"), eMenu::kOfficials},
+        {eMenu::kSettings, QStringLiteral("Se&ttings"), eMenu::kNone},
+        {eMenu::kTables, QStringLiteral("&Tables..."), eMenu::kSettings},
+        {eMenu::kHelp, Text(IDS_HELP_MENU), eMenu::kNone},
+    };
+    std::map<eMenu, QMenu*> menus;
+    for (const cMenuTitle& title : titles) {
+        if (title.parent == eMenu::kNone) {
+            menus[title.menu] = menuBar()->addMenu(title.title);
+        }
     }
-    m_pFileMenu->addSeparator();
-    for (int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_WRITE_TO_FILE}) {
-        m_pFileMenu->addAction(Action(id));
-    }
-    QMenu* special = m_pFileMenu->addMenu(QStringLiteral("Print Spe&cial..."));
-    for (int id : {ID_PRINT_SCHEDULE, ID_PRINT_TABLES, ID_PRINT_CONTENT}) {
-        special->addAction(Action(id));
-    }
-    m_pFileMenu->addAction(Action(ID_EXPORT_CALENDAR));
-    m_pFileMenu->addAction(Action(ID_FILE_IMPORT));
-    m_pFileMenu->addSeparator();
-    m_pFileMenu->addAction(Action(ID_FILE_SEND_MAIL));
-    m_pRecentSeparator = m_pFileMenu->addSeparator();
-    for (QAction* recent : m_recentActions) {
-        m_pFileMenu->addAction(recent);
-    }
-    m_pFileMenu->addSeparator();
-    m_pFileMenu->addAction(Action(ID_APP_EXIT));
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(Action(ID_EDIT_UNDO));
-    edit->addAction(Action(ID_EDIT_REDO));
-    edit->addSeparator();
-    for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
-        edit->addAction(Action(id));
-    }
-    edit->addSeparator();
-    edit->addAction(Action(ID_DUPLICATE_TIME));
-    edit->addAction(Action(ID_EDIT_REPEAT));
-    edit->addSeparator();
-    edit->addAction(Action(ID_REMOVE_RESULTS));
-    edit->addSeparator();
-    edit->addAction(Action(ID_EDIT_FIND));
-    edit->addAction(Action(ID_EDIT_SELECT_ALL));
-
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    view->addAction(Action(ID_VIEW_TOOLBAR));
-    view->addAction(Action(ID_VIEW_STATUS_BAR));
-    view->addSeparator();
-    view->addAction(Action(ID_VIEW_FILTER));
-
-    QMenu* schedule = bar->addMenu(QStringLiteral("&Schedule"));
-    schedule->addAction(Action(ID_SCHEDULE_AUTO));
-    schedule->addAction(Action(ID_SCHEDULE_MANUAL));
-    schedule->addSeparator();
-    for (int id : {ID_INSERT_PLAYOFF, ID_REMOVE_AUTO_SCHEDULED, ID_REMOVE_SELECTED_MATCHES, ID_MOVE_MATCH}) {
-        schedule->addAction(Action(id));
-    }
-    schedule->addSeparator();
-    schedule->addAction(Action(ID_SCHEDULE_RENUMBER));
-
-    QMenu* officials = bar->addMenu(QStringLiteral("&Assign Officials"));
-    officials->addAction(Action(ID_OFFICIALS_AUTO));
-    officials->addAction(Action(ID_OFFICIALS_MANUAL));
-    QMenu* remove = officials->addMenu(QStringLiteral("&Remove Officials"));
-    remove->addAction(Action(ID_REMOVE_ALL_OFFICIALS));
-    remove->addSeparator();
-    for (int i = 0; i < 5; ++i) {
-        remove->addAction(Action(ID_REMOVE_OFFICIAL1 + i));
+    for (const cCommandRow& row : CommandTable()) {
+        if (row.menu == eMenu::kNone) {
+            continue;
+        }
+        if (menus.count(row.menu) == 0) {
+            const auto title = std::find_if(titles.begin(), titles.end(),
+                                            [&row](const cMenuTitle& t) { return t.menu == row.menu; });
+            menus[row.menu] = menus.at(title->parent)->addMenu(title->title);
+        }
+        QMenu* menu = menus.at(row.menu);
+        if (row.separatorBefore) {
+            QAction* separator = menu->addSeparator();
+            if (row.id == ID_FILE_MRU_FILE1) {
+                m_pRecentSeparator = separator;
+            }
+        }
+        menu->addAction(Action(row.id));
     }
 
-    QMenu* settings = bar->addMenu(QStringLiteral("Se&ttings"));
-    settings->addAction(Action(ID_SETTINGS_SCHEDULE));
-    settings->addAction(Action(ID_SETTINGS_OFFICIALS));
-    QMenu* tables = settings->addMenu(QStringLiteral("&Tables..."));
-    tables->addAction(Action(ID_SETTINGS_TEAM_RATING));
-    tables->addAction(Action(ID_SETTINGS_RESULTS));
-    settings->addAction(Action(ID_SETTINGS_WEB_TEMPLATES));
-    settings->addSeparator();
-    settings->addAction(Action(ID_PRINT_FONT));
-    settings->addAction(Action(ID_DOCUMENT_INFO));
-
-    // The help menu begins with the tip of the day.
-    QMenu* help = bar->addMenu(Text(IDS_HELP_MENU));
-    help->addAction(Action(ID_TIP_OF_THE_DAY));
-    help->addSeparator();
-    help->addAction(Action(ID_HELP_FINDER));
-    help->addAction(Action(ID_CONTEXT_HELP));
-    help->addSeparator();
-    help->addAction(Action(ID_APP_ABOUT));
-
-    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
         if (qobject_cast<QMenu*>(menu->parent()) != nullptr) {
             m_subMenus.push_back(menu);
@@ -574,23 +318,17 @@ void CMainFrame::CreateToolBar()
     m_pToolBar = addToolBar(QStringLiteral("Toolbar"));
     m_pToolBar->setObjectName(QStringLiteral("Toolbar"));
     m_pToolBar->setMovable(false);
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}) {
-        m_pToolBar->addAction(Action(id));
+    int group = 0;
+    for (const cCommandRow& row : CommandTable()) {
+        if (row.toolbarGroup == 0) {
+            continue;
+        }
+        if (group != 0 && row.toolbarGroup != group) {
+            m_pToolBar->addSeparator();
+        }
+        group = row.toolbarGroup;
+        m_pToolBar->addAction(Action(row.id));
     }
-    m_pToolBar->addSeparator();
-    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
-        m_pToolBar->addAction(Action(id));
-    }
-    m_pToolBar->addSeparator();
-    for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES}) {
-        m_pToolBar->addAction(Action(id));
-    }
-    m_pToolBar->addSeparator();
-    for (int id : {ID_INSERT_COURT, ID_INSERT_TIME, ID_INSERT_LEAGUE, ID_INSERT_OFFICIAL}) {
-        m_pToolBar->addAction(Action(id));
-    }
-    m_pToolBar->addSeparator();
-    m_pToolBar->addAction(Action(ID_APP_ABOUT));
     connect(Action(ID_VIEW_TOOLBAR), &QAction::toggled, m_pToolBar, &QWidget::setVisible);
 }
 
@@ -1175,29 +913,12 @@ cDbItem* CMainFrame::GetCurrentItem() const
 void CMainFrame::UpdateCommands()
 {
     const bool hasRow = m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
-    // Insert and Properties need a dialog for the directory; without one they would do nothing.
-    const cItemDialogRegistry::cEntry* dialogs = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
-    for (const auto& [id, action] : m_actions) {
-        bool enabled = Implemented().count(id) > 0 &&
-                       CommandRuleHolds(id, {m_doc, m_nCurrentDirectory, m_pCurrentContainer, hasRow,
-                                             m_history.CanUndo(), m_history.CanRedo()});
-        if (id == ID_INSERT_ITEM) {
-            enabled = enabled && dialogs != nullptr && dialogs->create;
-            // Inserting into the schedule makes a playoff match, which needs free court time.
-            if (m_nCurrentDirectory == kDirScheduled) {
-                enabled = enabled && m_doc.CourtTime().GetCount() > 0;
-            }
-        } else if (id == ID_PROPERTIES) {
-            enabled = enabled && dialogs != nullptr && dialogs->edit;
-            // Of the scheduled matches only playoff matches have properties.
-            if (m_nCurrentDirectory == kDirScheduled) {
-                const auto* match = dynamic_cast<const cMatch*>(GetCurrentItem());
-                enabled = enabled && match != nullptr && match->IsPlayoff();
-            }
-        } else if (id == ID_EDIT_SELECT_ALL) {
-            enabled = enabled && m_pList->Model().rowCount() > 0;
-        }
-        action->setEnabled(enabled);
+    const cCommandContext context{m_doc,  m_nCurrentDirectory, m_pCurrentContainer,
+                                  hasRow, m_history.CanUndo(), m_history.CanRedo()};
+    for (const cCommandRow& row : CommandTable()) {
+        const bool enabled = (row.enabled == nullptr || row.enabled(context)) &&
+                             (row.windowAllows == nullptr || row.windowAllows(*this));
+        Action(row.id)->setEnabled(enabled);
     }
     UpdateUndoCommands();
     // A submenu none of whose entries would do anything is disabled itself.
@@ -1223,76 +944,51 @@ std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
     if (m_pCurrentContainer == nullptr) {
         return nullptr;
     }
+    const unsigned list = ContextListOf(m_nCurrentDirectory);
+    const eClick click = row >= 0 ? eClick::kOnRow : eClick::kBesideRows;
+    std::vector<std::pair<const cContextEntry*, int>> entries; // with the command id
+    for (const cCommandRow& command : CommandTable()) {
+        for (const cContextEntry& entry : command.contexts) {
+            if ((entry.lists & list) != 0 && (entry.click == eClick::kBoth || entry.click == click)) {
+                entries.emplace_back(&entry, command.id);
+            }
+        }
+    }
+    if (entries.empty()) {
+        return nullptr;
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first->position < b.first->position; });
     UpdateCommands();
     auto menu = std::make_unique<QMenu>(this);
-    auto add = [this](QMenu& into, const QString& text, int id) {
-        QAction* command = Action(id);
-        QAction* entry = into.addAction(text);
-        entry->setData(id);
-        entry->setEnabled(command->isEnabled());
-        connect(entry, &QAction::triggered, command, &QAction::trigger);
-    };
-    auto findAndSelect = [&] {
-        add(*menu, QStringLiteral("Find item...\tCtrl+F"), ID_EDIT_FIND);
-        add(*menu, QStringLiteral("&Select All\tCtrl+A"), ID_EDIT_SELECT_ALL);
-    };
-    const bool onRow = row >= 0;
-    switch (m_nCurrentDirectory) {
-    case kDirUnscheduled:
-        if (onRow) {
-            add(*menu, QStringLiteral("Schedule Manually..."), ID_SCHEDULE_MANUAL);
-        }
-        break;
-    case kDirResults:
-        if (onRow) {
-            add(*menu, QStringLiteral("&Properties (Enter Result)...\tAlt+Enter"), ID_PROPERTIES);
-            add(*menu, QStringLiteral("Re&move results"), ID_REMOVE_RESULTS);
-        }
-        break;
-    case kDirTable:
-        if (onRow) {
-            return nullptr;
-        }
-        break;
-    case kDirCourtTime:
-        if (onRow) {
-            add(*menu, QStringLiteral("Insert new item...\tCtrl+I"), ID_INSERT_ITEM);
-            add(*menu, QStringLiteral("Delete item\tDel"), ID_DELETE_ITEM);
-            add(*menu, QStringLiteral("Properties...\tAlt+Enter"), ID_PROPERTIES);
-            add(*menu, QStringLiteral("Duplicate time...\tCtrl+D"), ID_DUPLICATE_TIME);
-            add(*menu, QStringLiteral("Repeat time...\tCtrl+R"), ID_EDIT_REPEAT);
-        } else {
-            add(*menu, QStringLiteral("Insert new item\tCtrl+I"), ID_INSERT_ITEM);
-        }
-        break;
-    case kDirScheduled:
-        if (onRow) {
-            add(*menu, QStringLiteral("Enter &Result..."), ID_ENTER_RESULT);
-            add(*menu, QStringLiteral("Move match"), ID_MOVE_MATCH);
-            add(*menu, QStringLiteral("&Insert Playoff Match"), ID_INSERT_PLAYOFF);
-            add(*menu, QStringLiteral("Remove Match\tDel"), ID_DELETE_ITEM);
-            add(*menu, QStringLiteral("Remove Automatically Scheduled Matches"), ID_REMOVE_AUTO_SCHEDULED);
-            add(*menu, QStringLiteral("Assign officials manually...\tF5"), ID_OFFICIALS_MANUAL);
-            QMenu* remove = menu->addMenu(QStringLiteral("Remove officials"));
-            add(*remove, QStringLiteral("Remove all officials\tF7"), ID_REMOVE_ALL_OFFICIALS);
-            for (int i = 0; i < 5; ++i) {
-                add(*remove, QStringLiteral("Remove %1. officials\tCtrl+%1").arg(i + 1),
-                    ID_REMOVE_OFFICIAL1 + i);
+    std::map<QString, QMenu*> submenus;
+    for (const auto& [entry, id] : entries) {
+        QMenu* into = menu.get();
+        if (entry->submenu != nullptr) {
+            QMenu*& submenu = submenus[QString::fromUtf8(entry->submenu)];
+            if (submenu == nullptr) {
+                submenu = menu->addMenu(QString::fromUtf8(entry->submenu));
             }
-            remove->menuAction()->setEnabled(AnyEnabled(*remove));
+            into = submenu;
         }
-        break;
-    default:
-        if (onRow) {
-            add(*menu, QStringLiteral("Insert new item...\tCtrl+I"), ID_INSERT_ITEM);
-            add(*menu, QStringLiteral("Delete item\tDel"), ID_DELETE_ITEM);
-            add(*menu, QStringLiteral("Properties...\tAlt+Enter"), ID_PROPERTIES);
-        } else {
-            add(*menu, QStringLiteral("Insert new item\tCtrl+I"), ID_INSERT_ITEM);
+        QAction* command = Action(id);
+        if (entry->text == nullptr) {
+            into->addAction(command);
+            continue;
         }
-        break;
+        // The entry's own text with the keys of the command as they stand.
+        QString text = QString::fromUtf8(entry->text);
+        if (!command->shortcut().isEmpty()) {
+            text += QLatin1Char('\t') + command->shortcut().toString(QKeySequence::NativeText);
+        }
+        QAction* shown = into->addAction(text);
+        shown->setData(id);
+        shown->setEnabled(command->isEnabled());
+        connect(shown, &QAction::triggered, command, &QAction::trigger);
     }
-    findAndSelect();
+    for (const auto& [title, submenu] : submenus) {
+        submenu->menuAction()->setEnabled(AnyEnabled(*submenu));
+    }
     return menu;
 }
 
@@ -1883,76 +1579,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 
 // ---- undo ----
 
-namespace {
-
-// Commands that leave the database as it is, or replace it (the file
-// commands), or move through the steps themselves: never a step of their own.
-bool TakesNoStep(int commandId)
-{
-    switch (commandId) {
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_APP_EXIT:
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_FILE_PRINT_SETUP:
-    case ID_WRITE_TO_FILE:
-    case ID_EDIT_FIND:
-    case ID_EDIT_SELECT_ALL:
-    case ID_TIP_OF_THE_DAY:
-    case ID_HELP_FINDER:
-    case ID_CONTEXT_HELP:
-    case ID_APP_ABOUT:
-        return true;
-    default:
-        return commandId >= ID_FILE_MRU_FILE1 && commandId < ID_FILE_MRU_FILE1 + CMainFrame::kRecentFiles;
-    }
-}
-
-} // namespace
-
-QString CMainFrame::CommandName(int commandId) const
-{
-    // Entries whose menu gives the context that their text lacks.
-    switch (commandId) {
-    case ID_SCHEDULE_AUTO:
-        return QStringLiteral("Schedule Automatically");
-    case ID_SCHEDULE_MANUAL:
-        return QStringLiteral("Schedule Manually");
-    case ID_OFFICIALS_AUTO:
-        return QStringLiteral("Assign Officials Automatically");
-    case ID_OFFICIALS_MANUAL:
-        return QStringLiteral("Assign Officials Manually");
-    case ID_REMOVE_ALL_OFFICIALS:
-        return QStringLiteral("Remove All Officials");
-    case ID_SETTINGS_SCHEDULE:
-        return QStringLiteral("Schedule Settings");
-    case ID_SETTINGS_OFFICIALS:
-        return QStringLiteral("Official Assignment Settings");
-    default:
-        break;
-    }
-    if (commandId >= ID_REMOVE_OFFICIAL1 && commandId < ID_REMOVE_OFFICIAL1 + 5) {
-        return QStringLiteral("Remove %1. Officials").arg(commandId - ID_REMOVE_OFFICIAL1 + 1);
-    }
-    const QAction* action = Action(commandId);
-    if (action == nullptr) {
-        return {};
-    }
-    QString name = action->text();
-    if (const qsizetype tab = name.indexOf(QLatin1Char('\t')); tab >= 0) {
-        name.truncate(tab);
-    }
-    return name.remove(QLatin1Char('&')).remove(QStringLiteral("...")).trimmed();
-}
-
 void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
 {
-    if (m_nCommandDepth > 0 || TakesNoStep(commandId) || !m_doc.HasContainers()) {
+    const cCommandRow* row = FindCommand(commandId);
+    if (m_nCommandDepth > 0 || (row != nullptr && !row->makesStep) || !m_doc.HasContainers()) {
         run();
         return;
     }

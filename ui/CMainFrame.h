@@ -50,6 +50,7 @@ public:
     ~CMainFrame() override;
 
     CTournelDoc& Document() { return m_doc; }
+    const CTournelDoc& Document() const { return m_doc; }
     // What the list shows: a directory id (kDirRoot, kDirItem for an item's
     // folder) and its container, null for the root and for an item's folder.
     int CurrentDirectory() const { return m_nCurrentDirectory; }
@@ -92,6 +93,8 @@ public:
     bool DoSave(const QString& path);
     QStringList RecentFiles() const { return m_recentFiles; }
     void AddRecentFile(const QString& path);
+    // Opens the recent file at `index` (0: the latest) when there is one.
+    void OpenRecentFile(int index);
 
     // Views.
     // Builds the tree again for the document as it stands and selects the root.
@@ -180,9 +183,6 @@ public:
     const std::array<std::string, 3>& FindTexts() const { return m_findTexts; }
     // The steps Undo and Redo can take.
     const cUndoHistory& History() const { return m_history; }
-    // The name a command goes by in "Undo <name>": its menu text without
-    // "&", "..." and keys, or a longer name where the menu alone tells it.
-    QString CommandName(int commandId) const;
 
 signals:
     // A file is about to be opened (menu, recent list, drop or command line).
@@ -224,8 +224,6 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    QAction* AddCommand(int id, const QString& text, const QString& keys, const QString& prompt,
-                        const QString& tip = {});
     void UpdateTitle();
     int TreeWidth() const;
     void RestoreWindowState();
@@ -266,7 +264,6 @@ private:
     QLabel* m_pDirectoryPane = nullptr;
     QLabel* m_pFilterPane = nullptr;
     QToolBar* m_pToolBar = nullptr;
-    QMenu* m_pFileMenu = nullptr;
     std::vector<QMenu*> m_subMenus; // menus inside the menus
     QAction* m_pRecentSeparator = nullptr;
     std::array<QAction*, kRecentFiles> m_recentActions{};

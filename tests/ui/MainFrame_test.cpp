@@ -7,7 +7,7 @@
 #include "ui/CFindDialog.h"
 #include "ui/CViewFilterDialog.h"
 #include "ui/CommandIds.h"
-#include "ui/CommandRules.h"
+#include "ui/CommandTable.h"
 #include "ui/cItemDialogRegistry.h"
 
 #include <QAction>
@@ -756,7 +756,7 @@ void tst_MainFrame::MenusStandInTheirOrder()
         EntryTexts(*TopMenu(f.Frame(), 0)),
         (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "&Print...\tCtrl+P",
                      "Print Pre&view...", "P&rint Setup...", "&Write to File...\tCtrl+W", "Print Spe&cial...",
-                     "Export Ca&lendar...", "&Import...", "Sen&d...", "E&xit\tAlt+F4"}));
+                     "Export Ca&lendar...", "&Import...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",

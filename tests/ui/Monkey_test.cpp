@@ -30,6 +30,7 @@
 #include "ui/CNumberSpinBox.h"
 #include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 #include "ui/ItemDialogs.h"
 
 #include <QAbstractSpinBox>
@@ -266,65 +267,7 @@ bool MayChangeResults(int command, int directory, bool resultsImported)
 // for a click elsewhere (exit, What's This).
 std::vector<int> Commands()
 {
-    std::vector<int> ids = {ID_FILE_NEW,
-                            ID_FILE_OPEN,
-                            ID_FILE_SAVE,
-                            ID_FILE_SAVE_AS,
-                            ID_FILE_PRINT,
-                            ID_FILE_PRINT_PREVIEW,
-                            ID_FILE_PRINT_SETUP,
-                            ID_WRITE_TO_FILE,
-                            ID_PRINT_SCHEDULE,
-                            ID_PRINT_TABLES,
-                            ID_PRINT_CONTENT,
-                            ID_EXPORT_CALENDAR,
-                            ID_FILE_IMPORT,
-                            ID_FILE_SEND_MAIL,
-                            ID_INSERT_ITEM,
-                            ID_DELETE_ITEM,
-                            ID_PROPERTIES,
-                            ID_DUPLICATE_TIME,
-                            ID_EDIT_REPEAT,
-                            ID_REMOVE_RESULTS,
-                            ID_ENTER_RESULT,
-                            ID_EDIT_FIND,
-                            ID_EDIT_SELECT_ALL,
-                            ID_EDIT_UNDO,
-                            ID_EDIT_REDO,
-                            ID_VIEW_TOOLBAR,
-                            ID_VIEW_STATUS_BAR,
-                            ID_VIEW_FILTER,
-                            ID_SCHEDULE_AUTO,
-                            ID_SCHEDULE_MANUAL,
-                            ID_INSERT_PLAYOFF,
-                            ID_REMOVE_AUTO_SCHEDULED,
-                            ID_REMOVE_SELECTED_MATCHES,
-                            ID_MOVE_MATCH,
-                            ID_SCHEDULE_RENUMBER,
-                            ID_OFFICIALS_AUTO,
-                            ID_OFFICIALS_MANUAL,
-                            ID_REMOVE_ALL_OFFICIALS,
-                            ID_SETTINGS_SCHEDULE,
-                            ID_SETTINGS_OFFICIALS,
-                            ID_SETTINGS_TEAM_RATING,
-                            ID_SETTINGS_RESULTS,
-                            ID_SETTINGS_WEB_TEMPLATES,
-                            ID_PRINT_FONT,
-                            ID_DOCUMENT_INFO,
-                            ID_TIP_OF_THE_DAY,
-                            ID_HELP_FINDER,
-                            ID_APP_ABOUT,
-                            ID_INSERT_COURT,
-                            ID_INSERT_TIME,
-                            ID_INSERT_LEAGUE,
-                            ID_INSERT_OFFICIAL};
-    for (int i = 0; i < 5; ++i) {
-        ids.push_back(ID_REMOVE_OFFICIAL1 + i);
-    }
-    for (int i = 0; i < CMainFrame::kRecentFiles; ++i) {
-        ids.push_back(ID_FILE_MRU_FILE1 + i);
-    }
-    return ids;
+    return CommandIds([](const cCommandRow& row) { return row.random; });
 }
 
 // Commands whose file question names a file to write the output to, not a database.

@@ -13,6 +13,7 @@
 #include "ui/CNumberSpinBox.h"
 #include "ui/CResultDialog.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,37 +77,11 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
     return QDialog::Rejected;
 }
 
-// The commands that may change the database.
+// The commands that may change the database, but those that print or write files.
 const std::vector<int>& ChangingCommands()
 {
-    static const std::vector<int> ids = {ID_INSERT_ITEM,
-                                         ID_DELETE_ITEM,
-                                         ID_PROPERTIES,
-                                         ID_DUPLICATE_TIME,
-                                         ID_EDIT_REPEAT,
-                                         ID_REMOVE_RESULTS,
-                                         ID_ENTER_RESULT,
-                                         ID_VIEW_FILTER,
-                                         ID_SCHEDULE_AUTO,
-                                         ID_SCHEDULE_MANUAL,
-                                         ID_INSERT_PLAYOFF,
-                                         ID_REMOVE_AUTO_SCHEDULED,
-                                         ID_REMOVE_SELECTED_MATCHES,
-                                         ID_MOVE_MATCH,
-                                         ID_SCHEDULE_RENUMBER,
-                                         ID_OFFICIALS_AUTO,
-                                         ID_OFFICIALS_MANUAL,
-                                         ID_REMOVE_ALL_OFFICIALS,
-                                         ID_REMOVE_OFFICIAL1,
-                                         ID_SETTINGS_SCHEDULE,
-                                         ID_SETTINGS_OFFICIALS,
-                                         ID_SETTINGS_TEAM_RATING,
-                                         ID_SETTINGS_RESULTS,
-                                         ID_DOCUMENT_INFO,
-                                         ID_INSERT_COURT,
-                                         ID_INSERT_TIME,
-                                         ID_INSERT_LEAGUE,
-                                         ID_INSERT_OFFICIAL};
+    static const std::vector<int> ids =
+        CommandIds([](const cCommandRow& row) { return row.makesStep && !row.output; });
     return ids;
 }
 
@@ -216,7 +191,7 @@ void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes()
         if (f.Frame().History().CurrentState() != state) {
             QVERIFY(WriteDatabase(f.Doc()) != bytes);
             before.push_back(bytes);
-            names.push_back(f.Frame().CommandName(command));
+            names.push_back(CommandName(command));
             QCOMPARE(UndoText(f), QStringLiteral("&Undo ") + names.back());
             QVERIFY(f.Doc().IsModified());
         } else {
@@ -270,7 +245,7 @@ void tst_Undo::TheMenuNamesTheCommand()
     QFETCH(int, command);
     QFETCH(QString, name);
     cFixture f;
-    QCOMPARE(f.Frame().CommandName(command), name);
+    QCOMPARE(CommandName(command), name);
 }
 
 void tst_Undo::UndoAndRedoStandAtTheTopOfTheEditMenu()
