@@ -5,6 +5,8 @@
 #include "ui/InstallCheck.h"
 #include "ui/ItemDialogs.h"
 #include "ui/PrintToPdf.h"
+#include "ui/cDocumentController.h"
+#include "ui/cHelpCommands.h"
 #include "ui/cItemDialogRegistry.h"
 
 #include <QApplication>
@@ -97,7 +99,7 @@ int main(int argc, char** argv)
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
-        frame.OpenAtStartUp(files.front());
+        frame.Documents().OpenAtStartUp(files.front());
     }
     if (showSplash) {
         // Keep the splash on screen for a moment before anything else appears.
@@ -105,7 +107,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(2500, &pause, &QEventLoop::quit);
         pause.exec();
         if (CTipDialog::ShowAtStartUp(frame.Profile())) {
-            frame.OnTipOfTheDay();
+            frame.Help().OnTipOfTheDay();
         }
     }
     return QApplication::exec();

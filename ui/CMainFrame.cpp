@@ -1,135 +1,45 @@
 #include "ui/CMainFrame.h"
 
-#include "document/cDirectoryPath.h"
 #include "model/Strings.h"
 #include "model/cCourt.h"
-#include "model/cIndexedDb.h"
 #include "model/cLeague.h"
-#include "model/cMatch.h"
-#include "model/cPlayoffMatch.h"
-#include "model/cResult.h"
-#include "model/cUnscheduledMatch.h"
-#include "model/cUnusedTime.h"
-#include "officials/AutoAssign.h"
-#include "officials/RemoveOfficials.h"
-#include "officials/cAutoAssignValues.h"
-#include "output/Export.h"
-#include "output/PrintLayout.h"
-#include "output/PrintValues.h"
-#include "scheduling/AutoScheduler.h"
-#include "scheduling/ManualScheduling.h"
-#include "scheduling/MatchGeneration.h"
-#include "scheduling/ScheduleEditing.h"
-#include "standings/Standings.h"
-#include "standings/cResultValues.h"
-#include "ui/CAboutDialog.h"
-#include "ui/CAutoAssignDialog.h"
-#include "ui/CCalendarExportDialog.h"
-#include "ui/CContentPrintDialog.h"
-#include "ui/CDocumentInfoDialog.h"
 #include "ui/CHelpWindow.h"
-#include "ui/CImportDialog.h"
-#include "ui/CManualAssignDialog.h"
-#include "ui/CManualScheduleDialog.h"
 #include "ui/CMessagePrompt.h"
-#include "ui/COfficialSettingsDialog.h"
-#include "ui/CPlayoffMatchDialog.h"
-#include "ui/CResultDialog.h"
-#include "ui/CSchedulePrintDialog.h"
-#include "ui/CTablePrintDialog.h"
-#include "ui/CTipDialog.h"
 #include "ui/CTournelView.h"
-#include "ui/CViewFilterDialog.h"
-#include "ui/CWebTemplatesDialog.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
-#include "ui/DialogFields.h"
 #include "ui/Images.h"
-#include "ui/ItemDialogs.h"
-#include "ui/PrintFont.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/cDocumentController.h"
+#include "ui/cEditCommands.h"
+#include "ui/cHelpCommands.h"
+#include "ui/cImportCommands.h"
+#include "ui/cOfficialsCommands.h"
+#include "ui/cPrintCommands.h"
+#include "ui/cResultsCommands.h"
+#include "ui/cScheduleCommands.h"
+#include "ui/cSettingsCommands.h"
 #include "ui/cTournelListView.h"
+#include "ui/cViewSync.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
-#include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
 
-#include <new>
-#include <set>
+#include <algorithm>
 
 namespace {
-
-const QString kFileFilter = QStringLiteral("Tournel Database (*.tnd)");
-// Views left behind by a long run are shown again at most this often.
-constexpr int kViewUpdateMs = 200;
-
-// True when `container` lies below `item` (in one of its child containers, at any depth).
-bool IsBelow(const cTournelDb* container, const cDbItem& item)
-{
-    while (container != nullptr) {
-        const cDbItem* owner = container->GetOwnerItem();
-        if (owner == nullptr) {
-            return false;
-        }
-        if (owner == &item) {
-            return true;
-        }
-        container = owner->GetOwner();
-    }
-    return false;
-}
-
-// Containers whose items have nodes of their own in the tree.
-bool HasItemNodes(const cTournelDb& container)
-{
-    return container.m_nDirectoryId == kDirLeagues || container.m_nDirectoryId == kDirOfficials ||
-           container.m_nDirectoryId == kDirTeams;
-}
-const QString kRecentSection = QStringLiteral("Recent File List");
 
 QString Text(int id)
 {
     return QString::fromUtf8(GetString(id));
-}
-
-// A save dialog's filter as the file writers give it ("Text file (.txt)| *.txt||")
-// in Qt's form ("Text file (*.txt)"): each description with its pattern.
-QString QtFilter(const std::string& filter)
-{
-    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i].trimmed();
-        const QString pattern = parts[i + 1].trimmed();
-        if (description.isEmpty() || pattern.isEmpty()) {
-            continue;
-        }
-        if (const qsizetype open = description.lastIndexOf(QStringLiteral(" ("));
-            open > 0 && description.endsWith(QLatin1Char(')'))) {
-            description.truncate(open);
-        }
-        filters << QStringLiteral("%1 (%2)").arg(description, pattern);
-    }
-    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace
@@ -145,11 +55,6 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
         m_pProfile = m_pOwnProfile.get();
     }
     m_doc.SetPrompt(m_pPrompt.get());
-    m_doc.SetListener(this);
-    m_pViewTimer = new QTimer(this);
-    m_pViewTimer->setSingleShot(true);
-    connect(m_pViewTimer, &QTimer::timeout, this, &CMainFrame::BringViewsUpToDate);
-    m_sinceViewUpdate.start();
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pTree = new CTournelView(m_pSplitter);
@@ -172,13 +77,24 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     // A click on a What's This text's link into the guide, in this window or any dialog.
     qApp->installEventFilter(this);
 
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
     CreateStatusBar();
-    LoadRecentFiles();
+    m_pViews = std::make_unique<cViewSync>(*this);
+    m_pDocuments = std::make_unique<cDocumentController>(*this);
+    m_pEdit = std::make_unique<cEditCommands>(*this);
+    m_pSchedule = std::make_unique<cScheduleCommands>(*this);
+    m_pOfficials = std::make_unique<cOfficialsCommands>(*this);
+    m_pResults = std::make_unique<cResultsCommands>(*this);
+    m_pPrint = std::make_unique<cPrintCommands>(*this);
+    m_pImport = std::make_unique<cImportCommands>(*this);
+    m_pSettings = std::make_unique<cSettingsCommands>(*this);
+    m_pHelp = std::make_unique<cHelpCommands>(*this);
+    CreateActions();
+    m_pDocuments->ShowRecentFiles(CreateMenus());
+    CreateToolBar();
+    connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, statusBar(), &QWidget::setVisible);
 
-    connect(m_pTree, &CTournelView::DirectoryChosen, this, &CMainFrame::OnTreeSelection);
+    connect(m_pTree, &CTournelView::DirectoryChosen, this,
+            [this](cTournelObject* object) { m_pViews->OnTreeSelection(object); });
     connect(m_pList, &cTournelListView::RowActivated, this, &CMainFrame::OnRowActivated);
     connect(m_pList, &cTournelListView::ContextMenuWanted, this, &CMainFrame::OnContextMenu);
     connect(m_pList->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -188,7 +104,7 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
 
     setAcceptDrops(true);
     RestoreWindowState();
-    UpdateAllViews();
+    m_pViews->UpdateAllViews();
     m_pList->setFocus();
 }
 
@@ -196,13 +112,23 @@ CMainFrame::~CMainFrame()
 {
     // The views point into the document; empty them before it goes, and let
     // no signal of a dying view reach this half-destroyed frame.
-    m_doc.SetListener(nullptr);
+    m_pViews.reset();
     m_pTree->disconnect(this);
     m_pList->disconnect(this);
     m_pList->selectionModel()->disconnect(this);
     m_pList->Model().Clear();
     m_pTree->clear();
     m_doc.SetPrompt(nullptr);
+}
+
+int CMainFrame::CurrentDirectory() const
+{
+    return m_pViews->CurrentDirectory();
+}
+
+cTournelDb* CMainFrame::CurrentContainer() const
+{
+    return m_pViews->CurrentContainer();
 }
 
 QAction* CMainFrame::Action(int commandId) const
@@ -232,8 +158,9 @@ void CMainFrame::CreateActions()
             action->setChecked(true);
         }
         if (row.run != nullptr) {
-            connect(action, &QAction::triggered, this,
-                    [this, id = row.id, run = row.run] { RunCommand(id, [this, run] { run(*this); }); });
+            connect(action, &QAction::triggered, this, [this, id = row.id, run = row.run] {
+                m_pDocuments->RunCommand(id, [this, run] { run(*this); });
+            });
         }
         m_actions[row.id] = action;
     }
@@ -244,22 +171,9 @@ void CMainFrame::CreateActions()
                             Action(row.keysOf)->shortcut().toString(QKeySequence::NativeText));
         }
     }
-    for (int i = 0; i < kRecentFiles; ++i) {
-        m_recentActions[static_cast<std::size_t>(i)] = Action(ID_FILE_MRU_FILE1 + i);
-        m_recentActions[static_cast<std::size_t>(i)]->setVisible(false);
-    }
 }
 
-void CMainFrame::OpenRecentFile(int index)
-{
-    if (index < m_recentFiles.size()) {
-        // A copy: saving the document first reorders the list.
-        const QString path = m_recentFiles[index];
-        OpenDocumentFile(path);
-    }
-}
-
-void CMainFrame::CreateMenus()
+QAction* CMainFrame::CreateMenus()
 {
     // Each menu's title and the menu it stands in; submenus appear where their first entry does.
     struct cMenuTitle
@@ -281,6 +195,7 @@ void CMainFrame::CreateMenus()
         {eMenu::kHelp, Text(IDS_HELP_MENU), eMenu::kNone},
     };
     std::map<eMenu, QMenu*> menus;
+    QAction* recentSeparator = nullptr;
     for (const cMenuTitle& title : titles) {
         if (title.parent == eMenu::kNone) {
             menus[title.menu] = menuBar()->addMenu(title.title);
@@ -299,7 +214,7 @@ void CMainFrame::CreateMenus()
         if (row.separatorBefore) {
             QAction* separator = menu->addSeparator();
             if (row.id == ID_FILE_MRU_FILE1) {
-                m_pRecentSeparator = separator;
+                recentSeparator = separator;
             }
         }
         menu->addAction(Action(row.id));
@@ -311,6 +226,7 @@ void CMainFrame::CreateMenus()
             m_subMenus.push_back(menu);
         }
     }
+    return recentSeparator;
 }
 
 void CMainFrame::CreateToolBar()
@@ -345,7 +261,6 @@ void CMainFrame::CreateStatusBar()
     m_pFilterPane->setVisible(false);
     bar->addPermanentWidget(m_pFilterPane);
     bar->addPermanentWidget(m_pDirectoryPane);
-    connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, bar, &QWidget::setVisible);
 }
 
 int CMainFrame::TreeWidth() const
@@ -412,202 +327,15 @@ int CMainFrame::RunDialog(QDialog& dialog)
     return m_fnRunDialog ? m_fnRunDialog(dialog) : dialog.exec();
 }
 
-// ---- documents ----
-
 void CMainFrame::UpdateTitle()
 {
     setWindowTitle(QStringLiteral("%1[*] - Tournel").arg(QString::fromStdString(m_doc.GetTitle())));
     setWindowModified(m_doc.IsModified());
 }
 
-void CMainFrame::UpdateAllViews()
-{
-    const QString title =
-        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
-    m_pViewTimer->stop();
-    m_bListStale = m_bTreeStale = m_bTreeGone = false;
-    m_pList->Model().Clear();
-    m_pTree->RebuildTree(m_doc, title);
-    SelectDirectory(nullptr, true, false);
-    RefreshList();
-    UpdateTitle();
-    UpdateCommands();
-}
-
-bool CMainFrame::SaveModified()
-{
-    if (!m_doc.IsModified()) {
-        return true;
-    }
-    const QString name =
-        QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
-    const QString text = QString::fromStdString(FormatString(IDS_SAVE_CHANGES, {name.toStdString()}));
-    const QMessageBox::StandardButton answer =
-        m_fnAskSaveChanges ? m_fnAskSaveChanges(text)
-                           : QMessageBox::question(this, QStringLiteral("Tournel"), text,
-                                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                                   QMessageBox::Yes);
-    switch (answer) {
-    case QMessageBox::Yes:
-        return DoSave(QString::fromStdString(m_doc.GetPathName()));
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::OpenDocumentFile(QString path)
-{
-    if (!SaveModified()) {
-        return false;
-    }
-    emit OpeningFile(path);
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    // A file the document refuses leaves the season as it was: its views,
-    // the directory shown and the undo history stay. A taken file announces
-    // the new containers itself before the old ones go.
-    if (!m_doc.OnOpenDocument(absolute.toStdString())) {
-        // A recent file that has gone is dropped from the list; one that is
-        // there but unreadable stays, it may be readable again later.
-        if (!QFileInfo::exists(absolute) && m_recentFiles.removeAll(absolute) > 0) {
-            SaveRecentFiles();
-            UpdateRecentMenu();
-        }
-        return false;
-    }
-    AddRecentFile(absolute);
-    // The tables as the results read count them: the state the first step goes back to.
-    if (m_doc.HasContainers()) {
-        BringTablesUpToDate(m_doc);
-    }
-    ClearHistory();
-    UpdateAllViews();
-    return true;
-}
-
-void CMainFrame::OpenAtStartUp(const QString& path)
-{
-    show();
-    QCoreApplication::processEvents();
-    OpenDocumentFile(path);
-}
-
-bool CMainFrame::DoSave(const QString& path)
-{
-    QString target = path;
-    if (target.isEmpty()) {
-        const QString suggested =
-            QString::fromStdString(m_doc.GetPathName().empty() ? m_doc.GetTitle() : m_doc.GetPathName());
-        target = m_fnAskFileName
-                     ? m_fnAskFileName(true, suggested)
-                     : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, kFileFilter);
-        if (target.isEmpty()) {
-            return false;
-        }
-        if (QFileInfo(target).suffix().isEmpty()) {
-            target += QStringLiteral(".tnd");
-        }
-    }
-    target = QFileInfo(target).absoluteFilePath();
-    if (!m_doc.OnSaveDocument(target.toStdString())) {
-        return false;
-    }
-    m_doc.SetPathName(target.toStdString());
-    m_doc.SetModifiedFlag(false);
-    m_history.MarkSaved();
-    AddRecentFile(target);
-    m_pTree->SetRootTitle(target);
-    UpdateTitle();
-    return true;
-}
-
-void CMainFrame::OnFileNew()
-{
-    if (!SaveModified()) {
-        return;
-    }
-    ContainersReplaced();
-    m_doc.OnNewDocument();
-    ClearHistory();
-    UpdateAllViews();
-}
-
-void CMainFrame::OnFileOpen()
-{
-    const QString path = m_fnAskFileName
-                             ? m_fnAskFileName(false, {})
-                             : QFileDialog::getOpenFileName(this, QStringLiteral("Open"), {}, kFileFilter);
-    if (!path.isEmpty()) {
-        OpenDocumentFile(path);
-    }
-}
-
-void CMainFrame::OnFileSave()
-{
-    DoSave(QString::fromStdString(m_doc.GetPathName()));
-}
-
-void CMainFrame::OnFileSaveAs()
-{
-    DoSave({});
-}
-
-void CMainFrame::LoadRecentFiles()
-{
-    m_recentFiles.clear();
-    for (int i = 0; i < kRecentFiles; ++i) {
-        const QString path =
-            m_pProfile->value(QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1)).toString();
-        if (!path.isEmpty() && !m_recentFiles.contains(path)) {
-            m_recentFiles.append(path);
-        }
-    }
-    UpdateRecentMenu();
-}
-
-void CMainFrame::SaveRecentFiles()
-{
-    for (int i = 0; i < kRecentFiles; ++i) {
-        const QString key = QStringLiteral("%1/File%2").arg(kRecentSection).arg(i + 1);
-        if (i < m_recentFiles.size()) {
-            m_pProfile->setValue(key, m_recentFiles[i]);
-        } else {
-            m_pProfile->remove(key);
-        }
-    }
-}
-
-void CMainFrame::AddRecentFile(const QString& path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    m_recentFiles.removeAll(absolute);
-    m_recentFiles.prepend(absolute);
-    while (m_recentFiles.size() > kRecentFiles) {
-        m_recentFiles.removeLast();
-    }
-    SaveRecentFiles();
-    UpdateRecentMenu();
-}
-
-void CMainFrame::UpdateRecentMenu()
-{
-    for (int i = 0; i < kRecentFiles; ++i) {
-        QAction* action = m_recentActions[static_cast<std::size_t>(i)];
-        if (i < m_recentFiles.size()) {
-            action->setText(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles[i])));
-            action->setVisible(true);
-        } else {
-            action->setVisible(false);
-        }
-    }
-    m_pRecentSeparator->setVisible(!m_recentFiles.isEmpty());
-}
-
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (SaveModified()) {
+    if (m_pDocuments->SaveModified()) {
         SaveWindowState();
         event->accept();
     } else {
@@ -615,312 +343,36 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
 }
 
-QString CMainFrame::DroppedFile(const QMimeData* data)
-{
-    if (data == nullptr || !data->hasUrls()) {
-        return {};
-    }
-    // Any file: opening decides, as File > Open does.
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            return url.toLocalFile();
-        }
-    }
-    return {};
-}
-
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
+    if (!cDocumentController::DroppedFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const QString path = DroppedFile(event->mimeData());
+    const QString path = cDocumentController::DroppedFile(event->mimeData());
     if (path.isEmpty()) {
         return;
     }
     event->acceptProposedAction();
     activateWindow();
-    OpenDocumentFile(path);
-}
-
-// ---- views ----
-
-void CMainFrame::SelectDirectory(cTournelObject* object, bool updateStatus, bool selectInTree)
-{
-    QString name;
-    m_pFolderItem = nullptr;
-    if (object == nullptr) {
-        m_nCurrentDirectory = kDirRoot;
-        m_pCurrentContainer = nullptr;
-        name = Text(IDS_DATABASE);
-    } else if (auto* container = dynamic_cast<cTournelDb*>(object)) {
-        m_nCurrentDirectory = container->m_nDirectoryId;
-        m_pCurrentContainer = container;
-        name = Text(container->m_nTitleId);
-    } else if (auto* item = dynamic_cast<cDbItem*>(object)) {
-        m_nCurrentDirectory = kDirItem;
-        m_pCurrentContainer = nullptr;
-        m_pFolderItem = item;
-        name = QString::fromStdString(item->GetColumnText(0));
-    }
-    if (updateStatus) {
-        m_pDirectoryPane->setText(name);
-    }
-    if (selectInTree) {
-        m_pTree->setFocus();
-        m_pTree->SelectNode(CTournelView::NodeOf(object));
-    }
-}
-
-void CMainFrame::OnTreeSelection(cTournelObject* object)
-{
-    if (m_bTreeStale || m_bTreeGone) {
-        // The node may stand for an item that is gone: the tree is brought
-        // into line first, and the directory taken from the node then current.
-        BringViewsUpToDate();
-        object = CTournelView::ObjectOf(m_pTree->currentItem());
-    }
-    SelectDirectory(object, true, false);
-    RefreshList();
-}
-
-void CMainFrame::ItemsChanged(const cTournelDb& container, const cDbItem* removed)
-{
-    if (removed != nullptr) {
-        if (removed->GetTreeNode() != nullptr) {
-            m_bTreeStale = true;
-        }
-        // A directory of the item going away cannot stay current.
-        if (IsBelow(m_pCurrentContainer, *removed) || m_pFolderItem == removed ||
-            (m_pFolderItem != nullptr && IsBelow(m_pFolderItem->GetOwner(), *removed))) {
-            ForgetList();
-            m_pList->Model().Clear();
-            m_nCurrentDirectory = kDirRoot;
-            m_pCurrentContainer = nullptr;
-            m_pFolderItem = nullptr;
-            m_bTreeStale = true;
-        }
-    } else if (HasItemNodes(container)) {
-        m_bTreeStale = true;
-    }
-    if (&container == m_pList->Model().Container()) {
-        ForgetList();
-    }
-    ScheduleViewUpdate();
-}
-
-void CMainFrame::ContainersReplaced()
-{
-    m_pViewTimer->stop();
-    m_pList->Model().Clear();
-    m_pTree->clear();
-    m_nCurrentDirectory = kDirRoot;
-    m_pCurrentContainer = nullptr;
-    m_pFolderItem = nullptr;
-    m_bListStale = m_bTreeStale = false;
-    m_bTreeGone = true;
-    ScheduleViewUpdate();
-}
-
-void CMainFrame::BeforePrompt(bool waitsForUser)
-{
-    if (waitsForUser || m_sinceViewUpdate.elapsed() >= kViewUpdateMs) {
-        BringViewsUpToDate();
-    }
-}
-
-void CMainFrame::ForgetList()
-{
-    if (m_bFilling) {
-        return;
-    }
-    if (m_pList->Model().rowCount() > 0 || m_pList->Model().Container() != nullptr) {
-        m_pList->StoreCursor();
-        m_pList->Model().Clear();
-    }
-    m_bListStale = true;
-}
-
-void CMainFrame::ScheduleViewUpdate()
-{
-    if (m_pViewTimer->isActive() || (!m_bListStale && !m_bTreeStale && !m_bTreeGone)) {
-        return;
-    }
-    m_pViewTimer->start(static_cast<int>(std::max<qint64>(0, kViewUpdateMs - m_sinceViewUpdate.elapsed())));
-}
-
-void CMainFrame::BringViewsUpToDate()
-{
-    if (m_bFilling) {
-        return;
-    }
-    m_pViewTimer->stop();
-    m_sinceViewUpdate.restart();
-    if (m_bTreeGone) {
-        UpdateAllViews();
-        return;
-    }
-    if (m_bTreeStale) {
-        SyncTree();
-    }
-    if (!m_bListStale) {
-        return;
-    }
-    m_bListStale = false;
-    // As the items stand: a derived list is not rebuilt here, which may be in
-    // the middle of a run; the command that changed it refreshes it when done.
-    m_bFilling = true;
-    if (m_pCurrentContainer != nullptr) {
-        BringShownTableUpToDate(*m_pCurrentContainer);
-        m_pList->ShowItems(*m_pCurrentContainer);
-    } else {
-        m_bFilling = false;
-        RefreshList();
-        return;
-    }
-    m_bFilling = false;
-    UpdateCommands();
-}
-
-void CMainFrame::SyncTree()
-{
-    m_bTreeStale = false;
-    if (!m_doc.HasContainers() || m_pTree->Root() == nullptr) {
-        return;
-    }
-    const cTournelObject* before = m_pCurrentContainer != nullptr
-                                       ? static_cast<const cTournelObject*>(m_pCurrentContainer)
-                                       : m_pFolderItem;
-    const int beforeDirectory = m_nCurrentDirectory;
-    m_pTree->SyncBranches(m_doc);
-    // Every node stands for a live object again: the current one decides the directory.
-    cTournelObject* current = CTournelView::ObjectOf(m_pTree->currentItem());
-    SelectDirectory(current, true, false);
-    const cTournelObject* after = m_pCurrentContainer != nullptr
-                                      ? static_cast<const cTournelObject*>(m_pCurrentContainer)
-                                      : m_pFolderItem;
-    if (after != before || m_nCurrentDirectory != beforeDirectory) {
-        ForgetList();
-    }
-}
-
-void CMainFrame::RefreshList()
-{
-    if (m_bTreeGone || m_bTreeStale) {
-        BringViewsUpToDate();
-        if (m_bTreeGone) {
-            return;
-        }
-    }
-    m_pViewTimer->stop();
-    m_bListStale = false;
-    if (m_pCurrentContainer != nullptr) {
-        FillList(*m_pCurrentContainer);
-    } else if (m_nCurrentDirectory == kDirItem && m_pTree->currentItem() != nullptr) {
-        std::vector<CItemListModel::cFolderRow> rows;
-        QTreeWidgetItem* node = m_pTree->currentItem();
-        for (int i = 0; i < node->childCount(); ++i) {
-            cTournelObject* object = CTournelView::ObjectOf(node->child(i));
-            const auto* container = dynamic_cast<const cTournelDb*>(object);
-            rows.push_back({node->child(i)->text(0), container != nullptr ? container->m_nImage : 0, object});
-        }
-        m_pList->ListFolder(std::move(rows));
-    } else {
-        m_pList->Clear();
-    }
-    UpdateCommands();
-}
-
-void CMainFrame::FillList(cTournelDb& container)
-{
-    // Rebuilding a derived list changes it: that is what is being shown, not news.
-    m_bFilling = true;
-    const bool wait = container.GetCount() > 100;
-    if (wait) {
-        m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
-    }
-    if (m_bRestoring) {
-        // The list as it stood before the step; regenerating the unscheduled
-        // matches would be a change of its own. A table is counted afresh
-        // when its flag says so (the steps hold tables up to date).
-        BringShownTableUpToDate(container);
-        m_pList->ShowItems(container);
-    } else {
-        RegenerateDerivedList(container);
-        m_pList->FillList(container);
-    }
-    m_bFilling = false;
-    m_bListStale = false;
-    if (wait) {
-        m_doc.Prompt().EndWait();
-    }
-    UpdateCommands();
-}
-
-void CMainFrame::RegenerateDerivedList(cTournelDb& container)
-{
-    if (&container == &m_doc.Unscheduled()) {
-        RebuildUnscheduled(m_doc);
-    } else {
-        BringShownTableUpToDate(container);
-    }
-}
-
-void CMainFrame::BringShownTableUpToDate(cTournelDb& container)
-{
-    if (container.m_nDirectoryId != kDirTable) {
-        return;
-    }
-    if (auto* league = dynamic_cast<cLeague*>(container.GetOwnerItem())) {
-        BringTableUpToDate(m_doc, *league);
-    }
-}
-
-void CMainFrame::MarkSelected()
-{
-    cTournelDb* container = m_pList->Model().Container();
-    if (container == nullptr) {
-        return;
-    }
-    for (cDbItem& item : container->AllItems<cDbItem>()) {
-        item.m_bMarked = 0;
-    }
-    for (int row : m_pList->SelectedRows()) {
-        if (cDbItem* item = m_pList->Model().ItemAt(row)) {
-            item->m_bMarked = 1;
-        }
-    }
-}
-
-void CMainFrame::ClearMarks()
-{
-    for (int row : m_pList->SelectedRows()) {
-        if (cDbItem* item = m_pList->Model().ItemAt(row)) {
-            item->m_bMarked = 0;
-        }
-    }
-}
-
-cDbItem* CMainFrame::GetCurrentItem() const
-{
-    return m_pList->Model().ItemAt(m_pList->CurrentRow());
+    m_pDocuments->OpenDocumentFile(path);
 }
 
 void CMainFrame::UpdateCommands()
 {
-    const bool hasRow = m_pCurrentContainer != nullptr && GetCurrentItem() != nullptr;
-    const cCommandContext context{m_doc,  m_nCurrentDirectory, m_pCurrentContainer,
-                                  hasRow, m_history.CanUndo(), m_history.CanRedo()};
+    const bool hasRow = CurrentContainer() != nullptr && m_pViews->GetCurrentItem() != nullptr;
+    const cUndoHistory& history = m_pDocuments->History();
+    const cCommandContext context{m_doc,  CurrentDirectory(), CurrentContainer(),
+                                  hasRow, history.CanUndo(),  history.CanRedo()};
     for (const cCommandRow& row : CommandTable()) {
         const bool enabled = (row.enabled == nullptr || row.enabled(context)) &&
                              (row.windowAllows == nullptr || row.windowAllows(*this));
         Action(row.id)->setEnabled(enabled);
     }
-    UpdateUndoCommands();
+    m_pDocuments->UpdateUndoCommands();
     // A submenu none of whose entries would do anything is disabled itself.
     for (QMenu* menu : m_subMenus) {
         menu->menuAction()->setEnabled(AnyEnabled(*menu));
@@ -941,10 +393,10 @@ bool CMainFrame::AnyEnabled(const QMenu& menu)
 
 std::unique_ptr<QMenu> CMainFrame::CreateContextMenu(int row)
 {
-    if (m_pCurrentContainer == nullptr) {
+    if (CurrentContainer() == nullptr) {
         return nullptr;
     }
-    const unsigned list = ContextListOf(m_nCurrentDirectory);
+    const unsigned list = ContextListOf(CurrentDirectory());
     const eClick click = row >= 0 ? eClick::kOnRow : eClick::kBesideRows;
     std::vector<std::pair<const cContextEntry*, int>> entries; // with the command id
     for (const cCommandRow& command : CommandTable()) {
@@ -1025,532 +477,12 @@ void CMainFrame::OnRowActivated(int row)
     }
     if (m_pList->Model().ItemAt(row) != nullptr) {
         // Editing by double-click or Enter is the Properties command.
-        RunCommand(ID_PROPERTIES, [this, row] {
+        m_pDocuments->RunCommand(ID_PROPERTIES, [this, row] {
             if (cDbItem* item = m_pList->Model().ItemAt(row)) {
-                EditItem(*item, row);
+                m_pEdit->EditItem(*item, row);
             }
         });
     }
-}
-
-void CMainFrame::EditItem(cDbItem& item, int row)
-{
-    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
-    if (entry == nullptr || !entry->edit) {
-        return;
-    }
-    if (!entry->edit(m_doc, item, this)) {
-        return;
-    }
-    m_pTree->UpdateItemNode(item);
-    cTournelDb* container = item.GetOwner();
-    if (m_bListStale || m_bTreeStale || (container != nullptr && container->m_bRelistOnEdit != 0)) {
-        RefreshList();
-    } else {
-        m_pList->Model().RowChanged(row);
-    }
-    UpdateTitle();
-}
-
-// ---- item commands ----
-
-void CMainFrame::OnInsertItem()
-{
-    try {
-        InsertItem();
-    } catch (const std::bad_alloc&) {
-        // Whatever was created is released on the way out.
-        m_doc.Prompt().ShowMessage(IDS_OUT_OF_MEMORY);
-        RefreshList();
-    }
-}
-
-void CMainFrame::InsertItem()
-{
-    m_doc.BackupIfDue();
-    cTournelDb* container = m_pCurrentContainer;
-    if (container == nullptr || container->m_bReadOnly != 0) {
-        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
-        return;
-    }
-    const cItemDialogRegistry::cEntry* entry = cItemDialogRegistry::Instance().Find(m_nCurrentDirectory);
-    if (entry == nullptr || !entry->create) {
-        return;
-    }
-    std::unique_ptr<cDbItem> item = entry->create(m_doc, *container, this);
-    if (!item) {
-        return;
-    }
-    cDbItem* added = nullptr;
-    if (entry->add) {
-        added = entry->add(m_doc, *container, std::move(item));
-    } else if (auto* indexed = dynamic_cast<cIndexedDb*>(container);
-               indexed != nullptr && dynamic_cast<cIndexedDbItem*>(item.get()) != nullptr) {
-        std::unique_ptr<cIndexedDbItem> indexedItem(static_cast<cIndexedDbItem*>(item.release()));
-        added = &indexed->AddIndexedItem(std::move(indexedItem), true, -1);
-    } else {
-        added = &container->AddItem(std::move(item), true);
-    }
-    if (added == nullptr) {
-        return;
-    }
-    m_doc.SetModifiedFlag();
-    switch (m_nCurrentDirectory) {
-    case kDirLeagues:
-    case kDirOfficials:
-        m_pTree->RebuildBranch(*container);
-        break;
-    case kDirTeams:
-        m_pTree->RebuildBranch(*container);
-        // The league's table gains a team and the matches to play change.
-        if (cDbItem* league = container->GetOwnerItem()) {
-            if (cTournelDb* table = league->GetChild(cLeague::kTable)) {
-                table->m_bUpToDate = 0;
-            }
-        }
-        m_doc.Unscheduled().m_bUpToDate = 0;
-        break;
-    default:
-        break;
-    }
-    FillList(*container);
-    if (m_nCurrentDirectory == kDirScheduled) {
-        // The new playoff match is where the user looks next.
-        if (const int row = m_pList->Model().RowOf(added); row >= 0) {
-            m_pList->SelectOnly(row);
-        }
-    }
-    UpdateTitle();
-}
-
-void CMainFrame::OnInsertInto(cTournelDb& container)
-{
-    SelectDirectory(&container, true, true);
-    OnInsertItem();
-}
-
-void CMainFrame::OnProperties()
-{
-    m_doc.BackupIfDue();
-    const int row = m_pList->CurrentRow();
-    if (cDbItem* item = m_pList->Model().ItemAt(row)) {
-        EditItem(*item, row);
-    }
-}
-
-void CMainFrame::OnDeleteItem()
-{
-    m_doc.BackupIfDue();
-    DeleteSelected();
-}
-
-void CMainFrame::OnRemoveSelectedMatches()
-{
-    if (m_nCurrentDirectory == kDirScheduled) {
-        DeleteSelected();
-    }
-}
-
-void CMainFrame::DeleteSelected()
-{
-    cTournelDb* container = m_pCurrentContainer;
-    if (container == nullptr || container->m_bReadOnly != 0 || m_pList->SelectedRows().empty()) {
-        return;
-    }
-    if (!m_doc.Prompt().AskYesNo(IDS_DELETE_QUESTION)) {
-        return;
-    }
-    // Deleting a played match deletes its result, and so does deleting the
-    // court, league or team it belongs to: that is said first.
-    std::vector<const cDbItem*> items;
-    for (const int row : m_pList->SelectedRows()) {
-        if (const cDbItem* item = m_pList->Model().ItemAt(row)) {
-            items.push_back(item);
-        }
-    }
-    if (!ConfirmDeletingItems(m_doc, items)) {
-        return;
-    }
-    m_doc.Prompt().BeginWait(GetString(IDS_JUST_A_MOMENT));
-    MarkSelected();
-    m_pList->StoreCursor();
-    cDbItem* item = container->GetFirst();
-    while (item != nullptr) {
-        cDbItem* next = cTournelDb::GetNext(*item);
-        if (item->m_bMarked != 0) {
-            item->m_bMarked = 0;
-            if (QTreeWidgetItem* node = CTournelView::NodeOf(item)) {
-                // The node goes first: afterwards its object would no longer exist.
-                m_pTree->DeleteNode(node);
-            }
-            container->DeleteItem(*item, m_doc);
-        }
-        item = next;
-    }
-    m_doc.Prompt().EndWait();
-    RefreshList();
-    UpdateTitle();
-}
-
-void CMainFrame::OnFind()
-{
-    cTournelDb* container = m_pCurrentContainer;
-    if (container == nullptr) {
-        return;
-    }
-    if (container->GetFirst() == nullptr) {
-        m_doc.Prompt().ShowMessage(IDS_DIRECTORY_EMPTY);
-        return;
-    }
-    const cDbItem* start = GetCurrentItem();
-    const bool hadRow = start != nullptr;
-    if (!hadRow) {
-        start = container->GetFirst();
-    }
-    CFindDialog::cValues values;
-    values.texts = m_findTexts;
-    CFindDialog dialog(values, this);
-    if (RunDialog(dialog) != QDialog::Accepted) {
-        return;
-    }
-    values = dialog.Values();
-    m_findTexts = values.texts;
-    if (!hadRow && !values.forward) {
-        start = container->GetLast();
-    }
-    const std::string texts[3] = {values.texts[0], values.texts[1], values.texts[2]};
-    const cDbItem* found =
-        container->FindItem(texts, start, values.forward, values.fromEnd, values.wholeWord, values.all);
-    if (found == nullptr) {
-        m_doc.Prompt().ShowMessage(IDS_CANNOT_FIND_ITEM);
-        return;
-    }
-    m_pList->setFocus();
-    m_pList->SelectOnly(m_pList->Model().RowOf(found));
-    UpdateCommands();
-}
-
-void CMainFrame::OnSelectAll()
-{
-    m_doc.BackupIfDue();
-    m_pList->setFocus();
-    m_pList->selectAll();
-    UpdateCommands();
-}
-
-void CMainFrame::OnViewFilter()
-{
-    m_doc.BackupIfDue();
-    CViewFilterDialog dialog(m_doc, this);
-    if (RunDialog(dialog) != QDialog::Accepted) {
-        return;
-    }
-    m_doc.m_nCourtFilter = dialog.CourtFilter();
-    m_doc.m_nLeagueFilter = dialog.LeagueFilter();
-    for (cTournelDb* container :
-         {&m_doc.Scheduled(), &m_doc.Unscheduled(), &m_doc.Results(), &m_doc.CourtTime()}) {
-        container->m_bUpToDate = 0;
-    }
-    switch (m_nCurrentDirectory) {
-    case kDirScheduled:
-    case kDirUnscheduled:
-    case kDirResults:
-    case kDirCourtTime:
-        FillList(*m_pCurrentContainer);
-        break;
-    default:
-        break;
-    }
-}
-
-void CMainFrame::OnPrintFont()
-{
-    m_doc.BackupIfDue();
-    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
-    QFontDialog dialog(PrintFontToQFont(m_doc.m_lfPrintFont, dpi), this);
-    dialog.setWindowTitle(QStringLiteral("Print Font"));
-    if (RunDialog(dialog) != QDialog::Accepted) {
-        return;
-    }
-    // The colour stays as it was: the font dialog offers none.
-    m_doc.m_lfPrintFont = QFontToPrintFont(dialog.currentFont(), dpi, m_doc.m_lfPrintFont);
-    m_doc.SetModifiedFlag();
-    UpdateTitle();
-}
-
-void CMainFrame::OnScheduleAutomatically()
-{
-    m_doc.BackupIfDue();
-    ScheduleAutomatically(m_doc);
-    switch (m_nCurrentDirectory) {
-    case kDirScheduled:
-    case kDirUnscheduled:
-    case kDirCourtTime:
-    case kDirResults:
-        RefreshList();
-        break;
-    default:
-        BringViewsUpToDate();
-        break;
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnRepeatTime()
-{
-    m_doc.BackupIfDue();
-    auto* period = dynamic_cast<cUnusedTime*>(GetCurrentItem());
-    if (period != nullptr && RunRepeatCourtTime(m_doc, *period, this)) {
-        RefreshList();
-        UpdateTitle();
-    }
-}
-
-void CMainFrame::OnDuplicateTime()
-{
-    m_doc.BackupIfDue();
-    auto* period = dynamic_cast<cUnusedTime*>(GetCurrentItem());
-    if (period != nullptr && RunDuplicateCourtTime(m_doc, *period, this)) {
-        RefreshList();
-        UpdateTitle();
-    }
-}
-
-void CMainFrame::OnTableSettings(bool (*run)(CTournelDoc& doc, QWidget* parent))
-{
-    m_doc.BackupIfDue();
-    if (!run(m_doc, this)) {
-        return;
-    }
-    // Every table is out of date now; results show their set columns anew.
-    if (m_nCurrentDirectory == kDirTable || m_nCurrentDirectory == kDirResults) {
-        RefreshList();
-    }
-    UpdateTitle();
-}
-
-void CMainFrame::OnRenumberMatches()
-{
-    m_doc.BackupIfDue();
-    if (!RenumberMatches(m_doc)) {
-        return;
-    }
-    if (m_nCurrentDirectory == kDirScheduled || m_nCurrentDirectory == kDirResults) {
-        RefreshList();
-    }
-    UpdateTitle();
-}
-
-void CMainFrame::ShowPlacedMatch(cMatch* match)
-{
-    RefreshList();
-    if (match != nullptr && m_nCurrentDirectory == kDirScheduled) {
-        const int row = m_pList->Model().RowOf(match);
-        if (row >= 0) {
-            m_pList->SelectOnly(row);
-        }
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnScheduleManually()
-{
-    auto* match = dynamic_cast<cUnscheduledMatch*>(GetCurrentItem());
-    if (m_nCurrentDirectory != kDirUnscheduled || match == nullptr) {
-        return;
-    }
-    m_doc.BackupIfDue();
-    const cLeague* league = m_doc.GetLeague(match->GetLeague());
-    if (league == nullptr) {
-        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
-        return;
-    }
-    cManualPlacement placement;
-    if (!RunManualScheduleDialog(m_doc, match, league->m_nGameDuration, this, placement)) {
-        return;
-    }
-    ScheduleMatch(m_doc, *placement.courtTime, placement.start, placement.end, *match, true);
-    ShowPlacedMatch(nullptr);
-}
-
-void CMainFrame::OnMoveMatch()
-{
-    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
-    if (m_nCurrentDirectory != kDirScheduled || match == nullptr) {
-        return;
-    }
-    m_doc.BackupIfDue();
-    cMatch* placed = nullptr;
-    {
-        cMatchMove move(m_doc, *match);
-        cManualPlacement placement;
-        if (!RunManualScheduleDialog(m_doc, move.Pairing(), move.Duration(), this, placement,
-                                     &move.Moving())) {
-            return; // the move puts everything back
-        }
-        placed = move.Commit(placement);
-    }
-    ShowPlacedMatch(placed);
-}
-
-void CMainFrame::OnInsertPlayoff()
-{
-    m_doc.BackupIfDue();
-    if (cPlayoffMatch* placed = RunInsertPlayoffDialog(m_doc, this)) {
-        ShowPlacedMatch(placed);
-    }
-}
-
-void CMainFrame::OnRemoveAutoScheduled()
-{
-    m_doc.BackupIfDue();
-    if (RemoveAutoScheduledMatches(m_doc).removed == 0) {
-        return;
-    }
-    if (m_nCurrentDirectory == kDirScheduled || m_nCurrentDirectory == kDirUnscheduled) {
-        RefreshList();
-    } else {
-        BringViewsUpToDate();
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnOfficialSettings()
-{
-    m_doc.BackupIfDue();
-    if (RunOfficialSettingsDialog(m_doc, this)) {
-        UpdateTitle();
-        // The number of officials per game decides which slot commands work.
-        UpdateCommands();
-    }
-}
-
-void CMainFrame::RedrawAfterOfficialsChanged()
-{
-    if (m_nCurrentDirectory == kDirOfficials || m_nCurrentDirectory == kDirScheduled) {
-        RefreshList();
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnAssignAutomatically()
-{
-    m_doc.BackupIfDue();
-    cAutoAssignValues chosen;
-    if (!RunAutoAssignDialog(m_doc, this, chosen)) {
-        return;
-    }
-    AssignOfficialsAutomatically(m_doc, chosen.EndLimit(), chosen.officials);
-    RedrawAfterOfficialsChanged();
-}
-
-void CMainFrame::OnAssignManually()
-{
-    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
-    if (m_nCurrentDirectory != kDirScheduled || match == nullptr) {
-        return;
-    }
-    m_doc.BackupIfDue();
-    if (RunManualAssignDialog(m_doc, *match, this)) {
-        RedrawAfterOfficialsChanged();
-    }
-}
-
-void CMainFrame::OnRemoveOfficials(int slot)
-{
-    if (m_nCurrentDirectory != kDirScheduled) {
-        return;
-    }
-    if (slot >= 0) {
-        m_doc.BackupIfDue();
-    }
-    std::vector<cMatch*> matches;
-    for (const int row : m_pList->SelectedRows()) {
-        if (auto* match = dynamic_cast<cMatch*>(m_pList->Model().ItemAt(row))) {
-            matches.push_back(match);
-        }
-    }
-    if (RemoveOfficials(m_doc, matches, slot)) {
-        RedrawAfterOfficialsChanged();
-    }
-}
-
-void CMainFrame::OnEnterResult()
-{
-    auto* match = dynamic_cast<cMatch*>(GetCurrentItem());
-    if (m_nCurrentDirectory != kDirScheduled || match == nullptr || match->GetResult() == nullptr) {
-        return;
-    }
-    if (RunResultDialog(m_doc, *match->GetResult(), this)) {
-        UpdateTitle();
-    }
-}
-
-void CMainFrame::OnRemoveResults()
-{
-    if (m_nCurrentDirectory != kDirResults) {
-        return;
-    }
-    std::vector<cResult*> results;
-    for (const int row : m_pList->SelectedRows()) {
-        if (auto* result = dynamic_cast<cResult*>(m_pList->Model().ItemAt(row))) {
-            results.push_back(result);
-        }
-    }
-    if (results.empty()) {
-        return;
-    }
-    RemoveResults(m_doc, results);
-    m_pList->ShowItems(*m_pCurrentContainer);
-    UpdateTitle();
-}
-
-void CMainFrame::OnScheduleSettings()
-{
-    m_doc.BackupIfDue();
-    if (RunScheduleSettings(m_doc, this)) {
-        UpdateTitle();
-    }
-}
-
-void CMainFrame::OnDocumentInfo()
-{
-    m_doc.BackupIfDue();
-    CDocumentInfoDialog dialog(m_doc, this);
-    if (RunDialog(dialog) != QDialog::Accepted) {
-        return;
-    }
-    // Dates and weekday names appear in their new forms at once.
-    RefreshList();
-    UpdateTitle();
-}
-
-void CMainFrame::OnTipOfTheDay()
-{
-    CTipDialog dialog(CTipDialog::FindTipsFile(), *m_pProfile, this);
-    RunDialog(dialog);
-}
-
-void CMainFrame::OnAbout()
-{
-    CAboutDialog dialog(this);
-    RunDialog(dialog);
-}
-
-void CMainFrame::ShowHelp(const QString& page, const QString& anchor)
-{
-    if (m_pHelpWindow == nullptr) {
-        m_pHelpWindow = new CHelpWindow(this);
-    }
-    m_pHelpWindow->ShowHelp(page, anchor);
-    m_pHelpWindow->show();
-    m_pHelpWindow->raise();
-    m_pHelpWindow->activateWindow();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
@@ -1558,396 +490,5 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::WhatsThisClicked) {
         return QMainWindow::eventFilter(watched, event);
     }
-    QString page;
-    QString anchor;
-    if (!CHelpWindow::ParseGuideLink(static_cast<QWhatsThisClickedEvent*>(event)->href(), page, anchor)) {
-        return false;
-    }
-    // A modal dialog blocks every window but its own: the guide opened from
-    // one is a window of that dialog and closes with it.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != this) {
-        auto* help = new CHelpWindow(modal);
-        help->setAttribute(Qt::WA_DeleteOnClose);
-        help->ShowHelp(page, anchor);
-        help->show();
-    } else {
-        ShowHelp(page, anchor);
-    }
-    return true;
-}
-
-// ---- undo ----
-
-void CMainFrame::RunCommand(int commandId, const std::function<void()>& run)
-{
-    const cCommandRow* row = FindCommand(commandId);
-    if (m_nCommandDepth > 0 || (row != nullptr && !row->makesStep) || !m_doc.HasContainers()) {
-        run();
-        return;
-    }
-    // Each step's bytes hold every table counted from its results, so that
-    // Undo and Redo bring back tables that are up to date, and counting a
-    // table is never taken for a command's change.
-    BringTablesUpToDate(m_doc);
-    const std::string before = m_doc.Snapshot();
-    const TimePoint stamp = m_doc.m_tModified;
-    ++m_nCommandDepth;
-    run();
-    --m_nCommandDepth;
-    BringTablesUpToDate(m_doc);
-    // A table shown may have been counted afresh in place, its rows in the same order.
-    m_pList->viewport()->update();
-    std::string after = m_doc.Snapshot();
-    if (after != before && m_doc.m_tModified != stamp) {
-        // A backup copy written on the way stamps the time: that alone is no change.
-        const TimePoint backedUp = m_doc.m_tModified;
-        m_doc.m_tModified = stamp;
-        after = m_doc.Snapshot();
-        m_doc.m_tModified = backedUp;
-    }
-    // Cancelled, or confirmed unchanged (a dialog's OK still marks the
-    // document modified, as it always has): no step.
-    if (after != before) {
-        m_history.Record(CommandName(commandId).toStdString(), before);
-        m_doc.SetModifiedFlag(!m_history.IsAtSaved());
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnUndo()
-{
-    if (m_nCommandDepth == 0 && m_history.CanUndo()) {
-        RestoreSnapshot(m_history.Undo(m_doc.Snapshot()));
-    }
-}
-
-void CMainFrame::OnRedo()
-{
-    if (m_nCommandDepth == 0 && m_history.CanRedo()) {
-        RestoreSnapshot(m_history.Redo(m_doc.Snapshot()));
-    }
-}
-
-void CMainFrame::RestoreSnapshot(const std::string& bytes)
-{
-    const cDirectoryPath shown = cDirectoryPath::Of(
-        m_pCurrentContainer != nullptr ? static_cast<const cTournelObject*>(m_pCurrentContainer)
-                                       : m_pFolderItem);
-    const int row = m_pList->CurrentRow();
-    // The views let go of the items when the document announces the new ones.
-    if (!m_doc.RestoreSnapshot(bytes)) {
-        m_doc.Prompt().ShowMessage(IDS_UNEXPECTED_ERROR);
-        return;
-    }
-    // A step holds its tables up to date; should one not, it is counted
-    // before anything shows it.
-    BringTablesUpToDate(m_doc);
-    m_doc.SetModifiedFlag(!m_history.IsAtSaved());
-    m_bRestoring = true;
-    UpdateAllViews();
-    if (cTournelObject* object = shown.Find(m_doc)) {
-        m_pTree->SelectNode(CTournelView::NodeOf(object));
-    }
-    m_bRestoring = false;
-    if (const int rows = m_pList->Model().rowCount(); row >= 0 && rows > 0) {
-        m_pList->SelectOnly(std::min(row, rows - 1));
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::ClearHistory()
-{
-    m_history.Clear(!m_doc.IsModified());
-}
-
-void CMainFrame::UpdateUndoCommands()
-{
-    const auto name = [this](int id, const char* verb, const std::string& command) {
-        const QString text =
-            command.empty() ? QString::fromUtf8(verb) : QStringLiteral("%1 %2").arg(verb, ToQString(command));
-        QAction* action = Action(id);
-        action->setText(text);
-        action->setToolTip(QString(text).remove(QLatin1Char('&')));
-    };
-    name(ID_EDIT_UNDO, "&Undo", m_history.UndoName());
-    name(ID_EDIT_REDO, "&Redo", m_history.RedoName());
-}
-
-// ---- printing and files ----
-
-QPrinter& CMainFrame::Printer()
-{
-    if (!m_pPrinter) {
-        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_pPrinter->setDocName(QStringLiteral("Tournel"));
-    }
-    return *m_pPrinter;
-}
-
-bool CMainFrame::ChoosePrinter(QPrinter& printer)
-{
-    if (m_fnChoosePrinter) {
-        return m_fnChoosePrinter(printer);
-    }
-    // The platform's dialog offers printing to a PDF file besides the printers.
-    QPrintDialog dialog(&printer, this);
-    return RunDialog(dialog) == QDialog::Accepted;
-}
-
-void CMainFrame::PrintJob(const PageLayout& layout)
-{
-    QPrinter& printer = Printer();
-    if (!ChoosePrinter(printer)) {
-        return;
-    }
-    // A print turned to keep its columns on the page leaves the set-up as the user made it.
-    const cKeepOrientation keep(printer);
-    if (!PrintPages(printer, m_doc, layout)) {
-        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
-    }
-}
-
-QString CMainFrame::AskOutputName(const QString& suggested, const QString& filter, const QString& suffix)
-{
-    if (m_fnAskFileName) {
-        return m_fnAskFileName(true, suggested);
-    }
-    // Outputs go beside the database unless the user goes elsewhere.
-    QString start = suggested;
-    if (!m_doc.GetPathName().empty() && QFileInfo(suggested).isRelative()) {
-        start = QFileInfo(QString::fromStdString(m_doc.GetPathName())).dir().filePath(suggested);
-    }
-    QFileDialog dialog(this, QStringLiteral("Save As"), start, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    // A name typed without extension gets the one of the chosen file type.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffix](const QString& chosen) {
-        const qsizetype star = chosen.indexOf(QStringLiteral("*."));
-        const qsizetype close = chosen.indexOf(QLatin1Char(')'), star);
-        dialog.setDefaultSuffix(star >= 0 && close > star ? chosen.mid(star + 2, close - star - 2) : suffix);
-    });
-    if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().front();
-}
-
-QString CMainFrame::AskOutputName(const QString& suggested, int kind, bool spreadsheet)
-{
-    QString filter = QtFilter(FileDialogFilter(kind, 1));
-    if (spreadsheet) {
-        filter += QStringLiteral(";;Spreadsheet file (*.csv)");
-    }
-    return AskOutputName(suggested, filter, ToQString(FileDialogFilter(kind, 0)));
-}
-
-void CMainFrame::SaveAsPdf(const PageLayout& layout, const QString& suggested)
-{
-    QString path = AskOutputName(suggested, QStringLiteral("PDF file (*.pdf)"), QStringLiteral("pdf"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(Printer().pageLayout());
-    pdf.setOutputFileName(path);
-    if (!PrintPages(pdf, m_doc, layout)) {
-        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
-    }
-}
-
-cTournelDb* CMainFrame::DirectoryToPrint()
-{
-    cTournelDb* directory = m_pCurrentContainer;
-    if (directory != nullptr) {
-        // A list derived from the rest of the season is printed as it stands now,
-        // and as the view filter shows it.
-        RegenerateDerivedList(*directory);
-        BringViewsUpToDate();
-        directory = m_pCurrentContainer;
-        if (directory != nullptr) {
-            directory->Refresh();
-        }
-    }
-    if (const int refusal = DirectoryPrintRefusal(directory)) {
-        m_doc.Prompt().ShowMessage(refusal);
-        return nullptr;
-    }
-    return directory;
-}
-
-void CMainFrame::OnFilePrint()
-{
-    if (cTournelDb* directory = DirectoryToPrint()) {
-        PrintJob([directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); });
-    }
-}
-
-void CMainFrame::OnPrintPreview()
-{
-    cTournelDb* directory = DirectoryToPrint();
-    if (directory == nullptr) {
-        return;
-    }
-    const PageLayout layout = [directory](const cPrintSizing& sizing) {
-        return DirectoryPages(*directory, sizing);
-    };
-    // The preview turns its page when the print needs it; the set-up stays the user's.
-    const cKeepOrientation keep(Printer());
-    QPrintPreviewDialog preview(&Printer(), this);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &layout](QPrinter* printer) { PrintPages(*printer, m_doc, layout); });
-    if (auto* bar = preview.findChild<QToolBar*>()) {
-        bar->addSeparator();
-        QAction* pdf = bar->addAction(QStringLiteral("Save as PDF..."));
-        pdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
-        const QString name = Text(directory->m_nTitleId);
-        connect(pdf, &QAction::triggered, &preview, [this, &layout, name] { SaveAsPdf(layout, name); });
-    }
-    RunDialog(preview);
-}
-
-void CMainFrame::OnPrintSetup()
-{
-    QPageSetupDialog dialog(&Printer(), this);
-    RunDialog(dialog);
-}
-
-void CMainFrame::OnWriteToFile()
-{
-    cTournelDb* directory = DirectoryToPrint();
-    if (directory == nullptr) {
-        return;
-    }
-    const QString path = AskOutputName(Text(directory->m_nTitleId), 1);
-    if (!path.isEmpty()) {
-        WriteDirectoryFile(m_doc, *directory, ToStdString(path));
-    }
-}
-
-void CMainFrame::OnPrintSchedule()
-{
-    cSchedulePrintValues values;
-    if (!RunSchedulePrintDialog(m_doc, this, values)) {
-        return;
-    }
-    UpdateTitle();
-    const cScheduleExport job = values.Export();
-    if (values.writeToFile) {
-        const QString path = AskOutputName(QStringLiteral("Schedule"), -1);
-        if (!path.isEmpty()) {
-            WriteScheduleFile(m_doc, job, ToStdString(path));
-        }
-        return;
-    }
-    if (const int refusal = SchedulePrintRefusal(m_doc, job)) {
-        m_doc.Prompt().ShowMessage(refusal);
-        return;
-    }
-    PrintJob([this, &job](const cPrintSizing& sizing) { return SchedulePages(m_doc, job, sizing); });
-}
-
-void CMainFrame::OnPrintTables()
-{
-    cTablePrintValues values;
-    if (!RunTablePrintDialog(m_doc, this, values)) {
-        return;
-    }
-    // The tables were brought up to date: a shown table shows its new order.
-    BringViewsUpToDate();
-    UpdateTitle();
-    const cTablesExport job = values.Export();
-    if (values.writeToFile) {
-        const QString path = AskOutputName(QStringLiteral("Tables"), -1);
-        if (!path.isEmpty()) {
-            WriteTablesFile(m_doc, job, ToStdString(path));
-        }
-    } else if (const int refusal = TablePrintRefusal(m_doc, job)) {
-        m_doc.Prompt().ShowMessage(refusal);
-    } else {
-        PrintJob([this, &job](const cPrintSizing& sizing) { return TablePages(m_doc, job, sizing); });
-    }
-    BringViewsUpToDate();
-}
-
-void CMainFrame::OnExportCalendar()
-{
-    cCalendarExportValues values;
-    if (!RunCalendarExportDialog(m_doc, this, values)) {
-        return;
-    }
-    QString path = AskOutputName(QStringLiteral("Schedule"), QStringLiteral("iCalendar file (*.ics)"),
-                                 QStringLiteral("ics"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".ics");
-    }
-    WriteCalendarFile(m_doc, values.Export(), ToStdString(path));
-}
-
-void CMainFrame::OnImport()
-{
-    const auto browse = [this]() -> QString {
-        if (m_fnAskFileName) {
-            return m_fnAskFileName(false, {});
-        }
-        const QString folder = m_doc.GetPathName().empty()
-                                   ? QString()
-                                   : QFileInfo(QString::fromStdString(m_doc.GetPathName())).absolutePath();
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Import"), folder,
-                                            QStringLiteral("Spreadsheet file (*.csv);;All files (*)"));
-    };
-    cImportValues values;
-    std::string text;
-    if (!RunImportDialog(m_doc, this, browse, values, text)) {
-        return;
-    }
-    m_doc.BackupIfDue();
-    const cImportReport report = ImportCsv(m_doc, values.kind, values.league, text);
-    BringViewsUpToDate();
-    RefreshList();
-    UpdateTitle();
-    UpdateCommands();
-    statusBar()->showMessage(QStringLiteral("%1 rows imported.").arg(report.Count(cImportRow::kImported)),
-                             5000);
-}
-
-void CMainFrame::OnPrintContent()
-{
-    cContentPrintValues values;
-    if (!RunContentPrintDialog(m_doc, this, values)) {
-        return;
-    }
-    // The summary counts the matches still to be played.
-    RegenerateDerivedList(m_doc.Unscheduled());
-    BringViewsUpToDate();
-    const std::string title = m_doc.GetTitle();
-    if (values.writeToFile) {
-        const QString path = AskOutputName(QStringLiteral("Content"), 1, false);
-        if (!path.isEmpty()) {
-            WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
-        }
-    } else {
-        PrintJob([this, &title, &values](const cPrintSizing& sizing) {
-            return ContentPages(m_doc, title, values.courts, values.leagues, sizing);
-        });
-    }
-    UpdateTitle();
-    UpdateCommands();
-}
-
-void CMainFrame::OnWebTemplates()
-{
-    if (RunWebTemplatesDialog(m_doc, this)) {
-        UpdateTitle();
-    }
+    return m_pHelp->OpenGuideLink(static_cast<QWhatsThisClickedEvent*>(event)->href());
 }

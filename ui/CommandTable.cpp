@@ -7,8 +7,18 @@
 #include "ui/CMainFrame.h"
 #include "ui/CResultSettingsDialog.h"
 #include "ui/CommandIds.h"
+#include "ui/cDocumentController.h"
+#include "ui/cEditCommands.h"
+#include "ui/cHelpCommands.h"
+#include "ui/cImportCommands.h"
 #include "ui/cItemDialogRegistry.h"
+#include "ui/cOfficialsCommands.h"
+#include "ui/cPrintCommands.h"
+#include "ui/cResultsCommands.h"
+#include "ui/cScheduleCommands.h"
+#include "ui/cSettingsCommands.h"
 #include "ui/cTournelListView.h"
+#include "ui/cViewSync.h"
 
 #include <QWhatsThis>
 
@@ -45,12 +55,12 @@ template <int slot> bool OfficialSlotRule(const cCommandContext& c)
 
 template <int slot> void RemoveOfficialSlot(CMainFrame& f)
 {
-    f.OnRemoveOfficials(slot - 1);
+    f.Officials().OnRemoveOfficials(slot - 1);
 }
 
 template <int index> void OpenRecent(CMainFrame& f)
 {
-    f.OpenRecentFile(index);
+    f.Documents().OpenRecentFile(index);
 }
 
 // The rows of the lists except the table's, and beside the rows of every list.
@@ -98,7 +108,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kFile,
          .toolbarGroup = 1,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnFileNew(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnFileNew(); }},
         {.id = ID_FILE_OPEN,
          .text = "&Open...",
          .keys = "Ctrl+O",
@@ -107,7 +117,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kFile,
          .toolbarGroup = 1,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnFileOpen(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnFileOpen(); }},
         {.id = ID_FILE_SAVE,
          .text = "&Save",
          .keys = "Ctrl+S",
@@ -116,13 +126,13 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kFile,
          .toolbarGroup = 1,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnFileSave(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnFileSave(); }},
         {.id = ID_FILE_SAVE_AS,
          .text = "Save &As...",
          .prompt = "Save the active document with a new name",
          .menu = eMenu::kFile,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnFileSaveAs(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnFileSaveAs(); }},
         {.id = ID_FILE_PRINT,
          .text = "&Print...",
          .keys = "Ctrl+P",
@@ -132,21 +142,21 @@ std::vector<cCommandRow> MakeTable()
          .separatorBefore = true,
          .makesStep = false,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnFilePrint(); }},
+         .run = [](CMainFrame& f) { f.Print().OnFilePrint(); }},
         {.id = ID_FILE_PRINT_PREVIEW,
          .text = "Print Pre&view...",
          .prompt = "Display full pages",
          .menu = eMenu::kFile,
          .makesStep = false,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnPrintPreview(); }},
+         .run = [](CMainFrame& f) { f.Print().OnPrintPreview(); }},
         {.id = ID_FILE_PRINT_SETUP,
          .text = "P&rint Setup...",
          .prompt = "Change the printer and printing options",
          .menu = eMenu::kFile,
          .makesStep = false,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnPrintSetup(); }},
+         .run = [](CMainFrame& f) { f.Print().OnPrintSetup(); }},
         {.id = ID_WRITE_TO_FILE,
          .text = "&Write to File...",
          .keys = "Ctrl+W",
@@ -154,7 +164,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kFile,
          .makesStep = false,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnWriteToFile(); }},
+         .run = [](CMainFrame& f) { f.Print().OnWriteToFile(); }},
         // The print dialogs keep their choices in the document: steps of their own.
         {.id = ID_PRINT_SCHEDULE,
          .text = "Print &Schedule...",
@@ -162,7 +172,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kPrintSpecial,
          .enabled = HasScheduled,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnPrintSchedule(); }},
+         .run = [](CMainFrame& f) { f.Print().OnPrintSchedule(); }},
         {.id = ID_PRINT_TABLES,
          .text = "Print &Tables",
          .prompt = "Print the tables and results, or write them to a file",
@@ -170,26 +180,26 @@ std::vector<cCommandRow> MakeTable()
          .enabled =
              [](const cCommandContext& c) { return c.db.HasContainers() && c.db.Results().GetCount() > 0; },
          .output = true,
-         .run = [](CMainFrame& f) { f.OnPrintTables(); }},
+         .run = [](CMainFrame& f) { f.Print().OnPrintTables(); }},
         {.id = ID_PRINT_CONTENT,
          .text = "Print &Content",
          .prompt = "Print a summary of the database content",
          .menu = eMenu::kPrintSpecial,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnPrintContent(); }},
+         .run = [](CMainFrame& f) { f.Print().OnPrintContent(); }},
         {.id = ID_EXPORT_CALENDAR,
          .text = "Export Ca&lendar...",
          .prompt = "Write the scheduled matches as a calendar file for calendar programs and phones",
          .menu = eMenu::kFile,
          .enabled = HasScheduled,
          .output = true,
-         .run = [](CMainFrame& f) { f.OnExportCalendar(); }},
+         .run = [](CMainFrame& f) { f.Print().OnExportCalendar(); }},
         {.id = ID_FILE_IMPORT,
          .text = "&Import...",
          .prompt = "Read teams, officials, court time or results from a spreadsheet (CSV) file",
          .menu = eMenu::kFile,
          .enabled = [](const cCommandContext& c) { return c.db.HasContainers(); },
-         .run = [](CMainFrame& f) { f.OnImport(); }},
+         .run = [](CMainFrame& f) { f.Import().OnImport(); }},
         recent(0, OpenRecent<0>),
         recent(1, OpenRecent<1>),
         recent(2, OpenRecent<2>),
@@ -213,7 +223,7 @@ std::vector<cCommandRow> MakeTable()
          .toolbarGroup = 2,
          .enabled = [](const cCommandContext& c) { return c.canUndo; },
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnUndo(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnUndo(); }},
         {.id = ID_EDIT_REDO,
          .text = "&Redo",
          .keys = "Ctrl+Shift+Z; Ctrl+Y",
@@ -222,7 +232,7 @@ std::vector<cCommandRow> MakeTable()
          .toolbarGroup = 2,
          .enabled = [](const cCommandContext& c) { return c.canRedo; },
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnRedo(); }},
+         .run = [](CMainFrame& f) { f.Documents().OnRedo(); }},
         {.id = ID_INSERT_ITEM,
          .text = "&Insert New Item...",
          .keys = "Ctrl+I",
@@ -243,7 +253,7 @@ std::vector<cCommandRow> MakeTable()
                  return dialogs != nullptr && dialogs->create &&
                         (f.CurrentDirectory() != kDirScheduled || f.Document().CourtTime().GetCount() > 0);
              },
-         .run = [](CMainFrame& f) { f.OnInsertItem(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnInsertItem(); }},
         {.id = ID_DELETE_ITEM,
          .text = "&Delete Item",
          .keys = "Del",
@@ -254,7 +264,7 @@ std::vector<cCommandRow> MakeTable()
          .contexts = {{kLists, eClick::kOnRow, 2, "Delete item"},
                       {kListScheduled, eClick::kOnRow, 4, "Remove Match"}},
          .enabled = [](const cCommandContext& c) { return Writable(c) && c.hasCurrentRow; },
-         .run = [](CMainFrame& f) { f.OnDeleteItem(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnDeleteItem(); }},
         // The keypad's Enter first, so that the menu shows "Alt+Enter"; both keys work.
         {.id = ID_PROPERTIES,
          .text = "&Properties...",
@@ -278,35 +288,35 @@ std::vector<cCommandRow> MakeTable()
                  if (dialogs == nullptr || !dialogs->edit) {
                      return false;
                  }
-                 const auto* match = dynamic_cast<const cMatch*>(f.GetCurrentItem());
+                 const auto* match = dynamic_cast<const cMatch*>(f.Views().GetCurrentItem());
                  return f.CurrentDirectory() != kDirScheduled || (match != nullptr && match->IsPlayoff());
              },
-         .run = [](CMainFrame& f) { f.OnProperties(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnProperties(); }},
         // Not in a menu: the toolbar's shortcuts into the directories.
         {.id = ID_INSERT_COURT,
          .text = "Insert court",
          .prompt = "Insert a new court in the database",
          .tip = "Insert court",
          .toolbarGroup = 4,
-         .run = [](CMainFrame& f) { f.OnInsertInto(f.Document().Courts()); }},
+         .run = [](CMainFrame& f) { f.Edit().OnInsertInto(f.Document().Courts()); }},
         {.id = ID_INSERT_TIME,
          .text = "Insert time",
          .prompt = "Insert more available time on some court",
          .tip = "Insert time",
          .toolbarGroup = 4,
-         .run = [](CMainFrame& f) { f.OnInsertInto(f.Document().CourtTime()); }},
+         .run = [](CMainFrame& f) { f.Edit().OnInsertInto(f.Document().CourtTime()); }},
         {.id = ID_INSERT_LEAGUE,
          .text = "Insert league",
          .prompt = "Insert a new league in the database",
          .tip = "Insert league",
          .toolbarGroup = 4,
-         .run = [](CMainFrame& f) { f.OnInsertInto(f.Document().Leagues()); }},
+         .run = [](CMainFrame& f) { f.Edit().OnInsertInto(f.Document().Leagues()); }},
         {.id = ID_INSERT_OFFICIAL,
          .text = "Insert official",
          .prompt = "Insert a new official in the database",
          .tip = "Insert official",
          .toolbarGroup = 4,
-         .run = [](CMainFrame& f) { f.OnInsertInto(f.Document().Officials()); }},
+         .run = [](CMainFrame& f) { f.Edit().OnInsertInto(f.Document().Officials()); }},
         {.id = ID_DUPLICATE_TIME,
          .text = "D&uplicate Time...",
          .keys = "Ctrl+D",
@@ -315,7 +325,7 @@ std::vector<cCommandRow> MakeTable()
          .separatorBefore = true,
          .contexts = {{kListCourtTime, eClick::kOnRow, 4, "Duplicate time..."}},
          .enabled = [](const cCommandContext& c) { return c.directory == kDirCourtTime && c.hasCurrentRow; },
-         .run = [](CMainFrame& f) { f.OnDuplicateTime(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnDuplicateTime(); }},
         {.id = ID_EDIT_REPEAT,
          .text = "&Repeat Time...",
          .keys = "Ctrl+R",
@@ -323,7 +333,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kEdit,
          .contexts = {{kListCourtTime, eClick::kOnRow, 5, "Repeat time..."}},
          .enabled = [](const cCommandContext& c) { return c.directory == kDirCourtTime && c.hasCurrentRow; },
-         .run = [](CMainFrame& f) { f.OnRepeatTime(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnRepeatTime(); }},
         {.id = ID_REMOVE_RESULTS,
          .text = "Re&move Results",
          .prompt = "Remove the results of the selected matches",
@@ -331,14 +341,14 @@ std::vector<cCommandRow> MakeTable()
          .separatorBefore = true,
          .contexts = {{kListResults, eClick::kOnRow, 2, "Re&move results"}},
          .enabled = [](const cCommandContext& c) { return c.directory == kDirResults && c.hasCurrentRow; },
-         .run = [](CMainFrame& f) { f.OnRemoveResults(); }},
+         .run = [](CMainFrame& f) { f.Results().OnRemoveResults(); }},
         // Only in the schedule's context menu.
         {.id = ID_ENTER_RESULT,
          .text = "Enter &Result...",
          .prompt = "Enter the result of the selected match",
          .contexts = {{kListScheduled, eClick::kOnRow, 1}},
          .enabled = OnScheduledRow,
-         .run = [](CMainFrame& f) { f.OnEnterResult(); }},
+         .run = [](CMainFrame& f) { f.Results().OnEnterResult(); }},
         {.id = ID_EDIT_FIND,
          .text = "&Find Item...",
          .keys = "Ctrl+F",
@@ -349,7 +359,7 @@ std::vector<cCommandRow> MakeTable()
          .contexts = Everywhere(90, "Find item..."),
          .enabled = HasContainer,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnFind(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnFind(); }},
         {.id = ID_EDIT_SELECT_ALL,
          .text = "&Select All",
          .keys = "Ctrl+A",
@@ -359,7 +369,7 @@ std::vector<cCommandRow> MakeTable()
          .enabled = HasContainer,
          .windowAllows = [](const CMainFrame& f) { return f.List().Model().rowCount() > 0; },
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnSelectAll(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnSelectAll(); }},
 
         // View
         {.id = ID_VIEW_TOOLBAR,
@@ -379,7 +389,7 @@ std::vector<cCommandRow> MakeTable()
          .prompt = "Show only the court time of one court and the matches of one league",
          .menu = eMenu::kView,
          .separatorBefore = true,
-         .run = [](CMainFrame& f) { f.OnViewFilter(); }},
+         .run = [](CMainFrame& f) { f.Edit().OnViewFilter(); }},
 
         // Schedule
         {.id = ID_SCHEDULE_AUTO,
@@ -393,7 +403,7 @@ std::vector<cCommandRow> MakeTable()
                         (c.db.Unscheduled().GetCount() > 0 || c.db.Unscheduled().m_bUpToDate == 0);
              },
          .undoName = "Schedule Automatically",
-         .run = [](CMainFrame& f) { f.OnScheduleAutomatically(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnScheduleAutomatically(); }},
         {.id = ID_SCHEDULE_MANUAL,
          .text = "&Manually...",
          .keys = "F3",
@@ -404,7 +414,7 @@ std::vector<cCommandRow> MakeTable()
          .enabled =
              [](const cCommandContext& c) { return c.directory == kDirUnscheduled && c.hasCurrentRow; },
          .undoName = "Schedule Manually",
-         .run = [](CMainFrame& f) { f.OnScheduleManually(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnScheduleManually(); }},
         {.id = ID_INSERT_PLAYOFF,
          .text = "&Insert Playoff Match",
          .prompt = "Insert a playoff match",
@@ -414,7 +424,7 @@ std::vector<cCommandRow> MakeTable()
          .contexts = {{kListScheduled, eClick::kOnRow, 3}},
          .enabled =
              [](const cCommandContext& c) { return c.db.HasContainers() && c.db.CourtTime().GetCount() > 0; },
-         .run = [](CMainFrame& f) { f.OnInsertPlayoff(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnInsertPlayoff(); }},
         {.id = ID_REMOVE_AUTO_SCHEDULED,
          .text = "&Remove Automatically Scheduled Matches",
          .prompt = "Remove matches that are scheduled automatically.",
@@ -422,7 +432,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kSchedule,
          .contexts = {{kListScheduled, eClick::kOnRow, 5, "Remove Automatically Scheduled Matches"}},
          .enabled = HasScheduled,
-         .run = [](CMainFrame& f) { f.OnRemoveAutoScheduled(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnRemoveAutoScheduled(); }},
         {.id = ID_REMOVE_SELECTED_MATCHES,
          .text = "Remove &Selected Matches",
          .prompt = "Remove the selected matches from the schedule.",
@@ -433,7 +443,7 @@ std::vector<cCommandRow> MakeTable()
                  return c.container != nullptr && c.hasCurrentRow && c.directory == kDirScheduled;
              },
          .keysOf = ID_DELETE_ITEM,
-         .run = [](CMainFrame& f) { f.OnRemoveSelectedMatches(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnRemoveSelectedMatches(); }},
         {.id = ID_MOVE_MATCH,
          .text = "M&ove Match",
          .prompt = "Reschedule a match.",
@@ -441,7 +451,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kSchedule,
          .contexts = {{kListScheduled, eClick::kOnRow, 2, "Move match"}},
          .enabled = OnScheduledRow,
-         .run = [](CMainFrame& f) { f.OnMoveMatch(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnMoveMatch(); }},
         {.id = ID_SCHEDULE_RENUMBER,
          .text = "R&enumber Matches...",
          .keys = "F8",
@@ -450,7 +460,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kSchedule,
          .separatorBefore = true,
          .enabled = HasScheduled,
-         .run = [](CMainFrame& f) { f.OnRenumberMatches(); }},
+         .run = [](CMainFrame& f) { f.Schedule().OnRenumberMatches(); }},
 
         // Assign Officials
         {.id = ID_OFFICIALS_AUTO,
@@ -461,7 +471,7 @@ std::vector<cCommandRow> MakeTable()
          .enabled =
              [](const cCommandContext& c) { return HasScheduled(c) && c.db.Officials().GetCount() > 0; },
          .undoName = "Assign Officials Automatically",
-         .run = [](CMainFrame& f) { f.OnAssignAutomatically(); }},
+         .run = [](CMainFrame& f) { f.Officials().OnAssignAutomatically(); }},
         {.id = ID_OFFICIALS_MANUAL,
          .text = "Manually...",
          .keys = "F5",
@@ -470,7 +480,7 @@ std::vector<cCommandRow> MakeTable()
          .contexts = {{kListScheduled, eClick::kOnRow, 6, "Assign officials manually..."}},
          .enabled = OnScheduledRow,
          .undoName = "Assign Officials Manually",
-         .run = [](CMainFrame& f) { f.OnAssignManually(); }},
+         .run = [](CMainFrame& f) { f.Officials().OnAssignManually(); }},
         {.id = ID_REMOVE_ALL_OFFICIALS,
          .text = "&All Officials",
          .keys = "F7",
@@ -479,7 +489,7 @@ std::vector<cCommandRow> MakeTable()
          .contexts = {{kListScheduled, eClick::kOnRow, 7, "Remove all officials", "Remove officials"}},
          .enabled = OnScheduledRow,
          .undoName = "Remove All Officials",
-         .run = [](CMainFrame& f) { f.OnRemoveOfficials(-1); }},
+         .run = [](CMainFrame& f) { f.Officials().OnRemoveOfficials(-1); }},
         removeSlot(1, "&1. Officials", "Ctrl+1", "Remove the 1. officials from the selected matches",
                    "Remove 1. officials", "Remove 1. Officials", OfficialSlotRule<1>, RemoveOfficialSlot<1>),
         removeSlot(2, "&2. Officials", "Ctrl+2", "Remove the 2. officials from the selected matches",
@@ -497,40 +507,40 @@ std::vector<cCommandRow> MakeTable()
          .prompt = "Choose the rules the scheduling may ignore",
          .menu = eMenu::kSettings,
          .undoName = "Schedule Settings",
-         .run = [](CMainFrame& f) { f.OnScheduleSettings(); }},
+         .run = [](CMainFrame& f) { f.Settings().OnScheduleSettings(); }},
         {.id = ID_SETTINGS_OFFICIALS,
          .text = "&Official Assignments...",
          .prompt = "Choose the rules of the official assignment",
          .menu = eMenu::kSettings,
          .undoName = "Official Assignment Settings",
-         .run = [](CMainFrame& f) { f.OnOfficialSettings(); }},
+         .run = [](CMainFrame& f) { f.Settings().OnOfficialSettings(); }},
         {.id = ID_SETTINGS_TEAM_RATING,
          .text = "&Team Rating...",
          .prompt = "Choose the ranking criteria of the tables",
          .menu = eMenu::kTables,
-         .run = [](CMainFrame& f) { f.OnTableSettings(RunCriteriaDialog); }},
+         .run = [](CMainFrame& f) { f.Settings().OnTableSettings(RunCriteriaDialog); }},
         {.id = ID_SETTINGS_RESULTS,
          .text = "&Results and Point Awards...",
          .prompt = "Choose how results are entered and points awarded",
          .menu = eMenu::kTables,
-         .run = [](CMainFrame& f) { f.OnTableSettings(RunResultSettingsDialog); }},
+         .run = [](CMainFrame& f) { f.Settings().OnTableSettings(RunResultSettingsDialog); }},
         {.id = ID_SETTINGS_WEB_TEMPLATES,
          .text = "&Web Templates...",
          .prompt = "Choose the templates of the web pages",
          .menu = eMenu::kSettings,
-         .run = [](CMainFrame& f) { f.OnWebTemplates(); }},
+         .run = [](CMainFrame& f) { f.Settings().OnWebTemplates(); }},
         {.id = ID_PRINT_FONT,
          .text = "&Print Font...",
          .prompt = "Select the font to be used during printing.",
          .tip = "Select print font",
          .menu = eMenu::kSettings,
          .separatorBefore = true,
-         .run = [](CMainFrame& f) { f.OnPrintFont(); }},
+         .run = [](CMainFrame& f) { f.Settings().OnPrintFont(); }},
         {.id = ID_DOCUMENT_INFO,
          .text = "&Document Info...",
          .prompt = "Show and edit the document information",
          .menu = eMenu::kSettings,
-         .run = [](CMainFrame& f) { f.OnDocumentInfo(); }},
+         .run = [](CMainFrame& f) { f.Settings().OnDocumentInfo(); }},
 
         // Help, beginning with the tip of the day.
         {.id = ID_TIP_OF_THE_DAY,
@@ -538,7 +548,7 @@ std::vector<cCommandRow> MakeTable()
          .prompt = "Display a tip about the program",
          .menu = eMenu::kHelp,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnTipOfTheDay(); }},
+         .run = [](CMainFrame& f) { f.Help().OnTipOfTheDay(); }},
         {.id = ID_HELP_FINDER,
          .text = "&Contents and Index",
          .keys = "F1",
@@ -546,7 +556,7 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kHelp,
          .separatorBefore = true,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.ShowHelp(QStringLiteral("index.html")); }},
+         .run = [](CMainFrame& f) { f.Help().ShowHelp(QStringLiteral("index.html")); }},
         {.id = ID_CONTEXT_HELP,
          .text = "What's &This?",
          .keys = "Shift+F1",
@@ -563,7 +573,7 @@ std::vector<cCommandRow> MakeTable()
          .separatorBefore = true,
          .toolbarGroup = 5,
          .makesStep = false,
-         .run = [](CMainFrame& f) { f.OnAbout(); }},
+         .run = [](CMainFrame& f) { f.Help().OnAbout(); }},
     };
     return rows;
 }

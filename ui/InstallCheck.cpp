@@ -3,6 +3,7 @@
 #include "ui/CHelpWindow.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTipDialog.h"
+#include "ui/cHelpCommands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,8 +40,8 @@ int CheckInstall(std::ostream& out)
     const QString tips = CTipDialog::FindTipsFile();
     found &= Report(out, "tips", QFileInfo(tips).isFile(), tips);
 
-    frame.ShowHelp(QStringLiteral("index.html"));
-    const CHelpWindow* help = frame.HelpWindow();
+    frame.Help().ShowHelp(QStringLiteral("index.html"));
+    const CHelpWindow* help = frame.Help().HelpWindow();
     if (help == nullptr || help->GuideFolder().isEmpty()) {
         found &= Report(out, "guide", false, CHelpWindow::GuideFolders().join(QStringLiteral(", ")));
     } else {

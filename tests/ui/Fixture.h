@@ -11,8 +11,13 @@
 #include "ui/CMainFrame.h"
 #include "ui/CTournelView.h"
 #include "ui/ItemDialogs.h"
+#include "ui/cDocumentController.h"
+#include "ui/cEditCommands.h"
+#include "ui/cHelpCommands.h"
 #include "ui/cItemDialogRegistry.h"
+#include "ui/cSettingsCommands.h"
 #include "ui/cTournelListView.h"
+#include "ui/cViewSync.h"
 
 #include <QDialog>
 #include <QSettings>

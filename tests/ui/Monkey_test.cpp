@@ -429,7 +429,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
     QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
     prompt.m_fnWhileShown = [&f] { f.PaintViews(); };
 
-    QVERIFY(f.Frame().OpenDocumentFile(season));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(season));
     const std::vector<int> commands = Commands();
     // The bytes each step of the window's history goes back (forward) to, as seen here.
     std::vector<std::string> undoBytes;
@@ -528,7 +528,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const int fileQuestionsBefore = fileQuestions;
         const int printedBefore = printed;
         const qsizetype openedBefore = opening.count();
-        const cUndoHistory& history = f.Frame().History();
+        const cUndoHistory& history = f.Frame().Documents().History();
         const long long stateBefore = history.CurrentState();
         const std::size_t undoCountBefore = history.UndoCount();
         const std::size_t redoCountBefore = history.RedoCount();
@@ -545,7 +545,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         f.Frame().Action(command)->trigger();
 
         f.PaintViews();
-        f.Frame().BringViewsUpToDate();
+        f.Frame().Views().BringViewsUpToDate();
         f.PaintViews();
         // Every node stands for a live object, every row for an item of the current directory.
         for (QTreeWidgetItem* node : AllNodes(f.Tree())) {
@@ -649,8 +649,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const bool allSelected =
             command == ID_EDIT_SELECT_ALL && static_cast<int>(f.List().SelectedRows().size()) == f.Rows();
         // The guide's window stands open (it changes nothing in the document).
-        const bool helpShown = command == ID_HELP_FINDER && f.Frame().HelpWindow() != nullptr &&
-                               f.Frame().HelpWindow()->isVisible();
+        const bool helpShown = command == ID_HELP_FINDER && f.Frame().Help().HelpWindow() != nullptr &&
+                               f.Frame().Help().HelpWindow()->isVisible();
         const bool stepped = history.UndoCount() != undoCountBefore || history.RedoCount() != redoCountBefore;
         const bool didSomething = allSelected || removesNoResult || helpShown || stepped ||
                                   dialogs != dialogsBefore || prompt.m_nTold != toldBefore ||

@@ -96,7 +96,7 @@ struct cPrintFixture : cFixture
         AddTeam(league, "Tigers");
         AddMatch(league, court, MakeTimePoint(2027, 5, 1, 19, 30));
         Doc().SetModifiedFlag(false);
-        Frame().UpdateAllViews();
+        Frame().Views().UpdateAllViews();
     }
 
     int m_nPrinted = 0;
@@ -576,7 +576,7 @@ void tst_PrintCommands::PrintAndWriteToFileFollowTheViewFilter()
         f.AddMatch(other, court, MakeTimePoint(2027, 5, day, 19, 30));
     }
     f.Doc().SetModifiedFlag(false);
-    f.Frame().UpdateAllViews();
+    f.Frame().Views().UpdateAllViews();
     f.m_fnDialog = [](QDialog& dialog) {
         auto* filter = dynamic_cast<CViewFilterDialog*>(&dialog);
         if (filter == nullptr) {
