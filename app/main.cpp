@@ -1,13 +1,13 @@
-#include "ui/CMainFrame.h"
-#include "ui/CSplashWnd.h"
-#include "ui/CTipDialog.h"
-#include "ui/Images.h"
-#include "ui/InstallCheck.h"
-#include "ui/ItemDialogs.h"
-#include "ui/PrintToPdf.h"
-#include "ui/cDocumentController.h"
-#include "ui/cHelpCommands.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/commands/cHelpCommands.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
+#include "ui/help/CSplashWnd.h"
+#include "ui/help/CTipDialog.h"
+#include "ui/help/InstallCheck.h"
+#include "ui/print/PrintToPdf.h"
+#include "ui/window/CMainFrame.h"
+#include "ui/window/Images.h"
+#include "ui/window/cDocumentController.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,10 +4,10 @@
 // from a modal dialog.
 
 #include "Fixture.h"
-#include "ui/CHelpWindow.h"
-#include "ui/CScheduleSettingsDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/DialogWhatsThis.h"
+#include "ui/dialogs/CScheduleSettingsDialog.h"
+#include "ui/dialogs/DialogWhatsThis.h"
+#include "ui/help/CHelpWindow.h"
+#include "ui/window/CommandIds.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -184,7 +184,8 @@ private slots:
         cFixture f;
         QStringList texts = {f.Tree().whatsThis(), f.List().whatsThis()};
         QString sources;
-        for (QDirIterator it(QStringLiteral(TOURNEL_SOURCE_DIR "/ui"), {QStringLiteral("*.cpp")});
+        for (QDirIterator it(QStringLiteral(TOURNEL_SOURCE_DIR "/ui"), {QStringLiteral("*.cpp")}, QDir::Files,
+                             QDirIterator::Subdirectories);
              it.hasNext();) {
             sources += ReadText(it.next());
         }

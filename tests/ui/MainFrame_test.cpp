@@ -4,11 +4,11 @@
 #include "model/ItemEdit.h"
 #include "model/Strings.h"
 #include "model/cUnusedTime.h"
-#include "ui/CFindDialog.h"
-#include "ui/CViewFilterDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/CommandTable.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/dialogs/CFindDialog.h"
+#include "ui/dialogs/CViewFilterDialog.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/CommandTable.h"
 
 #include <QAction>
 #include <QCheckBox>

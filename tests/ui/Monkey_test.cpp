@@ -25,13 +25,13 @@
 #include "model/cTableItem.h"
 #include "model/cUserPrompt.h"
 #include "standings/Standings.h"
-#include "ui/CHelpWindow.h"
-#include "ui/CImportDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/CommandTable.h"
-#include "ui/ItemDialogs.h"
+#include "ui/dialogs/CImportDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/help/CHelpWindow.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/CommandTable.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>

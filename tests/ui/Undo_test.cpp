@@ -10,10 +10,10 @@
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "model/cTeam.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/CommandTable.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/CommandTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -17,12 +17,12 @@
 #include "model/cUnusedTime.h"
 #include "scheduling/Placement.h"
 #include "support/cSeasonInvariants.h"
-#include "ui/CManualScheduleDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CPlayoffMatchDialog.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/DialogFields.h"
+#include "ui/dialogs/CManualScheduleDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CPlayoffMatchDialog.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/window/CommandIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
