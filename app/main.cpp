@@ -1,11 +1,13 @@
-#include "ui/CMainFrame.h"
-#include "ui/CSplashWnd.h"
-#include "ui/CTipDialog.h"
-#include "ui/Images.h"
-#include "ui/InstallCheck.h"
-#include "ui/ItemDialogs.h"
-#include "ui/PrintToPdf.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/commands/cHelpCommands.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
+#include "ui/help/CSplashWnd.h"
+#include "ui/help/CTipDialog.h"
+#include "ui/help/InstallCheck.h"
+#include "ui/print/PrintToPdf.h"
+#include "ui/window/CMainFrame.h"
+#include "ui/window/Images.h"
+#include "ui/window/cDocumentController.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -97,7 +99,7 @@ int main(int argc, char** argv)
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
-        frame.OpenAtStartUp(files.front());
+        frame.Documents().OpenAtStartUp(files.front());
     }
     if (showSplash) {
         // Keep the splash on screen for a moment before anything else appears.
@@ -105,7 +107,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(2500, &pause, &QEventLoop::quit);
         pause.exec();
         if (CTipDialog::ShowAtStartUp(frame.Profile())) {
-            frame.OnTipOfTheDay();
+            frame.Help().OnTipOfTheDay();
         }
     }
     return QApplication::exec();

@@ -2,7 +2,7 @@
 
 // Printed pages as data: what each page of a print holds, line by line, with
 // positions in average character widths of the print font. The window draws
-// them (ui/PrintPages.h); nothing here knows a printer. The window hands in
+// them (ui/print/PrintPages.h); nothing here knows a printer. The window hands in
 // how the printer measures the print font (cTextMetrics) and how large its
 // page is (cPrintArea); FitPrint chooses the orientation and the font size
 // that keep every column on the page, and the lines per page follow from the

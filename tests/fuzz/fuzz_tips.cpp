@@ -7,7 +7,7 @@
 // the limit and not a comment; a file either always has a next tip or never
 // has one; the position stays inside the file.
 
-#include "ui/cTipFile.h"
+#include "ui/help/cTipFile.h"
 
 #include <cstdint>
 #include <cstdlib>

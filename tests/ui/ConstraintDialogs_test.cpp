@@ -7,10 +7,10 @@
 #include "model/cIllDate.h"
 #include "model/cIllTeam.h"
 #include "model/cPreferredTime.h"
-#include "ui/CHolidayDialog.h"
-#include "ui/CHomeGroundDialog.h"
-#include "ui/CPreferredTimeDialog.h"
-#include "ui/CTeamConflictDialog.h"
+#include "ui/dialogs/CHolidayDialog.h"
+#include "ui/dialogs/CHomeGroundDialog.h"
+#include "ui/dialogs/CPreferredTimeDialog.h"
+#include "ui/dialogs/CTeamConflictDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,11 +4,11 @@
 #include "DialogTestSupport.h"
 #include "model/CourtTime.h"
 #include "model/cUnusedTime.h"
-#include "ui/CCourtDialog.h"
-#include "ui/CCourtTimeDialog.h"
-#include "ui/CDuplicateCourtTimeDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CRepeatCourtTimeDialog.h"
+#include "ui/dialogs/CCourtDialog.h"
+#include "ui/dialogs/CCourtTimeDialog.h"
+#include "ui/dialogs/CDuplicateCourtTimeDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CRepeatCourtTimeDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

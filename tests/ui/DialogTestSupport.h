@@ -14,8 +14,8 @@
 #include "model/cTeam.h"
 #include "support/TestBuilders.h"
 #include "support/cScriptedPrompt.h"
-#include "ui/CPropertyDialog.h"
-#include "ui/ItemDialogs.h"
+#include "ui/dialogs/CPropertyDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
 
 #include <QComboBox>
 #include <QDialog>

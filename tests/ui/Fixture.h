@@ -8,11 +8,16 @@
 #include "model/cLeague.h"
 #include "model/cReferee.h"
 #include "model/cTeam.h"
-#include "ui/CMainFrame.h"
-#include "ui/CTournelView.h"
-#include "ui/ItemDialogs.h"
-#include "ui/cItemDialogRegistry.h"
-#include "ui/cTournelListView.h"
+#include "ui/commands/cEditCommands.h"
+#include "ui/commands/cHelpCommands.h"
+#include "ui/commands/cSettingsCommands.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
+#include "ui/window/CMainFrame.h"
+#include "ui/window/CTournelView.h"
+#include "ui/window/cDocumentController.h"
+#include "ui/window/cTournelListView.h"
+#include "ui/window/cViewSync.h"
 
 #include <QDialog>
 #include <QSettings>

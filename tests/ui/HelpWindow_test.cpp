@@ -4,10 +4,10 @@
 // from a modal dialog.
 
 #include "Fixture.h"
-#include "ui/CHelpWindow.h"
-#include "ui/CScheduleSettingsDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/DialogWhatsThis.h"
+#include "ui/dialogs/CScheduleSettingsDialog.h"
+#include "ui/dialogs/DialogWhatsThis.h"
+#include "ui/help/CHelpWindow.h"
+#include "ui/window/CommandIds.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(command->shortcut(), QKeySequence(Qt::Key_F1));
         command->trigger();
 
-        CHelpWindow* help = f.Frame().HelpWindow();
+        CHelpWindow* help = f.Frame().Help().HelpWindow();
         QVERIFY(help != nullptr);
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowTitle(), QStringLiteral("Tournel Help"));
@@ -121,7 +121,7 @@ private slots:
 
         // The command again shows the same window.
         command->trigger();
-        QCOMPARE(f.Frame().HelpWindow(), help);
+        QCOMPARE(f.Frame().Help().HelpWindow(), help);
     }
 
     // A link or picture that leads nowhere is a fault of the guide; so is a
@@ -184,7 +184,8 @@ private slots:
         cFixture f;
         QStringList texts = {f.Tree().whatsThis(), f.List().whatsThis()};
         QString sources;
-        for (QDirIterator it(QStringLiteral(TOURNEL_SOURCE_DIR "/ui"), {QStringLiteral("*.cpp")});
+        for (QDirIterator it(QStringLiteral(TOURNEL_SOURCE_DIR "/ui"), {QStringLiteral("*.cpp")}, QDir::Files,
+                             QDirIterator::Subdirectories);
              it.hasNext();) {
             sources += ReadText(it.next());
         }
@@ -215,7 +216,7 @@ private slots:
         cFixture f;
         QWhatsThisClickedEvent click(QStringLiteral("guide:scheduling.html#manual"));
         QCoreApplication::sendEvent(&f.List(), &click);
-        CHelpWindow* help = f.Frame().HelpWindow();
+        CHelpWindow* help = f.Frame().Help().HelpWindow();
         QVERIFY(help != nullptr && help->isVisible());
         QCOMPARE(FileOf(help->Browser()), QStringLiteral("scheduling.html"));
         QCOMPARE(help->Browser().source().fragment(), QStringLiteral("manual"));
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), &dialog);
         QWhatsThisClickedEvent click(QStringLiteral("guide:scheduling.html#rules"));
         QCoreApplication::sendEvent(&dialog, &click);
-        QVERIFY(f.Frame().HelpWindow() == nullptr);
+        QVERIFY(f.Frame().Help().HelpWindow() == nullptr);
         const auto windows = dialog.findChildren<CHelpWindow*>();
         QCOMPARE(windows.size(), 1);
         QVERIFY(windows.front()->isVisible());

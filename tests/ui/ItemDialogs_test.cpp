@@ -16,8 +16,8 @@
 #include "model/cTeamValues.h"
 #include "model/cUnusedTime.h"
 #include "scheduling/cScheduleSettings.h"
-#include "ui/ItemDialogs.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -2,9 +2,9 @@
 
 #include "DialogTestSupport.h"
 #include "model/cMatch.h"
-#include "ui/CLeagueDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CTeamDialog.h"
+#include "ui/dialogs/CLeagueDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CTeamDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "model/cLeague.h"
 #include "model/cTeam.h"
 #include "support/TestBuilders.h"
-#include "ui/cTournelListView.h"
+#include "ui/window/cTournelListView.h"
 
 #include <QHeaderView>
 #include <QtTest>

@@ -25,12 +25,13 @@
 #include "model/cTableItem.h"
 #include "model/cUserPrompt.h"
 #include "standings/Standings.h"
-#include "ui/CHelpWindow.h"
-#include "ui/CImportDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/ItemDialogs.h"
+#include "ui/dialogs/CImportDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/help/CHelpWindow.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/CommandTable.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -266,65 +267,7 @@ bool MayChangeResults(int command, int directory, bool resultsImported)
 // for a click elsewhere (exit, What's This).
 std::vector<int> Commands()
 {
-    std::vector<int> ids = {ID_FILE_NEW,
-                            ID_FILE_OPEN,
-                            ID_FILE_SAVE,
-                            ID_FILE_SAVE_AS,
-                            ID_FILE_PRINT,
-                            ID_FILE_PRINT_PREVIEW,
-                            ID_FILE_PRINT_SETUP,
-                            ID_WRITE_TO_FILE,
-                            ID_PRINT_SCHEDULE,
-                            ID_PRINT_TABLES,
-                            ID_PRINT_CONTENT,
-                            ID_EXPORT_CALENDAR,
-                            ID_FILE_IMPORT,
-                            ID_FILE_SEND_MAIL,
-                            ID_INSERT_ITEM,
-                            ID_DELETE_ITEM,
-                            ID_PROPERTIES,
-                            ID_DUPLICATE_TIME,
-                            ID_EDIT_REPEAT,
-                            ID_REMOVE_RESULTS,
-                            ID_ENTER_RESULT,
-                            ID_EDIT_FIND,
-                            ID_EDIT_SELECT_ALL,
-                            ID_EDIT_UNDO,
-                            ID_EDIT_REDO,
-                            ID_VIEW_TOOLBAR,
-                            ID_VIEW_STATUS_BAR,
-                            ID_VIEW_FILTER,
-                            ID_SCHEDULE_AUTO,
-                            ID_SCHEDULE_MANUAL,
-                            ID_INSERT_PLAYOFF,
-                            ID_REMOVE_AUTO_SCHEDULED,
-                            ID_REMOVE_SELECTED_MATCHES,
-                            ID_MOVE_MATCH,
-                            ID_SCHEDULE_RENUMBER,
-                            ID_OFFICIALS_AUTO,
-                            ID_OFFICIALS_MANUAL,
-                            ID_REMOVE_ALL_OFFICIALS,
-                            ID_SETTINGS_SCHEDULE,
-                            ID_SETTINGS_OFFICIALS,
-                            ID_SETTINGS_TEAM_RATING,
-                            ID_SETTINGS_RESULTS,
-                            ID_SETTINGS_WEB_TEMPLATES,
-                            ID_PRINT_FONT,
-                            ID_DOCUMENT_INFO,
-                            ID_TIP_OF_THE_DAY,
-                            ID_HELP_FINDER,
-                            ID_APP_ABOUT,
-                            ID_INSERT_COURT,
-                            ID_INSERT_TIME,
-                            ID_INSERT_LEAGUE,
-                            ID_INSERT_OFFICIAL};
-    for (int i = 0; i < 5; ++i) {
-        ids.push_back(ID_REMOVE_OFFICIAL1 + i);
-    }
-    for (int i = 0; i < CMainFrame::kRecentFiles; ++i) {
-        ids.push_back(ID_FILE_MRU_FILE1 + i);
-    }
-    return ids;
+    return CommandIds([](const cCommandRow& row) { return row.random; });
 }
 
 // Commands whose file question names a file to write the output to, not a database.
@@ -486,7 +429,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
     QSignalSpy opening(&f.Frame(), &CMainFrame::OpeningFile);
     prompt.m_fnWhileShown = [&f] { f.PaintViews(); };
 
-    QVERIFY(f.Frame().OpenDocumentFile(season));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(season));
     const std::vector<int> commands = Commands();
     // The bytes each step of the window's history goes back (forward) to, as seen here.
     std::vector<std::string> undoBytes;
@@ -585,7 +528,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const int fileQuestionsBefore = fileQuestions;
         const int printedBefore = printed;
         const qsizetype openedBefore = opening.count();
-        const cUndoHistory& history = f.Frame().History();
+        const cUndoHistory& history = f.Frame().Documents().History();
         const long long stateBefore = history.CurrentState();
         const std::size_t undoCountBefore = history.UndoCount();
         const std::size_t redoCountBefore = history.RedoCount();
@@ -602,7 +545,7 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         f.Frame().Action(command)->trigger();
 
         f.PaintViews();
-        f.Frame().BringViewsUpToDate();
+        f.Frame().Views().BringViewsUpToDate();
         f.PaintViews();
         // Every node stands for a live object, every row for an item of the current directory.
         for (QTreeWidgetItem* node : AllNodes(f.Tree())) {
@@ -706,8 +649,8 @@ void tst_Monkey::RandomCommandsKeepTheDocumentSound()
         const bool allSelected =
             command == ID_EDIT_SELECT_ALL && static_cast<int>(f.List().SelectedRows().size()) == f.Rows();
         // The guide's window stands open (it changes nothing in the document).
-        const bool helpShown = command == ID_HELP_FINDER && f.Frame().HelpWindow() != nullptr &&
-                               f.Frame().HelpWindow()->isVisible();
+        const bool helpShown = command == ID_HELP_FINDER && f.Frame().Help().HelpWindow() != nullptr &&
+                               f.Frame().Help().HelpWindow()->isVisible();
         const bool stepped = history.UndoCount() != undoCountBefore || history.RedoCount() != redoCountBefore;
         const bool didSomething = allSelected || removesNoResult || helpShown || stepped ||
                                   dialogs != dialogsBefore || prompt.m_nTold != toldBefore ||

@@ -1,9 +1,9 @@
 // "Official properties" and "Schedule Settings".
 
 #include "DialogTestSupport.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/COfficialDialog.h"
-#include "ui/CScheduleSettingsDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/COfficialDialog.h"
+#include "ui/dialogs/CScheduleSettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,11 +8,11 @@
 #include "model/Strings.h"
 #include "model/cResult.h"
 #include "officials/AutoAssign.h"
-#include "ui/CAutoAssignDialog.h"
-#include "ui/CManualAssignDialog.h"
-#include "ui/COfficialSettingsDialog.h"
-#include "ui/DialogFields.h"
-#include "ui/ItemDialogs.h"
+#include "ui/dialogs/CAutoAssignDialog.h"
+#include "ui/dialogs/CManualAssignDialog.h"
+#include "ui/dialogs/COfficialSettingsDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/dialogs/ItemDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

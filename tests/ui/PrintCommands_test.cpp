@@ -13,15 +13,15 @@
 #include "standings/Standings.h"
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
-#include "ui/CCalendarExportDialog.h"
-#include "ui/CImportDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CSchedulePrintDialog.h"
-#include "ui/CTablePrintDialog.h"
-#include "ui/CViewFilterDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/DialogFields.h"
-#include "ui/PrintPages.h"
+#include "ui/dialogs/CCalendarExportDialog.h"
+#include "ui/dialogs/CImportDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CViewFilterDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/print/CSchedulePrintDialog.h"
+#include "ui/print/CTablePrintDialog.h"
+#include "ui/print/PrintPages.h"
+#include "ui/window/CommandIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,7 +96,7 @@ struct cPrintFixture : cFixture
         AddTeam(league, "Tigers");
         AddMatch(league, court, MakeTimePoint(2027, 5, 1, 19, 30));
         Doc().SetModifiedFlag(false);
-        Frame().UpdateAllViews();
+        Frame().Views().UpdateAllViews();
     }
 
     int m_nPrinted = 0;
@@ -576,7 +576,7 @@ void tst_PrintCommands::PrintAndWriteToFileFollowTheViewFilter()
         f.AddMatch(other, court, MakeTimePoint(2027, 5, day, 19, 30));
     }
     f.Doc().SetModifiedFlag(false);
-    f.Frame().UpdateAllViews();
+    f.Frame().Views().UpdateAllViews();
     f.m_fnDialog = [](QDialog& dialog) {
         auto* filter = dynamic_cast<CViewFilterDialog*>(&dialog);
         if (filter == nullptr) {

@@ -2,10 +2,10 @@
 // the wiring of their widgets to the core's values and checks.
 
 #include "DialogTestSupport.h"
-#include "ui/CSchedulePrintDialog.h"
-#include "ui/CTablePrintDialog.h"
-#include "ui/CWebTemplatesDialog.h"
-#include "ui/DialogFields.h"
+#include "ui/dialogs/CWebTemplatesDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/print/CSchedulePrintDialog.h"
+#include "ui/print/CTablePrintDialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

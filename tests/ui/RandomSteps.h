@@ -3,7 +3,7 @@
 // What the tests that drive the window through random steps share: the
 // random engine, a pick among `count`, and every node of the directory tree.
 
-#include "ui/CTournelView.h"
+#include "ui/window/CTournelView.h"
 
 #include <QTreeWidgetItem>
 

@@ -7,11 +7,11 @@
 #include "standings/cCriteriaValues.h"
 #include "standings/cResultSettingsValues.h"
 #include "standings/cResultValues.h"
-#include "ui/CCriteriaDialog.h"
-#include "ui/CResultDialog.h"
-#include "ui/CResultSettingsDialog.h"
-#include "ui/ItemDialogs.h"
-#include "ui/cItemDialogRegistry.h"
+#include "ui/dialogs/CCriteriaDialog.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/dialogs/CResultSettingsDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
+#include "ui/dialogs/cItemDialogRegistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "Shell_test.h"
 
-#include "ui/CMessagePrompt.h"
-#include "ui/CSplashWnd.h"
-#include "ui/CTipDialog.h"
-#include "ui/PrintFont.h"
-#include "ui/cTipFile.h"
+#include "ui/help/CSplashWnd.h"
+#include "ui/help/CTipDialog.h"
+#include "ui/help/cTipFile.h"
+#include "ui/print/PrintFont.h"
+#include "ui/window/CMessagePrompt.h"
 
 #include <QCheckBox>
 #include <QFile>

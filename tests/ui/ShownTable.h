@@ -10,7 +10,7 @@
 #include "model/cTableItem.h"
 #include "model/cUserPrompt.h"
 #include "standings/Standings.h"
-#include "ui/CItemListModel.h"
+#include "ui/window/CItemListModel.h"
 
 #include <map>
 #include <string>

@@ -10,9 +10,10 @@
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "model/cTeam.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/CommandTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,37 +77,11 @@ int RunDialogRandomly(QDialog& dialog, cRandomEngine& rng)
     return QDialog::Rejected;
 }
 
-// The commands that may change the database.
+// The commands that may change the database, but those that print or write files.
 const std::vector<int>& ChangingCommands()
 {
-    static const std::vector<int> ids = {ID_INSERT_ITEM,
-                                         ID_DELETE_ITEM,
-                                         ID_PROPERTIES,
-                                         ID_DUPLICATE_TIME,
-                                         ID_EDIT_REPEAT,
-                                         ID_REMOVE_RESULTS,
-                                         ID_ENTER_RESULT,
-                                         ID_VIEW_FILTER,
-                                         ID_SCHEDULE_AUTO,
-                                         ID_SCHEDULE_MANUAL,
-                                         ID_INSERT_PLAYOFF,
-                                         ID_REMOVE_AUTO_SCHEDULED,
-                                         ID_REMOVE_SELECTED_MATCHES,
-                                         ID_MOVE_MATCH,
-                                         ID_SCHEDULE_RENUMBER,
-                                         ID_OFFICIALS_AUTO,
-                                         ID_OFFICIALS_MANUAL,
-                                         ID_REMOVE_ALL_OFFICIALS,
-                                         ID_REMOVE_OFFICIAL1,
-                                         ID_SETTINGS_SCHEDULE,
-                                         ID_SETTINGS_OFFICIALS,
-                                         ID_SETTINGS_TEAM_RATING,
-                                         ID_SETTINGS_RESULTS,
-                                         ID_DOCUMENT_INFO,
-                                         ID_INSERT_COURT,
-                                         ID_INSERT_TIME,
-                                         ID_INSERT_LEAGUE,
-                                         ID_INSERT_OFFICIAL};
+    static const std::vector<int> ids =
+        CommandIds([](const cCommandRow& row) { return row.makesStep && !row.output; });
     return ids;
 }
 
@@ -182,13 +157,13 @@ void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes()
     f.Doc().SetFixedSeed(static_cast<unsigned>(seed));
     f.Doc().SetPrompt(&prompt);
     f.m_fnDialog = [&rng](QDialog& dialog) { return RunDialogRandomly(dialog, rng); };
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
 
     // The bytes before each step, and the step's name; the first schedules the season.
     std::vector<std::string> before = {WriteDatabase(f.Doc())};
     std::vector<QString> names = {QStringLiteral("Schedule Automatically")};
     Trigger(f, ID_SCHEDULE_AUTO);
-    QCOMPARE(f.Frame().History().UndoCount(), std::size_t{1});
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), std::size_t{1});
     const std::size_t wanted = 30;
     for (int tries = 0; tries < 600 && before.size() < wanted; ++tries) {
         const std::vector<QTreeWidgetItem*> nodes = AllNodes(f.Tree());
@@ -211,21 +186,21 @@ void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes()
         }
         const int command = enabled[static_cast<std::size_t>(Pick(rng, static_cast<int>(enabled.size())))];
         const std::string bytes = WriteDatabase(f.Doc());
-        const long long state = f.Frame().History().CurrentState();
+        const long long state = f.Frame().Documents().History().CurrentState();
         f.Frame().Action(command)->trigger();
-        if (f.Frame().History().CurrentState() != state) {
+        if (f.Frame().Documents().History().CurrentState() != state) {
             QVERIFY(WriteDatabase(f.Doc()) != bytes);
             before.push_back(bytes);
-            names.push_back(f.Frame().CommandName(command));
+            names.push_back(CommandName(command));
             QCOMPARE(UndoText(f), QStringLiteral("&Undo ") + names.back());
             QVERIFY(f.Doc().IsModified());
         } else {
             // Nothing changed, or nothing but what a backup stamps.
-            QCOMPARE(f.Frame().History().UndoCount(), before.size());
+            QCOMPARE(f.Frame().Documents().History().UndoCount(), before.size());
         }
     }
     QCOMPARE(before.size(), wanted);
-    QCOMPARE(f.Frame().History().UndoCount(), wanted);
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), wanted);
 
     // Back step by step to the bytes before each command, then forward again.
     std::vector<std::string> after(wanted);
@@ -270,7 +245,7 @@ void tst_Undo::TheMenuNamesTheCommand()
     QFETCH(int, command);
     QFETCH(QString, name);
     cFixture f;
-    QCOMPARE(f.Frame().CommandName(command), name);
+    QCOMPARE(CommandName(command), name);
 }
 
 void tst_Undo::UndoAndRedoStandAtTheTopOfTheEditMenu()
@@ -298,9 +273,9 @@ void tst_Undo::UndoAndRedoStandAtTheTopOfTheEditMenu()
 void tst_Undo::TheModifiedFlagFollowsTheSavedState()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     const QString file = f.m_dir.filePath(QStringLiteral("season.tnd"));
-    QVERIFY(f.Frame().DoSave(file));
+    QVERIFY(f.Frame().Documents().DoSave(file));
     QVERIFY(!f.Frame().isWindowModified());
 
     // Saved, changed, undone: as saved, to the byte.
@@ -321,7 +296,7 @@ void tst_Undo::TheModifiedFlagFollowsTheSavedState()
     // Redone, saved, undone: the file holds the change, the window does not.
     Trigger(f, ID_EDIT_REDO);
     QVERIFY(f.Frame().isWindowModified());
-    QVERIFY(f.Frame().DoSave(file));
+    QVERIFY(f.Frame().Documents().DoSave(file));
     QVERIFY(!f.Frame().isWindowModified());
     Trigger(f, ID_EDIT_UNDO);
     QVERIFY(f.Frame().isWindowModified());
@@ -332,7 +307,7 @@ void tst_Undo::TheModifiedFlagFollowsTheSavedState()
 void tst_Undo::TheDirectoryShownIsKept()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     cLeague* league = LeagueWithTeams(f.Doc());
     QVERIFY(league != nullptr);
     const int leagueIndex = league->m_nIndex;
@@ -380,7 +355,7 @@ void tst_Undo::TheDirectoryShownIsKept()
 void tst_Undo::ACancelledCommandLeavesNoStep()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     f.Select(&f.Doc().Courts());
     f.List().SelectOnly(0);
     f.m_prompt.Answer(false);
@@ -393,7 +368,7 @@ void tst_Undo::ACancelledCommandLeavesNoStep()
     };
     Trigger(f, ID_PROPERTIES);
     Trigger(f, ID_SETTINGS_SCHEDULE);
-    QCOMPARE(f.Frame().History().UndoCount(), std::size_t{0});
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), std::size_t{0});
     f.Frame().UpdateCommands();
     QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
 }
@@ -401,33 +376,33 @@ void tst_Undo::ACancelledCommandLeavesNoStep()
 void tst_Undo::NewAndOpenClearTheSteps()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     f.m_prompt.Answer(true);
     f.Select(&f.Doc().Courts());
     f.List().SelectOnly(0);
     Trigger(f, ID_DELETE_ITEM);
-    QVERIFY(f.Frame().History().CanUndo());
+    QVERIFY(f.Frame().Documents().History().CanUndo());
     Trigger(f, ID_FILE_NEW); // the fixture answers No to saving
-    QVERIFY(!f.Frame().History().CanUndo());
+    QVERIFY(!f.Frame().Documents().History().CanUndo());
     f.Frame().UpdateCommands();
     QVERIFY(!f.Frame().Action(ID_EDIT_UNDO)->isEnabled());
 
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     f.Select(&f.Doc().Courts());
     f.List().SelectOnly(0);
     f.m_prompt.Answer(true);
     Trigger(f, ID_DELETE_ITEM);
     Trigger(f, ID_EDIT_UNDO);
-    QVERIFY(f.Frame().History().CanRedo());
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
-    QVERIFY(!f.Frame().History().CanRedo());
+    QVERIFY(f.Frame().Documents().History().CanRedo());
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(!f.Frame().Documents().History().CanRedo());
     QVERIFY(!f.Doc().IsModified());
 }
 
 void tst_Undo::AHundredStepsAreKept()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     // Each step writes its own comment into the document information.
     int step = 0;
     f.m_fnDialog = [&step](QDialog& dialog) {
@@ -442,7 +417,7 @@ void tst_Undo::AHundredStepsAreKept()
             first = WriteDatabase(f.Doc());
         }
     }
-    QCOMPARE(f.Frame().History().UndoCount(), cUndoHistory::kDefaultSteps);
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), cUndoHistory::kDefaultSteps);
     for (int i = 0; i < 100; ++i) {
         Trigger(f, ID_EDIT_UNDO);
     }
@@ -458,7 +433,7 @@ void tst_Undo::AHundredStepsAreKept()
 void tst_Undo::TheTableShownFollowsUndoAndRedo()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     Trigger(f, ID_SCHEDULE_AUTO);
     cLeague* league = LeagueWithTeams(f.Doc());
     QVERIFY(league != nullptr);

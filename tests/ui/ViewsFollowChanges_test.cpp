@@ -17,12 +17,12 @@
 #include "model/cUnusedTime.h"
 #include "scheduling/Placement.h"
 #include "support/cSeasonInvariants.h"
-#include "ui/CManualScheduleDialog.h"
-#include "ui/CNumberSpinBox.h"
-#include "ui/CPlayoffMatchDialog.h"
-#include "ui/CResultDialog.h"
-#include "ui/CommandIds.h"
-#include "ui/DialogFields.h"
+#include "ui/dialogs/CManualScheduleDialog.h"
+#include "ui/dialogs/CNumberSpinBox.h"
+#include "ui/dialogs/CPlayoffMatchDialog.h"
+#include "ui/dialogs/CResultDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/window/CommandIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +51,7 @@ void CheckViewsSettled(cFixture& f, bool waitForTheWindow = true)
         QTest::qWait(250);
     } else {
         QCoreApplication::processEvents();
-        f.Frame().BringViewsUpToDate();
+        f.Frame().Views().BringViewsUpToDate();
     }
     f.PaintViews();
     std::vector<QTreeWidgetItem*> pending{f.Tree().Root()};
@@ -200,7 +200,9 @@ std::vector<std::pair<QString, cChange>> Changes()
          }},
         {QStringLiteral("new"), [](cFixture& f) { f.Frame().Action(ID_FILE_NEW)->trigger(); }},
         {QStringLiteral("open"),
-         [](cFixture& f) { QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON))); }},
+         [](cFixture& f) {
+             QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+         }},
     };
 }
 
@@ -212,11 +214,11 @@ void OpenScheduledSeason(cFixture& f)
     const QString scheduled = aside.filePath(QStringLiteral("scheduled.tnd"));
     if (!QFile::exists(scheduled)) {
         f.Doc().SetFixedSeed(7);
-        QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+        QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
         f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
-        QVERIFY(f.Frame().DoSave(scheduled));
+        QVERIFY(f.Frame().Documents().DoSave(scheduled));
     }
-    QVERIFY(f.Frame().OpenDocumentFile(scheduled));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(scheduled));
     f.Doc().SetModifiedFlag(false);
     f.m_prompt.m_ids.clear();
 }
@@ -255,7 +257,7 @@ void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange()
     }
     cTournelObject* shown = Directories()[static_cast<std::size_t>(directory)].second(f);
     f.Select(shown);
-    f.Frame().RefreshList();
+    f.Frame().Views().RefreshList();
     QVERIFY(shown == nullptr || f.Rows() >= 0);
     f.m_prompt.m_fnWhileShown = [&f] { f.PaintViews(); };
 
@@ -268,7 +270,7 @@ void tst_ViewsFollowChanges::EveryDirectoryUnderEveryChange()
 void tst_ViewsFollowChanges::ScheduleWhileUnscheduledShownKeepsTheRows()
 {
     cFixture f;
-    QVERIFY(f.Frame().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
     f.Select(&f.Doc().Unscheduled());
     QVERIFY(f.Rows() > 0);
     int rowsUnderMessage = -1;
@@ -288,7 +290,7 @@ void tst_ViewsFollowChanges::TreeFollowsRemovedLeague()
     cLeague& alpha = f.AddLeague("alpha", "A");
     cLeague& beta = f.AddLeague("Beta", "B");
     f.AddTeam(beta, "b1");
-    f.Frame().UpdateAllViews();
+    f.Frame().Views().UpdateAllViews();
     // Showing a directory of the league that goes away.
     f.Select(&beta.Teams());
     QCOMPARE(f.Rows(), 1);
@@ -334,12 +336,12 @@ void tst_ViewsFollowChanges::RefusedFileKeepsTheSeasonAndItsFile()
 {
     cFixture f;
     const QString own = f.m_dir.filePath(QStringLiteral("own.tnd"));
-    QVERIFY(f.Frame().DoSave(own));
+    QVERIFY(f.Frame().Documents().DoSave(own));
     const QString refused = CopyOfNewerFile(f);
     QVERIFY(QFile::exists(refused));
     f.AddCourt("Main Hall", "MH");
     f.Doc().SetModifiedFlag();
-    QVERIFY(!f.Frame().OpenDocumentFile(refused));
+    QVERIFY(!f.Frame().Documents().OpenDocumentFile(refused));
     QCOMPARE(f.Doc().Courts().GetCount(), 1);
     QCOMPARE(f.Doc().GetPathName(), own.toStdString());
     // "Yes" to saving writes the season to its own file, without asking for a name.
@@ -361,7 +363,7 @@ void tst_ViewsFollowChanges::RefusedFileItselfIsNotWrittenOver()
     const QString refused = CopyOfNewerFile(f);
     const QByteArray before = Bytes(refused);
     QVERIFY(!before.isEmpty());
-    QVERIFY(!f.Frame().OpenDocumentFile(refused));
+    QVERIFY(!f.Frame().Documents().OpenDocumentFile(refused));
     f.AddCourt("Main Hall", "MH");
     f.Doc().SetModifiedFlag();
     // The untitled season is saved under the name it is given, never under the refused file's.
@@ -397,7 +399,7 @@ void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow()
     const QString refused = missing ? f.m_dir.filePath(QStringLiteral("missing.tnd")) : CopyOfNewerFile(f);
     bool shownUnderMessage = false;
     f.m_prompt.m_fnWhileShown = [&] { shownUnderMessage = f.Frame().isVisible(); };
-    f.Frame().OpenAtStartUp(refused);
+    f.Frame().Documents().OpenAtStartUp(refused);
     QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
     if (missing) {
         QCOMPARE(f.m_prompt.m_texts.back(),
@@ -407,7 +409,7 @@ void tst_ViewsFollowChanges::RefusedFileAtStartUpKeepsTheWindow()
     QVERIFY(f.Frame().isVisible());
     QCOMPARE(f.Doc().GetTitle(), std::string("Untitled"));
     QCOMPARE(f.Doc().Courts().GetCount(), 0);
-    QVERIFY(f.Frame().RecentFiles().isEmpty());
+    QVERIFY(f.Frame().Documents().RecentFiles().isEmpty());
     // The window works on: a court can be entered at once, and the season saved.
     f.Select(&f.Doc().Courts());
     QVERIFY(f.Frame().Action(ID_INSERT_ITEM)->isEnabled());
@@ -464,7 +466,7 @@ void tst_ViewsFollowChanges::FilterPaneNamesTheFilter()
     cFixture f;
     cCourt& court = f.AddCourt("Main Hall", "MH");
     cLeague& league = f.AddLeague("Ladies", "L");
-    f.Frame().UpdateAllViews();
+    f.Frame().Views().UpdateAllViews();
     QVERIFY(f.Frame().FilterPane().text().isEmpty());
     f.Doc().m_nCourtFilter = court.m_nIndex;
     f.Frame().UpdateCommands();
@@ -502,11 +504,11 @@ void tst_ViewsFollowChanges::RecentEntryOpensAfterSavingFirst()
 {
     cFixture f;
     const QString season = QStringLiteral(TOURNEL_EXAMPLE_SEASON);
-    QVERIFY(f.Frame().OpenDocumentFile(season));
-    QCOMPARE(f.Frame().RecentFiles().front(), QFileInfo(season).absoluteFilePath());
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(season));
+    QCOMPARE(f.Frame().Documents().RecentFiles().front(), QFileInfo(season).absoluteFilePath());
     // Saving under a new name first puts that name at the top of the list the
     // entry was taken from; the file of the entry is opened all the same.
-    f.Frame().OnFileNew();
+    f.Frame().Documents().OnFileNew();
     f.AddCourt("Main Hall", "MH");
     f.Doc().SetModifiedFlag();
     const QString saved = f.m_dir.filePath(QStringLiteral("first.tnd"));

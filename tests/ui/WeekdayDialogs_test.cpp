@@ -7,8 +7,8 @@
 #include "model/CourtTime.h"
 #include "model/cIllDate.h"
 #include "model/cUnusedTime.h"
-#include "ui/CCourtTimeDialog.h"
-#include "ui/CHolidayDialog.h"
+#include "ui/dialogs/CCourtTimeDialog.h"
+#include "ui/dialogs/CHolidayDialog.h"
 
 #include <QLabel>
 #include <QSpinBox>

@@ -1,0 +1,301 @@
+#include "ui/commands/cPrintCommands.h"
+
+#include "model/Strings.h"
+#include "output/Export.h"
+#include "output/PrintLayout.h"
+#include "output/PrintValues.h"
+#include "ui/dialogs/CCalendarExportDialog.h"
+#include "ui/dialogs/DialogFields.h"
+#include "ui/print/CContentPrintDialog.h"
+#include "ui/print/CSchedulePrintDialog.h"
+#include "ui/print/CTablePrintDialog.h"
+#include "ui/window/cViewSync.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+namespace {
+
+QString Text(int id)
+{
+    return QString::fromUtf8(GetString(id));
+}
+
+// A save dialog's filter as the file writers give it ("Text file (.txt)| *.txt||")
+// in Qt's form ("Text file (*.txt)"): each description with its pattern.
+QString QtFilter(const std::string& filter)
+{
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        if (description.isEmpty() || pattern.isEmpty()) {
+            continue;
+        }
+        if (const qsizetype open = description.lastIndexOf(QStringLiteral(" ("));
+            open > 0 && description.endsWith(QLatin1Char(')'))) {
+            description.truncate(open);
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, pattern);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+cPrintCommands::cPrintCommands(CMainFrame& frame)
+    : cCommandHandler(frame)
+{
+}
+
+cPrintCommands::~cPrintCommands() = default;
+
+QPrinter& cPrintCommands::Printer()
+{
+    if (!m_pPrinter) {
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_pPrinter->setDocName(QStringLiteral("Tournel"));
+    }
+    return *m_pPrinter;
+}
+
+bool cPrintCommands::ChoosePrinter(QPrinter& printer)
+{
+    if (m_frame.m_fnChoosePrinter) {
+        return m_frame.m_fnChoosePrinter(printer);
+    }
+    // The platform's dialog offers printing to a PDF file besides the printers.
+    QPrintDialog dialog(&printer, &m_frame);
+    return m_frame.RunDialog(dialog) == QDialog::Accepted;
+}
+
+void cPrintCommands::PrintJob(const PageLayout& layout)
+{
+    QPrinter& printer = Printer();
+    if (!ChoosePrinter(printer)) {
+        return;
+    }
+    // A print turned to keep its columns on the page leaves the set-up as the user made it.
+    const cKeepOrientation keep(printer);
+    if (!PrintPages(printer, m_doc, layout)) {
+        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+    }
+}
+
+QString cPrintCommands::AskOutputName(const QString& suggested, const QString& filter, const QString& suffix)
+{
+    if (m_frame.m_fnAskFileName) {
+        return m_frame.m_fnAskFileName(true, suggested);
+    }
+    // Outputs go beside the database unless the user goes elsewhere.
+    QString start = suggested;
+    if (!m_doc.GetPathName().empty() && QFileInfo(suggested).isRelative()) {
+        start = QFileInfo(QString::fromStdString(m_doc.GetPathName())).dir().filePath(suggested);
+    }
+    QFileDialog dialog(&m_frame, QStringLiteral("Save As"), start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    // A name typed without extension gets the one of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffix](const QString& chosen) {
+                         const qsizetype star = chosen.indexOf(QStringLiteral("*."));
+                         const qsizetype close = chosen.indexOf(QLatin1Char(')'), star);
+                         dialog.setDefaultSuffix(
+                             star >= 0 && close > star ? chosen.mid(star + 2, close - star - 2) : suffix);
+                     });
+    if (m_frame.RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+QString cPrintCommands::AskOutputName(const QString& suggested, int kind, bool spreadsheet)
+{
+    QString filter = QtFilter(FileDialogFilter(kind, 1));
+    if (spreadsheet) {
+        filter += QStringLiteral(";;Spreadsheet file (*.csv)");
+    }
+    return AskOutputName(suggested, filter, ToQString(FileDialogFilter(kind, 0)));
+}
+
+void cPrintCommands::SaveAsPdf(const PageLayout& layout, const QString& suggested)
+{
+    QString path = AskOutputName(suggested, QStringLiteral("PDF file (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(Printer().pageLayout());
+    pdf.setOutputFileName(path);
+    if (!PrintPages(pdf, m_doc, layout)) {
+        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+    }
+}
+
+cTournelDb* cPrintCommands::DirectoryToPrint()
+{
+    cTournelDb* directory = m_frame.CurrentContainer();
+    if (directory != nullptr) {
+        // A list derived from the rest of the season is printed as it stands now,
+        // and as the view filter shows it.
+        m_frame.Views().RegenerateDerivedList(*directory);
+        m_frame.Views().BringViewsUpToDate();
+        directory = m_frame.CurrentContainer();
+        if (directory != nullptr) {
+            directory->Refresh();
+        }
+    }
+    if (const int refusal = DirectoryPrintRefusal(directory)) {
+        m_doc.Prompt().ShowMessage(refusal);
+        return nullptr;
+    }
+    return directory;
+}
+
+void cPrintCommands::OnFilePrint()
+{
+    if (cTournelDb* directory = DirectoryToPrint()) {
+        PrintJob([directory](const cPrintSizing& sizing) { return DirectoryPages(*directory, sizing); });
+    }
+}
+
+void cPrintCommands::OnPrintPreview()
+{
+    cTournelDb* directory = DirectoryToPrint();
+    if (directory == nullptr) {
+        return;
+    }
+    const PageLayout layout = [directory](const cPrintSizing& sizing) {
+        return DirectoryPages(*directory, sizing);
+    };
+    // The preview turns its page when the print needs it; the set-up stays the user's.
+    const cKeepOrientation keep(Printer());
+    QPrintPreviewDialog preview(&Printer(), &m_frame);
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [this, &layout](QPrinter* printer) { PrintPages(*printer, m_doc, layout); });
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* pdf = bar->addAction(QStringLiteral("Save as PDF..."));
+        pdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
+        const QString name = Text(directory->m_nTitleId);
+        QObject::connect(pdf, &QAction::triggered, &preview,
+                         [this, &layout, name] { SaveAsPdf(layout, name); });
+    }
+    m_frame.RunDialog(preview);
+}
+
+void cPrintCommands::OnPrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), &m_frame);
+    m_frame.RunDialog(dialog);
+}
+
+void cPrintCommands::OnWriteToFile()
+{
+    cTournelDb* directory = DirectoryToPrint();
+    if (directory == nullptr) {
+        return;
+    }
+    const QString path = AskOutputName(Text(directory->m_nTitleId), 1);
+    if (!path.isEmpty()) {
+        WriteDirectoryFile(m_doc, *directory, ToStdString(path));
+    }
+}
+
+void cPrintCommands::OnPrintSchedule()
+{
+    cSchedulePrintValues values;
+    if (!RunSchedulePrintDialog(m_doc, &m_frame, values)) {
+        return;
+    }
+    m_frame.UpdateTitle();
+    const cScheduleExport job = values.Export();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Schedule"), -1);
+        if (!path.isEmpty()) {
+            WriteScheduleFile(m_doc, job, ToStdString(path));
+        }
+        return;
+    }
+    if (const int refusal = SchedulePrintRefusal(m_doc, job)) {
+        m_doc.Prompt().ShowMessage(refusal);
+        return;
+    }
+    PrintJob([this, &job](const cPrintSizing& sizing) { return SchedulePages(m_doc, job, sizing); });
+}
+
+void cPrintCommands::OnPrintTables()
+{
+    cTablePrintValues values;
+    if (!RunTablePrintDialog(m_doc, &m_frame, values)) {
+        return;
+    }
+    // The tables were brought up to date: a shown table shows its new order.
+    m_frame.Views().BringViewsUpToDate();
+    m_frame.UpdateTitle();
+    const cTablesExport job = values.Export();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Tables"), -1);
+        if (!path.isEmpty()) {
+            WriteTablesFile(m_doc, job, ToStdString(path));
+        }
+    } else if (const int refusal = TablePrintRefusal(m_doc, job)) {
+        m_doc.Prompt().ShowMessage(refusal);
+    } else {
+        PrintJob([this, &job](const cPrintSizing& sizing) { return TablePages(m_doc, job, sizing); });
+    }
+    m_frame.Views().BringViewsUpToDate();
+}
+
+void cPrintCommands::OnExportCalendar()
+{
+    cCalendarExportValues values;
+    if (!RunCalendarExportDialog(m_doc, &m_frame, values)) {
+        return;
+    }
+    QString path = AskOutputName(QStringLiteral("Schedule"), QStringLiteral("iCalendar file (*.ics)"),
+                                 QStringLiteral("ics"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".ics");
+    }
+    WriteCalendarFile(m_doc, values.Export(), ToStdString(path));
+}
+
+void cPrintCommands::OnPrintContent()
+{
+    cContentPrintValues values;
+    if (!RunContentPrintDialog(m_doc, &m_frame, values)) {
+        return;
+    }
+    // The summary counts the matches still to be played.
+    m_frame.Views().RegenerateDerivedList(m_doc.Unscheduled());
+    m_frame.Views().BringViewsUpToDate();
+    const std::string title = m_doc.GetTitle();
+    if (values.writeToFile) {
+        const QString path = AskOutputName(QStringLiteral("Content"), 1, false);
+        if (!path.isEmpty()) {
+            WriteContentFile(m_doc, title, values.courts, values.leagues, ToStdString(path));
+        }
+    } else {
+        PrintJob([this, &title, &values](const cPrintSizing& sizing) {
+            return ContentPages(m_doc, title, values.courts, values.leagues, sizing);
+        });
+    }
+    m_frame.UpdateTitle();
+    m_frame.UpdateCommands();
+}
