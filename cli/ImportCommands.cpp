@@ -2,8 +2,8 @@
 
 #include "document/CTournelDoc.h"
 #include "document/FileIo.h"
+#include "input/CsvImport.h"
 #include "model/Strings.h"
-#include "output/CsvImport.h"
 #include "standings/Standings.h"
 
 #include <array>

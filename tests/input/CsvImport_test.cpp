@@ -4,6 +4,7 @@
 
 #include "document/CTournelDoc.h"
 #include "document/DatabaseFile.h"
+#include "input/CsvImport.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
@@ -12,7 +13,6 @@
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
 #include "output/Csv.h"
-#include "output/CsvImport.h"
 #include "scheduling/AutoScheduler.h"
 #include "standings/cResultValues.h"
 #include "support/cScriptedPrompt.h"

@@ -1,4 +1,4 @@
-#include "output/CsvImport.h"
+#include "input/CsvImport.h"
 
 #include "document/DatabaseFile.h"
 #include "model/CourtTime.h"
