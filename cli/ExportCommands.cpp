@@ -3,6 +3,7 @@
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
+#include "model/cValidation.h"
 #include "output/CalendarExport.h"
 #include "output/Export.h"
 #include "scheduling/MatchGeneration.h"
@@ -73,6 +74,12 @@ bool DateOption(cCliContext& context, std::string_view name, int illegalMessage,
     date = ParseIsoDate(*text);
     if (!date) {
         status = Usage(context, std::string(name) + " needs a date as YYYY-MM-DD, not '" + *text + "'");
+        return false;
+    }
+    // A year the dialogs do not take is told as they tell it.
+    if (const cValidation error = CheckRange(date->year, kFirstYear, kLastYear, 0)) {
+        context.doc.Prompt().ShowMessage(error->messageId, error->text);
+        status = kExitFailed;
         return false;
     }
     if (!IsValidDate(date->day, date->month, date->year)) {

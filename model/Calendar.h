@@ -62,6 +62,7 @@ const char* DateFormat(int index);
 inline constexpr int kFirstYear = 1997;
 inline constexpr int kLastYear = 2038;
 
+// True when the date exists and its year lies within kFirstYear ... kLastYear.
 bool IsValidDate(int day, int month, int year);
 
 // A date written YYYY-MM-DD (four, two and two digits), as files and the
