@@ -9,6 +9,7 @@
 
 #include "model/Calendar.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,9 +106,18 @@ std::string MatchLine(const cMatch& match, int officials, bool numberBefore, boo
 // `sets` above 1, the set results in brackets.
 std::string ResultLine(const cResult& result, int sets, bool web);
 
-// The fixed texts of the save dialogs: `part` 0 the default extension, 1 the
-// filter; kind -1 web or text, 0 web only, 1 text only.
-std::string FileDialogFilter(int kind, int part);
+// One file type a save dialog offers: its description ("Text file"), the
+// pattern of its names ("*.txt") and the extension a name typed without one
+// gets ("txt").
+struct cFileType
+{
+    std::string_view description;
+    std::string_view pattern;
+    std::string_view suffix;
+};
+// The file types of the save dialog of `kind`, the default one first: -1 web
+// or text, 0 web only, 1 text only. None for another kind.
+std::span<const cFileType> OutputFileTypes(int kind);
 // True unless the extension is "htm" or "html" (letter case ignored).
 bool IsTextFileExtension(std::string_view extension);
 // `path` as the save dialog of `kind` gives it: a file name without extension
