@@ -77,7 +77,7 @@ struct cManualScheduleValues
 };
 
 // True when a start s = t.start, t.start + duration, ... with s + duration
-// within `courtTime` passes the placement rules in pass 2.
+// within `courtTime` passes the placement rules at any time (ePass::kAnyTime).
 // `index`, when given, is an index of the schedule as it stands.
 bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
                    int duration, const cPlacementIndex* index = nullptr);
@@ -88,7 +88,7 @@ bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cU
 cValidation CheckManualPlacement(const cManualScheduleValues& values, cManualPlacement& placement);
 
 // OK of the dialog: the checks above, told through db.Prompt(), then for a
-// league match the placement rules in pass 2, a broken one asked with Yes and
+// league match the placement rules at any time, a broken one asked with Yes and
 // No. True when the match may be placed at `placement`; false keeps the
 // dialog open with its input.
 bool ConfirmManualPlacement(cDatabase& db, const cManualScheduleValues& values, cManualPlacement& placement);
