@@ -1,3 +1,4 @@
+#include "TournelVersion.h"
 #include "ui/commands/cHelpCommands.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/dialogs/cItemDialogRegistry.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tournel"));
     QApplication::setOrganizationName(QStringLiteral("Tournel"));
-    QApplication::setApplicationVersion(QStringLiteral("2.6"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kTournelVersion));
     QApplication::setWindowIcon(QIcon(ProgramPicture()));
     QSettings::setDefaultFormat(QSettings::IniFormat);
 

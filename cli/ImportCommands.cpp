@@ -2,9 +2,9 @@
 
 #include "document/CTournelDoc.h"
 #include "document/FileIo.h"
+#include "input/CsvImport.h"
 #include "model/Strings.h"
 #include "model/cValidation.h"
-#include "output/CsvImport.h"
 #include "standings/Standings.h"
 
 #include <CLI/CLI.hpp>

@@ -139,7 +139,7 @@ std::optional<cIsoDate> ParseIsoDate(std::string_view text)
 bool IsValidDate(int day, int month, int year)
 {
     static constexpr std::array<int, 12> kMonthLength = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1997 || year > 2099 || month < 1 || month > 12 || day < 1) {
+    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1) {
         return false;
     }
     if (day <= kMonthLength[static_cast<std::size_t>(month - 1)]) {

@@ -56,6 +56,13 @@ std::string WeekdayName(int weekday, int language);
 // The strftime pattern of date format `index` (0-6); out of range gives format 0.
 const char* DateFormat(int index);
 
+// The years a date may be typed in, in every dialog, on the command line and
+// in an imported file. The file holds seconds in signed 32 bits, so in the
+// last year only dates up to 19 January fit (FitsInFile tells the rest).
+inline constexpr int kFirstYear = 1997;
+inline constexpr int kLastYear = 2038;
+
+// True when the date exists and its year lies within kFirstYear ... kLastYear.
 bool IsValidDate(int day, int month, int year);
 
 // A date written YYYY-MM-DD (four, two and two digits), as files and the

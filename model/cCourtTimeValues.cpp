@@ -64,7 +64,7 @@ cValidation Validate(const cCourtTimeValues& values, const cDatabase& db)
     if (auto error = CheckRange(values.month, 1, 12, F::kMonth)) {
         return error;
     }
-    if (auto error = CheckRange(values.year, 1997, 2038, F::kYear)) {
+    if (auto error = CheckRange(values.year, kFirstYear, kLastYear, F::kYear)) {
         return error;
     }
     if (auto error = CheckRange(values.start, 0, 2400, F::kStart)) {

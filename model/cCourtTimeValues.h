@@ -23,7 +23,7 @@ struct cCourtTimeValues
     int court = -1; // court index, -1 none
     int day = 1;
     int month = 1;
-    int year = 1997;
+    int year = kFirstYear;
     ClockTime start = 0;
     ClockTime end = 2400;
 

@@ -51,9 +51,12 @@ cValidation Validate(const cHolidayValues& values)
         int field;
     };
     const cRange ranges[] = {
-        {values.startDay, 1, 31, F::kStartDay},        {values.startMonth, 1, 12, F::kStartMonth},
-        {values.startYear, 1997, 2038, F::kStartYear}, {values.finalDay, 1, 31, F::kFinalDay},
-        {values.finalMonth, 1, 12, F::kFinalMonth},    {values.finalYear, 1997, 2038, F::kFinalYear},
+        {values.startDay, 1, 31, F::kStartDay},
+        {values.startMonth, 1, 12, F::kStartMonth},
+        {values.startYear, kFirstYear, kLastYear, F::kStartYear},
+        {values.finalDay, 1, 31, F::kFinalDay},
+        {values.finalMonth, 1, 12, F::kFinalMonth},
+        {values.finalYear, kFirstYear, kLastYear, F::kFinalYear},
     };
     for (const cRange& range : ranges) {
         if (auto error = CheckRange(range.value, range.low, range.high, range.field)) {

@@ -23,10 +23,10 @@ struct cHolidayValues
 
     int startDay = 1;
     int startMonth = 1;
-    int startYear = 1997;
+    int startYear = kFirstYear;
     int finalDay = 1;
     int finalMonth = 1;
-    int finalYear = 1997;
+    int finalYear = kFirstYear;
 
     // A new holiday: today to today.
     static cHolidayValues Defaults(const cDatabase& db);

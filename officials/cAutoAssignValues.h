@@ -18,8 +18,8 @@ struct cAutoAssignValues
         kFieldYear,
         kFieldOfficials,
     };
-    static constexpr int kMinYear = 1997;
-    static constexpr int kMaxYear = 2038;
+    static constexpr int kMinYear = kFirstYear;
+    static constexpr int kMaxYear = kLastYear;
 
     int day = 1;
     int month = 1;

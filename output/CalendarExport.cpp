@@ -1,5 +1,6 @@
 #include "output/CalendarExport.h"
 
+#include "TournelVersion.h"
 #include "model/Strings.h"
 #include "model/cCourt.h"
 #include "model/cDatabase.h"
@@ -185,7 +186,8 @@ std::string CalendarText(const cDatabase& db, const cCalendarExport& what)
 
     cComponent calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Tournel//Tournel 2.6//EN"));
+    const std::string productId = std::string("-//Tournel//Tournel ") + kTournelVersion + "//EN";
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.c_str()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
     if (!matches.empty() && !zone.Offsets().empty()) {

@@ -160,17 +160,21 @@ std::string MakeSectionHeading(std::string_view text, std::string_view name, boo
     return heading;
 }
 
-std::string FileDialogFilter(int kind, int part)
+std::span<const cFileType> OutputFileTypes(int kind)
 {
-    static constexpr std::string_view kTexts[3][2] = {
-        {"htm", "Web Files (*.htm)|*.htm|Text Files (*.txt)|*.txt||"},
-        {"htm", "Web file (.htm)| *.htm||"},
-        {"txt", "Text file (.txt)| *.txt||"},
-    };
-    if (kind < -1 || kind > 1 || part < 0 || part > 1) {
-        return "Unexpected program error";
+    static constexpr cFileType kWebOrText[] = {{"Web Files", "*.htm", "htm"}, {"Text Files", "*.txt", "txt"}};
+    static constexpr cFileType kWeb[] = {{"Web file", "*.htm", "htm"}};
+    static constexpr cFileType kText[] = {{"Text file", "*.txt", "txt"}};
+    switch (kind) {
+    case -1:
+        return kWebOrText;
+    case 0:
+        return kWeb;
+    case 1:
+        return kText;
+    default:
+        return {};
     }
-    return std::string(kTexts[kind + 1][part]);
 }
 
 bool IsTextFileExtension(std::string_view extension)
@@ -185,7 +189,8 @@ std::string WithDefaultExtension(const std::string& path, int kind)
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
         return path;
     }
-    return path + "." + FileDialogFilter(kind, 0);
+    const std::span<const cFileType> types = OutputFileTypes(kind);
+    return types.empty() ? path : path + "." + std::string(types.front().suffix);
 }
 
 int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path)

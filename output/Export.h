@@ -9,6 +9,7 @@
 
 #include "model/Calendar.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,9 +106,18 @@ std::string MatchLine(const cMatch& match, int officials, bool numberBefore, boo
 // `sets` above 1, the set results in brackets.
 std::string ResultLine(const cResult& result, int sets, bool web);
 
-// The fixed texts of the save dialogs: `part` 0 the default extension, 1 the
-// filter; kind -1 web or text, 0 web only, 1 text only.
-std::string FileDialogFilter(int kind, int part);
+// One file type a save dialog offers: its description ("Text file"), the
+// pattern of its names ("*.txt") and the extension a name typed without one
+// gets ("txt").
+struct cFileType
+{
+    std::string_view description;
+    std::string_view pattern;
+    std::string_view suffix;
+};
+// The file types of the save dialog of `kind`, the default one first: -1 web
+// or text, 0 web only, 1 text only. None for another kind.
+std::span<const cFileType> OutputFileTypes(int kind);
 // True unless the extension is "htm" or "html" (letter case ignored).
 bool IsTextFileExtension(std::string_view extension);
 // `path` as the save dialog of `kind` gives it: a file name without extension
@@ -117,8 +127,9 @@ std::string WithDefaultExtension(const std::string& path, int kind);
 // Writes the schedule or the tables to `path` (a name without extension
 // gets ".htm"): a web page merged into the document's template when the
 // extension says so, plain text otherwise.
-// Answers 0, or the id of the message shown through db.Prompt() (154 the file
-// cannot be created, 329 the template cannot be opened, 330 it holds no tag).
+// Answers 0, or the id of the message shown through db.Prompt():
+// IDS_UNABLE_TO_OPEN_FILE the file cannot be created, IDS_NO_TEMPLATE the
+// template cannot be opened, IDS_NO_CONTENT_TAG it holds no tag.
 int WriteScheduleFile(cDatabase& db, const cScheduleExport& what, const std::string& path);
 int WriteTablesFile(cDatabase& db, const cTablesExport& what, const std::string& path);
 
@@ -134,8 +145,9 @@ std::vector<std::string> ColumnTexts(const cDbItem& item, std::size_t columns);
 // headings and one line per row of its list (hidden items and those the view
 // filter leaves out skipped). Each column is as wide as the directory defines
 // it or one more than its longest text, heading included, whichever is more,
-// on every line alike. Answers 0 or the id of the message shown: 153 nothing
-// listed in the directory, 154 the file cannot be created. A name without
+// on every line alike. Answers 0 or the id of the message shown:
+// IDS_NOTHING_TO_PRINT nothing listed in the directory, IDS_UNABLE_TO_OPEN_FILE
+// the file cannot be created. A name without
 // extension gets ".txt".
 std::string DirectoryText(const cTournelDb& directory);
 // The top-level directory that scripts call `name` ("courts", "court-time",

@@ -24,8 +24,8 @@ inline constexpr int kTemplatePathLimit = 240;
 // A date of the print dialogs: day, month and year fields as typed.
 struct cPrintDate
 {
-    static constexpr int kMinYear = 1997;
-    static constexpr int kMaxYear = 2038;
+    static constexpr int kMinYear = kFirstYear;
+    static constexpr int kMaxYear = kLastYear;
 
     int day = 1;
     int month = 1;

@@ -96,12 +96,17 @@ std::optional<cCourtSlot> FindCourtTime(cDatabase& db, const cUnscheduledMatch& 
     const bool anyPreferred = league->PreferredTimes().GetFirst() != nullptr ||
                               (home != nullptr && home->PreferredTimes().GetFirst() != nullptr) ||
                               (guest != nullptr && guest->PreferredTimes().GetFirst() != nullptr);
-    const int passes = db.m_bSchedIgnorePreferredTime != 0 || (index != nullptr && !anyPreferred) ? 1 : 2;
+    const ePass lastPass = db.m_bSchedIgnorePreferredTime != 0 || (index != nullptr && !anyPreferred)
+                               ? ePass::kWithPreferredTime
+                               : ePass::kAnyTime;
     std::optional<cPlacementIndex::cDayCursor> days;
     if (index != nullptr) {
         days.emplace(*index, db, match);
     }
-    for (int pass = 1; pass <= passes; ++pass) {
+    for (const ePass pass : {ePass::kWithPreferredTime, ePass::kAnyTime}) {
+        if (pass > lastPass) {
+            break;
+        }
         if (days) {
             days->Restart(); // the court time is walked in order of start, and so are its days
         }

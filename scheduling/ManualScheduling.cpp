@@ -118,8 +118,8 @@ void ListCourtTime(const cDatabase& db, std::vector<cUnusedTime*>& courtTimes,
     }
     for (cUnusedTime& period : db.CourtTime().Items<cUnusedTime>()) {
         if (legalFor != nullptr &&
-            index->FirstAllowedStart(db, *legalFor, period, static_cast<TimePoint>(duration) * 60, 2, *days) <
-                0) {
+            index->FirstAllowedStart(db, *legalFor, period, static_cast<TimePoint>(duration) * 60,
+                                     ePass::kAnyTime, *days) < 0) {
             continue;
         }
         courtTimes.push_back(&period);
@@ -235,9 +235,9 @@ bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cU
     }
     const TimePoint step = static_cast<TimePoint>(duration) * 60;
     for (TimePoint start = courtTime.m_tStart; start + step <= courtTime.m_tEnd; start += step) {
-        const bool allowed = index != nullptr
-                                 ? index->Allows(db, match, courtTime, start, 2)
-                                 : CheckPlacement(db, match, courtTime, start, start + step, 2) == 0;
+        const bool allowed = index != nullptr ? index->Allows(db, match, courtTime, start, ePass::kAnyTime)
+                                              : CheckPlacement(db, match, courtTime, start, start + step,
+                                                               ePass::kAnyTime) == 0;
         if (allowed) {
             return true;
         }
@@ -265,8 +265,8 @@ bool ConfirmManualPlacement(cDatabase& db, const cManualScheduleValues& values, 
     if (values.match == nullptr) {
         return true;
     }
-    const int broken =
-        CheckPlacement(db, *values.match, *placement.courtTime, placement.start, placement.end, 2);
+    const int broken = CheckPlacement(db, *values.match, *placement.courtTime, placement.start, placement.end,
+                                      ePass::kAnyTime);
     return broken == 0 || db.Prompt().AskYesNo(broken);
 }
 

@@ -77,18 +77,19 @@ struct cManualScheduleValues
 };
 
 // True when a start s = t.start, t.start + duration, ... with s + duration
-// within `courtTime` passes the placement rules in pass 2.
+// within `courtTime` passes the placement rules at any time (ePass::kAnyTime).
 // `index`, when given, is an index of the schedule as it stands.
 bool HasLegalStart(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
                    int duration, const cPlacementIndex* index = nullptr);
 
-// The dialog's checks in order: a court time chosen (256), a valid start
-// (255), not too early (257), not too late (258). On success `placement`
+// The dialog's checks in order: a court time chosen (IDS_SELECT_PLAYING_TIME),
+// a valid start (IDS_START_TIME_INVALID), not too early (IDS_START_TOO_EARLY),
+// not too late (IDS_START_TOO_LATE). On success `placement`
 // holds the court time and the interval.
 cValidation CheckManualPlacement(const cManualScheduleValues& values, cManualPlacement& placement);
 
 // OK of the dialog: the checks above, told through db.Prompt(), then for a
-// league match the placement rules in pass 2, a broken one asked with Yes and
+// league match the placement rules at any time, a broken one asked with Yes and
 // No. True when the match may be placed at `placement`; false keeps the
 // dialog open with its input.
 bool ConfirmManualPlacement(cDatabase& db, const cManualScheduleValues& values, cManualPlacement& placement);
@@ -164,7 +165,8 @@ struct cPlayoffMatchValues
 };
 
 // OK of "Playoff match data": the texts, the duration (1-1440), a court time
-// chosen, a valid start (255), within the court time (325, 326). On success
+// chosen, a valid start (IDS_START_TIME_INVALID), within the court time
+// (IDS_START_OUTSIDE_COURT_TIME, IDS_FINISH_OUTSIDE_COURT_TIME). On success
 // `placement` holds the interval.
 cValidation CheckNewPlayoffMatch(const cPlayoffMatchValues& values, cManualPlacement& placement);
 
@@ -174,7 +176,8 @@ cPlayoffMatch& InsertPlayoffMatch(cDatabase& db, const cPlayoffMatchValues& valu
                                   const cManualPlacement& placement);
 
 // OK of "Modify playoff match data": the texts, the duration, and for a
-// longer match free court time on its court from its end on (327).
+// longer match free court time on its court from its end on
+// (IDS_NO_COURT_TIME_TO_EXTEND).
 cValidation CheckPlayoffChange(const cDatabase& db, const cPlayoffMatch& match,
                                const cPlayoffMatchValues& values);
 

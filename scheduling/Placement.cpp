@@ -36,7 +36,8 @@ bool HasItems(const cTournelDb& container)
     return container.GetFirst() != nullptr;
 }
 
-// Rule 1 for one team: its own entries decide; without any, the league's entries (which did not fit) refuse.
+// The preferred playing time rule for one team: its own entries decide; without any, the league's entries
+// (which did not fit) refuse.
 bool TeamFitsPreferredTime(const cTeam* team, bool leagueHasTimes, Weekday weekday, ClockTime time)
 {
     if (team != nullptr && HasItems(team->PreferredTimes())) {
@@ -55,7 +56,7 @@ bool OnHoliday(const cTournelDb& holidays, TimePoint start)
     return false;
 }
 
-// Rule 3 for the home team; 0 or the message id.
+// The home ground rule for the home team; 0 or the message id.
 int CheckHomeGround(const cTeam* home, const cCourt& court, Weekday weekday, ClockTime time)
 {
     if (home == nullptr || !HasItems(home->HomeGrounds())) {
@@ -144,7 +145,7 @@ struct cCandidate
 // The rules that look at the match and the slot alone, in their order; 0 when
 // all of them pass, with `c` filled for the rules about other matches.
 int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, const cLocalTime& local, int pass, cCandidate& c)
+                   TimePoint start, const cLocalTime& local, ePass pass, cCandidate& c)
 {
     const cCourt* court = db.GetCourt(courtTime.m_nCourt);
     const cLeague* league = db.GetLeague(match.GetLeague());
@@ -172,7 +173,7 @@ int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cU
     c.restMinutes = c.restDays == 0 ? league->m_tsRestSameTeam / 60 : 0;
     c.returnMinutes = c.returnDays == 0 ? league->m_tsRestSamePair / 60 : 0;
     // Preferred playing time.
-    if (db.m_bSchedIgnorePreferredTime == 0 && pass == 1 &&
+    if (db.m_bSchedIgnorePreferredTime == 0 && pass == ePass::kWithPreferredTime &&
         !FitsPreferredTime(league->PreferredTimes(), weekday, time)) {
         const bool leagueHasTimes = HasItems(league->PreferredTimes());
         if (!TeamFitsPreferredTime(home, leagueHasTimes, weekday, time) ||
@@ -245,7 +246,7 @@ int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& ot
 } // namespace
 
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, TimePoint, int pass)
+                   TimePoint start, TimePoint, ePass pass)
 {
     cCandidate c;
     if (const int id = CheckSlotRules(db, match, courtTime, start, LocalTime(start), pass, c); id != 0) {
@@ -393,14 +394,14 @@ const std::vector<cPlacementIndex::cEntry>& cPlacementIndex::TeamMatches(int lea
 }
 
 bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
-                             const cUnusedTime& courtTime, TimePoint start, int pass) const
+                             const cUnusedTime& courtTime, TimePoint start, ePass pass) const
 {
     return Allows(db, match, courtTime, start, m_zone.At(start), pass);
 }
 
 bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
                              const cUnusedTime& courtTime, TimePoint start, const cLocalTime& local,
-                             int pass) const
+                             ePass pass) const
 {
     cCandidate c;
     if (CheckSlotRules(db, match, courtTime, start, local, pass, c) != 0) {
@@ -622,7 +623,7 @@ bool cPlacementIndex::cDayCursor::Refused(std::int64_t day)
 }
 
 TimePoint cPlacementIndex::FirstAllowedStart(const cDatabase& db, const cUnscheduledMatch& match,
-                                             const cUnusedTime& courtTime, TimePoint duration, int pass,
+                                             const cUnusedTime& courtTime, TimePoint duration, ePass pass,
                                              cDayCursor& days) const
 {
     if (duration <= 0 || courtTime.m_tEnd - courtTime.m_tStart < duration) {

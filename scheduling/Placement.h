@@ -15,10 +15,20 @@ class cMatch;
 class cUnscheduledMatch;
 class cUnusedTime;
 
+// The automatic scheduler walks the court time for a match twice: first where
+// the preferred playing times allow, then at any time. Whoever places a match
+// by hand asks as the second walk does.
+enum class ePass : int
+{
+    kWithPreferredTime = 1,
+    kAnyTime,
+};
+
 // 0 when the match may be placed on the court of `courtTime` at `start`,
 // otherwise the string id of the first broken rule's message. Only the
 // match's league and teams, the court index of `courtTime` and `start` are
-// read; `end` is not. Rule 1 (preferred playing time) is tested in pass 1 only.
+// read; `end` is not. The preferred playing time rule is tested in the pass
+// kWithPreferredTime only.
 // Hidden scheduled matches are skipped (a match being moved is out of its own
 // way) and playoff matches are invisible to every rule. Nothing is changed and
 // nothing is shown.
@@ -30,7 +40,7 @@ class cUnusedTime;
 // conflicts of its own, while the rules that compare team indexes between
 // matches still apply to it.
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, TimePoint end, int pass);
+                   TimePoint start, TimePoint end, ePass pass);
 
 // The scheduled matches as the placement rules look at them: by team and by
 // day, so that a check reads only the matches that can break a rule instead
@@ -111,7 +121,7 @@ public:
     // `pass`; -1 when none. The same answer as asking CheckPlacement start
     // by start.
     TimePoint FirstAllowedStart(const cDatabase& db, const cUnscheduledMatch& match,
-                                const cUnusedTime& courtTime, TimePoint duration, int pass,
+                                const cUnusedTime& courtTime, TimePoint duration, ePass pass,
                                 cDayCursor& days) const;
 
     // About how many bytes the index holds beyond its own object: the
@@ -123,10 +133,10 @@ public:
 
     // CheckPlacement(db, match, courtTime, start, end, pass) == 0.
     bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                TimePoint start, int pass) const;
+                TimePoint start, ePass pass) const;
     // The same with the local time of `start` known already.
     bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                TimePoint start, const cLocalTime& local, int pass) const;
+                TimePoint start, const cLocalTime& local, ePass pass) const;
 
 private:
     struct cEntry

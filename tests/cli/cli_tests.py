@@ -368,6 +368,7 @@ def test_export_schedule():
                 (["--court", "99"], 1, "tournel-cli: no court with the index number 99\n"),
                 (["--from", "2027-02-30"], 1,
                  "The start date is not a legal date!\nAn example of an illegal date is 30. of February.\n"),
+                (["--to", "2039-01-01"], 1, "Please enter an integer between 1997 and 2038.\n"),
                 (["--from", "2027-03-01", "--to", "2027-02-01"], 1,
                  "The start date cannot be later than the final date!\n"),
                 (["--sorting", "5"], 2, None), (["--layout", "x"], 2, None), (["--number", "sideways"], 2, None),

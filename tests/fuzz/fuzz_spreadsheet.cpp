@@ -8,9 +8,9 @@
 
 #include "document/DatabaseFile.h"
 #include "document/FileIo.h"
+#include "input/CsvImport.h"
 #include "model/cDatabase.h"
 #include "output/Csv.h"
-#include "output/CsvImport.h"
 #include "scheduling/AutoScheduler.h"
 
 #include <cstdint>

@@ -32,10 +32,25 @@ TEST(Calendar, ValidDates)
         bool valid;
     };
     const Case cases[] = {
-        {29, 2, 2000, true}, {29, 2, 2100, false}, {31, 4, 1999, false}, {1, 1, 1996, false},
-        {29, 2, 2004, true}, {29, 2, 2003, false}, {31, 12, 2099, true}, {1, 13, 2000, false},
-        {0, 5, 2000, false}, {1, 0, 2000, false},  {1, 1, 1997, true},   {30, 2, 2000, false},
-        {29, 2, 2096, true}, {31, 1, 2038, true},
+        {29, 2, 2000, true},
+        {29, 2, 2100, false},
+        {31, 4, 1999, false},
+        {1, 1, 1996, false},
+        {29, 2, 2004, true},
+        {29, 2, 2003, false},
+        {1, 13, 2000, false},
+        {0, 5, 2000, false},
+        {1, 0, 2000, false},
+        {1, 1, 1997, true},
+        {30, 2, 2000, false},
+        {29, 2, 2036, true},
+        {31, 1, 2038, true},
+        // The years the dialogs take, 1997 to 2038, and no later ones.
+        {31, 12, 1996, false},
+        {31, 12, 2038, true},
+        {1, 1, 2039, false},
+        {31, 12, 2099, false},
+        {29, 2, 2096, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);

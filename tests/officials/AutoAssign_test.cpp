@@ -412,6 +412,7 @@ TEST(cAutoAssignValues, ChecksInTheDialogsOrder)
          V::kFieldDay,
          "Please enter an integer between 1 and 31."},
         {"month", {1, 13, 2028, 2}, IDS_ENTER_INTEGER_BETWEEN, V::kFieldMonth, nullptr},
+        {"year before the first", {31, 12, 1996, 2}, IDS_ENTER_INTEGER_BETWEEN, V::kFieldYear, nullptr},
         {"year",
          {1, 1, 2039, 2},
          IDS_ENTER_INTEGER_BETWEEN,

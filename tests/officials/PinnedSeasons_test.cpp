@@ -10,12 +10,12 @@
 #include "model/cMatch.h"
 #include "officials/AutoAssign.h"
 #include "scheduling/AutoScheduler.h"
+#include "support/UpdateGolden.h"
 #include "support/cScriptedPrompt.h"
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
@@ -79,7 +79,7 @@ TEST_P(PinnedSeasons, BothRuleChecksMakeThePinnedDecisions)
     const cPinned& pinned = GetParam();
     const std::string path = std::string(TOURNEL_TEST_DATA) + "/pinned/" + pinned.file + ".txt";
     const std::string literal = PinnedSeason(pinned, true);
-    if (std::getenv("TOURNEL_UPDATE_GOLDEN") != nullptr) {
+    if (UpdateGolden()) {
         std::ofstream(path, std::ios::binary) << literal;
     }
     std::ifstream file(path, std::ios::binary);

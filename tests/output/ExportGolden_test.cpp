@@ -10,26 +10,15 @@
 #include "model/cResult.h"
 #include "output/Export.h"
 #include "scheduling/AutoScheduler.h"
+#include "support/UpdateGolden.h"
 #include "support/cScriptedPrompt.h"
 
-#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 const std::string kExpected = std::string(TOURNEL_TEST_DATA) + "/output/";
-
-bool UpdateGolden()
-{
-    for (const char* name : {"TOURNEL_UPDATE_GOLDEN", "UPDATE_GOLDEN"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && std::string_view(value) == "1") {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The season every case writes. Officials and results are given by rule, so
 // that every kind of cell (a named official, an empty slot, a played result

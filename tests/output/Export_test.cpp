@@ -8,6 +8,10 @@
 #include "support/cScriptedPrompt.h"
 
 #include <gtest/gtest.h>
+#include <span>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -277,11 +281,23 @@ TEST(ExportFiles, ExtensionDecidesTheForm)
     EXPECT_EQ(WithDefaultExtension("/tmp/a.b/Schedule", -1), "/tmp/a.b/Schedule.htm");
     EXPECT_EQ(WithDefaultExtension("Content", 1), "Content.txt");
     EXPECT_EQ(WithDefaultExtension("out.TXT", -1), "out.TXT");
-    EXPECT_EQ(FileDialogFilter(-1, 1), "Web Files (*.htm)|*.htm|Text Files (*.txt)|*.txt||");
-    EXPECT_EQ(FileDialogFilter(0, 0), "htm");
-    EXPECT_EQ(FileDialogFilter(1, 1), "Text file (.txt)| *.txt||");
-    EXPECT_EQ(FileDialogFilter(2, 0), "Unexpected program error");
-    EXPECT_EQ(FileDialogFilter(1, 2), "Unexpected program error");
+    // Each dialog's default type is the form its name without extension is
+    // written in, and each type's pattern matches the names it suffixes.
+    for (const auto& [kind, suffix, text] : std::vector<std::tuple<int, std::string, bool>>{
+             {-1, "htm", false}, {0, "htm", false}, {1, "txt", true}}) {
+        SCOPED_TRACE(kind);
+        const std::span<const cFileType> types = OutputFileTypes(kind);
+        ASSERT_FALSE(types.empty());
+        EXPECT_EQ(types.front().suffix, suffix);
+        EXPECT_EQ(IsTextFileExtension(types.front().suffix), text);
+        EXPECT_EQ(WithDefaultExtension("a", kind), "a." + suffix);
+        for (const cFileType& type : types) {
+            EXPECT_EQ(type.pattern, "*." + std::string(type.suffix));
+            EXPECT_FALSE(type.description.empty());
+        }
+    }
+    EXPECT_TRUE(OutputFileTypes(2).empty());
+    EXPECT_EQ(WithDefaultExtension("a", 2), "a");
 }
 
 TEST_F(ExportTest, FileNameChoosesWebPageOrText)

@@ -100,6 +100,14 @@ TEST_F(PrintValuesTest, ScheduleRefusalsComeInTheirOrder)
          IDS_ENTER_INTEGER_BETWEEN, S::kFieldFinalMonth},
         {"year before the first", [](S& v) { v.start.year = 1996; }, IDS_ENTER_INTEGER_BETWEEN,
          S::kFieldStartYear},
+        {"year after the last", [](S& v) { v.final.year = 2039; }, IDS_ENTER_INTEGER_BETWEEN,
+         S::kFieldFinalYear},
+        {"the first and the last year",
+         [](S& v) {
+             v.start = {1, 1, 1997};
+             v.final = {31, 12, 2038};
+         },
+         0, 0},
         {"heading of 160 characters", [](S& v) { v.heading = std::string(160, 'h'); }, 0, 0},
         {"heading of 161 characters before an illegal date",
          [](S& v) {

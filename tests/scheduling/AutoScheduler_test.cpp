@@ -76,7 +76,7 @@ TEST(FindCourtTime, PreferredTimesFirstThenAnywhere)
     const std::vector<cCase> cases = {
         {"a preferred place later in the season wins", false, true, At(6, 1800)},
         {"one pass when preferred times are ignored", true, true, At(5, 1800)},
-        {"no preferred place anywhere: pass 2", false, false, At(5, 1800)},
+        {"no preferred place anywhere: any time", false, false, At(5, 1800)},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -370,7 +370,7 @@ void ExpectSoundSchedule(cDatabase& db, const cSnapshot& before)
         const cUnscheduledMatch probe(match.m_nLeague, match.m_nHomeTeam, match.m_nGuestTeam, match.m_nRound,
                                       0);
         const cUnusedTime period(match.m_nCourt, match.m_tStart, match.m_tEnd);
-        EXPECT_EQ(CheckPlacement(db, probe, period, match.m_tStart, match.m_tEnd, 2), 0)
+        EXPECT_EQ(CheckPlacement(db, probe, period, match.m_tStart, match.m_tEnd, ePass::kAnyTime), 0)
             << match.GetColumnText(0);
         match.m_bHidden = 0;
     }

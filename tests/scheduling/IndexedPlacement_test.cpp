@@ -32,17 +32,38 @@
 
 namespace {
 
-// The rule switches of Settings > Schedule; -1 switches none off.
+// The placement rules that Settings > Schedule can switch off, in the order
+// of its switches.
+enum class eRule : int
+{
+    kNone = -1, // every rule on
+    kCourtRating,
+    kHomeGround,
+    kTeamConflict,
+    kHoliday,
+    kDayOff,
+    kRest,
+    kLatestStart,
+    kPreferredTime,
+};
 constexpr int kSwitches = 8;
 
-void SwitchOff(cDatabase& db, int which)
+const char* RuleName(eRule rule)
+{
+    static const char* const kNames[kSwitches + 1] = {"none",          "court_rating", "home_ground",
+                                                      "team_conflict", "holiday",      "day_off",
+                                                      "rest",          "latest_start", "preferred_time"};
+    return kNames[static_cast<int>(rule) + 1];
+}
+
+void SwitchOff(cDatabase& db, eRule rule)
 {
     int* switches[kSwitches] = {&db.m_bSchedIgnoreCourtRatings,  &db.m_bSchedIgnoreHomeGrounds,
                                 &db.m_bSchedIgnoreTeamConflicts, &db.m_bSchedIgnoreHolidays,
                                 &db.m_bSchedIgnoreWeekdays,      &db.m_bSchedIgnoreMinDays,
                                 &db.m_bSchedIgnoreLatestStart,   &db.m_bSchedIgnorePreferredTime};
-    if (which >= 0 && which < kSwitches) {
-        *switches[which] = 1;
+    if (rule != eRule::kNone) {
+        *switches[static_cast<int>(rule)] = 1;
     }
 }
 
@@ -58,7 +79,7 @@ enum class eCourtTime
 
 // A generated season whose leagues get rest spans in days or in minutes and
 // a matches-per-day limit drawn from `seed`; the same seed, the same season.
-std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, int switchedOff, eCourtTime courtTime)
+std::unique_ptr<cDatabase> MakeSeason(std::uint32_t seed, eRule switchedOff, eCourtTime courtTime)
 {
     auto db = std::make_unique<cDatabase>();
     // Two seasons made a second apart must still save the same bytes.
@@ -137,15 +158,15 @@ void ExpectSameSchedule(const cDatabase& literal, const cDatabase& indexed, cons
 struct cCase
 {
     std::uint32_t seed;
-    int switchedOff;
+    eRule switchedOff;
     eCourtTime courtTime = eCourtTime::Evenings;
 };
 
 std::string Name(const cCase& c)
 {
     static const char* const kPrefixes[] = {"", "late_", "clocks_"};
-    return kPrefixes[static_cast<int>(c.courtTime)] + std::string("seed") + std::to_string(c.seed) + "_off" +
-           std::to_string(c.switchedOff + 1);
+    return kPrefixes[static_cast<int>(c.courtTime)] + std::string("seed") + std::to_string(c.seed) + "_off_" +
+           RuleName(c.switchedOff);
 }
 
 std::vector<cCase> Cases()
@@ -160,7 +181,7 @@ std::vector<cCase> Cases()
         const int last = courtTime == eCourtTime::AcrossClockChanges ? std::max(1, seeds - 1) : seeds;
         for (int seed = 1; seed <= last; ++seed) {
             for (int off = -1; off < kSwitches; ++off) {
-                cases.push_back({static_cast<std::uint32_t>(seed), off, courtTime});
+                cases.push_back({static_cast<std::uint32_t>(seed), static_cast<eRule>(off), courtTime});
             }
         }
     }
@@ -217,17 +238,17 @@ TEST_P(IndexedPlacement, AllowsExactlyWhatTheWalkAllows)
         const TimePoint step = static_cast<TimePoint>(league->m_nGameDuration) * 60;
         for (const cUnusedTime& period : db->CourtTime().Items<cUnusedTime>()) {
             for (TimePoint start = period.m_tStart; start + step <= period.m_tEnd; start += step) {
-                for (const int pass : {1, 2}) {
+                for (const ePass pass : {ePass::kWithPreferredTime, ePass::kAnyTime}) {
                     const int id = CheckPlacement(*db, match, period, start, start + step, pass);
                     const bool fast = index.Allows(*db, match, period, start, pass);
                     ++compared;
                     allowed += id == 0 ? 1 : 0;
                     if (fast != (id == 0)) {
-                        FAIL() << Name(c) << ": seed " << c.seed << ", rule " << c.switchedOff
+                        FAIL() << Name(c) << ": seed " << c.seed << ", " << RuleName(c.switchedOff)
                                << " off: league " << match.GetLeague() << " " << match.GetHomeTeam() << "-"
                                << match.GetGuestTeam() << " on court " << period.m_nCourt << " at " << start
-                               << ", pass " << pass << ": the walk answers " << id << ", the index "
-                               << (fast ? "allowed" : "refused");
+                               << ", pass " << static_cast<int>(pass) << ": the walk answers " << id
+                               << ", the index " << (fast ? "allowed" : "refused");
                     }
                 }
             }
@@ -250,8 +271,8 @@ TEST_P(IndexedPlacement, AutomaticRunsMakeTheSameSchedule)
     const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
     EXPECT_EQ(literalRun.message, indexedRun.message);
     ExpectSameSchedule(*literal, *indexed,
-                       Name(c) + ": seed " + std::to_string(c.seed) + ", rule " +
-                           std::to_string(c.switchedOff) + " off");
+                       Name(c) + ": seed " + std::to_string(c.seed) + ", " + RuleName(c.switchedOff) +
+                           " off");
     if (c.courtTime != eCourtTime::Evenings) {
         // The comparison proves little about late sessions unless matches go there.
         int afterMidnight = 0;
@@ -328,8 +349,8 @@ TEST_P(IndexedPlacement, RunsAfterEditsByHandMakeTheSameSchedule)
     const cScheduleRun indexedRun = ScheduleAutomatically(*indexed, false);
     EXPECT_EQ(literalRun.message, indexedRun.message);
     ExpectSameSchedule(*literal, *indexed,
-                       Name(c) + ": seed " + std::to_string(c.seed) + ", rule " +
-                           std::to_string(c.switchedOff) + " off, after the edits");
+                       Name(c) + ": seed " + std::to_string(c.seed) + ", " + RuleName(c.switchedOff) +
+                           " off, after the edits");
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratedSeasons, IndexedPlacement, ::testing::ValuesIn(Cases()),

@@ -21,7 +21,7 @@ struct cPlacement
     cUnscheduledMatch match;
     TimePoint start = At(kSaturday, 1900);
     int court = 0;
-    int pass = 1;
+    ePass pass = ePass::kWithPreferredTime;
 
     cPlacement()
     {
@@ -83,10 +83,10 @@ const std::vector<cCase>& Cases()
         {"a team's own entries when the league has none",
          [](cPlacement& p) { AddPreferred(p.Guest().PreferredTimes(), 3, 1800, 2000); },
          IDS_NOT_PREFERRED_TIME},
-        {"preferred times are not tested in pass 2",
+        {"preferred times are not tested at any time",
          [](cPlacement& p) {
              AddPreferred(p.a->PreferredTimes(), 3, 1000, 1400);
-             p.pass = 2;
+             p.pass = ePass::kAnyTime;
          },
          0},
         {"preferred times switched off",

@@ -683,7 +683,7 @@ std::function<int(QDialog&)> PlaceAtLegalStart(const cDatabase& db, cQtScriptedP
         const cUnusedTime& period = *values.SelectedCourtTime();
         const TimePoint step = static_cast<TimePoint>(values.duration) * 60;
         for (TimePoint start = period.m_tStart; start + step <= period.m_tEnd; start += step) {
-            if (CheckPlacement(db, *values.match, period, start, start + step, 2) == 0) {
+            if (CheckPlacement(db, *values.match, period, start, start + step, ePass::kAnyTime) == 0) {
                 manual->Start()->setValue(TimeOfDay(start));
                 break;
             }

@@ -20,6 +20,8 @@
 #include <QPrinter>
 #include <QToolBar>
 
+#include <span>
+
 namespace {
 
 QString Text(int id)
@@ -27,23 +29,12 @@ QString Text(int id)
     return QString::fromUtf8(GetString(id));
 }
 
-// A save dialog's filter as the file writers give it ("Text file (.txt)| *.txt||")
-// in Qt's form ("Text file (*.txt)"): each description with its pattern.
-QString QtFilter(const std::string& filter)
+// A save dialog's file types in Qt's form: "Web Files (*.htm);;Text Files (*.txt)".
+QString QtFilter(std::span<const cFileType> types)
 {
-    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i].trimmed();
-        const QString pattern = parts[i + 1].trimmed();
-        if (description.isEmpty() || pattern.isEmpty()) {
-            continue;
-        }
-        if (const qsizetype open = description.lastIndexOf(QStringLiteral(" ("));
-            open > 0 && description.endsWith(QLatin1Char(')'))) {
-            description.truncate(open);
-        }
-        filters << QStringLiteral("%1 (%2)").arg(description, pattern);
+    for (const cFileType& type : types) {
+        filters << QStringLiteral("%1 (%2)").arg(ToQString(type.description), ToQString(type.pattern));
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -118,11 +109,12 @@ QString cPrintCommands::AskOutputName(const QString& suggested, const QString& f
 
 QString cPrintCommands::AskOutputName(const QString& suggested, int kind, bool spreadsheet)
 {
-    QString filter = QtFilter(FileDialogFilter(kind, 1));
+    const std::span<const cFileType> types = OutputFileTypes(kind);
+    QString filter = QtFilter(types);
     if (spreadsheet) {
         filter += QStringLiteral(";;Spreadsheet file (*.csv)");
     }
-    return AskOutputName(suggested, filter, ToQString(FileDialogFilter(kind, 0)));
+    return AskOutputName(suggested, filter, types.empty() ? QString() : ToQString(types.front().suffix));
 }
 
 void cPrintCommands::SaveAsPdf(const PageLayout& layout, const QString& suggested)

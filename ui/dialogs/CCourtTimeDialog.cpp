@@ -42,7 +42,7 @@ CCourtTimeDialog::CCourtTimeDialog(CTournelDoc& doc, cUnusedTime* editing, QWidg
     auto* dateForm = new QFormLayout(date);
     m_pDay = new CNumberSpinBox(1, 31, date);
     m_pMonth = new CNumberSpinBox(1, 12, date);
-    m_pYear = new CNumberSpinBox(1997, 2038, date);
+    m_pYear = new CNumberSpinBox(kFirstYear, kLastYear, date);
     dateForm->addRow(QStringLiteral("Day"), m_pDay);
     dateForm->addRow(QStringLiteral("Month"), m_pMonth);
     dateForm->addRow(QStringLiteral("Year"), m_pYear);

@@ -23,7 +23,7 @@ QGroupBox* NewDateGroup(const QString& title, QWidget* parent, int language, int
     auto* form = new QFormLayout(group);
     day = new CNumberSpinBox(1, 31, group);
     month = new CNumberSpinBox(1, 12, group);
-    year = new CNumberSpinBox(1997, 2038, group);
+    year = new CNumberSpinBox(kFirstYear, kLastYear, group);
     form->addRow(QStringLiteral("Day"), day);
     form->addRow(QStringLiteral("Month"), month);
     form->addRow(QStringLiteral("Year"), year);

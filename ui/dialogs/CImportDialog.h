@@ -6,7 +6,7 @@
 // change. OK ("Import") is refused while no row would be imported; the
 // caller then imports the text that was previewed.
 
-#include "output/CsvImport.h"
+#include "input/CsvImport.h"
 #include "ui/dialogs/CPropertyDialog.h"
 
 #include <functional>

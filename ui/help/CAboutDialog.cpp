@@ -1,5 +1,6 @@
 #include "ui/help/CAboutDialog.h"
 
+#include "TournelVersion.h"
 #include "ui/window/Images.h"
 
 #include <QDialogButtonBox>
@@ -14,7 +15,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setPixmap(ProgramPicture());
     layout->addWidget(picture);
-    layout->addWidget(new QLabel(QStringLiteral("Tournel Version 2.6"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Tournel Version ") + QLatin1String(kTournelVersion), this));
     auto* notice = new QLabel(QStringLiteral("Warning: this program comes without any warranty. Keep backup "
                                              "copies of your databases; a schedule is only as good as the "
                                              "data it was made from."),

@@ -1,5 +1,6 @@
 #include "ui/window/Images.h"
 
+#include "TournelVersion.h"
 #include "ui/window/CommandIds.h"
 
 #include <QApplication>
@@ -193,7 +194,7 @@ QPixmap ProgramPicture()
     font.setBold(false);
     painter.setFont(font);
     painter.drawText(QRectF(32, 78, 260, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("League scheduling, version 2.6"));
+                     QStringLiteral("League scheduling, version ") + QLatin1String(kTournelVersion));
     return pixmap;
 }
 

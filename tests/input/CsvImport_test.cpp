@@ -4,6 +4,7 @@
 
 #include "document/CTournelDoc.h"
 #include "document/DatabaseFile.h"
+#include "input/CsvImport.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
@@ -12,7 +13,6 @@
 #include "model/cTeam.h"
 #include "model/cUnusedTime.h"
 #include "output/Csv.h"
-#include "output/CsvImport.h"
 #include "scheduling/AutoScheduler.h"
 #include "standings/cResultValues.h"
 #include "support/cScriptedPrompt.h"
@@ -206,6 +206,8 @@ TEST_F(cCsvSeason, EveryKindOfBadRowIsRefusedWithItsMessage)
          "Date,Court,Opening time,Closing time\n16/01/2027,EG,10:00,12:00\n", IDS_CSV_ENTER_DATE},
         {"no such date", eImportKind::kCourtTime,
          "Date,Court,Opening time,Closing time\n2027-02-30,EG,10:00,12:00\n", IDS_CSV_ENTER_DATE},
+        {"year past the last", eImportKind::kCourtTime,
+         "Date,Court,Opening time,Closing time\n2039-02-03,EG,10:00,12:00\n", IDS_ENTER_INTEGER_BETWEEN},
         {"unknown court", eImportKind::kCourtTime,
          "Date,Court,Opening time,Closing time\n2027-02-03,ZZ,10:00,12:00\n", IDS_CSV_UNKNOWN_COURT},
         {"time not a time", eImportKind::kCourtTime,

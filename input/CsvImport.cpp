@@ -1,4 +1,4 @@
-#include "output/CsvImport.h"
+#include "input/CsvImport.h"
 
 #include "document/DatabaseFile.h"
 #include "model/CourtTime.h"
@@ -283,6 +283,12 @@ cRowImport CourtTimeImport(cDatabase& db, const cCsvTable& table, cValidation& m
     return [&db, columns](const cCells& cells, std::string& item) -> cValidation {
         item =
             cells[columns[0]] + " " + cells[columns[1]] + " " + cells[columns[2]] + "-" + cells[columns[3]];
+        // A date of a year the dialog does not take is told as the dialog tells it.
+        if (const auto typed = ParseIsoDate(cells[columns[0]])) {
+            if (auto error = CheckRange(typed->year, kFirstYear, kLastYear, cCourtTimeValues::kYear)) {
+                return error;
+            }
+        }
         const auto date = ReadDate(cells[columns[0]]);
         if (!date) {
             return Refusal(IDS_CSV_ENTER_DATE, {}, cCourtTimeValues::kDay);

@@ -1,6 +1,6 @@
+#include "input/CsvImport.h"
 #include "model/Strings.h"
 #include "output/Csv.h"
-#include "output/CsvImport.h"
 
 #include <algorithm>
 #include <csv.h>
