@@ -295,6 +295,15 @@ const std::vector<cCliCommand>& CliCommands()
          {{"FILE.tnd", "the database read; it is never written"}, {"IN.csv", "the spreadsheet file read"}},
          AddImportOptions,
          Import},
+        {"changes",
+         "OLD.tnd NEW.tnd [--team LEAGUE:TEAM] [--csv]",
+         "print what changed in the schedule from OLD to NEW, grouped by team and then by official: every "
+         "match added, removed, moved (old and new date, time and court), given other officials or "
+         "renumbered; \"No changes.\" when nothing did; two files of different seasons are refused",
+         {{"OLD.tnd", "the version sent before; it is never written"},
+          {"NEW.tnd", "the version now; it is never written"}},
+         AddChangesOptions,
+         Changes},
     };
     return commands;
 }

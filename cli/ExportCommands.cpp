@@ -3,10 +3,12 @@
 #include "document/CTournelDoc.h"
 #include "model/Strings.h"
 #include "model/cLeague.h"
+#include "model/cTeam.h"
 #include "model/cValidation.h"
 #include "output/CalendarExport.h"
 #include "output/Export.h"
 #include "output/PrintValues.h"
+#include "output/SeasonChanges.h"
 #include "scheduling/MatchGeneration.h"
 
 #include <CLI/CLI.hpp>
@@ -427,6 +429,56 @@ int Ical(cCliContext& context, std::span<const std::string> operands)
     }
     const cCalendarExport what = values.Export();
     return WriteCalendarFile(context.doc, what, operands[1]) == 0 ? kExitOk : kExitFailed;
+}
+
+void AddChangesOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddValueOption(command, arguments, "--team", "LEAGUE:TEAM",
+                   "only the changes of the team with index number TEAM in the league with index number "
+                   "LEAGUE (index numbers of NEW.tnd)");
+    AddFlagOption(command, arguments, "--csv",
+                  "write a spreadsheet (CSV) file instead of text: a header row, then one row per change per "
+                  "team and official");
+}
+
+// What changed from OLD to NEW, by team and by official, as text or CSV on
+// standard output. Two files of different seasons are refused.
+int Changes(cCliContext& context, std::span<const std::string> operands)
+{
+    cSelection selection;
+    if (const int status = ReadSelection(context, selection); status != kExitOk) {
+        return status;
+    }
+    CTournelDoc older;
+    older.SetPrompt(&context.doc.Prompt());
+    older.m_fnClock = context.doc.m_fnClock;
+    if (!older.OnOpenDocument(operands[0]) || !context.doc.OnOpenDocument(operands[1])) {
+        return kExitFailed;
+    }
+    if (const int status = CheckSelection(context, selection); status != kExitOk) {
+        return status;
+    }
+    cSeasonChanges changes = CompareSeasons(older, context.doc);
+    if (changes.refusal != 0) {
+        context.doc.Prompt().ShowMessage(changes.refusal, changes.refusalText);
+        return kExitFailed;
+    }
+    if (selection.teamIndex >= 0) {
+        const cTeam* team = context.doc.GetTeam(selection.leagueIndex, selection.teamIndex);
+        KeepOnlyTeam(changes, context.doc.GetLeague(selection.leagueIndex)->m_strName, team->m_strName);
+    }
+    if (Option(context, "--csv") == nullptr) {
+        context.out << ChangesText(changes, context.doc);
+        return kExitOk;
+    }
+    // RFC 4180 lines end in CR LF, as in the spreadsheet files.
+    for (const char c : ChangesCsv(changes)) {
+        context.out << (c == '\n' ? "\r\n" : std::string(1, c));
+    }
+    if (changes.Empty()) {
+        context.err << GetString(IDS_CHANGES_NONE) << '\n';
+    }
+    return kExitOk;
 }
 
 // Write to File of one top-level directory, or of a league's teams

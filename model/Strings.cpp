@@ -308,6 +308,27 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SUMMARY_UNCHANGED, "%1 rows to import, %2 refused, %3 without a result, %4 unchanged."},
     {IDS_RESULT_FINAL_WITHOUT_SETS, "The final result was entered without sets. Enter the sets to replace "
                                     "it, or leave them at 0 to keep it."},
+    {IDS_CHANGES_NONE, "No changes."},
+    {IDS_CHANGES_OTHER_SEASON, "The two files hold different seasons: one was created on %1, the other on "
+                               "%2.\nOnly two versions of one season can be compared."},
+    {IDS_CHANGES_NO_COMMON_LEAGUE, "The two files hold different seasons: they have no league in common.\n"
+                                   "Only two versions of one season can be compared."},
+    {IDS_CHANGE_ADDED, "Added"},
+    {IDS_CHANGE_REMOVED, "Removed"},
+    {IDS_CHANGE_MOVED, "Moved"},
+    {IDS_CHANGE_OFFICIALS, "Other officials"},
+    {IDS_CHANGE_RENUMBERED, "Renumbered"},
+    {IDS_COL_CHANGE, "Change"},
+    {IDS_COL_OLD_MATCH_NO, "Old match no."},
+    {IDS_COL_OLD_DATE + 0, "Old date"},
+    {IDS_COL_OLD_DATE + 1, "Old time"},
+    {IDS_COL_OLD_DATE + 2, "Old court"},
+    {IDS_COL_OLD_DATE + 3, "Old officials"},
+    {IDS_COL_NEW_DATE + 0, "New date"},
+    {IDS_COL_NEW_DATE + 1, "New time"},
+    {IDS_COL_NEW_DATE + 2, "New court"},
+    {IDS_COL_NEW_DATE + 3, "New officials"},
+    {IDS_CHANGES_SINCE, "Changes since %1"},
 };
 
 } // namespace

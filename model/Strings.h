@@ -252,6 +252,21 @@ enum : int
     IDS_CSV_UNCHANGED = 1175,
     IDS_CSV_SUMMARY_UNCHANGED = 1176,
     IDS_RESULT_FINAL_WITHOUT_SETS = 1177,
+
+    // What changed between two versions of a season.
+    IDS_CHANGES_NONE = 1240,
+    IDS_CHANGES_OTHER_SEASON = 1241,
+    IDS_CHANGES_NO_COMMON_LEAGUE = 1242,
+    IDS_CHANGE_ADDED = 1243,
+    IDS_CHANGE_REMOVED = 1244,
+    IDS_CHANGE_MOVED = 1245,
+    IDS_CHANGE_OFFICIALS = 1246,
+    IDS_CHANGE_RENUMBERED = 1247,
+    IDS_COL_CHANGE = 1248,
+    IDS_COL_OLD_MATCH_NO = 1249,
+    IDS_COL_OLD_DATE = 1250, // 1250-1253: "Old date", "Old time", "Old court", "Old officials"
+    IDS_COL_NEW_DATE = 1254, // 1254-1257: "New date", "New time", "New court", "New officials"
+    IDS_CHANGES_SINCE = 1258,
 };
 
 // The text of a string id; an unknown id gives an empty text.

@@ -170,7 +170,7 @@ def test_usage():
     # Each command's help names its options; the overview describes them all.
     overview = out
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
-                    "import"):
+                    "import", "changes"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -598,6 +598,75 @@ def test_csv_export_and_import():
                      ["write-dir", season, "teams:x", again]):
             check(run(*args)[0] == 2, "usage: %r" % args)
         check(run("write-dir", season, "teams:99", again)[0] == 1, "no league 99")
+
+
+def test_changes():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        code, out, err = run("changes", season, season)
+        check(code == 0 and out == "No changes.\n" and err == "", "itself: %d %r %r" % (code, out, err))
+        # Two matches of one league swap their places (so that no court time
+        # needs repair), a third is taken out of the schedule with its result.
+        db = tnd.parse(before)
+        matches = [m for m in db["scheduled"] if m["m_nLeague"] == 0]
+        first, second, removed = matches[0], matches[1], matches[2]
+        for field in ("m_tStart", "m_tEnd", "m_nCourt"):
+            first[field], second[field] = second[field], first[field]
+        db["scheduled"].remove(removed)
+        key = [removed[f] for f in ("m_nLeague", "m_nHomeTeam", "m_nGuestTeam", "m_nRound")]
+        db["results"] = [r for r in db["results"]
+                         if [r[f] for f in ("m_nLeague", "m_nHomeTeam", "m_nGuestTeam", "m_nRound")] != key]
+        changed = os.path.join(folder, "changed.tnd")
+        with open(changed, "wb") as f:
+            f.write(tnd.write(db))
+        league = db["leagues"][0]
+        teams = {t["m_nIndex"]: t["m_strName"] for t in league["teams"]}
+        expected = {}
+        for match, kind in ((first, "Moved"), (second, "Moved"), (removed, "Removed")):
+            for team in (match["m_nHomeTeam"], match["m_nGuestTeam"]):
+                expected.setdefault(league["m_strName"] + ", " + teams[team], []).append(kind)
+        code, out, err = run("changes", season, changed)
+        check(code == 0 and err == "" and out.startswith("Teams\n\n"), "changes: %d %r" % (code, err))
+        told = {}
+        for block in out.split("\n\n")[1:]:
+            heading, *lines = block.splitlines()
+            told[heading] = sorted(line.split(": ")[1] for line in lines)
+        check(told == {k: sorted(v) for k, v in expected.items()}, "told: %r" % told)
+        # The spreadsheet: a header row, then one row per change per team.
+        code, out, err = run("changes", season, changed, "--csv")
+        check(code == 0 and err == "" and out.endswith("\r\n"), "csv: %d %r" % (code, err))
+        rows = list(csv.DictReader(io.StringIO(out, newline="")))
+        check(len(rows) == sum(len(v) for v in expected.values()), "csv rows: %r" % rows)
+        moved = [r for r in rows if r["Change"] == "Moved"]
+        check(all(r["Old date"] and r["New date"] and r["Old court"] and r["New court"] for r in moved),
+              "moved rows hold old and new values: %r" % moved)
+        check(all(r["Change"] == "Removed" and not r["New date"] for r in rows if r not in moved), "removed rows")
+        # One team: the home team of the removed match.
+        home = removed["m_nHomeTeam"]
+        code, out, err = run("changes", season, changed, "--team", "0:%d" % home)
+        heading = league["m_strName"] + ", " + teams[home]
+        check(code == 0 and out.startswith("Teams\n\n" + heading + "\n") and out.count("\n\n") == 1
+              and "Officials" not in out, "--team: %r" % out)
+        code, out, err = run("changes", season, season, "--team", "0:%d" % home, "--csv")
+        check(code == 0 and out.count("\r\n") == 1 and err == "No changes.\n", "--csv unchanged: %r" % err)
+        # Another season: created at another time.
+        db["document"]["m_tCreated"] += 1
+        other = os.path.join(folder, "other.tnd")
+        with open(other, "wb") as f:
+            f.write(tnd.write(db))
+        code, out, err = run("changes", season, other)
+        check(code == 1 and out == "" and err.startswith("The two files hold different seasons")
+              and err.endswith("Only two versions of one season can be compared.\n"), "other: %d %r" % (code, err))
+        missing = os.path.join(folder, "missing.tnd")
+        for args in ([missing, season], [season, missing]):
+            code, out, err = run("changes", *args)
+            check(code == 1 and err == 'File not found: "%s"\n' % missing and out == "", "missing: %r" % err)
+        check(run("changes", season, changed, "--team", "99:0")[0] == 1, "no league 99")
+        for args in (["changes", season], ["changes", season, changed, "--team", "x"],
+                     ["changes", season, changed, "--csv", "x"], ["changes", season, changed, "--court", "0"]):
+            check(run(*args)[0] == 2, "usage: %r" % args)
+        check(read(season) == before, "changes wrote its input file")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}

@@ -756,7 +756,7 @@ void tst_MainFrame::MenusStandInTheirOrder()
         EntryTexts(*TopMenu(f.Frame(), 0)),
         (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "&Print...\tCtrl+P",
                      "Print Pre&view...", "P&rint Setup...", "&Write to File...\tCtrl+W", "Print Spe&cial...",
-                     "Export Ca&lendar...", "&Import...", "E&xit\tAlt+F4"}));
+                     "Export Ca&lendar...", "&Import...", "Co&mpare with File...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",

@@ -14,6 +14,7 @@
 #include "tools/seasongen/PlainSchedule.h"
 #include "tools/seasongen/SeasonGenerator.h"
 #include "ui/dialogs/CCalendarExportDialog.h"
+#include "ui/dialogs/CChangesDialog.h"
 #include "ui/dialogs/CImportDialog.h"
 #include "ui/dialogs/CNumberSpinBox.h"
 #include "ui/dialogs/CViewFilterDialog.h"
@@ -29,9 +30,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -185,6 +188,7 @@ private slots:
     void SetupAndTemplatesGoThroughTheDialogRunner();
     void CalendarHoldsTheChosenMatches();
     void ImportPreviewsThenImportsTheAcceptedRows();
+    void CompareWithFileShowsTheChangesOnly();
     void EveryColumnOfTheExampleSeasonIsPrinted();
     void EveryColumnOfAGeneratedSeasonIsPrinted();
     void PrintAndWriteToFileFollowTheViewFilter();
@@ -490,6 +494,71 @@ void tst_PrintCommands::ImportPreviewsThenImportsTheAcceptedRows()
     f.Run(ID_WRITE_TO_FILE);
     QVERIFY(ReadAll(f.m_strAnswer).startsWith("Official name,Club,Rating,"));
     QVERIFY(ReadAll(f.m_strAnswer).contains("\r\nAnna,North,8,"));
+}
+
+// File > Compare with File reads the other file aside and shows what changed
+// since; the document, its modified mark and its undo steps stay as they were.
+void tst_PrintCommands::CompareWithFileShowsTheChangesOnly()
+{
+    cPrintFixture f;
+    f.AddSeason();
+    const QString old = f.m_dir.filePath(QStringLiteral("old.tnd"));
+    QVERIFY(f.Doc().OnSaveDocument(ToStdString(old)));
+    for (cMatch& match : f.Doc().Scheduled().AllItems<cMatch>()) {
+        match.m_tStart += 3600;
+        match.m_tEnd += 3600;
+    }
+    const QString garbage = f.m_dir.filePath(QStringLiteral("garbage.tnd"));
+    {
+        QFile file(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a season");
+    }
+    const QString other = f.m_dir.filePath(QStringLiteral("other.tnd"));
+    {
+        CTournelDoc season;
+        season.OnNewDocument();
+        season.m_tCreated = f.Doc().m_tCreated + 1;
+        QVERIFY(season.OnSaveDocument(ToStdString(other)));
+    }
+    const QString saved = f.m_dir.filePath(QStringLiteral("changes.csv"));
+    QString opened;
+    f.Frame().m_fnAskFileName = [&](bool save, const QString&) { return save ? saved : opened; };
+    QString shown;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* changes = dynamic_cast<CChangesDialog*>(&dialog);
+        if (changes != nullptr) {
+            shown = changes->Text().toPlainText();
+            changes->SaveButton().click();
+        }
+        return int(QDialog::Rejected);
+    };
+    const std::string bytes = f.Doc().Snapshot();
+    const bool modified = f.Doc().IsModified();
+    const bool canUndo = f.Frame().Action(ID_EDIT_UNDO)->isEnabled();
+
+    opened = old;
+    f.Run(ID_FILE_COMPARE);
+    QVERIFY2(shown.startsWith(QStringLiteral("Teams\n\nPremier, Lions\n  PL-0 Lions - Tigers: Moved: ")),
+             qPrintable(shown));
+    QCOMPARE(shown.count(QStringLiteral("Moved: ")), 2);
+    QVERIFY(ReadAll(saved).startsWith("League name,Team name,Official name,Change,"));
+    QCOMPARE(ReadAll(saved).count("\r\nPremier,"), 2);
+    QVERIFY(f.m_prompt.m_ids.empty());
+
+    // A damaged file and another season's file are refused with their messages, without a dialog.
+    const int dialogs = f.m_nDialogs;
+    for (const auto& [path, message] :
+         {std::pair{garbage, IDS_UNEXPECTED_FILE_FORMAT}, std::pair{other, IDS_CHANGES_OTHER_SEASON}}) {
+        opened = path;
+        f.Run(ID_FILE_COMPARE);
+        QCOMPARE(f.m_prompt.m_ids, std::vector<int>{message});
+    }
+    QCOMPARE(f.m_nDialogs, dialogs);
+    QVERIFY(f.Doc().Snapshot() == bytes);
+    QCOMPARE(f.Doc().IsModified(), modified);
+    f.Frame().UpdateCommands();
+    QCOMPARE(f.Frame().Action(ID_EDIT_UNDO)->isEnabled(), canUndo);
 }
 
 void tst_PrintCommands::EveryColumnOfTheExampleSeasonIsPrinted()

@@ -1,7 +1,12 @@
 #include "ui/commands/cImportCommands.h"
 
+#include "model/Strings.h"
 #include "output/Export.h"
+#include "output/SeasonChanges.h"
+#include "ui/commands/cPrintCommands.h"
+#include "ui/dialogs/CChangesDialog.h"
 #include "ui/dialogs/CImportDialog.h"
+#include "ui/dialogs/DialogFields.h"
 #include "ui/window/cViewSync.h"
 
 #include <QFileDialog>
@@ -33,4 +38,50 @@ void cImportCommands::OnImport()
     m_frame.UpdateCommands();
     m_frame.statusBar()->showMessage(
         QStringLiteral("%1 rows imported.").arg(report.Count(cImportRow::kImported)), 5000);
+}
+
+void cImportCommands::OnCompareWithFile()
+{
+    QString path;
+    if (m_frame.m_fnAskFileName) {
+        path = m_frame.m_fnAskFileName(false, {});
+    } else {
+        const QString folder = m_doc.GetPathName().empty()
+                                   ? QString()
+                                   : QFileInfo(QString::fromStdString(m_doc.GetPathName())).absolutePath();
+        path = QFileDialog::getOpenFileName(&m_frame, QStringLiteral("Compare with File"), folder,
+                                            QStringLiteral("Tournel Database (*.tnd);;All files (*)"));
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    // Read aside by the reader File > Open uses: a refused file tells why
+    // through the window's prompt and nothing else happens.
+    CTournelDoc older;
+    older.m_fnClock = m_doc.m_fnClock;
+    older.SetPrompt(&m_doc.Prompt());
+    if (!older.OnOpenDocument(ToStdString(path))) {
+        return;
+    }
+    const cSeasonChanges changes = CompareSeasons(older, m_doc);
+    if (changes.refusal != 0) {
+        m_doc.Prompt().ShowMessage(changes.refusal, changes.refusalText);
+        return;
+    }
+    const QString title =
+        ToQString(FormatString(IDS_CHANGES_SINCE, {ToStdString(QFileInfo(path).fileName())}));
+    const auto save = [this, &changes] {
+        QString target = m_frame.Print().AskOutputName(
+            QStringLiteral("Changes"), QStringLiteral("Text file (*.txt);;Spreadsheet file (*.csv)"),
+            QStringLiteral("txt"));
+        if (target.isEmpty()) {
+            return;
+        }
+        if (QFileInfo(target).suffix().isEmpty()) {
+            target += QStringLiteral(".txt");
+        }
+        WriteChangesFile(changes, m_doc, ToStdString(target));
+    };
+    CChangesDialog dialog(title, ToQString(ChangesText(changes, m_doc)), save, &m_frame);
+    m_frame.RunDialog(dialog);
 }

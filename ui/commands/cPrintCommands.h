@@ -33,6 +33,9 @@ public:
     void OnExportCalendar();
     // The printer of this window's prints, with the set-up chosen so far.
     QPrinter& Printer();
+    // The name of a file to write: the frame's file name hook, or a save
+    // dialog with `filter` and a default suffix; empty when cancelled.
+    QString AskOutputName(const QString& suggested, const QString& filter, const QString& suffix);
 
 private:
     // The shown directory brought up to date for printing or writing; null
@@ -42,9 +45,6 @@ private:
     void PrintJob(const PageLayout& layout);
     bool ChoosePrinter(QPrinter& printer);
     void SaveAsPdf(const PageLayout& layout, const QString& suggested);
-    // The name of a file to write: the frame's file name hook, or a save
-    // dialog with `filter` and a default suffix; empty when cancelled.
-    QString AskOutputName(const QString& suggested, const QString& filter, const QString& suffix);
     // The same with the filter and default extension of the file writers' `kind`.
     // `spreadsheet`: a CSV file is offered besides the kind's own forms.
     QString AskOutputName(const QString& suggested, int kind, bool spreadsheet = true);
