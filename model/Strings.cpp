@@ -308,6 +308,9 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SUMMARY_UNCHANGED, "%1 rows to import, %2 refused, %3 without a result, %4 unchanged."},
     {IDS_RESULT_FINAL_WITHOUT_SETS, "The final result was entered without sets. Enter the sets to replace "
                                     "it, or leave them at 0 to keep it."},
+    {IDS_ROLLOVER_OUT_OF_RANGE,
+     "The new season cannot be made: %1 moved %2 weeks on would be %3, outside the "
+     "dates a season can hold (1997 to 19 January 2038).\nNothing was made."},
 };
 
 } // namespace

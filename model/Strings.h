@@ -252,6 +252,7 @@ enum : int
     IDS_CSV_UNCHANGED = 1175,
     IDS_CSV_SUMMARY_UNCHANGED = 1176,
     IDS_RESULT_FINAL_WITHOUT_SETS = 1177,
+    IDS_ROLLOVER_OUT_OF_RANGE = 1260,
 };
 
 // The text of a string id; an unknown id gives an empty text.
