@@ -151,10 +151,12 @@ cValidation Validate(const cRolloverValues& values, const cDatabase& season)
         return error;
     }
     if (const std::optional<cMovedDate> moved = FindDateOutOfRange(season, values)) {
-        return cValidationError{IDS_ROLLOVER_OUT_OF_RANGE, cRolloverValues::kWeeks,
-                                FormatString(IDS_ROLLOVER_OUT_OF_RANGE,
-                                             {season.FormatDate(moved->from), std::to_string(values.weeks),
-                                              season.FormatDate(moved->to)})};
+        // With the clock time: the last day the file holds ends early.
+        const auto moment = [&](TimePoint t) { return season.FormatDate(t) + FormatTime(t, " %H:%M"); };
+        return cValidationError{
+            IDS_ROLLOVER_OUT_OF_RANGE, cRolloverValues::kWeeks,
+            FormatString(IDS_ROLLOVER_OUT_OF_RANGE,
+                         {moment(moved->from), std::to_string(values.weeks), moment(moved->to)})};
     }
     return std::nullopt;
 }

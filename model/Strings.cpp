@@ -310,7 +310,7 @@ constexpr cEntry kStrings[] = {
                                     "it, or leave them at 0 to keep it."},
     {IDS_ROLLOVER_OUT_OF_RANGE,
      "The new season cannot be made: %1 moved %2 weeks on would be %3, outside the "
-     "dates a season can hold (1997 to 19 January 2038).\nNothing was made."},
+     "dates a season can hold (1997 until 19 January 2038, 03:14 UTC).\nNothing was made."},
 };
 
 } // namespace

@@ -449,9 +449,10 @@ TEST(Rollover, RefusalNamesTheDateAndWhereItWouldGo)
     league.Holidays().AddItem(std::move(holiday), true);
     const cValidation refusal = Validate(cRolloverValues{}, season);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->text,
-              "The new season cannot be made: 2037-03-02 moved 52 weeks on would be 2038-03-01, "
-              "outside the dates a season can hold (1997 to 19 January 2038).\nNothing was made.");
+    EXPECT_EQ(
+        refusal->text,
+        "The new season cannot be made: 2037-03-02 00:00 moved 52 weeks on would be 2038-03-01 00:00, "
+        "outside the dates a season can hold (1997 until 19 January 2038, 03:14 UTC).\nNothing was made.");
 }
 
 } // namespace
