@@ -196,10 +196,12 @@ cValidation MakeNextSeason(const cDatabase& season, const cRolloverValues& value
     ForEachKeptDate(next, [&](TimePoint& t) { t = MoveByWeeks(t, values.weeks); });
     cCourtTimeOrder order(next.CourtTime());
     for (const cEnteredPeriod& period : courtTime) {
-        AddCourtTime(next,
-                     std::make_unique<cUnusedTime>(period.court, MoveByWeeks(period.start, values.weeks),
-                                                   MoveByWeeks(period.end, values.weeks)),
-                     nullptr, &order);
+        const TimePoint start = MoveByWeeks(period.start, values.weeks);
+        const TimePoint end = MoveByWeeks(period.end, values.weeks);
+        // Only a period inside the hour the clocks repeat can come out empty.
+        if (start < end) {
+            AddCourtTime(next, std::make_unique<cUnusedTime>(period.court, start, end), nullptr, &order);
+        }
     }
     next.m_tCreated = next.Now();
     next.m_tModified = next.m_tCreated;

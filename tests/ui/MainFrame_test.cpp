@@ -793,11 +793,11 @@ void tst_MainFrame::MenusStandInTheirOrder()
     }
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Schedule", "&Assign Officials", "Se&ttings",
                                   "&Help"}));
-    QCOMPARE(
-        EntryTexts(*TopMenu(f.Frame(), 0)),
-        (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "&Print...\tCtrl+P",
-                     "Print Pre&view...", "P&rint Setup...", "&Write to File...\tCtrl+W", "Print Spe&cial...",
-                     "Export Ca&lendar...", "&Import...", "E&xit\tAlt+F4"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 0)),
+             (QStringList{"&New\tCtrl+N", "New S&eason from This...", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                          "Save &As...", "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
+                          "&Write to File...\tCtrl+W", "Print Spe&cial...", "Export Ca&lendar...",
+                          "&Import...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",
