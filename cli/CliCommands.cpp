@@ -6,6 +6,7 @@
 #include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
+#include "document/cRolloverValues.h"
 #include "model/cLeague.h"
 #include "model/cValidation.h"
 #include "officials/AutoAssign.h"
@@ -130,6 +131,37 @@ int Table(cCliContext& context, std::span<const std::string> operands)
     return kExitOk;
 }
 
+// Writes the season after IN to the -o file: kept are the settings, courts,
+// leagues, teams and officials; the dates move by --weeks whole weeks (52
+// unless given), the court time as entered along with them unless
+// --no-court-time. Values or dates the window's dialog refuses are refused
+// with its message, and nothing is written.
+int Rollover(cCliContext& context, std::span<const std::string> operands)
+{
+    if (context.output.empty()) {
+        return UsageError(context.err, "rollover needs -o OUT.tnd");
+    }
+    cRolloverValues values;
+    if (const auto weeks = context.options.find("--weeks"); weeks != context.options.end()) {
+        const std::optional<int> number = ParseInteger(weeks->second);
+        if (!number) {
+            return UsageError(context.err, "--weeks needs a number, not '" + weeks->second + "'");
+        }
+        values.weeks = *number;
+    }
+    values.keepCourtTime = !context.options.contains("--no-court-time");
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitFailed;
+    }
+    if (const cValidation refusal = context.doc.StartNextSeason(values)) {
+        context.err << "tournel-cli: " << refusal->text << '\n';
+        return kExitFailed;
+    }
+    // Written as the window shows it: every table ranked.
+    BringTablesUpToDate(context.doc);
+    return context.doc.OnSaveDocument(context.output) ? kExitOk : kExitFailed;
+}
+
 void AddOutput(CLI::App& command, cCliArguments& arguments)
 {
     command.add_option("-o,--output", arguments.output, "the file written; the input is never changed")
@@ -166,6 +198,16 @@ void TableOptions(CLI::App& command, cCliArguments& arguments)
 {
     command.add_option("--league", arguments.league, "only the league with this short name")
         ->option_text("SHORT");
+}
+
+void RolloverOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddOutput(command, arguments);
+    AddValueOption(command, arguments, "--weeks", "N",
+                   "move every date this many whole weeks on, 1 to 520 (default 52: the same weekdays a year "
+                   "on)");
+    AddFlagOption(command, arguments, "--no-court-time",
+                  "leave the court time behind: the new season has none");
 }
 
 // The notes at the end of tournel-cli --help.
@@ -287,6 +329,15 @@ const std::vector<cCliCommand>& CliCommands()
          {{"FILE.tnd", "the database read; it is never written"}, {"OUT.ics", "the calendar written"}},
          AddIcalOptions,
          Ical},
+        {"rollover",
+         "IN.tnd -o OUT.tnd [--weeks N] [--no-court-time]",
+         "write the season after IN, as File > New Season from This makes it: the settings, courts, leagues "
+         "with their teams and constraints, and officials stay; matches, results and tables start afresh; "
+         "holidays and the court time as entered (the free time and the time the matches held) move N "
+         "weeks on, keeping weekdays and clock times",
+         {{"IN.tnd", "the database read; it is never written"}},
+         RolloverOptions,
+         Rollover},
         {"import",
          "FILE.tnd --teams LEAGUE_INDEX|--officials|--court-time|--results IN.csv -o OUT.tnd [--yes]",
          "read teams into a league, officials, court time or results from a spreadsheet (CSV) file with a "

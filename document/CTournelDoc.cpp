@@ -3,6 +3,7 @@
 #include "document/DatabaseFile.h"
 #include "document/FileIo.h"
 #include "document/RepairCourtTime.h"
+#include "document/Rollover.h"
 #include "model/Strings.h"
 #include "model/cUserPrompt.h"
 
@@ -78,6 +79,23 @@ bool CTournelDoc::OnOpenDocument(const std::string& path)
         Prompt().ShowMessage(IDS_COURT_TIME_REPAIRED);
     }
     return true;
+}
+
+cValidation CTournelDoc::StartNextSeason(const cRolloverValues& values)
+{
+    // Made aside, so that a refusal leaves this season alone.
+    cDatabase next;
+    next.m_fnClock = m_fnClock;
+    if (cValidation refusal = MakeNextSeason(*this, values, next)) {
+        return refusal;
+    }
+    InitDatabase();
+    TakeContentsFrom(next);
+    m_strPathName.clear();
+    m_fFileVersion = kVersion;
+    // Not a file yet: closing asks to save it.
+    SetModifiedFlag(true);
+    return std::nullopt;
 }
 
 std::string CTournelDoc::Snapshot() const

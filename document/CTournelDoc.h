@@ -2,6 +2,7 @@
 
 // The document: one database with its file, version and backups.
 
+#include "document/cRolloverValues.h"
 #include "model/cDatabase.h"
 
 #include <string>
@@ -29,6 +30,12 @@ public:
     bool OnOpenDocument(const std::string& path);
     // Writes the file as the current version without ever harming the old file.
     bool OnSaveDocument(const std::string& path);
+
+    // Makes the season after this one as it stands (MakeNextSeason) and takes
+    // it in as a new document: "Untitled", never saved, modified, with a
+    // fresh random seed. When the values are refused the refusal is returned
+    // and the document is left exactly as it was; nothing is shown.
+    cValidation StartNextSeason(const cRolloverValues& values);
 
     // The bytes of the database as it stands, as Save would write them but
     // without a new modified time: an undo step.

@@ -329,6 +329,9 @@ constexpr cEntry kStrings[] = {
     {IDS_COL_NEW_DATE + 2, "New court"},
     {IDS_COL_NEW_DATE + 3, "New officials"},
     {IDS_CHANGES_SINCE, "Changes since %1"},
+    {IDS_ROLLOVER_OUT_OF_RANGE,
+     "The new season cannot be made: %1 moved %2 weeks on would be %3, outside the "
+     "dates a season can hold (1997 until 19 January 2038, 03:14 UTC).\nNothing was made."},
 };
 
 } // namespace

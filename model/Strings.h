@@ -267,6 +267,7 @@ enum : int
     IDS_COL_OLD_DATE = 1250, // 1250-1253: "Old date", "Old time", "Old court", "Old officials"
     IDS_COL_NEW_DATE = 1254, // 1254-1257: "New date", "New time", "New court", "New officials"
     IDS_CHANGES_SINCE = 1258,
+    IDS_ROLLOVER_OUT_OF_RANGE = 1260,
 };
 
 // The text of a string id; an unknown id gives an empty text.

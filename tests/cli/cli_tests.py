@@ -6,6 +6,7 @@ writer in tests/data/format/tnd.py.
 """
 
 import csv
+import datetime
 import io
 import json
 import re
@@ -13,6 +14,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 
 CLI, DATA, CASE = os.path.abspath(sys.argv[1]), sys.argv[2], sys.argv[3]
 FORMAT = os.path.join(DATA, "format")
@@ -153,7 +155,7 @@ def test_refusals():
                      ["schedule", missing, "-o", target], ["assign", missing, "--until", "2030-01-01", "-o", target],
                      ["export", missing, "--content", os.path.join(folder, "out.txt")],
                      ["write-dir", missing, "courts", os.path.join(folder, "out.txt")],
-                     ["ical", missing, os.path.join(folder, "out.ics")]):
+                     ["ical", missing, os.path.join(folder, "out.ics")], ["rollover", missing, "-o", target]):
             status, out, err = run(*args)
             check(status == 1 and err == 'File not found: "%s"\n' % missing and out == "",
                   "missing, %s: %d %r" % (args[0], status, err))
@@ -170,7 +172,7 @@ def test_usage():
     # Each command's help names its options; the overview describes them all.
     overview = out
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
-                    "import", "changes"):
+                    "import", "changes", "rollover"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -667,6 +669,79 @@ def test_changes():
                      ["changes", season, changed, "--csv", "x"], ["changes", season, changed, "--court", "0"]):
             check(run(*args)[0] == 2, "usage: %r" % args)
         check(read(season) == before, "changes wrote its input file")
+def local_day(t):
+    return datetime.date(*time.localtime(t)[:3])
+
+
+def clock(t):
+    moment = time.localtime(t)
+    return moment.tm_wday, moment.tm_hour, moment.tm_min, moment.tm_sec
+
+
+def entered_court_time(db):
+    """Per court, the free periods and the matches' time joined where they touch."""
+    spans = {}
+    for item in db["courtTime"] + db["scheduled"]:
+        spans.setdefault(item["m_nCourt"], []).append((item["m_tStart"], item["m_tEnd"]))
+    joined = {}
+    for court, parts in spans.items():
+        out = []
+        for start, end in sorted(parts):
+            if out and start <= out[-1][1]:
+                out[-1] = (out[-1][0], max(out[-1][1], end))
+            else:
+                out.append((start, end))
+        joined[court] = out
+    return joined
+
+
+def test_rollover():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        old = tnd.parse(before)
+        check(old["scheduled"] and old["results"], "the example is scheduled")
+        for weeks in (1, 52):
+            target = os.path.join(folder, "next%d.tnd" % weeks)
+            args = ["rollover", season, "-o", target] + (["--weeks", str(weeks)] if weeks != 52 else [])
+            code, out, err = run(*args)
+            check(code == 0 and out == "" and err == "", "rollover %d: %d %r" % (weeks, code, err))
+            new = tnd.parse(read(target))
+            for name in ("scheduled", "results", "unscheduled"):
+                check(new[name] == [], "%d weeks: %s left" % (weeks, name))
+            check(new["courts"] == old["courts"] and len(new["leagues"]) == len(old["leagues"]), "kept")
+            # The court time as entered is all free now, every stretch exactly
+            # `weeks` weeks on in local time.
+            entered = entered_court_time(old)
+            free = entered_court_time(new)
+            check(sorted(free) == sorted(entered), "courts with court time")
+            for court, spans in entered.items():
+                check(len(free[court]) == len(spans), "court %d: %d stretches" % (court, len(spans)))
+                for (start, end), (new_start, new_end) in zip(spans, free[court]):
+                    for a, b in ((start, new_start), (end, new_end)):
+                        check((local_day(b) - local_day(a)).days == 7 * weeks and clock(a) == clock(b),
+                              "court %d: %s moved to %s" % (court, time.ctime(a), time.ctime(b)))
+            code, out, err = run("table", target)
+            check(code == 0 and "\t0\t0\t0\t0\t0\t" in out, "tables read: %r" % out)
+        code, out, err = run("rollover", season, "-o", os.path.join(folder, "bare.tnd"), "--no-court-time")
+        check(code == 0 and tnd.parse(read(os.path.join(folder, "bare.tnd")))["courtTime"] == [],
+              "--no-court-time: %d %r" % (code, err))
+        # Ten years on twice would leave what the file holds: refused whole, nothing written.
+        far = os.path.join(folder, "far.tnd")
+        code, out, err = run("rollover", season, "-o", far, "--weeks", "520")
+        check(code == 0, "520 weeks: %r" % err)
+        refused = os.path.join(folder, "refused.tnd")
+        code, out, err = run("rollover", far, "-o", refused, "--weeks", "520")
+        check(code == 1 and out == "" and err.startswith("tournel-cli: The new season cannot be made: ")
+              and err.endswith("\nNothing was made.\n"), "beyond 2038: %d %r" % (code, err))
+        for bad in ("0", "521", "-3"):
+            code, out, err = run("rollover", season, "-o", refused, "--weeks", bad)
+            check(code == 1 and "Please enter an integer between 1 and 520." in err, "--weeks %s: %r" % (bad, err))
+        for usage in (["rollover", season, "-o", refused, "--weeks", "x"], ["rollover", season]):
+            code, out, err = run(*usage)
+            check(code == 2, "usage error: %r" % usage)
+        check(not os.path.exists(refused), "a refused season was written")
+        check(read(season) == before, "the season read was changed")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}

@@ -1,10 +1,12 @@
 #include "MainFrame_test.h"
 
 #include "Fixture.h"
+#include "document/cRolloverValues.h"
 #include "model/ItemEdit.h"
 #include "model/Strings.h"
 #include "model/cUnusedTime.h"
 #include "ui/dialogs/CFindDialog.h"
+#include "ui/dialogs/CPropertyDialog.h"
 #include "ui/dialogs/CViewFilterDialog.h"
 #include "ui/dialogs/cItemDialogRegistry.h"
 #include "ui/window/CommandIds.h"
@@ -23,6 +25,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
@@ -684,6 +687,44 @@ void tst_MainFrame::NewDocumentRebuildsTheTree()
     QCOMPARE(f.List().Model().columnCount(), 0);
 }
 
+// The dialog refuses weeks out of range and stays open; the save question
+// comes next, and Cancel there keeps the season; then the new season stands
+// unsaved in its place, with no step to undo.
+void tst_MainFrame::NewSeasonTakesThePlaceOfTheSeason()
+{
+    cFixture f;
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    f.Frame().Action(ID_SCHEDULE_AUTO)->trigger();
+    const int scheduled = f.Doc().Scheduled().GetCount();
+    QVERIFY(scheduled > 0);
+    QVERIFY(f.Frame().Documents().History().CanUndo());
+    const int courts = f.Doc().Courts().GetCount();
+    std::vector<bool> refusedFirst;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto& season = dynamic_cast<CPropertyDialog&>(dialog);
+        auto* weeks = qobject_cast<QSpinBox*>(season.FieldWidget(cRolloverValues::kWeeks));
+        weeks->setValue(0);
+        dialog.accept();
+        refusedFirst.push_back(dialog.result() != QDialog::Accepted);
+        weeks->setValue(53);
+        dialog.accept();
+        return dialog.result();
+    };
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::No}) {
+        f.m_saveAnswer = answer;
+        f.m_strSaveQuestion.clear();
+        f.Frame().Action(ID_FILE_NEW_SEASON)->trigger();
+        QCOMPARE(f.m_strSaveQuestion, QStringLiteral("Save changes to %1?").arg(TOURNEL_EXAMPLE_SEASON));
+    }
+    QCOMPARE(refusedFirst, (std::vector<bool>{true, true}));
+    QCOMPARE(f.Doc().GetTitle(), std::string("Untitled"));
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(f.Doc().Scheduled().GetCount(), 0);
+    QCOMPARE(f.Doc().Courts().GetCount(), courts);
+    QVERIFY(!f.Frame().Documents().History().CanUndo());
+    QCOMPARE(f.Tree().Root()->text(0), QStringLiteral("Untitled"));
+}
+
 void tst_MainFrame::OpenAndSaveRoundTrip()
 {
     cFixture f;
@@ -752,11 +793,11 @@ void tst_MainFrame::MenusStandInTheirOrder()
     }
     QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Schedule", "&Assign Officials", "Se&ttings",
                                   "&Help"}));
-    QCOMPARE(
-        EntryTexts(*TopMenu(f.Frame(), 0)),
-        (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "&Print...\tCtrl+P",
-                     "Print Pre&view...", "P&rint Setup...", "&Write to File...\tCtrl+W", "Print Spe&cial...",
-                     "Export Ca&lendar...", "&Import...", "Co&mpare with File...", "E&xit\tAlt+F4"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 0)),
+             (QStringList{"&New\tCtrl+N", "New S&eason from This...", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                          "Save &As...", "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
+                          "&Write to File...\tCtrl+W", "Print Spe&cial...", "Export Ca&lendar...",
+                          "&Import...", "Co&mpare with File...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",

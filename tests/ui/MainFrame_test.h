@@ -39,6 +39,7 @@ private slots:
     void DroppedDatabaseIsOpened();
     void CloseAsksToSaveChanges();
     void NewDocumentRebuildsTheTree();
+    void NewSeasonTakesThePlaceOfTheSeason();
     void OpenAndSaveRoundTrip();
     void ScheduleAutomaticallyPlansTheExampleSeason();
     void RefusedFileLeavesTheSeasonAsItWas_data();

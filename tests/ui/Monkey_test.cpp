@@ -226,6 +226,7 @@ bool MayChangeCourtTime(int command, int directory)
 {
     switch (command) {
     case ID_FILE_NEW:
+    case ID_FILE_NEW_SEASON:
     case ID_FILE_OPEN:
     case ID_FILE_IMPORT:
     case ID_EDIT_REPEAT:
@@ -248,6 +249,7 @@ bool MayChangeResults(int command, int directory, bool resultsImported)
 {
     switch (command) {
     case ID_FILE_NEW:
+    case ID_FILE_NEW_SEASON:
     case ID_FILE_OPEN:
     case ID_ENTER_RESULT:
     case ID_REMOVE_RESULTS:

@@ -76,6 +76,10 @@ constexpr cDialogHelp kDialogs[] = {
      "Reads teams, officials, court time or results from a CSV file; the list shows what each row would "
      "do before anything changes.",
      "calendar.html", "csvimport"},
+    {"New season",
+     "Starts the next season from this one: its dates whole weeks on, without matches, results or counted "
+     "tables.",
+     "start.html", "nextseason"},
 };
 
 } // namespace

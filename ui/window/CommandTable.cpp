@@ -109,6 +109,15 @@ std::vector<cCommandRow> MakeTable()
          .toolbarGroup = 1,
          .makesStep = false,
          .run = [](CMainFrame& f) { f.Documents().OnFileNew(); }},
+        {.id = ID_FILE_NEW_SEASON,
+         .text = "New S&eason from This...",
+         .prompt =
+             "Start the next season with this one's courts, leagues, teams and officials, its dates moved "
+             "on by whole weeks",
+         .menu = eMenu::kFile,
+         .enabled = [](const cCommandContext& c) { return c.db.HasContainers(); },
+         .makesStep = false,
+         .run = [](CMainFrame& f) { f.Documents().OnNewSeason(); }},
         {.id = ID_FILE_OPEN,
          .text = "&Open...",
          .keys = "Ctrl+O",

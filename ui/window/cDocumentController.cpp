@@ -4,6 +4,7 @@
 #include "document/cDirectoryPath.h"
 #include "model/Strings.h"
 #include "standings/Standings.h"
+#include "ui/dialogs/CNewSeasonDialog.h"
 #include "ui/dialogs/DialogFields.h"
 #include "ui/window/CTournelView.h"
 #include "ui/window/CommandIds.h"
@@ -149,6 +150,27 @@ void cDocumentController::OnFileNew()
     }
     m_frame.Views().ContainersReplaced();
     m_doc.OnNewDocument();
+    ClearHistory();
+    m_frame.Views().UpdateAllViews();
+}
+
+void cDocumentController::OnNewSeason()
+{
+    CNewSeasonDialog dialog(m_doc, &m_frame);
+    if (m_frame.RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const cRolloverValues values = dialog.Values();
+    // The new season is made from this one as it stands, saved or not.
+    if (!SaveModified()) {
+        return;
+    }
+    // A taken season announces the new containers itself before the old ones go.
+    if (const cValidation refusal = m_doc.StartNextSeason(values)) {
+        m_doc.Prompt().ShowMessage(refusal->messageId, refusal->text);
+        return;
+    }
+    BringTablesUpToDate(m_doc);
     ClearHistory();
     m_frame.Views().UpdateAllViews();
 }

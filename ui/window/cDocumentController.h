@@ -49,6 +49,11 @@ public:
     static QString DroppedFile(const QMimeData* data);
 
     void OnFileNew();
+    // File > New Season from This: asks for the weeks in its dialog, then
+    // whether to save the current season (as New does), and puts the next
+    // season in its place as a new document, "Untitled" and modified. A
+    // refused or cancelled dialog, or Cancel to saving, changes nothing.
+    void OnNewSeason();
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
