@@ -49,7 +49,7 @@ std::string_view OfficialRuleKey(int messageId)
 std::vector<cConflict> CheckOfficialSlots(const cDatabase& db)
 {
     std::vector<cConflict> conflicts;
-    const cScheduleDays days(db);
+    const cScheduleDays days(db, true); // no slot changes while it is used
     const int slots = OfficialsPerGame(db);
     for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
         for (int slot = 0; slot < slots; ++slot) {

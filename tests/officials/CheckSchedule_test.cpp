@@ -15,6 +15,7 @@
 #include "model/cTeam.h"
 #include "officials/AutoAssign.h"
 #include "officials/CheckSchedule.h"
+#include "officials/OfficialRules.h"
 #include "scheduling/AutoScheduler.h"
 #include "support/cScriptedPrompt.h"
 #include "tools/seasongen/PlainSchedule.h"
@@ -82,6 +83,23 @@ std::string Describe(const cDatabase& db, const std::vector<cConflict>& conflict
 
 void ExpectIndexedAsLiteral(const cDatabase& db)
 {
+    // The officials: each filled slot asked without an index, walking the whole schedule.
+    std::vector<std::pair<const cMatch*, int>> walked;
+    for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
+        for (int slot = 0; slot < OfficialsPerGame(db); ++slot) {
+            if (const cReferee* official = db.GetOfficial(match.GetOfficial(slot))) {
+                if (const int id = CheckOfficial(db, match, *official, slot, kBasicLevel); id != 0) {
+                    walked.emplace_back(&match, id);
+                }
+            }
+        }
+    }
+    std::vector<std::pair<const cMatch*, int>> found;
+    for (const cConflict& conflict : CheckOfficialSlots(db)) {
+        found.emplace_back(conflict.match, conflict.messageId);
+    }
+    EXPECT_EQ(found, walked);
+
     const std::vector<cConflict> literal = CheckPlacements(db, true);
     const std::vector<cConflict> indexed = CheckPlacements(db, false);
     ASSERT_EQ(indexed.size(), literal.size()) << Describe(db, literal);
