@@ -57,6 +57,8 @@ enum : int
     ID_ENTER_RESULT = 32900, // the result of the current scheduled match
     ID_EXPORT_CALENDAR = 32901,
     ID_FILE_IMPORT = 32902,
+    ID_VIEW_CONFLICTS = 32910,
+    ID_CHECK_SCHEDULE = 32911,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     ID_TIP_OF_THE_DAY = 109,
