@@ -332,6 +332,11 @@ constexpr cEntry kStrings[] = {
     {IDS_ROLLOVER_OUT_OF_RANGE,
      "The new season cannot be made: %1 moved %2 weeks on would be %3, outside the "
      "dates a season can hold (1997 until 19 January 2038, 03:14 UTC).\nNothing was made."},
+    {IDS_COURT_OVERLAP, "This match is played on the court at the same time as another match!"},
+    {IDS_CHECK_NO_CONFLICTS, "No scheduled match breaks a rule: the schedule has no conflicts."},
+    {IDS_CHECK_CONFLICTS, "The schedule has %1 conflicts: see the Conflicts panel."},
+    {IDS_CHECK_ONE_CONFLICT, "The schedule has one conflict: see the Conflicts panel."},
+    {IDS_CHECK_UNKNOWN_ITEM, "The match names a league or a court that does not exist!"},
 };
 
 } // namespace

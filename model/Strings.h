@@ -268,6 +268,12 @@ enum : int
     IDS_COL_NEW_DATE = 1254, // 1254-1257: "New date", "New time", "New court", "New officials"
     IDS_CHANGES_SINCE = 1258,
     IDS_ROLLOVER_OUT_OF_RANGE = 1260,
+    // Checking the schedule.
+    IDS_COURT_OVERLAP = 1200,
+    IDS_CHECK_NO_CONFLICTS = 1201,
+    IDS_CHECK_CONFLICTS = 1202,
+    IDS_CHECK_ONE_CONFLICT = 1203,
+    IDS_CHECK_UNKNOWN_ITEM = 1204,
 };
 
 // The text of a string id; an unknown id gives an empty text.

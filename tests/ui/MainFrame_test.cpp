@@ -804,9 +804,9 @@ void tst_MainFrame::MenusStandInTheirOrder()
                           "&Repeat Time...\tCtrl+R", "Re&move Results", "&Find Item...\tCtrl+F",
                           "&Select All\tCtrl+A"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
-             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Insert Playoff Match",
-                          "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",
-                          "M&ove Match", "R&enumber Matches...\tF8"}));
+             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Check Schedule",
+                          "&Insert Playoff Match", "&Remove Automatically Scheduled Matches",
+                          "Remove &Selected Matches\tDel", "M&ove Match", "R&enumber Matches...\tF8"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 4)),
              (QStringList{"&Automatically ...\tF4", "Manually...\tF5", "&Remove Officials"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 5)),

@@ -32,6 +32,7 @@
 #include "ui/help/CHelpWindow.h"
 #include "ui/window/CommandIds.h"
 #include "ui/window/CommandTable.h"
+#include "ui/window/cConflictPanel.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -204,6 +205,7 @@ struct cSnapshot
     std::vector<int> selected;
     bool toolbar = false;
     bool statusBar = false;
+    bool conflicts = false;
     int directory = 0;
     std::string path;
 
@@ -217,6 +219,7 @@ cSnapshot Take(cFixture& f)
             f.List().SelectedRows(),
             f.Frame().ToolBar().isVisibleTo(&f.Frame()),
             f.Frame().statusBar()->isVisibleTo(&f.Frame()),
+            f.Frame().Conflicts().IsShown(),
             f.Frame().CurrentDirectory(),
             f.Doc().GetPathName()};
 }

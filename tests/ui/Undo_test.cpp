@@ -10,19 +10,23 @@
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "model/cTeam.h"
+#include "ui/dialogs/CCourtDialog.h"
 #include "ui/dialogs/CNumberSpinBox.h"
 #include "ui/dialogs/CResultDialog.h"
 #include "ui/window/CommandIds.h"
 #include "ui/window/CommandTable.h"
+#include "ui/window/cConflictPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -138,6 +142,7 @@ private slots:
     void NewAndOpenClearTheSteps();
     void AHundredStepsAreKept();
     void TheTableShownFollowsUndoAndRedo();
+    void TheConflictsFollowEveryStep();
 };
 
 void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes_data()
@@ -505,6 +510,81 @@ void tst_Undo::TheTableShownFollowsUndoAndRedo()
     Trigger(f, ID_EDIT_REDO);
     f.PaintViews();
     QCOMPARE(ShownTableDifference(f.List().Model(), f.Doc()), std::string());
+}
+
+// A court's rating lowered to 1 after scheduling: the Conflicts panel lists
+// the court's matches of leagues asking more under "court-rating" and the
+// list marks their rows; Undo takes them away, Redo brings them back.
+void tst_Undo::TheConflictsFollowEveryStep()
+{
+    cFixture f;
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    Trigger(f, ID_SCHEDULE_AUTO);
+    f.m_prompt.m_ids.clear();
+    Trigger(f, ID_CHECK_SCHEDULE);
+    QVERIFY(f.m_prompt.m_ids == std::vector<int>{IDS_CHECK_NO_CONFLICTS});
+    QTreeWidget& table = f.Frame().Conflicts().Table();
+    QVERIFY(f.Frame().Conflicts().IsShown());
+    QVERIFY(f.Frame().Action(ID_VIEW_CONFLICTS)->isChecked());
+    QCOMPARE(table.topLevelItemCount(), 0);
+
+    // The court of the first match of a league that asks for more than rating 1.
+    int court = -1;
+    for (const cMatch& match : f.Doc().Scheduled().Items<cMatch>()) {
+        const cLeague* league = f.Doc().GetLeague(match.m_nLeague);
+        if (court < 0 && league != nullptr && league->m_nMinCourtRating > 1) {
+            court = match.m_nCourt;
+        }
+    }
+    QVERIFY(court >= 0);
+    int onCourt = 0;
+    for (const cMatch& match : f.Doc().Scheduled().Items<cMatch>()) {
+        const cLeague* league = f.Doc().GetLeague(match.m_nLeague);
+        onCourt += match.m_nCourt == court && league != nullptr && league->m_nMinCourtRating > 1 ? 1 : 0;
+    }
+    f.Select(&f.Doc().Courts());
+    f.List().SelectOnly(f.List().Model().RowOf(f.Doc().GetCourt(court)));
+    f.m_fnDialog = [](QDialog& dialog) {
+        auto* edit = qobject_cast<CCourtDialog*>(&dialog);
+        if (edit == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        cCourtValues values = edit->Values();
+        values.rating = 1;
+        edit->SetValues(values);
+        dialog.accept();
+        return dialog.result();
+    };
+    Trigger(f, ID_PROPERTIES);
+    f.m_fnDialog = nullptr;
+    QCOMPARE(f.Doc().GetCourt(court)->m_nRating, 1);
+    QVERIFY(onCourt > 0);
+    QCOMPARE(table.topLevelItemCount(), onCourt);
+    for (int row = 0; row < table.topLevelItemCount(); ++row) {
+        QCOMPARE(table.topLevelItem(row)->text(3), QStringLiteral("court-rating"));
+    }
+    // Double-clicking a conflict selects its match in the scheduled matches list, marked.
+    emit table.itemActivated(table.topLevelItem(0), 0);
+    QCOMPARE(f.Frame().CurrentDirectory(), int(kDirScheduled));
+    const int row = f.List().CurrentRow();
+    QVERIFY(row >= 0);
+    QCOMPARE(QString::fromStdString(f.List().Model().ItemAt(row)->GetColumnText(0)),
+             table.topLevelItem(0)->text(0));
+    QVERIFY(f.List().Model().data(f.List().Model().index(row, 0), Qt::BackgroundRole).isValid());
+
+    Trigger(f, ID_EDIT_UNDO);
+    QCOMPARE(table.topLevelItemCount(), 0);
+    QVERIFY(!f.List().Model().data(f.List().Model().index(0, 0), Qt::BackgroundRole).isValid());
+    Trigger(f, ID_EDIT_REDO);
+    QCOMPARE(table.topLevelItemCount(), onCourt);
+
+    // Hidden, the panel marks nothing.
+    f.Frame().Action(ID_VIEW_CONFLICTS)->trigger();
+    QVERIFY(!f.Frame().Conflicts().IsShown());
+    f.Select(&f.Doc().Scheduled());
+    for (int r = 0; r < f.Rows(); ++r) {
+        QVERIFY(!f.List().Model().data(f.List().Model().index(r, 0), Qt::BackgroundRole).isValid());
+    }
 }
 
 QTEST_MAIN(tst_Undo)

@@ -11,8 +11,14 @@
 #include "ui/commands/cEditCommands.h"
 #include "ui/dialogs/CManualScheduleDialog.h"
 #include "ui/dialogs/CPlayoffMatchDialog.h"
+#include "ui/window/CommandIds.h"
+#include "ui/window/cConflictPanel.h"
 #include "ui/window/cTournelListView.h"
 #include "ui/window/cViewSync.h"
+
+#include <QAction>
+
+#include <string>
 
 void cScheduleCommands::OnRemoveSelectedMatches()
 {
@@ -126,4 +132,18 @@ void cScheduleCommands::OnRemoveAutoScheduled()
     }
     m_frame.UpdateTitle();
     m_frame.UpdateCommands();
+}
+
+void cScheduleCommands::OnCheckSchedule()
+{
+    m_frame.Action(ID_VIEW_CONFLICTS)->setChecked(true);
+    const int conflicts = m_frame.Conflicts().ShowChecked();
+    if (conflicts == 0) {
+        m_doc.Prompt().ShowMessage(IDS_CHECK_NO_CONFLICTS);
+    } else if (conflicts == 1) {
+        m_doc.Prompt().ShowMessage(IDS_CHECK_ONE_CONFLICT);
+    } else {
+        m_doc.Prompt().ShowMessage(IDS_CHECK_CONFLICTS,
+                                   FormatString(IDS_CHECK_CONFLICTS, {std::to_string(conflicts)}));
+    }
 }

@@ -18,6 +18,8 @@ public:
     void OnRemoveSelectedMatches();
     void OnMoveMatch();
     void OnRenumberMatches();
+    // Shows the Conflicts panel checked afresh and tells how many conflicts it lists.
+    void OnCheckSchedule();
 
 private:
     // After a match was placed: the list anew, the match selected when the schedule is shown.

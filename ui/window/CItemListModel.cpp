@@ -4,6 +4,9 @@
 #include "model/cTournelDb.h"
 #include "ui/window/Images.h"
 
+#include <QBrush>
+#include <QColor>
+
 void CItemListModel::Clear()
 {
     beginResetModel();
@@ -136,6 +139,11 @@ QVariant CItemListModel::data(const QModelIndex& index, int role) const
         return DirectoryImage(m_bFolder ? m_folder[row].image : m_pContainer->m_nKind);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(index.column()));
+    case Qt::BackgroundRole:
+        if (!m_bFolder && m_fnMarked && m_fnMarked(m_items[row])) {
+            return QBrush(QColor(255, 210, 200));
+        }
+        return {};
     default:
         return {};
     }

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 
+#include <functional>
 #include <vector>
 
 class cDbItem;
@@ -45,6 +46,9 @@ public:
     int ColumnWidth(int column) const;
     // The row's texts changed (after an edit that keeps its place).
     void RowChanged(int row);
+    // Rows whose item `marked` answers true for are painted as conflicts;
+    // it compares the item, it must not read it (the rows may be stale).
+    void SetMarked(std::function<bool(const cDbItem*)> marked) { m_fnMarked = std::move(marked); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,4 +62,5 @@ private:
     std::vector<cDbItem*> m_items;
     std::vector<cFolderRow> m_folder;
     bool m_bFolder = false;
+    std::function<bool(const cDbItem*)> m_fnMarked;
 };

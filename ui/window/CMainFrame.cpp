@@ -17,12 +17,14 @@
 #include "ui/window/CommandIds.h"
 #include "ui/window/CommandTable.h"
 #include "ui/window/Images.h"
+#include "ui/window/cConflictPanel.h"
 #include "ui/window/cDocumentController.h"
 #include "ui/window/cTournelListView.h"
 #include "ui/window/cViewSync.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -92,6 +94,14 @@ CMainFrame::CMainFrame(QSettings* profile, QWidget* parent)
     m_pDocuments->ShowRecentFiles(CreateMenus());
     CreateToolBar();
     connect(Action(ID_VIEW_STATUS_BAR), &QAction::toggled, statusBar(), &QWidget::setVisible);
+    m_pConflicts = new cConflictPanel(*this);
+    Action(ID_VIEW_CONFLICTS)->setChecked(false);
+    connect(Action(ID_VIEW_CONFLICTS), &QAction::toggled, m_pConflicts,
+            [this](bool shown) { m_pConflicts->SetShown(shown); });
+    // Shown by Check Schedule, closed by its own button (not merely covered).
+    connect(&m_pConflicts->Dock(), &QDockWidget::visibilityChanged, this,
+            [this] { Action(ID_VIEW_CONFLICTS)->setChecked(m_pConflicts->IsShown()); });
+    m_pList->Model().SetMarked([this](const cDbItem* item) { return m_pConflicts->Marks(item); });
 
     connect(m_pTree, &CTournelView::DirectoryChosen, this,
             [this](cTournelObject* object) { m_pViews->OnTreeSelection(object); });
@@ -379,6 +389,8 @@ void CMainFrame::UpdateCommands()
     }
     UpdateFilterPane();
     setWindowModified(m_doc.IsModified());
+    // After every command, Undo and Redo: the conflicts as the document now stands.
+    m_pConflicts->Follow();
 }
 
 bool CMainFrame::AnyEnabled(const QMenu& menu)

@@ -18,6 +18,7 @@
 #include <vector>
 
 class CMessagePrompt;
+class cConflictPanel;
 class CTournelView;
 class QLabel;
 class QMenu;
@@ -80,6 +81,8 @@ public:
     cImportCommands& Import() const { return *m_pImport; }
     cSettingsCommands& Settings() const { return *m_pSettings; }
     cHelpCommands& Help() const { return *m_pHelp; }
+    // The Conflicts panel (View > Conflicts).
+    cConflictPanel& Conflicts() const { return *m_pConflicts; }
 
     // How modal windows are run; tests replace these so that no window waits for a user.
     std::function<int(QDialog& dialog)> m_fnRunDialog;
@@ -147,4 +150,5 @@ private:
     std::unique_ptr<cImportCommands> m_pImport;
     std::unique_ptr<cSettingsCommands> m_pSettings;
     std::unique_ptr<cHelpCommands> m_pHelp;
+    cConflictPanel* m_pConflicts = nullptr; // a child of the frame
 };

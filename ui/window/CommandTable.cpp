@@ -406,6 +406,13 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kView,
          .separatorBefore = true,
          .run = [](CMainFrame& f) { f.Edit().OnViewFilter(); }},
+        // Shown or hidden by the window, as the toolbar is.
+        {.id = ID_VIEW_CONFLICTS,
+         .text = "&Conflicts",
+         .prompt = "Show or hide the scheduled matches that break a rule as the season now stands",
+         .menu = eMenu::kView,
+         .makesStep = false,
+         .checkable = true},
 
         // Schedule
         {.id = ID_SCHEDULE_AUTO,
@@ -431,6 +438,13 @@ std::vector<cCommandRow> MakeTable()
              [](const cCommandContext& c) { return c.directory == kDirUnscheduled && c.hasCurrentRow; },
          .undoName = "Schedule Manually",
          .run = [](CMainFrame& f) { f.Schedule().OnScheduleManually(); }},
+        {.id = ID_CHECK_SCHEDULE,
+         .text = "&Check Schedule",
+         .prompt = "List the scheduled matches that break a placement or assignment rule",
+         .menu = eMenu::kSchedule,
+         .enabled = HasScheduled,
+         .makesStep = false,
+         .run = [](CMainFrame& f) { f.Schedule().OnCheckSchedule(); }},
         {.id = ID_INSERT_PLAYOFF,
          .text = "&Insert Playoff Match",
          .prompt = "Insert a playoff match",
