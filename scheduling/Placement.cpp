@@ -222,8 +222,12 @@ int CheckSlotRules(const cDatabase& db, const cUnscheduledMatch& match, const cU
 }
 
 // The conflict rule between the candidate and another league's match on
-// another court on the same day: 0 or IDS_TEAM_CONFLICT.
-int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& other)
+// another court on the same day: 0 or IDS_TEAM_CONFLICT. The window is the
+// candidate's game length plus the margin, so it is not the same seen from
+// either match when the two leagues play games of different lengths. A match
+// checked where it stands (`placed`) may have been placed before or after the
+// other, so there the pair conflicts only when each lies in the other's window.
+int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& other, bool placed)
 {
     cConflictHit hit;
     FindConflicts(c.home, other.m_nLeague, other.m_nHomeTeam, other.m_nGuestTeam, hit);
@@ -238,9 +242,14 @@ int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& ot
         FindConflicts(db.GetTeam(other.m_nLeague, other.m_nGuestTeam), c.leagueIndex, c.homeIndex,
                       c.guestIndex, hit);
     }
-    return hit.twin || (hit.any && InWindow(other.m_tStart, c.start, c.duration + c.margin))
-               ? IDS_TEAM_CONFLICT
-               : 0;
+    long long duration = c.duration;
+    if (placed) {
+        if (const cLeague* league = db.GetLeague(other.m_nLeague); league != nullptr) {
+            duration = std::min<long long>(duration, league->m_nGameDuration);
+        }
+    }
+    return hit.twin || (hit.any && InWindow(other.m_tStart, c.start, duration + c.margin)) ? IDS_TEAM_CONFLICT
+                                                                                           : 0;
 }
 
 } // namespace
@@ -320,7 +329,7 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
         }
         // Team conflicts with another league's match on another court that day.
         if (db.m_bSchedIgnoreTeamConflicts == 0 && other.m_nCourt != c.court->m_nIndex && !sameLeague) {
-            if (const int id = CheckTeamConflict(db, c, other); id != 0) {
+            if (const int id = CheckTeamConflict(db, c, other, leftOut != nullptr); id != 0) {
                 return id;
             }
         }
@@ -475,7 +484,8 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
         for (const cEntry& entry : TeamMatches(league, team)) {
             const cMatch& other = *entry.match;
             if (entry.match != leftOut && entry.day == c.day && other.m_nLeague != c.leagueIndex &&
-                other.m_nCourt != c.court->m_nIndex && CheckTeamConflict(db, c, other) != 0) {
+                other.m_nCourt != c.court->m_nIndex &&
+                CheckTeamConflict(db, c, other, leftOut != nullptr) != 0) {
                 return true;
             }
         }

@@ -41,7 +41,8 @@ enum class ePass : int
 // matches still apply to it.
 //
 // `leftOut`, when given, is a scheduled match the rules look past as if it
-// were hidden: a match checked where it stands is not in its own way.
+// were hidden: a match checked where it stands is not in its own way. A
+// placed match's team conflicts then count only both ways (see the rule).
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
                    TimePoint start, TimePoint end, ePass pass, const cMatch* leftOut = nullptr);
 

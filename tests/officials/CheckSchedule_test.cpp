@@ -48,6 +48,8 @@ std::vector<cSeasonCase> Seasons()
     late.lateSessions = true;
     seasons.push_back({"late sessions", late});
     seasons.push_back({"across the clock changes", cSeasonShape::AcrossClockChanges()});
+    // Leagues of different game lengths: a team conflict looks different from either match.
+    seasons.push_back({"medium", cSeasonShape::Medium()});
     return seasons;
 }
 
