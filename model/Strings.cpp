@@ -308,6 +308,27 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SUMMARY_UNCHANGED, "%1 rows to import, %2 refused, %3 without a result, %4 unchanged."},
     {IDS_RESULT_FINAL_WITHOUT_SETS, "The final result was entered without sets. Enter the sets to replace "
                                     "it, or leave them at 0 to keep it."},
+    {IDS_CLOSE_NO_COURTS, "There are no courts whose time could be closed!"},
+    {IDS_CLOSE_UNKNOWN_COURT, "There is no such court!"},
+    {IDS_CLOSE_FROM_DATE,
+     "The first date is not a legal date between %1 and %2!\n(Examples of illegal dates "
+     "are 30. February and 31. April, and the file holds no time after 19 January 2038.)"},
+    {IDS_CLOSE_TO_DATE, "The final date is not a legal date between %1 and %2!\n(Examples of illegal dates "
+                        "are 30. February and 31. April, and the file holds no time after 19 January 2038.)"},
+    {IDS_CLOSE_ENDS_BEFORE_START, "The closed time must end after it starts!"},
+    {IDS_CLOSE_RETURNED,
+     "The court time of %1 from %2 to %3 is closed.\n%4 matches went back to the unscheduled "
+     "matches."},
+    {IDS_CLOSE_REPLANNED,
+     "The court time of %1 from %2 to %3 is closed.\n%4 matches went back to the unscheduled "
+     "matches: %5 were re-planned, %6 could not be placed and wait among the "
+     "unscheduled matches."},
+    {IDS_CLOSE_PLAYED_STAY, "These played matches stay in the closed time:"},
+    {IDS_CLOSE_PLAYOFF_STAY, "These playoff matches stay in the closed time (move them by hand):"},
+    {IDS_REPLAN_DONE, "%1 conflicting matches were re-planned, %2 could not be placed and wait among the "
+                      "unscheduled matches."},
+    {IDS_REPLAN_NOTHING, "There are no conflicting matches to re-plan."},
+    {IDS_CLOSE_ALL_COURTS, "every court"},
 };
 
 } // namespace
