@@ -12,6 +12,7 @@
 #include "model/cUnscheduledMatch.h"
 #include "model/cUnusedTime.h"
 #include "officials/AutoAssign.h"
+#include "officials/CheckSchedule.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
 #include "tools/seasongen/PlainSchedule.h"
@@ -63,6 +64,38 @@ void BM_AssignOfficialsAutomatically(benchmark::State& state)
     state.counters["assigned"] = run.assigned;
     state.SetLabel(std::string(kNames[size]) + ": " + run.message);
 }
+
+// The check of the whole schedule, as the window runs it after every change:
+// on the season laid out plainly (0, no placement rules asked, so many
+// conflicts) and scheduled automatically (1, none), officials assigned to
+// the end.
+void BM_CheckSchedule(benchmark::State& state)
+{
+    static const char* const kNames[] = {"small", "medium", "large"};
+    const int size = static_cast<int>(state.range(0));
+    const bool scheduled = state.range(1) != 0;
+    auto db = std::make_unique<cDatabase>();
+    db->m_random.Seed(1);
+    GenerateSeason(*db, cSeasonShape::OfSize(size));
+    const int matches =
+        scheduled ? (ScheduleAutomatically(*db), db->Scheduled().GetCount()) : LayOutPlainly(*db);
+    AddOfficials(*db, matches);
+    for (cLeague& league : db->Leagues().AllItems<cLeague>()) {
+        league.ComputeRatingBands(db->m_nOfficialsPerGame);
+    }
+    if (const auto* last = static_cast<const cMatch*>(db->Scheduled().GetLast())) {
+        AssignOfficialsAutomatically(*db, last->m_tStart + 1, db->m_nOfficialsPerGame);
+    }
+    std::size_t conflicts = 0;
+    for (auto _ : state) {
+        conflicts = CheckSchedule(*db).size();
+    }
+    state.counters["matches"] = matches;
+    state.counters["conflicts"] = static_cast<double>(conflicts);
+    state.SetLabel(std::string(kNames[size]) + (scheduled ? " scheduled" : " laid out plainly"));
+}
+
+BENCHMARK(BM_CheckSchedule)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_AssignOfficialsAutomatically)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
 

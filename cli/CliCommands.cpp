@@ -9,6 +9,7 @@
 #include "model/cLeague.h"
 #include "model/cValidation.h"
 #include "officials/AutoAssign.h"
+#include "officials/CheckSchedule.h"
 #include "officials/cAutoAssignValues.h"
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/MatchGeneration.h"
@@ -130,6 +131,50 @@ int Table(cCliContext& context, std::span<const std::string> operands)
     return kExitOk;
 }
 
+void AddLiteral(CLI::App& command, cCliArguments& arguments);
+
+// Lists the scheduled matches that break a rule as the season now stands:
+// one line per conflict (match, date, time, court, rule key, message,
+// separated by TABs), or with --json an array of objects. The exit status
+// tells the outcome: 0 no conflict, 1 conflicts, and a refused file 2, so
+// that a script never takes an unreadable file for a schedule in conflict.
+int Check(cCliContext& context, std::span<const std::string> operands)
+{
+    constexpr int kExitRefusedFile = 2;
+    if (!context.doc.OnOpenDocument(operands[0])) {
+        return kExitRefusedFile;
+    }
+    const std::vector<cConflict> conflicts = CheckSchedule(context.doc, context.literal);
+    if (context.options.count("--json") > 0) {
+        nlohmann::json list = nlohmann::json::array();
+        for (const cConflict& conflict : conflicts) {
+            const cConflictRow row = DescribeConflict(context.doc, conflict);
+            list.push_back({{"match", row.match},
+                            {"date", row.date},
+                            {"time", row.time},
+                            {"court", row.court},
+                            {"rule", row.rule},
+                            {"message", row.message}});
+        }
+        context.out << list.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else {
+        for (const cConflict& conflict : conflicts) {
+            const cConflictRow row = DescribeConflict(context.doc, conflict);
+            context.out << row.match << '\t' << row.date << '\t' << row.time << '\t' << row.court << '\t'
+                        << row.rule << '\t' << row.message << '\n';
+        }
+    }
+    return conflicts.empty() ? kExitOk : kExitFailed;
+}
+
+void CheckOptions(CLI::App& command, cCliArguments& arguments)
+{
+    AddFlagOption(command, arguments, "--json",
+                  "print a JSON array of objects with the keys \"match\", \"date\" (YYYY-MM-DD), \"time\" "
+                  "(HH:MM), \"court\" (short name), \"rule\" and \"message\"");
+    AddLiteral(command, arguments);
+}
+
 void AddOutput(CLI::App& command, cCliArguments& arguments)
 {
     command.add_option("-o,--output", arguments.output, "the file written; the input is never changed")
@@ -187,7 +232,9 @@ constexpr const char* kNotes =
     "or tab as the separator is recognised too).\n"
     "\n"
     "Exit status: 0 success, 1 the operation was refused or failed (a message such\n"
-    "as \"Unable to open the file!\" stopped the output), 2 usage error.\n";
+    "as \"Unable to open the file!\" stopped the output), 2 usage error. check\n"
+    "answers 0 when no scheduled match breaks a rule, 1 when one does and 2 when\n"
+    "the file is refused.\n";
 
 } // namespace
 
@@ -295,6 +342,15 @@ const std::vector<cCliCommand>& CliCommands()
          {{"FILE.tnd", "the database read; it is never written"}, {"IN.csv", "the spreadsheet file read"}},
          AddImportOptions,
          Import},
+        {"check",
+         "FILE.tnd [--json] [--literal]",
+         "list the scheduled matches that break a placement or assignment rule as the season now stands "
+         "(after a holiday, a court rating or a rule was changed), one line per conflict: match, date, "
+         "time, court, rule key and message separated by TABs; rules the settings ignore are no conflict; "
+         "exit status 0 no conflict, 1 conflicts, 2 the file is refused",
+         {{"FILE.tnd", "the database read; it is never written"}},
+         CheckOptions,
+         Check},
     };
     return commands;
 }

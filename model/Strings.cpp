@@ -308,6 +308,11 @@ constexpr cEntry kStrings[] = {
     {IDS_CSV_SUMMARY_UNCHANGED, "%1 rows to import, %2 refused, %3 without a result, %4 unchanged."},
     {IDS_RESULT_FINAL_WITHOUT_SETS, "The final result was entered without sets. Enter the sets to replace "
                                     "it, or leave them at 0 to keep it."},
+    {IDS_COURT_OVERLAP, "This match is played on the court at the same time as another match!"},
+    {IDS_CHECK_NO_CONFLICTS, "No scheduled match breaks a rule: the schedule has no conflicts."},
+    {IDS_CHECK_CONFLICTS, "The schedule has %1 conflicts: see the Conflicts panel."},
+    {IDS_CHECK_ONE_CONFLICT, "The schedule has one conflict: see the Conflicts panel."},
+    {IDS_CHECK_UNKNOWN_ITEM, "The match names a league or a court that does not exist!"},
     {IDS_CLOSE_NO_COURTS, "There are no courts whose time could be closed!"},
     {IDS_CLOSE_UNKNOWN_COURT, "There is no such court!"},
     {IDS_CLOSE_FROM_DATE,

@@ -252,6 +252,12 @@ enum : int
     IDS_CSV_UNCHANGED = 1175,
     IDS_CSV_SUMMARY_UNCHANGED = 1176,
     IDS_RESULT_FINAL_WITHOUT_SETS = 1177,
+    // Checking the schedule.
+    IDS_COURT_OVERLAP = 1200,
+    IDS_CHECK_NO_CONFLICTS = 1201,
+    IDS_CHECK_CONFLICTS = 1202,
+    IDS_CHECK_ONE_CONFLICT = 1203,
+    IDS_CHECK_UNKNOWN_ITEM = 1204,
 
     // Closing court time and re-planning matches.
     IDS_CLOSE_NO_COURTS = 1220,

@@ -230,9 +230,12 @@ int CheckOtherMatches(const cDatabase& db, const cMatch& match, const cReferee& 
     if (days != nullptr && days->Holds(match)) {
         // Only matches under the minimum distance away can break a rule.
         const std::int64_t reach = std::max(db.m_nMinDaysBetweenGames, 1) - 1;
-        return days->ForEachNear(match.LocalDay(), reach, [&](const cMatch& other) {
-            return CheckOtherMatch(db, match, official, other);
-        });
+        const auto visit = [&](const cMatch& other) { return CheckOtherMatch(db, match, official, other); };
+        // On another day only a match the official holds can break a rule.
+        if (const int id = days->ForEachNearOf(match.LocalDay(), reach, official.m_nIndex, visit); id >= 0) {
+            return id;
+        }
+        return days->ForEachNear(match.LocalDay(), reach, visit);
     }
     for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
         if (const int id = CheckOtherMatch(db, match, official, other); id != 0) {
@@ -299,8 +302,10 @@ int CheckOfficial(const cDatabase& db, const cMatch& match, const cReferee& offi
     return CheckOtherMatches(db, match, official, days);
 }
 
-cScheduleDays::cScheduleDays(const cDatabase& db)
+cScheduleDays::cScheduleDays(const cDatabase& db, bool knowOfficials)
+    : m_bKnowsOfficials(knowOfficials)
 {
+    const int slots = OfficialsPerGame(db);
     std::size_t position = 0;
     std::int64_t lastDay = 0;
     for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
@@ -310,6 +315,18 @@ cScheduleDays::cScheduleDays(const cDatabase& db)
         lastDay = match.LocalDay();
         m_byDay[match.LocalDay()].emplace_back(position, &match);
         m_position.emplace(&match, position);
+        if (knowOfficials) {
+            for (int slot = 0; slot < slots; ++slot) {
+                const int official = match.GetOfficial(slot);
+                bool listed = false; // an official on two slots (a damaged file) is listed once
+                for (int earlier = 0; earlier < slot; ++earlier) {
+                    listed = listed || match.GetOfficial(earlier) == official;
+                }
+                if (official >= 0 && !listed) {
+                    m_byOfficial[official].emplace_back(position, &match);
+                }
+            }
+        }
         ++position;
     }
 }
@@ -318,4 +335,25 @@ const std::vector<cScheduleDays::cEntry>* cScheduleDays::Day(std::int64_t day) c
 {
     const auto found = m_byDay.find(day);
     return found != m_byDay.end() ? &found->second : nullptr;
+}
+
+std::vector<cScheduleDays::cEntry> cScheduleDays::NearOf(std::int64_t day, std::int64_t reach,
+                                                         int official) const
+{
+    std::vector<cEntry> near;
+    if (const std::vector<cEntry>* today = Day(day)) {
+        near = *today;
+    }
+    if (const auto held = m_byOfficial.find(official); held != m_byOfficial.end()) {
+        const std::size_t todayCount = near.size();
+        for (const cEntry& entry : held->second) {
+            const std::int64_t other = entry.second->LocalDay();
+            if (other != day && other >= day - reach && other <= day + reach) {
+                near.push_back(entry);
+            }
+        }
+        std::inplace_merge(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(todayCount), near.end(),
+                           [](const cEntry& a, const cEntry& b) { return a.first < b.first; });
+    }
+    return near;
 }

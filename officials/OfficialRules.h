@@ -49,26 +49,52 @@ int CheckOfficial(const cDatabase& db, const cMatch& match, const cReferee& offi
                   const cTopClubs& topClubs = {}, const cScheduleDays* days = nullptr);
 
 // The visible scheduled matches by local day, each day's in schedule order.
-// Valid while no match is added, removed or moved; officials may change.
+// Valid while no match is added, removed or moved; officials may change,
+// unless `knowOfficials` is asked for: then it also holds each official's
+// matches, which lets the rules about other matches pass by the days'
+// matches he does not hold, and is valid only while no slot changes either.
 class cScheduleDays
 {
 public:
-    explicit cScheduleDays(const cDatabase& db);
+    explicit cScheduleDays(const cDatabase& db, bool knowOfficials = false);
 
     // Whether the index holds the match (it was in the schedule when built).
     bool Holds(const cMatch& match) const { return m_position.count(&match) > 0; }
     // Calls `visit` for every match on the days day - reach ... day + reach,
     // in schedule order, until it answers a non-zero value; answers that or 0.
     template <class Visitor> int ForEachNear(std::int64_t day, std::int64_t reach, Visitor&& visit) const;
+    // The same over every match of `day` and the matches of the other days
+    // that `official` is assigned to, when the index knows the officials;
+    // -1 when it does not (ForEachNear must then be asked).
+    template <class Visitor>
+    int ForEachNearOf(std::int64_t day, std::int64_t reach, int official, Visitor&& visit) const;
 
 private:
     using cEntry = std::pair<std::size_t, const cMatch*>; // position in the schedule, match
     const std::vector<cEntry>* Day(std::int64_t day) const;
+    // The matches of `day` and those of the official within `reach` days, in schedule order.
+    std::vector<cEntry> NearOf(std::int64_t day, std::int64_t reach, int official) const;
 
     std::unordered_map<std::int64_t, std::vector<cEntry>> m_byDay;
+    bool m_bKnowsOfficials = false;
+    std::unordered_map<int, std::vector<cEntry>> m_byOfficial; // each official's matches, in schedule order
     std::unordered_map<const cMatch*, std::size_t> m_position;
     bool m_bSortedByDay = true; // the schedule's days never go back (a file may hold them otherwise)
 };
+
+template <class Visitor>
+int cScheduleDays::ForEachNearOf(std::int64_t day, std::int64_t reach, int official, Visitor&& visit) const
+{
+    if (!m_bKnowsOfficials) {
+        return -1;
+    }
+    for (const cEntry& entry : NearOf(day, reach, official)) {
+        if (const int id = visit(*entry.second); id != 0) {
+            return id;
+        }
+    }
+    return 0;
+}
 
 template <class Visitor>
 int cScheduleDays::ForEachNear(std::int64_t day, std::int64_t reach, Visitor&& visit) const

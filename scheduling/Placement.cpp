@@ -246,7 +246,7 @@ int CheckTeamConflict(const cDatabase& db, const cCandidate& c, const cMatch& ot
 } // namespace
 
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, TimePoint, ePass pass)
+                   TimePoint start, TimePoint, ePass pass, const cMatch* leftOut)
 {
     cCandidate c;
     if (const int id = CheckSlotRules(db, match, courtTime, start, LocalTime(start), pass, c); id != 0) {
@@ -267,6 +267,9 @@ int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cU
     int homeToday = 0;
     int guestToday = 0;
     for (const cMatch& other : db.Scheduled().Items<cMatch>()) {
+        if (&other == leftOut) {
+            continue;
+        }
         const std::int64_t distance = LocalDayNumber(other.m_tStart) - day;
         const int dd = static_cast<int>(distance < 0 ? -distance : distance);
         const bool sameLeague = !other.IsPlayoff() && other.m_nLeague == leagueIndex;
@@ -394,14 +397,15 @@ const std::vector<cPlacementIndex::cEntry>& cPlacementIndex::TeamMatches(int lea
 }
 
 bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
-                             const cUnusedTime& courtTime, TimePoint start, ePass pass) const
+                             const cUnusedTime& courtTime, TimePoint start, ePass pass,
+                             const cMatch* leftOut) const
 {
-    return Allows(db, match, courtTime, start, m_zone.At(start), pass);
+    return Allows(db, match, courtTime, start, m_zone.At(start), pass, leftOut);
 }
 
 bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match,
                              const cUnusedTime& courtTime, TimePoint start, const cLocalTime& local,
-                             ePass pass) const
+                             ePass pass, const cMatch* leftOut) const
 {
     cCandidate c;
     if (CheckSlotRules(db, match, courtTime, start, local, pass, c) != 0) {
@@ -421,6 +425,9 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
             break; // a team playing itself has one list
         }
         for (const cEntry& entry : TeamMatches(c.leagueIndex, team)) {
+            if (entry.match == leftOut) {
+                continue;
+            }
             const cMatch& other = *entry.match;
             const int dd = dayDistance(entry);
             if (dd < c.restDays) {
@@ -452,7 +459,7 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
     if (limit < 1) {
         if (const auto today = m_byDay.find(c.day); today != m_byDay.end()) {
             for (const cEntry& entry : today->second) {
-                if (entry.match->m_nLeague == c.leagueIndex) {
+                if (entry.match != leftOut && entry.match->m_nLeague == c.leagueIndex) {
                     return false;
                 }
             }
@@ -464,10 +471,10 @@ bool cPlacementIndex::Allows(const cDatabase& db, const cUnscheduledMatch& match
     // Another league's match on another court that day conflicts only when
     // one of its teams is named in a conflict of the two teams, or names one
     // of them: the matches of those teams are all that need a look.
-    const auto conflicts = [this, &db, &c](int league, int team) {
+    const auto conflicts = [this, &db, &c, leftOut](int league, int team) {
         for (const cEntry& entry : TeamMatches(league, team)) {
             const cMatch& other = *entry.match;
-            if (entry.day == c.day && other.m_nLeague != c.leagueIndex &&
+            if (entry.match != leftOut && entry.day == c.day && other.m_nLeague != c.leagueIndex &&
                 other.m_nCourt != c.court->m_nIndex && CheckTeamConflict(db, c, other) != 0) {
                 return true;
             }

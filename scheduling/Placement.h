@@ -39,8 +39,11 @@ enum class ePass : int
 // does not exist has no holidays, home grounds, preferred times, day off or
 // conflicts of its own, while the rules that compare team indexes between
 // matches still apply to it.
+//
+// `leftOut`, when given, is a scheduled match the rules look past as if it
+// were hidden: a match checked where it stands is not in its own way.
 int CheckPlacement(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                   TimePoint start, TimePoint end, ePass pass);
+                   TimePoint start, TimePoint end, ePass pass, const cMatch* leftOut = nullptr);
 
 // The scheduled matches as the placement rules look at them: by team and by
 // day, so that a check reads only the matches that can break a rule instead
@@ -131,12 +134,12 @@ public:
     // The local time over the span of the court time and the schedule.
     const cLocalZone& Zone() const { return m_zone; }
 
-    // CheckPlacement(db, match, courtTime, start, end, pass) == 0.
+    // CheckPlacement(db, match, courtTime, start, end, pass, leftOut) == 0.
     bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                TimePoint start, ePass pass) const;
+                TimePoint start, ePass pass, const cMatch* leftOut = nullptr) const;
     // The same with the local time of `start` known already.
     bool Allows(const cDatabase& db, const cUnscheduledMatch& match, const cUnusedTime& courtTime,
-                TimePoint start, const cLocalTime& local, ePass pass) const;
+                TimePoint start, const cLocalTime& local, ePass pass, const cMatch* leftOut = nullptr) const;
 
 private:
     struct cEntry

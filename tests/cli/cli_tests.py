@@ -600,6 +600,49 @@ def test_csv_export_and_import():
         check(run("write-dir", season, "teams:99", again)[0] == 1, "no league 99")
 
 
+def test_check():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        code, out, err = run("check", season)
+        check(code == 0 and out == "", "a fresh schedule: %d %r %r" % (code, out, err))
+        code, out, err = run("check", season, "--json")
+        check(code == 0 and json.loads(out) == [], "a fresh schedule as JSON: %d %r" % (code, out))
+        # A raised rest rule makes the league's matches conflicts; the court rating
+        # lowered below every league's range is ignored as the settings say.
+        db = tnd.parse(read(season))
+        first = db["scheduled"][0]
+        league = next(l for l in db["leagues"] if l["m_nIndex"] == first["m_nLeague"])
+        league["m_tsRestSameTeam"] = 400 * 86400
+        for court in db["courts"]:
+            court["m_nRating"] = 0
+        db["document"]["m_bSchedIgnoreCourtRatings"] = 1
+        changed = os.path.join(folder, "changed.tnd")
+        with open(changed, "wb") as f:
+            f.write(tnd.write(db))
+        code, out, err = run("check", changed)
+        check(code == 1 and err == "", "conflicts: %d %r" % (code, err))
+        lines = [line.split("\t") for line in out.splitlines()]
+        label = "%s-%d" % (league["m_strShortName"], first["m_nNumber"])
+        check(lines and all(len(fields) == 6 and fields[4] == "rest-days" for fields in lines), "lines: %r" % out)
+        check(lines[0][0] == label and re.fullmatch(r"\d{4}-\d\d-\d\d", lines[0][1]) and
+              re.fullmatch(r"\d\d:\d\d", lines[0][2]), "the first line: %r" % lines[0])
+        check(lines[0][5] in ("There are not enough days between matches involving the home team.",
+                              "There are not enough days between matches involving the guest team."),
+              "the message: %r" % lines[0][5])
+        code, out, err = run("check", changed, "--json")
+        check(code == 1, "--json exit %d" % code)
+        keys = ["match", "date", "time", "court", "rule", "message"]
+        check(json.loads(out) == [dict(zip(keys, fields)) for fields in lines], "the JSON differs: %r" % out)
+        # A refused file is 2, never taken for a schedule in conflict.
+        damaged = os.path.join(folder, "damaged.tnd")
+        with open(damaged, "wb") as f:
+            f.write(read(season)[:1000])
+        for path in (damaged, os.path.join(folder, "missing.tnd")):
+            code, out, err = run("check", path)
+            check(code == 2 and out == "" and err != "", "refused %s: %d %r" % (path, code, err))
+        check(run("check")[0] == 2, "check without a file is a usage error")
+
+
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
 
 if __name__ == "__main__":
