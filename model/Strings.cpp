@@ -334,6 +334,8 @@ constexpr cEntry kStrings[] = {
                       "unscheduled matches."},
     {IDS_REPLAN_NOTHING, "There are no conflicting matches to re-plan."},
     {IDS_CLOSE_ALL_COURTS, "every court"},
+    {IDS_REPLAN_STAYED, "%1 conflicting matches stay where they are: played and playoff matches, and matches "
+                        "placed by hand or moved unless these are re-planned too."},
 };
 
 } // namespace

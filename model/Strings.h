@@ -272,6 +272,7 @@ enum : int
     IDS_REPLAN_DONE = 1231,
     IDS_REPLAN_NOTHING = 1232,
     IDS_CLOSE_ALL_COURTS = 1233,
+    IDS_REPLAN_STAYED = 1234,
 };
 
 // The text of a string id; an unknown id gives an empty text.
