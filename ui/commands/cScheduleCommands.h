@@ -18,6 +18,11 @@ public:
     void OnRemoveSelectedMatches();
     void OnMoveMatch();
     void OnRenumberMatches();
+    void OnReplanConflicts();
+
+    // After matches left the schedule or came into it (and court time with
+    // them): the list anew when it shows one of those, else the views.
+    void ShowScheduleChanged();
 
 private:
     // After a match was placed: the list anew, the match selected when the schedule is shown.

@@ -57,6 +57,8 @@ enum : int
     ID_ENTER_RESULT = 32900, // the result of the current scheduled match
     ID_EXPORT_CALENDAR = 32901,
     ID_FILE_IMPORT = 32902,
+    ID_CLOSE_COURTS = 32920,
+    ID_REPLAN_CONFLICTS = 32921,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
     ID_TIP_OF_THE_DAY = 109,
