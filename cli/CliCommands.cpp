@@ -3,6 +3,7 @@
 #include "cli/DumpJson.h"
 #include "cli/ExportCommands.h"
 #include "cli/ImportCommands.h"
+#include "cli/ReplanCommands.h"
 #include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
@@ -411,6 +412,26 @@ const std::vector<cCliCommand>& CliCommands()
          {{"FILE.tnd", "the database read; it is never written"}},
          CheckOptions,
          Check},
+        {"close",
+         "IN.tnd (--court SHORT | --all) --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\" -o OUT.tnd "
+         "[--replan]",
+         "close a court (or every court) from --from to --to, as Edit > Close Courts does: the free court "
+         "time in that time goes, the matches there that were not played go back to the unscheduled "
+         "matches with their numbers and without officials, and with --replan they are placed again outside "
+         "the closed time, nothing else moving; the final message goes to standard output and names the "
+         "played matches that stay; the same --seed gives the same re-planning",
+         {{"IN.tnd", "the database read"}},
+         AddCloseOptions,
+         Close},
+        {"replan",
+         "IN.tnd -o OUT.tnd [--all-conflicts]",
+         "place the scheduled matches that break a placement rule as the season now stands (see check) "
+         "again, as Schedule > Re-plan Conflicts does: only the matches the scheduler placed, unless "
+         "--all-conflicts; played and playoff matches stay, nothing else moves; the final message goes to "
+         "standard output; the same --seed gives the same re-planning",
+         {{"IN.tnd", "the database read"}},
+         AddReplanOptions,
+         Replan},
     };
     return commands;
 }

@@ -337,6 +337,29 @@ constexpr cEntry kStrings[] = {
     {IDS_CHECK_CONFLICTS, "The schedule has %1 conflicts: see the Conflicts panel."},
     {IDS_CHECK_ONE_CONFLICT, "The schedule has one conflict: see the Conflicts panel."},
     {IDS_CHECK_UNKNOWN_ITEM, "The match names a league or a court that does not exist!"},
+    {IDS_CLOSE_NO_COURTS, "There are no courts whose time could be closed!"},
+    {IDS_CLOSE_UNKNOWN_COURT, "There is no such court!"},
+    {IDS_CLOSE_FROM_DATE,
+     "The first date is not a legal date between %1 and %2!\n(Examples of illegal dates "
+     "are 30. February and 31. April, and the file holds no time after 19 January 2038.)"},
+    {IDS_CLOSE_TO_DATE, "The final date is not a legal date between %1 and %2!\n(Examples of illegal dates "
+                        "are 30. February and 31. April, and the file holds no time after 19 January 2038.)"},
+    {IDS_CLOSE_ENDS_BEFORE_START, "The closed time must end after it starts!"},
+    {IDS_CLOSE_RETURNED,
+     "The court time of %1 from %2 to %3 is closed.\n%4 matches went back to the unscheduled "
+     "matches."},
+    {IDS_CLOSE_REPLANNED,
+     "The court time of %1 from %2 to %3 is closed.\n%4 matches went back to the unscheduled "
+     "matches: %5 were re-planned, %6 could not be placed and wait among the "
+     "unscheduled matches."},
+    {IDS_CLOSE_PLAYED_STAY, "These played matches stay in the closed time:"},
+    {IDS_CLOSE_PLAYOFF_STAY, "These playoff matches stay in the closed time (move them by hand):"},
+    {IDS_REPLAN_DONE, "%1 conflicting matches were re-planned, %2 could not be placed and wait among the "
+                      "unscheduled matches."},
+    {IDS_REPLAN_NOTHING, "There are no conflicting matches to re-plan."},
+    {IDS_CLOSE_ALL_COURTS, "every court"},
+    {IDS_REPLAN_STAYED, "%1 conflicting matches stay where they are: played and playoff matches, and matches "
+                        "placed by hand or moved unless these are re-planned too."},
 };
 
 } // namespace

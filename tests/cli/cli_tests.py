@@ -172,7 +172,8 @@ def test_usage():
     # Each command's help names its options; the overview describes them all.
     overview = out
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
-                    "import", "changes", "rollover", "check"):
+                    "import", "changes", "rollover", "check", "close",
+                    "replan"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -785,6 +786,135 @@ def test_check():
             code, out, err = run("check", path)
             check(code == 2 and out == "" and err != "", "refused %s: %d %r" % (path, code, err))
         check(run("check")[0] == 2, "check without a file is a usage error")
+
+
+def local(text):
+    """Seconds of a local "YYYY-MM-DD HH:MM" in the test's time zone."""
+    return int(time.mktime(time.strptime(text, "%Y-%m-%d %H:%M")))
+
+
+def pairing(match):
+    return (match["m_nLeague"], match["m_nHomeTeam"], match["m_nGuestTeam"], match["m_nRound"])
+
+
+def test_close():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = tnd.parse(read(season))
+        # A played match in the closed time stays and is named.
+        start, end = local("2027-02-06 00:00"), local("2027-02-08 00:00")
+        inside = [m for m in before["scheduled"] if m["m_tStart"] < end and m["m_tEnd"] > start]
+        check(len(inside) >= 3, "matches in the closed time: %d" % len(inside))
+        played = inside[0]
+        result = next(r for r in before["results"] if pairing(r) == pairing(played))
+        result["m_bPlayed"], result["m_nHomeScore"][0] = 1, 3
+        inside[1]["m_nOfficial"][0] = before["officials"][0]["m_nIndex"]
+        changed = os.path.join(folder, "changed.tnd")
+        with open(changed, "wb") as f:
+            f.write(tnd.write(before))
+        before = tnd.parse(read(changed))
+
+        outputs = []
+        for name in ("first.tnd", "second.tnd"):
+            target = os.path.join(folder, name)
+            code, out, err = run("--seed", "3", "close", changed, "--all", "--from", "2027-02-06 00:00",
+                                 "--to", "2027-02-08 00:00", "--replan", "-o", target)
+            check(code == 0, "close failed: %d %r" % (code, err))
+            outputs.append(tnd.parse(read(target)))
+        check(outputs[0]["scheduled"] == outputs[1]["scheduled"], "the same seed placed differently")
+        label = next(l["m_strShortName"] for l in before["leagues"] if l["m_nIndex"] == played["m_nLeague"])
+        match = re.fullmatch(r"The court time of every court from \S+ 0000 to \S+ 0000 is closed\.\n"
+                             r"(\d+) matches went back to the unscheduled matches: (\d+) were re-planned, "
+                             r"(\d+) could not be placed and wait among the unscheduled matches\.\n\n"
+                             r"These played matches stay in the closed time:\n     %s-%d  .*\n"
+                             % (label, played["m_nNumber"]), out)
+        check(match is not None, "the final message: %r" % out)
+        returned, placed, waiting = (int(g) for g in match.groups())
+        check(returned == len(inside) - 1 and placed + waiting == returned and placed > 0, out)
+
+        after = outputs[0]
+        now = {pairing(m): m for m in after["scheduled"]}
+        moved = {pairing(m) for m in inside[1:]}
+        for old in before["scheduled"]:
+            new = now.get(pairing(old))
+            if pairing(old) not in moved:
+                check(new == old, "a match outside the closed time changed: %r" % old)
+            elif new is not None:
+                check(not (new["m_tStart"] < end and new["m_tEnd"] > start), "placed in the closed time")
+                check(new["m_nNumber"] == old["m_nNumber"] and new["m_nOfficial"] == [-1] * 5 and
+                      new["m_bByHand"] == 0, "placed again: %r" % new)
+        check([r for r in after["results"] if r["m_bPlayed"]] == [r for r in before["results"] if r["m_bPlayed"]],
+              "the results changed")
+        check(not [p for p in after["courtTime"] if p["m_tStart"] < end and p["m_tEnd"] > start],
+              "free court time is left in the closed time")
+
+        # Without --replan the matches wait among the unscheduled matches, numbers kept.
+        court = next(c for c in before["courts"] if c["m_nIndex"] == inside[1]["m_nCourt"])
+        target = os.path.join(folder, "waiting.tnd")
+        code, out, err = run("close", changed, "--court", court["m_strShortName"], "--from", "2027-02-06 00:00",
+                             "--to", "2027-02-08 00:00", "-o", target)
+        check(code == 0 and out.startswith("The court time of %s from " % court["m_strShortName"]), out + err)
+        waiting = {pairing(m): m["m_nNumber"] for m in tnd.parse(read(target))["unscheduled"]}
+        check(waiting.get(pairing(inside[1])) == inside[1]["m_nNumber"], "the number was not kept")
+
+        # Refused values write nothing; a wrong form is a usage error.
+        refused = os.path.join(folder, "refused.tnd")
+        whole = ["--from", "2027-02-06 00:00", "--to", "2027-02-08 00:00"]
+        for args, message in (
+                (["--court", "XX", *whole], "There is no such court!"),
+                (["--all", "--from", "2027-02-08 00:00", "--to", "2027-02-06 00:00"],
+                 "The closed time must end after it starts!"),
+                (["--all", "--from", "2027-02-08 10:00", "--to", "2027-02-08 10:00"],
+                 "The closed time must end after it starts!"),
+                (["--all", "--from", "2027-04-31 00:00", "--to", "2027-05-02 00:00"],
+                 "The first date is not a legal date between 1997 and 2038!"),
+                (["--all", "--from", "2038-01-01 00:00", "--to", "2039-01-02 00:00"],
+                 "The final date is not a legal date between 1997 and 2038!"),
+                (["--all", "--from", "2027-02-06 10:60", "--to", "2027-02-08 00:00"],
+                 "The first time is an invalid time!")):
+            code, out, err = run("close", changed, *args, "-o", refused)
+            check(code == 1 and err.startswith("tournel-cli: " + message) and not os.path.exists(refused),
+                  "%r: %d %r" % (args, code, err))
+        for args in (whole, ["--all", "--court", "NH", *whole], ["--all", "--from", "2027-02-06", "--to",
+                     "2027-02-08 00:00"], ["--all", "--from", "2027-02-06 00:00"]):
+            code, out, err = run("close", changed, *args, "-o", refused)
+            check(code == 2 and not os.path.exists(refused), "usage %r: %d %r" % (args, code, err))
+        check(run("close", changed, "--all", *whole)[0] == 2, "close without -o is a usage error")
+
+
+def test_replan():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        target = os.path.join(folder, "same.tnd")
+        code, out, err = run("replan", season, "-o", target)
+        check(code == 0 and out == "There are no conflicting matches to re-plan.\n", out + err)
+        # A holiday of every league over a weekend puts its matches in conflict.
+        db = tnd.parse(read(season))
+        start, end = local("2027-02-06 00:00"), local("2027-02-07 23:59")
+        for league in db["leagues"]:
+            league["holidays"].append({"class": "cIllDate", "m_bFiltered": 0, "m_bMarked": 0, "m_bHidden": 0,
+                                       "m_tStart": start, "m_tEnd": end})
+        hand = next(m for m in db["scheduled"] if start <= m["m_tStart"] < end)
+        hand["m_bByHand"] = 1
+        changed = os.path.join(folder, "holiday.tnd")
+        with open(changed, "wb") as f:
+            f.write(tnd.write(db))
+        conflicts = len(run("check", changed)[1].splitlines())
+        check(conflicts >= 3, "conflicts: %d" % conflicts)
+        for args, stayed in (([], 1), (["--all-conflicts"], 0)):
+            code, out, err = run("--seed", "4", "replan", changed, "-o", target, *args)
+            check(code == 0, "replan %r: %r" % (args, err))
+            match = re.fullmatch(r"(\d+) conflicting matches were re-planned, (\d+) could not be placed and "
+                                 r"wait among the unscheduled matches\.\n(.*)", out, re.S)
+            check(match is not None and int(match.group(1)) + int(match.group(2)) == conflicts - stayed,
+                  "%r: %r" % (args, out))
+            left = run("check", target)[1].splitlines()
+            check(len(left) == stayed, "%r: conflicts left %r" % (args, left))
+            after = {pairing(m): m for m in tnd.parse(read(target))["scheduled"]}
+            for old in db["scheduled"]:
+                if not start <= old["m_tStart"] < end:
+                    check(after.get(pairing(old)) == old, "a match without conflict moved: %r" % old)
+        check(run("replan", changed)[0] == 2, "replan without -o is a usage error")
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}

@@ -224,7 +224,8 @@ cSnapshot Take(cFixture& f)
             f.Doc().GetPathName()};
 }
 
-// Commands that change the court time entered, or replace the document.
+// Commands that change the court time entered (closing courts takes some
+// away), or replace the document.
 bool MayChangeCourtTime(int command, int directory)
 {
     switch (command) {
@@ -234,6 +235,7 @@ bool MayChangeCourtTime(int command, int directory)
     case ID_FILE_IMPORT:
     case ID_EDIT_REPEAT:
     case ID_DUPLICATE_TIME:
+    case ID_CLOSE_COURTS:
     case ID_INSERT_TIME:
     case ID_EDIT_UNDO:
     case ID_EDIT_REDO:

@@ -6,10 +6,12 @@
 #include "RandomSteps.h"
 #include "ShownTable.h"
 #include "document/DatabaseFile.h"
+#include "model/cIllDate.h"
 #include "model/cLeague.h"
 #include "model/cMatch.h"
 #include "model/cResult.h"
 #include "model/cTeam.h"
+#include "ui/dialogs/CCloseCourtsDialog.h"
 #include "ui/dialogs/CCourtDialog.h"
 #include "ui/dialogs/CNumberSpinBox.h"
 #include "ui/dialogs/CResultDialog.h"
@@ -143,6 +145,7 @@ private slots:
     void AHundredStepsAreKept();
     void TheTableShownFollowsUndoAndRedo();
     void TheConflictsFollowEveryStep();
+    void ClosingCourtsAndReplanningAreOneStepEach();
 };
 
 void tst_Undo::RandomCommandsAreUndoneAndRedoneToTheSameBytes_data()
@@ -585,6 +588,55 @@ void tst_Undo::TheConflictsFollowEveryStep()
     for (int r = 0; r < f.Rows(); ++r) {
         QVERIFY(!f.List().Model().data(f.List().Model().index(r, 0), Qt::BackgroundRole).isValid());
     }
+}
+
+// Closing court time and re-planning conflicts each change many lists (the
+// schedule, the unscheduled matches, the court time, the results, the
+// officials' counts) and are undone as one step to the very bytes before.
+void tst_Undo::ClosingCourtsAndReplanningAreOneStepEach()
+{
+    cFixture f;
+    f.Doc().SetFixedSeed(3);
+    QVERIFY(f.Frame().Documents().OpenDocumentFile(QStringLiteral(TOURNEL_EXAMPLE_SEASON)));
+    Trigger(f, ID_SCHEDULE_AUTO);
+    const std::string scheduled = WriteDatabase(f.Doc());
+
+    f.m_fnDialog = [](QDialog& dialog) {
+        if (auto* close = qobject_cast<CCloseCourtsDialog*>(&dialog)) {
+            cCloseCourtsValues values;
+            values.fromDay = 6, values.fromMonth = 2, values.fromYear = 2027, values.fromTime = 0;
+            values.toDay = 8, values.toMonth = 2, values.toYear = 2027, values.toTime = 0;
+            close->SetValues(values);
+        }
+        dialog.accept();
+        return dialog.result();
+    };
+    Trigger(f, ID_CLOSE_COURTS);
+    const std::string closed = WriteDatabase(f.Doc());
+    QVERIFY(closed != scheduled);
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), std::size_t{2});
+    QCOMPARE(UndoText(f), QStringLiteral("&Undo Close Courts"));
+    Trigger(f, ID_EDIT_UNDO);
+    QVERIFY(WriteDatabase(f.Doc()) == scheduled);
+    Trigger(f, ID_EDIT_REDO);
+    QVERIFY(WriteDatabase(f.Doc()) == closed);
+
+    // A holiday of every league on 2027-02-13 puts that day's matches in conflict.
+    for (cLeague& league : f.Doc().Leagues().AllItems<cLeague>()) {
+        auto holiday = std::make_unique<cIllDate>();
+        holiday->m_tStart = MakeTimePoint(2027, 2, 13);
+        holiday->m_tEnd = MakeTimePoint(2027, 2, 13, 23, 59);
+        league.Holidays().AddItem(std::move(holiday), true);
+    }
+    const std::string withHoliday = WriteDatabase(f.Doc());
+    Trigger(f, ID_REPLAN_CONFLICTS);
+    QCOMPARE(f.Frame().Documents().History().UndoCount(), std::size_t{3});
+    const std::string replanned = WriteDatabase(f.Doc());
+    QVERIFY(replanned != withHoliday);
+    Trigger(f, ID_EDIT_UNDO);
+    QVERIFY(WriteDatabase(f.Doc()) == withHoliday);
+    Trigger(f, ID_EDIT_REDO);
+    QVERIFY(WriteDatabase(f.Doc()) == replanned);
 }
 
 QTEST_MAIN(tst_Undo)

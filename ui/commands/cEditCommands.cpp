@@ -1,10 +1,14 @@
 #include "ui/commands/cEditCommands.h"
 
 #include "model/Strings.h"
+#include "model/cCloseCourtsValues.h"
 #include "model/cIndexedDb.h"
 #include "model/cLeague.h"
 #include "model/cUnusedTime.h"
+#include "scheduling/CourtClosure.h"
 #include "scheduling/ScheduleEditing.h"
+#include "ui/commands/cScheduleCommands.h"
+#include "ui/dialogs/CCloseCourtsDialog.h"
 #include "ui/dialogs/CFindDialog.h"
 #include "ui/dialogs/CViewFilterDialog.h"
 #include "ui/dialogs/ItemDialogs.h"
@@ -256,4 +260,19 @@ void cEditCommands::OnDuplicateTime()
         m_frame.Views().RefreshList();
         m_frame.UpdateTitle();
     }
+}
+
+void cEditCommands::OnCloseCourts()
+{
+    if (const cValidation refused = CanCloseCourts(m_doc)) {
+        m_doc.Prompt().ShowMessage(refused->messageId, refused->text);
+        return;
+    }
+    m_doc.BackupIfDue();
+    cCloseCourtsValues chosen;
+    if (!RunCloseCourtsDialog(m_doc, &m_frame, chosen)) {
+        return;
+    }
+    CloseCourts(m_doc, chosen);
+    m_frame.Schedule().ShowScheduleChanged();
 }

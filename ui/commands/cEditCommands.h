@@ -29,6 +29,7 @@ public:
     void OnFind();
     void OnSelectAll();
     void OnDuplicateTime();
+    void OnCloseCourts();
     void OnRepeatTime();
     void OnViewFilter();
 

@@ -6,11 +6,14 @@
 #include "model/cPlayoffMatch.h"
 #include "model/cUnscheduledMatch.h"
 #include "scheduling/AutoScheduler.h"
+#include "scheduling/CheckPlacements.h"
+#include "scheduling/ConflictReplanning.h"
 #include "scheduling/ManualScheduling.h"
 #include "scheduling/ScheduleEditing.h"
 #include "ui/commands/cEditCommands.h"
 #include "ui/dialogs/CManualScheduleDialog.h"
 #include "ui/dialogs/CPlayoffMatchDialog.h"
+#include "ui/dialogs/CReplanConflictsDialog.h"
 #include "ui/window/CommandIds.h"
 #include "ui/window/cConflictPanel.h"
 #include "ui/window/cTournelListView.h"
@@ -31,6 +34,11 @@ void cScheduleCommands::OnScheduleAutomatically()
 {
     m_doc.BackupIfDue();
     ScheduleAutomatically(m_doc);
+    ShowScheduleChanged();
+}
+
+void cScheduleCommands::ShowScheduleChanged()
+{
     switch (m_frame.CurrentDirectory()) {
     case kDirScheduled:
     case kDirUnscheduled:
@@ -146,4 +154,20 @@ void cScheduleCommands::OnCheckSchedule()
         m_doc.Prompt().ShowMessage(IDS_CHECK_CONFLICTS,
                                    FormatString(IDS_CHECK_CONFLICTS, {std::to_string(conflicts)}));
     }
+}
+
+void cScheduleCommands::OnReplanConflicts()
+{
+    m_doc.BackupIfDue();
+    const int conflicts = static_cast<int>(CheckPlacements(m_doc).size());
+    if (conflicts == 0) {
+        m_doc.Prompt().ShowMessage(IDS_REPLAN_NOTHING);
+        return;
+    }
+    bool allConflicts = false;
+    if (!RunReplanConflictsDialog(m_doc, conflicts, &m_frame, allConflicts)) {
+        return;
+    }
+    ReplanConflicts(m_doc, allConflicts);
+    ShowScheduleChanged();
 }

@@ -20,6 +20,11 @@ public:
     void OnRenumberMatches();
     // Shows the Conflicts panel checked afresh and tells how many conflicts it lists.
     void OnCheckSchedule();
+    void OnReplanConflicts();
+
+    // After matches left the schedule or came into it (and court time with
+    // them): the list anew when it shows one of those, else the views.
+    void ShowScheduleChanged();
 
 private:
     // After a match was placed: the list anew, the match selected when the schedule is shown.

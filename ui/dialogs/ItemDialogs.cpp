@@ -17,6 +17,7 @@
 #include "model/cUserPrompt.h"
 #include "ui/dialogs/CAutoAssignDialog.h"
 #include "ui/dialogs/CCalendarExportDialog.h"
+#include "ui/dialogs/CCloseCourtsDialog.h"
 #include "ui/dialogs/CCourtDialog.h"
 #include "ui/dialogs/CCourtTimeDialog.h"
 #include "ui/dialogs/CCriteriaDialog.h"
@@ -32,6 +33,7 @@
 #include "ui/dialogs/CPlayoffMatchDialog.h"
 #include "ui/dialogs/CPreferredTimeDialog.h"
 #include "ui/dialogs/CRepeatCourtTimeDialog.h"
+#include "ui/dialogs/CReplanConflictsDialog.h"
 #include "ui/dialogs/CResultDialog.h"
 #include "ui/dialogs/CResultSettingsDialog.h"
 #include "ui/dialogs/CScheduleSettingsDialog.h"
@@ -415,4 +417,24 @@ bool RunWebTemplatesDialog(CTournelDoc& doc, QWidget* parent)
 {
     CWebTemplatesDialog dialog(doc, parent);
     return RunDialog(dialog);
+}
+
+bool RunCloseCourtsDialog(CTournelDoc& doc, QWidget* parent, cCloseCourtsValues& chosen)
+{
+    CCloseCourtsDialog dialog(doc, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    chosen = dialog.Chosen();
+    return true;
+}
+
+bool RunReplanConflictsDialog(CTournelDoc& doc, int conflicts, QWidget* parent, bool& allConflicts)
+{
+    CReplanConflictsDialog dialog(doc, conflicts, parent);
+    if (!RunDialog(dialog)) {
+        return false;
+    }
+    allConflicts = dialog.AllConflicts();
+    return true;
 }
