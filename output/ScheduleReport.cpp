@@ -86,45 +86,6 @@ std::optional<double> AsDouble(const std::optional<std::int64_t>& minutes)
     return static_cast<double>(*minutes);
 }
 
-// Aligned columns: texts left-justified, numbers right-justified, two blanks between.
-class cTextTable
-{
-public:
-    explicit cTextTable(std::vector<std::string> headings, std::vector<bool> numeric)
-        : m_numeric(std::move(numeric))
-    {
-        m_rows.push_back(std::move(headings));
-    }
-    void Add(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
-    std::string Text() const
-    {
-        std::vector<std::size_t> widths(m_numeric.size(), 0);
-        for (const auto& row : m_rows) {
-            for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
-                widths[k] = std::max(widths[k], TextLength(row[k]));
-            }
-        }
-        std::string text;
-        for (const auto& row : m_rows) {
-            std::string line;
-            for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
-                const std::string padding(widths[k] - TextLength(row[k]), ' ');
-                line += k > 0 ? "  " : "";
-                line += m_numeric[k] ? padding + row[k] : row[k] + padding;
-            }
-            while (!line.empty() && line.back() == ' ') {
-                line.pop_back();
-            }
-            text += line + "\n";
-        }
-        return text;
-    }
-
-private:
-    std::vector<bool> m_numeric;
-    std::vector<std::vector<std::string>> m_rows;
-};
-
 std::string CourtsText(const cTeamReport& team)
 {
     std::string text;
@@ -303,6 +264,117 @@ cScheduleReport BuildScheduleReport(const cDatabase& db)
     return report;
 }
 
+std::string ReportTableText(const cReportTable& table)
+{
+    std::vector<std::size_t> widths(table.headings.size(), 0);
+    const auto measure = [&widths](const std::vector<std::string>& row) {
+        for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
+            widths[k] = std::max(widths[k], TextLength(row[k]));
+        }
+    };
+    measure(table.headings);
+    std::ranges::for_each(table.rows, measure);
+    const auto line = [&](const std::vector<std::string>& row) {
+        std::string text;
+        for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k) {
+            const std::string padding(widths[k] - TextLength(row[k]), ' ');
+            text += k > 0 ? "  " : "";
+            text += k < table.numeric.size() && table.numeric[k] ? padding + row[k] : row[k] + padding;
+        }
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+        return text + "\n";
+    };
+    std::string text = line(table.headings);
+    for (const auto& row : table.rows) {
+        text += line(row);
+    }
+    return text;
+}
+
+std::vector<cReportTable> ScheduleReportTables(const cScheduleReport& report, const cDatabase& style)
+{
+    std::vector<cReportTable> tables;
+
+    cReportTable leagues{
+        .title = "Leagues",
+        .headings = {"League", "Name", "Scheduled", "Unscheduled", "First date", "Last date"},
+        .numeric = {false, false, true, true, false, false}};
+    for (const cLeagueReport& league : report.leagues) {
+        leagues.rows.push_back({league.league, league.name, std::to_string(league.scheduled),
+                                std::to_string(league.unscheduled),
+                                league.first ? style.FormatDate(*league.first) : "-",
+                                league.last ? style.FormatDate(*league.last) : "-"});
+    }
+    tables.push_back(std::move(leagues));
+
+    cReportTable teams{.title = "Teams",
+                       .headings = {"League", "Team", "Scheduled", "Unscheduled", "Home", "Away", "Home run",
+                                    "Away run", "Shortest rest", "Mean rest", "Courts"},
+                       .numeric = {false, false, true, true, true, true, true, true, true, true, false}};
+    for (const cTeamReport& team : report.teams) {
+        teams.rows.push_back(
+            {team.league, team.team, std::to_string(team.scheduled), std::to_string(team.unscheduled),
+             std::to_string(team.home), std::to_string(team.away), std::to_string(team.longestHomeRun),
+             std::to_string(team.longestAwayRun), OptionalHours(AsDouble(team.shortestRestMinutes)),
+             OptionalHours(team.meanRestMinutes), CourtsText(team)});
+    }
+    tables.push_back(std::move(teams));
+
+    cReportTable weekdays{
+        .title = "Matches per weekday", .headings = {"League", "Team"}, .numeric = {false, false}};
+    for (const int day : kMondayFirst) {
+        weekdays.headings.emplace_back(kWeekdayNames[static_cast<std::size_t>(day)]);
+        weekdays.numeric.push_back(true);
+    }
+    for (const cTeamReport& team : report.teams) {
+        std::vector<std::string> row = {team.league, team.team};
+        for (const int day : kMondayFirst) {
+            row.push_back(std::to_string(team.perWeekday[static_cast<std::size_t>(day)]));
+        }
+        weekdays.rows.push_back(std::move(row));
+    }
+    tables.push_back(std::move(weekdays));
+
+    cReportTable starts{
+        .title = "Matches per start hour", .headings = {"League", "Team"}, .numeric = {false, false}};
+    const std::vector<int> hours = report.StartHours();
+    for (const int hour : hours) {
+        starts.headings.push_back(HourText(hour) + ":00");
+        starts.numeric.push_back(true);
+    }
+    for (const cTeamReport& team : report.teams) {
+        std::vector<std::string> row = {team.league, team.team};
+        for (const int hour : hours) {
+            row.push_back(std::to_string(team.perHour[static_cast<std::size_t>(hour)]));
+        }
+        starts.rows.push_back(std::move(row));
+    }
+    tables.push_back(std::move(starts));
+
+    cReportTable officials{
+        .title = "Officials", .headings = {"Official", "Games", "Days"}, .numeric = {false, true, true}};
+    for (const cOfficialReport& official : report.officials) {
+        officials.rows.push_back(
+            {official.name, std::to_string(official.games), std::to_string(official.days)});
+    }
+    tables.push_back(std::move(officials));
+
+    cReportTable courts{.title = "Court use per week (hours)",
+                        .headings = {"Court", "Week", "Monday", "Used", "Free"},
+                        .numeric = {false, false, false, true, true}};
+    for (const cCourtReport& court : report.courts) {
+        for (const cCourtWeek& week : court.weeks) {
+            courts.rows.push_back({court.name, week.week, style.FormatDate(week.monday),
+                                   HoursText(static_cast<double>(week.usedMinutes)),
+                                   HoursText(static_cast<double>(week.freeMinutes))});
+        }
+    }
+    tables.push_back(std::move(courts));
+    return tables;
+}
+
 std::string ScheduleReportText(const cScheduleReport& report, const cDatabase& style)
 {
     std::string text = "Schedule report\n\n"
@@ -312,81 +384,9 @@ std::string ScheduleReportText(const cScheduleReport& report, const cDatabase& s
         text += StringPrintf("Playoff matches: %d, counted for their courts and officials only.\n",
                              report.playoffMatches);
     }
-
-    text += "\nLeagues\n";
-    cTextTable leagues({"League", "Name", "Scheduled", "Unscheduled", "First date", "Last date"},
-                       {false, false, true, true, false, false});
-    for (const cLeagueReport& league : report.leagues) {
-        leagues.Add({league.league, league.name, std::to_string(league.scheduled),
-                     std::to_string(league.unscheduled), league.first ? style.FormatDate(*league.first) : "-",
-                     league.last ? style.FormatDate(*league.last) : "-"});
+    for (const cReportTable& table : ScheduleReportTables(report, style)) {
+        text += "\n" + table.title + "\n" + ReportTableText(table);
     }
-    text += leagues.Text();
-
-    text += "\nTeams\n";
-    cTextTable teams({"League", "Team", "Scheduled", "Unscheduled", "Home", "Away", "Home run", "Away run",
-                      "Shortest rest", "Mean rest", "Courts"},
-                     {false, false, true, true, true, true, true, true, true, true, false});
-    for (const cTeamReport& team : report.teams) {
-        teams.Add({team.league, team.team, std::to_string(team.scheduled), std::to_string(team.unscheduled),
-                   std::to_string(team.home), std::to_string(team.away), std::to_string(team.longestHomeRun),
-                   std::to_string(team.longestAwayRun), OptionalHours(AsDouble(team.shortestRestMinutes)),
-                   OptionalHours(team.meanRestMinutes), CourtsText(team)});
-    }
-    text += teams.Text();
-
-    text += "\nMatches per weekday\n";
-    std::vector<std::string> headings = {"League", "Team"};
-    std::vector<bool> numeric = {false, false};
-    for (const int day : kMondayFirst) {
-        headings.emplace_back(kWeekdayNames[static_cast<std::size_t>(day)]);
-        numeric.push_back(true);
-    }
-    cTextTable weekdays(headings, numeric);
-    for (const cTeamReport& team : report.teams) {
-        std::vector<std::string> row = {team.league, team.team};
-        for (const int day : kMondayFirst) {
-            row.push_back(std::to_string(team.perWeekday[static_cast<std::size_t>(day)]));
-        }
-        weekdays.Add(std::move(row));
-    }
-    text += weekdays.Text();
-
-    text += "\nMatches per start hour\n";
-    const std::vector<int> hours = report.StartHours();
-    headings = {"League", "Team"};
-    numeric = {false, false};
-    for (const int hour : hours) {
-        headings.push_back(HourText(hour) + ":00");
-        numeric.push_back(true);
-    }
-    cTextTable starts(headings, numeric);
-    for (const cTeamReport& team : report.teams) {
-        std::vector<std::string> row = {team.league, team.team};
-        for (const int hour : hours) {
-            row.push_back(std::to_string(team.perHour[static_cast<std::size_t>(hour)]));
-        }
-        starts.Add(std::move(row));
-    }
-    text += starts.Text();
-
-    text += "\nOfficials\n";
-    cTextTable officials({"Official", "Games", "Days"}, {false, true, true});
-    for (const cOfficialReport& official : report.officials) {
-        officials.Add({official.name, std::to_string(official.games), std::to_string(official.days)});
-    }
-    text += officials.Text();
-
-    text += "\nCourt use per week (hours)\n";
-    cTextTable courts({"Court", "Week", "Monday", "Used", "Free"}, {false, false, false, true, true});
-    for (const cCourtReport& court : report.courts) {
-        for (const cCourtWeek& week : court.weeks) {
-            courts.Add({court.name, week.week, style.FormatDate(week.monday),
-                        HoursText(static_cast<double>(week.usedMinutes)),
-                        HoursText(static_cast<double>(week.freeMinutes))});
-        }
-    }
-    text += courts.Text();
     return text;
 }
 

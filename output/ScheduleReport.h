@@ -111,6 +111,22 @@ cIsoWeek IsoWeekOf(std::int64_t dayNumber);
 // Minutes as hours with one decimal ("167.0").
 std::string HoursText(double minutes);
 
+// The report's numbers as tables of texts, as the text shows them and the
+// window lists them: leagues, teams, matches per weekday (Monday first),
+// matches per start hour (the hours some team starts at), officials and the
+// courts' weeks. Dates are in the document's date format.
+struct cReportTable
+{
+    std::string title;
+    std::vector<std::string> headings;
+    std::vector<bool> numeric; // per column: right-justified
+    std::vector<std::vector<std::string>> rows;
+};
+std::vector<cReportTable> ScheduleReportTables(const cScheduleReport& report, const cDatabase& style);
+
+// A table as aligned columns, two blanks between them, the headings first.
+std::string ReportTableText(const cReportTable& table);
+
 // The report as aligned plain text ("\n" line ends): leagues, teams, their
 // weekdays, start hours and courts, officials and the courts' weeks. Dates
 // are in the document's date format; weekdays are named in English.
