@@ -12,9 +12,10 @@ void AddReportOptions(CLI::App& command, cCliArguments& arguments)
                   "print JSON instead of text: \"playoff_matches\" and the arrays \"leagues\", \"teams\", "
                   "\"officials\" and \"courts\" (each with its \"weeks\"); dates YYYY-MM-DD, hours with one "
                   "decimal");
-    AddFlagOption(command, arguments, "--csv",
-                  "print one spreadsheet (CSV) table instead of text, with the columns section, league, name, "
-                  "measure, period and value");
+    AddFlagOption(
+        command, arguments, "--csv",
+        "print one spreadsheet (CSV) table instead of text, with the columns section, league, name, "
+        "measure, period and value");
 }
 
 // The report of FILE on standard output; the file is never written. The
