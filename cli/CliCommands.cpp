@@ -4,6 +4,7 @@
 #include "cli/ExportCommands.h"
 #include "cli/ImportCommands.h"
 #include "cli/ReplanCommands.h"
+#include "cli/ReportCommands.h"
 #include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
@@ -432,6 +433,16 @@ const std::vector<cCliCommand>& CliCommands()
          {{"IN.tnd", "the database read"}},
          AddReplanOptions,
          Replan},
+        {"report",
+         "FILE.tnd [--json | --csv]",
+         "print how fair the schedule is, as View > Schedule Report shows it: per league its first and last "
+         "date and matches left unscheduled; per team its matches scheduled and unscheduled, home and away, "
+         "longest home and away runs, shortest and mean rest (start to next start, elapsed hours), matches "
+         "per weekday, start hour and court; per official games and days; per court the hours used and "
+         "free in each ISO week; playoff matches count for courts and officials only",
+         {{"FILE.tnd", "the database read; it is never written"}},
+         AddReportOptions,
+         Report},
     };
     return commands;
 }

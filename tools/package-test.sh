@@ -25,6 +25,8 @@ grep -q "^Usage: tournel-cli" "$work/help.txt"
 /usr/bin/tournel-cli schedule examples/season.tnd -o "$work/season.tnd" --seed 1 > /dev/null
 /usr/bin/tournel-cli export "$work/season.tnd" --schedule "$work/schedule.htm"
 grep -qi "<!DOCTYPE html>" "$work/schedule.htm"
+/usr/bin/tournel-cli report "$work/season.tnd" --json > "$work/report.json"
+grep -q "\"courts\"" "$work/report.json"
 QT_QPA_PLATFORM=offscreen /usr/bin/tournel --print-pdf "$work/schedule.pdf" --print schedule "$work/season.tnd"
 head -c 5 "$work/schedule.pdf" | grep -q "%PDF-"
 for file in /usr/share/tournel/tips.txt /usr/share/man/man1/tournel.1 /usr/share/man/man1/tournel-cli.1 \

@@ -173,7 +173,8 @@ def test_usage():
     overview = out
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
                     "import", "changes", "rollover", "check", "close",
-                    "replan"):
+                    "replan",
+                    "report"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -915,6 +916,54 @@ def test_replan():
                 if not start <= old["m_tStart"] < end:
                     check(after.get(pairing(old)) == old, "a match without conflict moved: %r" % old)
         check(run("replan", changed)[0] == 2, "replan without -o is a usage error")
+
+
+def test_report():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        before = read(season)
+        db = tnd.parse(before)
+        code, text, err = run("report", season)
+        check(code == 0 and err == "" and text.startswith("Schedule report\n"), "text: %d %r" % (code, err))
+        code, out, err = run("report", season, "--json")
+        check(code == 0 and err == "", "--json: %d %r" % (code, err))
+        report = json.loads(out)
+        check(list(report) == ["playoff_matches", "leagues", "teams", "officials", "courts"], "keys %r" % list(report))
+        code, out, err = run("report", season, "--csv")
+        check(code == 0 and err == "", "--csv: %d %r" % (code, err))
+        check(out.endswith("\r\n") and "\n" not in out.replace("\r\n", ""), "CSV lines end in CR LF")
+        rows = list(csv.reader(io.StringIO(out, newline="")))
+        check(rows[0] == ["section", "league", "name", "measure", "period", "value"], "header %r" % rows[0])
+        check(all(len(row) == 6 for row in rows), "every row has six cells")
+        check(read(season) == before, "the season read was changed")
+
+        # The numbers are the file's: each league's matches and dates, each
+        # team's matches, and the courts' hours add up to the matches' time.
+        for league in db["leagues"]:
+            matches = [m for m in db["scheduled"] if m["class"] == "cMatch" and m["m_nLeague"] == league["m_nIndex"]]
+            got = next(l for l in report["leagues"] if l["league"] == league["m_strShortName"])
+            check(got["scheduled"] == len(matches), "%s scheduled %r" % (league["m_strShortName"], got))
+            check(got["first_date"] == local_day(min(m["m_tStart"] for m in matches)).isoformat() and
+                  got["last_date"] == local_day(max(m["m_tStart"] for m in matches)).isoformat(), "dates %r" % got)
+            for team in league["teams"]:
+                played = [m for m in matches if team["m_nIndex"] in (m["m_nHomeTeam"], m["m_nGuestTeam"])]
+                got = next(t for t in report["teams"]
+                           if t["league"] == league["m_strShortName"] and t["team"] == team["m_strName"])
+                check(got["scheduled"] == len(played) and got["home"] + got["away"] == len(played) and
+                      sum(got["weekdays"].values()) == len(played), "%s %r" % (team["m_strName"], got))
+                check(team["m_strName"] in text, team["m_strName"] + " missing from the text")
+                value = next(r[5] for r in rows if r[0] == "team" and r[1] == got["league"] and r[2] == got["team"]
+                             and r[3] == "scheduled")
+                check(int(value) == len(played), "the CSV's %s: %s" % (team["m_strName"], value))
+        used = sum(w["used_hours"] for c in report["courts"] for w in c["weeks"])
+        hours = sum(m["m_tEnd"] - m["m_tStart"] for m in db["scheduled"]) / 3600
+        check(abs(used - hours) < 0.05 * len(report["courts"]) * len(report["courts"][0]["weeks"]),
+              "used hours %s, matches %s" % (used, hours))
+
+        code, out, err = run("report", season, "--json", "--csv")
+        check(code == 2 and out == "" and "not both" in err, "--json --csv: %d %r" % (code, err))
+        code, out, err = run("report", os.path.join(folder, "missing.tnd"))
+        check(code == 1 and out == "" and err != "", "a missing file: %d %r" % (code, err))
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}

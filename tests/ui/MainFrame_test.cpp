@@ -803,6 +803,8 @@ void tst_MainFrame::MenusStandInTheirOrder()
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",
                           "&Repeat Time...\tCtrl+R", "C&lose Courts...", "Re&move Results",
                           "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 2)), (QStringList{"&Toolbar", "&Status Bar", "&View Filter...",
+                                                              "&Conflicts", "Schedule &Report..."}));
     QCOMPARE(
         EntryTexts(*TopMenu(f.Frame(), 3)),
         (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Check Schedule", "&Insert Playoff Match",

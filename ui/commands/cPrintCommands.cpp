@@ -4,11 +4,14 @@
 #include "output/Export.h"
 #include "output/PrintLayout.h"
 #include "output/PrintValues.h"
+#include "output/ScheduleReport.h"
 #include "ui/dialogs/CCalendarExportDialog.h"
 #include "ui/dialogs/DialogFields.h"
 #include "ui/print/CContentPrintDialog.h"
 #include "ui/print/CSchedulePrintDialog.h"
 #include "ui/print/CTablePrintDialog.h"
+#include "ui/report/CScheduleReportDialog.h"
+#include "ui/report/ScheduleReportPrint.h"
 #include "ui/window/cViewSync.h"
 
 #include <QAction>
@@ -288,6 +291,60 @@ void cPrintCommands::OnPrintContent()
             return ContentPages(m_doc, title, values.courts, values.leagues, sizing);
         });
     }
+    m_frame.UpdateTitle();
+    m_frame.UpdateCommands();
+}
+
+void cPrintCommands::OnScheduleReport()
+{
+    // The unscheduled matches are counted as their directory shows them.
+    m_frame.Views().RegenerateDerivedList(m_doc.Unscheduled());
+    m_frame.Views().BringViewsUpToDate();
+    const cScheduleReport report = BuildScheduleReport(m_doc);
+    const auto print = [this, &report](QPrinter& printer) {
+        if (!PrintScheduleReport(printer, report, m_doc)) {
+            m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+        }
+    };
+    const auto savePdf = [this, &print] {
+        QString path = AskOutputName(QStringLiteral("Schedule Report"), QStringLiteral("PDF file (*.pdf)"),
+                                     QStringLiteral("pdf"));
+        if (path.isEmpty()) {
+            return;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += QStringLiteral(".pdf");
+        }
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageLayout(Printer().pageLayout());
+        pdf.setOutputFileName(path);
+        print(pdf);
+    };
+    CScheduleReportDialog::cActions actions;
+    actions.print = [this, &print] {
+        if (ChoosePrinter(Printer())) {
+            print(Printer());
+        }
+    };
+    QWidget* owner = &m_frame;
+    actions.preview = [this, &print, &savePdf, &owner] {
+        QPrintPreviewDialog preview(&Printer(), owner);
+        preview.setWindowTitle(QStringLiteral("Print Preview"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&print](QPrinter* printer) { print(*printer); });
+        if (auto* bar = preview.findChild<QToolBar*>()) {
+            bar->addSeparator();
+            QAction* pdf = bar->addAction(QStringLiteral("Save as PDF..."));
+            pdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
+            QObject::connect(pdf, &QAction::triggered, &preview, savePdf);
+        }
+        m_frame.RunDialog(preview);
+    };
+    actions.savePdf = savePdf;
+    CScheduleReportDialog dialog(report, m_doc, std::move(actions), &m_frame);
+    owner = &dialog;
+    m_frame.RunDialog(dialog);
     m_frame.UpdateTitle();
     m_frame.UpdateCommands();
 }

@@ -31,6 +31,9 @@ public:
     void OnPrintTables();
     void OnPrintContent();
     void OnExportCalendar();
+    // View > Schedule Report: the report of the season as it stands, in a
+    // modal window that prints it and saves it as a PDF file.
+    void OnScheduleReport();
     // The printer of this window's prints, with the set-up chosen so far.
     QPrinter& Printer();
     // The name of a file to write: the frame's file name hook, or a save

@@ -420,6 +420,16 @@ std::vector<cCommandRow> MakeTable()
          .menu = eMenu::kView,
          .makesStep = false,
          .checkable = true},
+        // Shows the numbers it counted when opened; the unscheduled matches
+        // are brought up to date first, as their directory is when shown.
+        {.id = ID_SCHEDULE_REPORT,
+         .text = "Schedule &Report...",
+         .prompt = "Show how fair the schedule is: each team's matches, rest, weekdays and start hours, and "
+                   "the use of each court per week",
+         .menu = eMenu::kView,
+         .enabled = [](const cCommandContext& c) { return c.db.HasContainers(); },
+         .output = true,
+         .run = [](CMainFrame& f) { f.Print().OnScheduleReport(); }},
 
         // Schedule
         {.id = ID_SCHEDULE_AUTO,
