@@ -559,7 +559,8 @@ cWebsiteRun WriteWebsite(cDatabase& db, const cWebsiteJob& job, const std::strin
             ++run.written;
         } else {
             run.messageId = IDS_UNABLE_TO_OPEN_FILE;
-            db.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE, target.string());
+            db.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE,
+                                    std::string(GetString(IDS_UNABLE_TO_OPEN_FILE)) + "\n" + target.string());
             break;
         }
     }

@@ -53,7 +53,8 @@ struct cWebsiteRun
 // Other files in the folder are left alone, also the pages of items that
 // no longer exist: the folder may hold the user's own files, and nothing
 // here deletes a file. A file that cannot be written stops the run with
-// IDS_UNABLE_TO_OPEN_FILE (the path as detail); the counts say how far it came.
+// IDS_UNABLE_TO_OPEN_FILE (its text and the
+// path below it); the counts say how far it came.
 cWebsiteRun WriteWebsite(cDatabase& db, const cWebsiteJob& job, const std::string& folder);
 
 // "12 files written, 30 unchanged."
