@@ -319,6 +319,9 @@ std::string CalendarLink(const cPage& page, const std::string& target)
 std::string LeagueTable(const cLeague& league, const cAddresses& addresses, const cPage& page,
                         const cTablesExport& job)
 {
+    if (league.Table().Items<cTableItem>().begin() == league.Table().Items<cTableItem>().end()) {
+        return "<p class=\"none\">" + Text(IDS_SITE_NO_RESULTS) + "</p>\n";
+    }
     const std::vector<int> columns = TableColumns(job);
     const std::vector<cColumn>& titles = league.Table().GetColumns();
     std::string html = "<div class=\"scroll\">\n<table>\n<thead>\n<tr>";
