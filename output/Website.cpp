@@ -425,9 +425,9 @@ std::string LeaguePage(const cDatabase& db, const cWebsiteJob& job, const cAddre
 {
     const std::string path = addresses.League(league.m_nIndex);
     cPage page(db, job, path, league.m_strName);
-    page.Add("<nav>\n<ul>\n<li><a href=\"#schedule\">" + Text(IDS_SITE_SCHEDULE) +
-             "</a></li>\n<li><a href=\"#table\">" + Text(IDS_TABLE) + "</a></li>\n<li><a href=\"#results\">" +
-             Text(IDS_RESULTS) + "</a></li>\n</ul>\n</nav>\n");
+    page.Add("<nav>\n<ul>\n<li><a href=\"#table\">" + Text(IDS_TABLE) +
+             "</a></li>\n<li><a href=\"#schedule\">" + Text(IDS_SITE_SCHEDULE) +
+             "</a></li>\n<li><a href=\"#results\">" + Text(IDS_RESULTS) + "</a></li>\n</ul>\n</nav>\n");
     cCalendarExport what = Everything();
     what.league = league.m_nIndex;
     const std::vector<const cMatch*> matches = MatchesOf(db, what);

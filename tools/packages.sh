@@ -4,7 +4,7 @@ TOURNEL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libical-dev libcsv-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
-    poppler-utils
+    poppler-utils tidy python3-icalendar
 )
 
 tournel_install_packages()
