@@ -5,6 +5,7 @@
 #include "cli/ImportCommands.h"
 #include "cli/ReplanCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/SiteCommands.h"
 #include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
 #include "document/CTournelDoc.h"
@@ -443,6 +444,16 @@ const std::vector<cCliCommand>& CliCommands()
          {{"FILE.tnd", "the database read; it is never written"}},
          AddReportOptions,
          Report},
+        {"site",
+         "FILE.tnd DIRECTORY [--title TEXT] [--now \"YYYY-MM-DD HH:MM\"]",
+         "write the season as a small website into DIRECTORY (made when missing), as File > Publish "
+         "Website... does: a front page with the next matches, a page per league (schedule, table, "
+         "results), per team, court and official, and a calendar (.ics) per team, court and official; file "
+         "names come from the short names and stay the same when published again; only files whose bytes "
+         "changed are written, other files are left alone; prints \"12 files written, 30 unchanged.\"",
+         {{"FILE.tnd", "the database read; it is never written"}, {"DIRECTORY", "the website's folder"}},
+         AddSiteOptions,
+         Site},
     };
     return commands;
 }

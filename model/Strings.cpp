@@ -360,6 +360,18 @@ constexpr cEntry kStrings[] = {
     {IDS_CLOSE_ALL_COURTS, "every court"},
     {IDS_REPLAN_STAYED, "%1 conflicting matches stay where they are: played and playoff matches, and matches "
                         "placed by hand or moved unless these are re-planned too."},
+    {IDS_SITE_WRITTEN, "%1 files written, %2 unchanged."},
+    {IDS_SITE_NO_TITLE, "Please enter the title of the website!"},
+    {IDS_SITE_NO_FOLDER, "Please choose the folder the website is written to!"},
+    {IDS_SITE_NOT_A_FOLDER, "The website's folder names a file, not a folder!"},
+    {IDS_SITE_NEXT_MATCHES, "Next matches"},
+    {IDS_SITE_SCHEDULE, "Schedule"},
+    {IDS_SITE_RESULT, "Result"},
+    {IDS_SITE_CALENDAR, "Calendar (.ics)"},
+    {IDS_SITE_NO_MATCHES, "No matches."},
+    {IDS_SITE_NO_RESULTS, "No results yet."},
+    {IDS_SITE_POSITION, "Position %1 of %2 in the table, %3 points."},
+    {IDS_SITE_MATCHES, "Matches"},
 };
 
 } // namespace

@@ -289,6 +289,20 @@ enum : int
     IDS_REPLAN_NOTHING = 1232,
     IDS_CLOSE_ALL_COURTS = 1233,
     IDS_REPLAN_STAYED = 1234,
+
+    // Publishing the season as a website.
+    IDS_SITE_WRITTEN = 1320,
+    IDS_SITE_NO_TITLE = 1321,
+    IDS_SITE_NO_FOLDER = 1322,
+    IDS_SITE_NOT_A_FOLDER = 1323,
+    IDS_SITE_NEXT_MATCHES = 1324,
+    IDS_SITE_SCHEDULE = 1325,
+    IDS_SITE_RESULT = 1326,
+    IDS_SITE_CALENDAR = 1327,
+    IDS_SITE_NO_MATCHES = 1328,
+    IDS_SITE_NO_RESULTS = 1329,
+    IDS_SITE_POSITION = 1330,
+    IDS_SITE_MATCHES = 1331,
 };
 
 // The text of a string id; an unknown id gives an empty text.

@@ -34,31 +34,6 @@ struct cStringFree
     void operator()(char* text) const { std::free(text); }
 };
 
-bool Selected(const cMatch& match, const cCalendarExport& what)
-{
-    if (what.to >= what.from && (match.m_tStart < what.from || match.m_tStart > what.to)) {
-        return false;
-    }
-    if (what.court >= 0 && match.m_nCourt != what.court) {
-        return false;
-    }
-    if ((what.league >= 0 || what.team >= 0) && (match.IsPlayoff() || match.m_nLeague != what.league)) {
-        return false;
-    }
-    if (what.team >= 0 && match.m_nHomeTeam != what.team && match.m_nGuestTeam != what.team) {
-        return false;
-    }
-    if (what.official >= 0) {
-        for (int slot = 0; slot < cMatch::kOfficialPositions; ++slot) {
-            if (match.GetOfficial(slot) == what.official) {
-                return true;
-            }
-        }
-        return false;
-    }
-    return true;
-}
-
 icaltimetype LocalIcalTime(const cLocalTime& local)
 {
     icaltimetype time = icaltime_null_time();
@@ -148,6 +123,31 @@ std::string Description(const cDatabase& db, const cMatch& match)
 
 } // namespace
 
+bool CalendarHolds(const cMatch& match, const cCalendarExport& what)
+{
+    if (what.to >= what.from && (match.m_tStart < what.from || match.m_tStart > what.to)) {
+        return false;
+    }
+    if (what.court >= 0 && match.m_nCourt != what.court) {
+        return false;
+    }
+    if ((what.league >= 0 || what.team >= 0) && (match.IsPlayoff() || match.m_nLeague != what.league)) {
+        return false;
+    }
+    if (what.team >= 0 && match.m_nHomeTeam != what.team && match.m_nGuestTeam != what.team) {
+        return false;
+    }
+    if (what.official >= 0) {
+        for (int slot = 0; slot < cMatch::kOfficialPositions; ++slot) {
+            if (match.GetOfficial(slot) == what.official) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
 std::string LocalZoneName()
 {
     if (const char* tz = std::getenv("TZ"); tz != nullptr) {
@@ -175,7 +175,7 @@ std::string CalendarText(const cDatabase& db, const cCalendarExport& what)
     TimePoint first = 0;
     TimePoint last = -1;
     for (const cMatch& match : db.Scheduled().Items<cMatch>()) {
-        if (Selected(match, what)) {
+        if (CalendarHolds(match, what)) {
             matches.push_back(&match);
             first = last < first ? match.m_tStart : std::min(first, match.m_tStart);
             last = std::max(last, match.m_tEnd);

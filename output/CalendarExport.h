@@ -11,6 +11,7 @@
 #include <string>
 
 class cDatabase;
+class cMatch;
 
 // Which matches the calendar holds: every scheduled match of the period, or
 // those of one team, court, league or official (index numbers; -1 none).
@@ -23,6 +24,10 @@ struct cCalendarExport
     TimePoint from = 0; // the period: from this day 00:00 ...
     TimePoint to = 0;   // ... to this day's end; to < from: no limit
 };
+
+// Whether the calendar holds the match: a team's and a league's hold no
+// playoff match. The website lists the matches of its calendars by this.
+bool CalendarHolds(const cMatch& match, const cCalendarExport& what);
 
 // The name given to the local time zone: TZ when it names a zone of the time
 // zone database, else the zone /etc/localtime links to, else "Local".

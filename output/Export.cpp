@@ -131,6 +131,22 @@ cTablesExport cTablesExport::FromDocument(const cDatabase& db)
     return what;
 }
 
+std::vector<int> TableColumns(const cTablesExport& job)
+{
+    std::vector<int> columns;
+    const std::pair<bool, int> choices[] = {
+        {job.rank, 0},     {true, 1},      {job.played, 2},       {job.won, 3},
+        {job.drawn, 4},    {job.lost, 5},  {job.disqualified, 6}, {job.scoreDiff, 7},
+        {job.ballDiff, 8}, {job.ratio, 9}, {job.points, 10},
+    };
+    for (const auto& [chosen, column] : choices) {
+        if (chosen) {
+            columns.push_back(column);
+        }
+    }
+    return columns;
+}
+
 std::string MakeSectionHeading(std::string_view text, std::string_view name, bool web, bool border,
                                bool fullWidth)
 {

@@ -79,6 +79,12 @@ struct cTablesExport
     static cTablesExport FromDocument(const cDatabase& db);
 };
 
+// The columns of a league's table (cTableItem column numbers) that `job`
+// shows, in column order: the rank (0) when chosen, the team's name (1)
+// always, then the counts 2-10 as chosen. The print, the files and the
+// website choose their columns here.
+std::vector<int> TableColumns(const cTablesExport& job);
+
 // The heading of one section: the first "#" of `text` replaced by `name`;
 // in a web page wrapped in the table caption markup, with `name` escaped for
 // HTML (the heading itself is the user's and may hold markup).

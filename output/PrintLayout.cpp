@@ -217,23 +217,6 @@ void AddResults(cPageFiller& pages, const cDatabase& db, const cLeague& league, 
     }
 }
 
-// Column of a table row for each column box of the job, in column order.
-std::vector<int> TableColumns(const cTablesExport& job)
-{
-    std::vector<int> columns;
-    const std::pair<bool, int> choices[] = {
-        {job.rank, 0},     {true, 1},      {job.played, 2},       {job.won, 3},
-        {job.drawn, 4},    {job.lost, 5},  {job.disqualified, 6}, {job.scoreDiff, 7},
-        {job.ballDiff, 8}, {job.ratio, 9}, {job.points, 10},
-    };
-    for (const auto& [chosen, column] : choices) {
-        if (chosen) {
-            columns.push_back(column);
-        }
-    }
-    return columns;
-}
-
 void AddTable(cPageFiller& pages, const cLeague& league, const cTablesExport& job, const cPrintSizing& sizing)
 {
     const std::vector<int> columns = TableColumns(job);

@@ -5,7 +5,7 @@ TOURNEL_PACKAGES=(
     nlohmann-json3-dev libical-dev libcsv-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
     qt6-charts-dev libqt6opengl6-dev
-    poppler-utils
+    poppler-utils tidy python3-icalendar
 )
 
 tournel_install_packages()

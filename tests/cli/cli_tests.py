@@ -174,7 +174,7 @@ def test_usage():
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
                     "import", "changes", "rollover", "check", "close",
                     "replan",
-                    "report"):
+                    "report", "site"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -965,6 +965,40 @@ def test_report():
         code, out, err = run("report", os.path.join(folder, "missing.tnd"))
         check(code == 1 and out == "" and err != "", "a missing file: %d %r" % (code, err))
 
+
+def test_site():
+    with tempfile.TemporaryDirectory() as folder:
+        season = scheduled_example(folder)
+        # The folder is made, the title defaults to the file's name.
+        site = os.path.join(folder, "new", "site")
+        code, out, err = run("site", season, site, "--now", "2027-02-01 12:00")
+        written = len([n for _, _, names in os.walk(site) for n in names])
+        check(code == 0 and err == "" and out == "%d files written, 0 unchanged.\n" % written, out + err)
+        title = os.path.splitext(os.path.basename(season))[0]
+        check("<title>%s</title>" % title in read(os.path.join(site, "index.html")).decode(), "default title")
+        # Another title rewrites every page but leaves the stylesheet and the calendars.
+        calendars = len([n for _, _, names in os.walk(site) for n in names if n.endswith(".ics")])
+        code, out, err = run("site", season, site, "--title", "Cup & <2027>", "--now", "2027-02-01 12:00")
+        check(code == 0 and out == "%d files written, %d unchanged.\n" % (written - calendars - 1, calendars + 1),
+              out + err)
+        check("<h1>Cup &amp; &lt;2027&gt;</h1>" in read(os.path.join(site, "index.html")).decode(), "title")
+        # Later, the next matches move on: the front page alone changes.
+        code, out, err = run("site", season, site, "--title", "Cup & <2027>", "--now", "2027-03-01 12:00")
+        check(code == 0 and out == "1 files written, %d unchanged.\n" % (written - 1), out + err)
+        # Refusals: a file where the folder belongs, an unreadable season, bad usage.
+        blocker = os.path.join(folder, "file")
+        with open(blocker, "wb") as f:
+            f.write(b"x")
+        code, out, err = run("site", season, blocker)
+        check(code == 1 and "names a file, not a folder" in err and read(blocker) == b"x", err)
+        code, out, err = run("site", blocker, os.path.join(folder, "other"))
+        check(code == 1 and not os.path.exists(os.path.join(folder, "other")), "unreadable season: " + err)
+        code, out, err = run("site", season, site, "--title", "  ")
+        check(code == 1 and "Please enter the title of the website!" in err, err)
+        for args in (["site", season], ["site", season, site, "--now", "2027-02-30 12:00"],
+                     ["site", season, site, "--now", "tomorrow"]):
+            code, out, err = run(*args)
+            check(code == 2 and err.endswith("\nTry 'tournel-cli --help'.\n"), "%r: %d %r" % (args, code, err))
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
 

@@ -797,7 +797,7 @@ void tst_MainFrame::MenusStandInTheirOrder()
              (QStringList{"&New\tCtrl+N", "New S&eason from This...", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                           "Save &As...", "&Print...\tCtrl+P", "Print Pre&view...", "P&rint Setup...",
                           "&Write to File...\tCtrl+W", "Print Spe&cial...", "Export Ca&lendar...",
-                          "&Import...", "Co&mpare with File...", "E&xit\tAlt+F4"}));
+                          "Publish &Website...", "&Import...", "Co&mpare with File...", "E&xit\tAlt+F4"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 1)),
              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Insert New Item...\tCtrl+I",
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",

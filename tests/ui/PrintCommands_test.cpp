@@ -18,6 +18,7 @@
 #include "ui/dialogs/CImportDialog.h"
 #include "ui/dialogs/CNumberSpinBox.h"
 #include "ui/dialogs/CViewFilterDialog.h"
+#include "ui/dialogs/CWebsiteDialog.h"
 #include "ui/dialogs/DialogFields.h"
 #include "ui/print/CSchedulePrintDialog.h"
 #include "ui/print/CTablePrintDialog.h"
@@ -187,6 +188,7 @@ private slots:
     void TablesAndContentPrint();
     void SetupAndTemplatesGoThroughTheDialogRunner();
     void CalendarHoldsTheChosenMatches();
+    void WebsiteIsPublishedIntoTheRememberedFolder();
     void ImportPreviewsThenImportsTheAcceptedRows();
     void CompareWithFileShowsTheChangesOnly();
     void EveryColumnOfTheExampleSeasonIsPrinted();
@@ -425,6 +427,57 @@ void tst_PrintCommands::CalendarHoldsTheChosenMatches()
     f.Run(ID_EXPORT_CALENDAR);
     QVERIFY(!QFile::exists(f.m_strAnswer + QStringLiteral(".ics")));
     QVERIFY(!f.Doc().IsModified()); // a calendar changes nothing in the season
+}
+
+// File > Publish Website writes the site into the folder chosen (Browse...
+// included), says how many files it wrote, offers that folder again next
+// time, writes nothing that did not change and leaves the season as it was.
+void tst_PrintCommands::WebsiteIsPublishedIntoTheRememberedFolder()
+{
+    cPrintFixture f;
+    f.AddSeason();
+    const QString site = f.m_dir.filePath(QStringLiteral("site"));
+    QString offered;
+    QString title = QStringLiteral("Spring <Cup>");
+    bool browse = true;
+    f.m_fnDialog = [&](QDialog& dialog) {
+        auto* website = dynamic_cast<CWebsiteDialog*>(&dialog);
+        if (website == nullptr) {
+            return int(QDialog::Rejected);
+        }
+        offered = website->Folder().text();
+        website->Title().setText(title);
+        if (browse) {
+            f.m_strAnswer = site;
+            website->Browse().click();
+        }
+        website->accept();
+        if (website->result() != QDialog::Accepted) {
+            website->reject();
+        }
+        return website->result();
+    };
+    f.Run(ID_PUBLISH_WEBSITE);
+    QVERIFY(offered.isEmpty()); // an untitled season has no folder to offer
+    QVERIFY(ReadAll(site + QStringLiteral("/index.html")).contains("<h1>Spring &lt;Cup&gt;</h1>"));
+    QVERIFY(QFile::exists(site + QStringLiteral("/teams/pl/lions.ics")));
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_SITE_WRITTEN});
+    const QString written = ToQString(f.m_prompt.m_texts.back());
+    QVERIFY2(written.endsWith(QStringLiteral(" files written, 0 unchanged.")), qPrintable(written));
+
+    browse = false;
+    f.Run(ID_PUBLISH_WEBSITE);
+    QCOMPARE(offered, site);
+    QCOMPARE(ToQString(f.m_prompt.m_texts.back()),
+             QStringLiteral("0 files written, %1 unchanged.").arg(written.split(QLatin1Char(' ')).front()));
+
+    // A blank title is refused and nothing is written.
+    title = QStringLiteral(" ");
+    QFile::remove(site + QStringLiteral("/index.html"));
+    f.Run(ID_PUBLISH_WEBSITE);
+    QCOMPARE(f.m_prompt.m_ids, std::vector<int>{IDS_SITE_NO_TITLE});
+    QVERIFY(!QFile::exists(site + QStringLiteral("/index.html")));
+    QVERIFY(!f.Doc().IsModified());
 }
 
 // File > Import shows every row with what importing it would do, imports the

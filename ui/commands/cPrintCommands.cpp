@@ -5,7 +5,9 @@
 #include "output/PrintLayout.h"
 #include "output/PrintValues.h"
 #include "output/ScheduleReport.h"
+#include "output/Website.h"
 #include "ui/dialogs/CCalendarExportDialog.h"
+#include "ui/dialogs/CWebsiteDialog.h"
 #include "ui/dialogs/DialogFields.h"
 #include "ui/print/CContentPrintDialog.h"
 #include "ui/print/CSchedulePrintDialog.h"
@@ -21,6 +23,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QToolBar>
 
 #include <span>
@@ -269,6 +272,35 @@ void cPrintCommands::OnExportCalendar()
         path += QStringLiteral(".ics");
     }
     WriteCalendarFile(m_doc, values.Export(), ToStdString(path));
+}
+
+void cPrintCommands::OnPublishWebsite()
+{
+    // The folder is remembered for each season file, so that publishing
+    // another season never writes into this one's website.
+    const std::string document = m_doc.GetPathName();
+    const QString key =
+        QStringLiteral("Website/") + QString::fromLatin1(QByteArray::fromStdString(document).toHex());
+    const cWebsiteValues defaults =
+        cWebsiteValues::Defaults(document, ToStdString(m_frame.Profile().value(key).toString()));
+    const auto browse = [this](const QString& current) -> QString {
+        if (m_frame.m_fnAskFileName) {
+            return m_frame.m_fnAskFileName(true, current);
+        }
+        return QFileDialog::getExistingDirectory(&m_frame, QStringLiteral("Publish Website"), current);
+    };
+    CWebsiteDialog dialog(m_doc, defaults, browse, &m_frame);
+    if (m_frame.RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const cWebsiteValues values = dialog.Chosen();
+    m_frame.Profile().setValue(key, ToQString(values.folder));
+    const cWebsiteRun run = WriteWebsite(m_doc, {.title = values.title, .now = m_doc.Now()}, values.folder);
+    // The tables were brought up to date: a shown table shows its new order.
+    m_frame.Views().BringViewsUpToDate();
+    if (run.messageId == 0) {
+        m_doc.Prompt().ShowMessage(IDS_SITE_WRITTEN, WebsiteRunText(run));
+    }
 }
 
 void cPrintCommands::OnPrintContent()

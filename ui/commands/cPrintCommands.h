@@ -1,8 +1,8 @@
 #pragma once
 
 // The print and output commands of the File menu: the shown directory
-// printed, previewed or written to a file, the special prints and the
-// calendar export.
+// printed, previewed or written to a file, the special prints, the
+// calendar export and the website.
 
 #include "ui/commands/cCommandHandler.h"
 #include "ui/print/PrintPages.h"
@@ -34,6 +34,8 @@ public:
     // View > Schedule Report: the report of the season as it stands, in a
     // modal window that prints it and saves it as a PDF file.
     void OnScheduleReport();
+    // "Publish &Website...": the season as a static website in a folder.
+    void OnPublishWebsite();
     // The printer of this window's prints, with the set-up chosen so far.
     QPrinter& Printer();
     // The name of a file to write: the frame's file name hook, or a save

@@ -203,6 +203,17 @@ std::vector<cCommandRow> MakeTable()
          .enabled = HasScheduled,
          .output = true,
          .run = [](CMainFrame& f) { f.Print().OnExportCalendar(); }},
+        // It writes a folder of files the monkey has no safe place for.
+        {.id = ID_PUBLISH_WEBSITE,
+         .text = "Publish &Website...",
+         .prompt =
+             "Write the season as a small website: schedules, tables, results and calendars to subscribe to",
+         .menu = eMenu::kFile,
+         .enabled = [](const cCommandContext& c) { return c.db.HasContainers(); },
+         .makesStep = false,
+         .output = true,
+         .random = false,
+         .run = [](CMainFrame& f) { f.Print().OnPublishWebsite(); }},
         {.id = ID_FILE_IMPORT,
          .text = "&Import...",
          .prompt = "Read teams, officials, court time or results from a spreadsheet (CSV) file",
