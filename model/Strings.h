@@ -289,6 +289,8 @@ enum : int
     IDS_REPLAN_NOTHING = 1232,
     IDS_CLOSE_ALL_COURTS = 1233,
     IDS_REPLAN_STAYED = 1234,
+    IDS_IMPROVE_PROGRESS = 1280,
+    IDS_IMPROVE_DONE = 1281,
 };
 
 // The text of a string id; an unknown id gives an empty text.
