@@ -35,9 +35,9 @@ constexpr std::size_t kDaysTried = 4;
 constexpr int kFirstDepth = 2;
 constexpr int kDeepest = 5;
 // Rule checks one attempt to place a waiting match may make, per round.
-constexpr long long kChecksPerAttempt = 1500;
+constexpr long long kChecksPerAttempt = 1000;
 // Fairness moves tried per movable match and unit of effort.
-constexpr int kFairnessTrials = 6;
+constexpr int kFairnessTrials = 12;
 // A run one longer weighs as much as this many matches in an hour already taken.
 constexpr long long kRunWeight = 8;
 
@@ -99,14 +99,16 @@ struct cEntry
 class cSearch
 {
 public:
-    cSearch(cDatabase& db, int effort);
+    explicit cSearch(cDatabase& db);
 
     int Waiting() const { return static_cast<int>(m_waiting.size()); }
     int Movable() const { return static_cast<int>(m_movable.size()); }
     // One attempt to place a waiting match; true when it was placed.
     bool TryToPlace(int waitingIndex, int round);
-    // One fairness move; true when it was kept.
+    // One fairness move of a match to another start; true when it was kept.
     bool TryFairerStart();
+    // One fairness swap of two matches of a team; true when it was kept.
+    bool TrySwap();
     const std::vector<int>& WaitingIds() const { return m_waiting; }
     void Shuffle(std::vector<int>& ids);
     bool IsPlaced(int id) const { return m_entries[static_cast<std::size_t>(id)].placed; }
@@ -157,6 +159,7 @@ private:
     std::vector<std::vector<int>> m_teamEntries;                    // by slot: its placed entries
     std::map<std::pair<TimePoint, std::int64_t>, std::vector<cSpot>> m_grids;
     std::vector<cSpot> m_spots;
+    std::vector<std::int64_t> m_free;
     bool m_mixedLengths = false;
     std::vector<cStep> m_journal;
     long long m_checksLeft = 0;
@@ -164,11 +167,10 @@ private:
     cUnusedTime m_probe;
 };
 
-cSearch::cSearch(cDatabase& db, int effort)
+cSearch::cSearch(cDatabase& db)
     : m_db(db)
     , m_index(db)
 {
-    (void)effort;
     const cLocalZone& zone = m_index.Zone();
     std::vector<TimePoint> lengths;
     const auto describe = [this, &db, &lengths](cEntry& entry, int league, int home, int guest) {
@@ -540,6 +542,8 @@ bool cSearch::Insert(int id, int depth)
     if (days == 0) {
         return false;
     }
+    // Looking over every day costs about as much as a few rule checks.
+    m_checksLeft -= days / 8 + 1;
     const int first = Below(days);
     std::vector<std::pair<std::int64_t, std::vector<int>>> options;
     std::vector<int> inTheWay;
@@ -575,6 +579,9 @@ bool cSearch::Insert(int id, int depth)
         const std::optional<cSpot> spot = FindStart(id, options[o].first, true);
         if (!spot) {
             Rollback(mark);
+            for (const int other : pushed) {
+                Entry(other).stamp = 0;
+            }
             continue;
         }
         if (spot->pushed != kNone) {
@@ -593,6 +600,10 @@ bool cSearch::Insert(int id, int depth)
             return true;
         }
         Rollback(mark);
+        // Free to be pushed again on another path.
+        for (const int other : pushed) {
+            Entry(other).stamp = 0;
+        }
     }
     return false;
 }
@@ -651,8 +662,21 @@ bool cSearch::TryFairerStart()
     cEntry& entry = Entry(id);
     const int court = entry.court;
     const TimePoint start = entry.start;
-    const std::int64_t day =
-        Below(2) == 0 ? entry.day : m_days[static_cast<std::size_t>(Below(static_cast<int>(m_days.size())))];
+    // Another hour the same day, or another day its teams are free.
+    std::int64_t day = entry.day;
+    if (Below(2) == 0) {
+        std::vector<int> inTheWay;
+        m_free.clear();
+        for (const std::int64_t other : m_days) {
+            inTheWay.clear();
+            if (other != entry.day && InTheWay(id, other, inTheWay) && inTheWay.empty()) {
+                m_free.push_back(other);
+            }
+        }
+        if (!m_free.empty()) {
+            day = m_free[static_cast<std::size_t>(Below(static_cast<int>(m_free.size())))];
+        }
+    }
     long long before = 0;
     for (const int slot : entry.teams) {
         if (slot != kNone) {
@@ -685,6 +709,62 @@ bool cSearch::TryFairerStart()
     }
     m_journal.clear();
     return after < before;
+}
+
+bool cSearch::TrySwap()
+{
+    if (m_movable.empty()) {
+        return false;
+    }
+    const int first = m_movable[static_cast<std::size_t>(Below(static_cast<int>(m_movable.size())))];
+    const cEntry& a = Entry(first);
+    const int side = a.teams[1] != kNone ? Below(2) : 0;
+    const std::vector<int>& mates =
+        m_teamEntries[static_cast<std::size_t>(a.teams[static_cast<std::size_t>(side)])];
+    if (mates.size() < 2) {
+        return false;
+    }
+    const int second = mates[static_cast<std::size_t>(Below(static_cast<int>(mates.size())))];
+    const cEntry& b = Entry(second);
+    if (second == first || !b.movable || b.duration != a.duration) {
+        return false;
+    }
+    // The teams of both, each once.
+    std::vector<int> teams;
+    for (const cEntry* entry : {&a, &b}) {
+        for (const int slot : entry->teams) {
+            if (slot != kNone && std::find(teams.begin(), teams.end(), slot) == teams.end()) {
+                teams.push_back(slot);
+            }
+        }
+    }
+    long long before = 0;
+    for (const int slot : teams) {
+        before += TeamCost(slot);
+    }
+    const cSpot spotA{a.court, a.start};
+    const cSpot spotB{b.court, b.start};
+    m_checksLeft = 4;
+    m_journal.clear();
+    TakeOut(first);
+    TakeOut(second);
+    bool done = false;
+    if (Allows(Entry(first), spotB.court, spotB.start)) {
+        Place(first, spotB.court, spotB.start);
+        if (Allows(Entry(second), spotA.court, spotA.start)) {
+            Place(second, spotA.court, spotA.start);
+            long long after = 0;
+            for (const int slot : teams) {
+                after += TeamCost(slot);
+            }
+            done = after < before;
+        }
+    }
+    if (!done) {
+        Rollback(0);
+    }
+    m_journal.clear();
+    return done;
 }
 
 // The free period of `court` that holds [from, to); null when none does.
@@ -770,7 +850,7 @@ cImprovement ImproveSchedule(cDatabase& db, int effort, std::optional<std::uint3
     cUserPrompt& prompt = db.Prompt();
     RebuildUnscheduled(db);
 
-    cSearch search(db, effort);
+    cSearch search(db);
     const int rounds = effort;
     const long long fairnessTrials = static_cast<long long>(kFairnessTrials) * effort * search.Movable();
     // Progress counts attempts to place a match and fairness moves, these a hundred at a time.
@@ -811,7 +891,11 @@ cImprovement ImproveSchedule(cDatabase& db, int effort, std::optional<std::uint3
             ++done;
             progress();
         }
-        search.TryFairerStart();
+        if (trial % 2 == 0) {
+            search.TryFairerStart();
+        } else {
+            search.TrySwap();
+        }
     }
     prompt.EndProgress();
 
