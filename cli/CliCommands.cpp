@@ -3,6 +3,7 @@
 #include "cli/DumpJson.h"
 #include "cli/ExportCommands.h"
 #include "cli/ImportCommands.h"
+#include "cli/ImproveCommands.h"
 #include "cli/ReplanCommands.h"
 #include "cli/cCliHelpFormatter.h"
 #include "cli/cCliPrompt.h"
@@ -432,6 +433,17 @@ const std::vector<cCliCommand>& CliCommands()
          {{"IN.tnd", "the database read"}},
          AddReplanOptions,
          Replan},
+        {"improve",
+         "IN.tnd -o OUT.tnd [--effort K]",
+         "place unscheduled matches by moving matches the scheduler placed to other legal starts, then move "
+         "matches where their teams' home and away runs get shorter and start hours more even, as Schedule > "
+         "Improve Schedule does; matches placed or moved by hand, playoff and played matches and matches "
+         "with "
+         "officials stay; the final message goes to standard output; the same --seed and --effort give the "
+         "same schedule",
+         {{"IN.tnd", "the database read"}},
+         AddImproveOptions,
+         Improve},
     };
     return commands;
 }
