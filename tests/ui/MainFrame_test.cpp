@@ -803,11 +803,11 @@ void tst_MainFrame::MenusStandInTheirOrder()
                           "&Delete Item\tDel", "&Properties...\tAlt+Enter", "D&uplicate Time...\tCtrl+D",
                           "&Repeat Time...\tCtrl+R", "C&lose Courts...", "Re&move Results",
                           "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
-    QCOMPARE(
-        EntryTexts(*TopMenu(f.Frame(), 3)),
-        (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Check Schedule", "&Insert Playoff Match",
-                     "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",
-                     "M&ove Match", "Re-&plan Conflicts...", "R&enumber Matches...\tF8"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
+             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "Impro&ve Schedule", "&Check Schedule",
+                          "&Insert Playoff Match", "&Remove Automatically Scheduled Matches",
+                          "Remove &Selected Matches\tDel", "M&ove Match", "Re-&plan Conflicts...",
+                          "R&enumber Matches...\tF8"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 4)),
              (QStringList{"&Automatically ...\tF4", "Manually...\tF5", "&Remove Officials"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 5)),
