@@ -93,7 +93,7 @@ struct cEntry
     std::array<int, 2> teams{kNone, kNone}; // team slots; the second kNone for a team playing itself
     int restDays = 0;
     int returnDays = 0;
-    unsigned stamp = 0; // the attempt that last pushed or placed it
+    unsigned stamp = 0; // the attempt whose chain holds it (it may not be pushed again); 0 none
 };
 
 class cSearch
@@ -104,7 +104,7 @@ public:
     int Waiting() const { return static_cast<int>(m_waiting.size()); }
     int Movable() const { return static_cast<int>(m_movable.size()); }
     // One attempt to place a waiting match; true when it was placed.
-    bool TryToPlace(int waitingIndex, int round);
+    bool TryToPlace(int id, int round);
     // One fairness move of a match to another start; true when it was kept.
     bool TryFairerStart();
     // One fairness swap of two matches of a team; true when it was kept.
@@ -364,7 +364,11 @@ void cSearch::TakeOut(int id, bool logged)
 {
     cEntry& entry = Entry(id);
     m_index.Remove(*entry.shadow);
-    m_busy[entry.court].erase(entry.start);
+    // Only its own record: a damaged file may hold two matches starting together on a court.
+    auto& busy = m_busy[entry.court];
+    if (const auto found = busy.find(entry.start); found != busy.end() && found->second.second == id) {
+        busy.erase(found);
+    }
     for (const int slot : entry.teams) {
         if (slot != kNone) {
             std::vector<int>& list = m_teamEntries[static_cast<std::size_t>(slot)];
@@ -787,28 +791,32 @@ std::pair<int, int> cSearch::Apply()
             moved.push_back(id);
         }
     }
-    // First every moved match gives its time back, so that each finds its new place free.
+    // First every moved match leaves the lists (with its result) and gives its
+    // time back, so that each finds its new place free and no match standing
+    // where it no longer is refuses free time given back around it.
+    std::vector<std::unique_ptr<cDbItem>> owned;
+    std::vector<std::unique_ptr<cDbItem>> ownedResults;
     for (const int id : moved) {
-        const cMatch& match = *Entry(id).real;
+        cMatch& match = *Entry(id).real;
+        cResult* result = match.GetResult();
+        owned.push_back(m_db.Scheduled().RemoveItem(match));
+        ownedResults.push_back(result != nullptr && result->GetOwner() == &m_db.Results()
+                                   ? m_db.Results().RemoveItem(*result)
+                                   : nullptr);
         [[maybe_unused]] const eAddCourtTime added = AddCourtTime(
             m_db, std::make_unique<cUnusedTime>(match.m_nCourt, match.m_tStart, match.m_tEnd), &match);
         assert(added != eAddCourtTime::Conflict);
     }
-    for (const int id : moved) {
-        const cEntry& entry = Entry(id);
+    // Then each goes in at its new place, in the lists' order of date, court and start.
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        const cEntry& entry = Entry(moved[i]);
         cMatch& match = *entry.real;
-        // The lists keep their order of date, court and start: the match and its result go in afresh.
-        std::unique_ptr<cDbItem> owned = m_db.Scheduled().RemoveItem(match);
-        cResult* result = match.GetResult();
-        std::unique_ptr<cDbItem> ownedResult = result != nullptr && result->GetOwner() == &m_db.Results()
-                                                   ? m_db.Results().RemoveItem(*result)
-                                                   : nullptr;
         match.m_nCourt = entry.court;
         match.m_tStart = entry.start;
         match.m_tEnd = entry.start + entry.duration;
-        m_db.Scheduled().AddItem(std::move(owned), true);
-        if (ownedResult) {
-            m_db.Results().AddItem(std::move(ownedResult), true);
+        m_db.Scheduled().AddItem(std::move(owned[i]), true);
+        if (ownedResults[i]) {
+            m_db.Results().AddItem(std::move(ownedResults[i]), true);
         }
         cUnusedTime* period = PeriodHolding(m_db, match.m_nCourt, match.m_tStart, match.m_tEnd);
         assert(period != nullptr);

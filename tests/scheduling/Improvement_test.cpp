@@ -263,39 +263,63 @@ TEST(ImproveSchedule, CancelAnsweredNoGoesOn)
     EXPECT_TRUE(season.prompt.AllAnswered());
 }
 
-TEST(ImproveSchedule, MovedMatchesKeepTheirPreferredTimesOnAConstrainedSeason)
+// Where a match stands within its preferred playing time now.
+bool InPreferredTime(const cDatabase& db, const cMatch& match)
 {
-    cTestSeason season;
-    cDatabase& db = season.db;
-    cSeasonShape shape;
-    shape.leagues = 3;
-    shape.teamsPerLeague = 8;
-    shape.courts = 4;
-    shape.weeks = 12;
-    db.m_random.Seed(2);
-    GenerateSeason(db, shape);
-    ScheduleAutomatically(db);
-    ASSERT_TRUE(CheckPlacements(db).empty());
-    // Where each match stands in its preferred time now.
-    const auto inPreferredTime = [&db](const cMatch& match) {
-        const cUnscheduledMatch pairing(match.m_nLeague, match.m_nHomeTeam, match.m_nGuestTeam,
-                                        match.m_nRound, match.m_nNumber);
-        const cUnusedTime here(match.m_nCourt, match.m_tStart, match.m_tEnd);
-        return CheckPlacement(db, pairing, here, match.m_tStart, match.m_tEnd, ePass::kWithPreferredTime,
-                              &match) != IDS_NOT_PREFERRED_TIME;
+    const cUnscheduledMatch pairing(match.m_nLeague, match.m_nHomeTeam, match.m_nGuestTeam, match.m_nRound,
+                                    match.m_nNumber);
+    const cUnusedTime here(match.m_nCourt, match.m_tStart, match.m_tEnd);
+    return CheckPlacement(db, pairing, here, match.m_tStart, match.m_tEnd, ePass::kWithPreferredTime,
+                          &match) != IDS_NOT_PREFERRED_TIME;
+}
+
+TEST(ImproveSchedule, OnEveryKindOfSeasonTheCourtTimeStaysWholeAndNoRuleBreaks)
+{
+    struct cCase
+    {
+        const char* name;
+        cSeasonShape shape;
     };
-    std::map<cKey, bool> preferred;
-    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        preferred[KeyOf(match)] = inPreferredTime(match);
-    }
-    ImproveSchedule(db, 2, 6);
-    for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
-        if (const auto found = preferred.find(KeyOf(match)); found != preferred.end() && found->second) {
-            EXPECT_TRUE(inPreferredTime(match)) << MatchLine(match);
+    std::vector<cCase> cases;
+    cSeasonShape constrained = cSeasonShape::Small();
+    constrained.leagues = 3;
+    constrained.teamsPerLeague = 8;
+    constrained.weeks = 12;
+    cases.push_back({"constraints", constrained});
+    cSeasonShape late = constrained;
+    late.lateSessions = true;
+    cases.push_back({"sessions past midnight", late});
+    cSeasonShape bare = late;
+    bare.constraints = false;
+    cases.push_back({"no constraints, past midnight", bare});
+    cases.push_back({"across both clock changes", cSeasonShape::AcrossClockChanges()});
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTestSeason season;
+        cDatabase& db = season.db;
+        db.m_random.Seed(2);
+        GenerateSeason(db, c.shape);
+        ScheduleAutomatically(db);
+        ASSERT_TRUE(CheckPlacements(db).empty());
+        const auto occupied = OccupiedCourtTime(db);
+        const auto minutes = CourtMinutes(db);
+        std::map<cKey, bool> preferred;
+        for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+            preferred[KeyOf(match)] = InPreferredTime(db, match);
         }
+        const cImprovement improvement = ImproveSchedule(db, 2, 6);
+        EXPECT_GT(improvement.moved, 0);
+        // Time only went from free to taken and back: none lost, none made.
+        EXPECT_TRUE(OccupiedCourtTime(db) == occupied);
+        EXPECT_TRUE(CourtMinutes(db) == minutes);
+        for (const cMatch& match : db.Scheduled().AllItems<cMatch>()) {
+            if (const auto found = preferred.find(KeyOf(match)); found != preferred.end() && found->second) {
+                EXPECT_TRUE(InPreferredTime(db, match)) << MatchLine(match);
+            }
+        }
+        EXPECT_TRUE(CheckPlacements(db, true).empty());
+        EXPECT_EQ(CheckInvariants(db), std::vector<std::string>{});
     }
-    EXPECT_TRUE(CheckPlacements(db, true).empty());
-    EXPECT_EQ(CheckInvariants(db), std::vector<std::string>{});
 }
 
 TEST(ImproveSchedule, WithNothingWaitingTheSpreadOfStartHoursImproves)
