@@ -25,7 +25,7 @@ struct cImprovement
 // matches and of fairness moves grows with it.
 constexpr int kMinImproveEffort = 1;
 constexpr int kMaxImproveEffort = 20;
-constexpr int kDefaultImproveEffort = 4;
+constexpr int kDefaultImproveEffort = 6;
 
 // The command "Improve Schedule", without the backup check. The unscheduled
 // list is brought up to date first (RebuildUnscheduled). Then each waiting
