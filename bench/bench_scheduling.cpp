@@ -9,6 +9,7 @@
 #include "model/cUnscheduledMatch.h"
 #include "model/cUserPrompt.h"
 #include "scheduling/AutoScheduler.h"
+#include "scheduling/Improvement.h"
 #include "scheduling/ManualScheduling.h"
 #include "scheduling/MatchGeneration.h"
 #include "scheduling/Placement.h"
@@ -165,6 +166,41 @@ void BM_ManualSchedulingDialog(benchmark::State& state)
     state.SetLabel(NameOfSize(size));
 }
 
+// Improve Schedule after the automatic scheduler (both with seed 1, the
+// default effort): the small, medium and large seasons, and the tight one,
+// the medium season over 14 weeks without constraints, where a team can play
+// only once a week and the scheduler leaves many matches behind. Only
+// Improve is timed.
+void BM_ImproveSchedule(benchmark::State& state)
+{
+    const int size = static_cast<int>(state.range(0)); // 0 small, 1 medium, 2 large, 5 tight
+    static const char* const kNames[] = {"small", "medium", "large", "", "", "tight"};
+    cScheduleRun run;
+    cImprovement improvement;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto db = std::make_unique<cDatabase>();
+        db->m_random.Seed(1);
+        cSeasonShape shape = cSeasonShape::OfSize(size == 5 ? 1 : size);
+        if (size == 5) {
+            shape.weeks = 14;
+            shape.constraints = false;
+        }
+        GenerateSeason(*db, shape);
+        run = ScheduleAutomatically(*db);
+        state.ResumeTiming();
+        improvement = ImproveSchedule(*db, kDefaultImproveEffort, 1);
+        state.PauseTiming();
+        db.reset();
+        state.ResumeTiming();
+    }
+    state.counters["scheduler"] = run.placed;
+    state.counters["improve"] = improvement.placed;
+    state.counters["moved"] = improvement.moved;
+    state.counters["total"] = improvement.total;
+    state.SetLabel(kNames[size]);
+}
+
 BENCHMARK(BM_GenerateSeason)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildUnscheduled)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleAutomatically)
@@ -174,6 +210,7 @@ BENCHMARK(BM_ScheduleAutomatically)
     ->Args({4, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK(BM_ImproveSchedule)->Arg(0)->Arg(1)->Arg(5)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ManualSchedulingDialog)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleLargeFirst)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 

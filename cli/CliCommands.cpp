@@ -3,6 +3,7 @@
 #include "cli/DumpJson.h"
 #include "cli/ExportCommands.h"
 #include "cli/ImportCommands.h"
+#include "cli/ImproveCommands.h"
 #include "cli/ReplanCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/SiteCommands.h"
@@ -434,6 +435,17 @@ const std::vector<cCliCommand>& CliCommands()
          {{"IN.tnd", "the database read"}},
          AddReplanOptions,
          Replan},
+        {"improve",
+         "IN.tnd -o OUT.tnd [--effort K]",
+         "place unscheduled matches by moving matches the scheduler placed to other legal starts, then move "
+         "matches where their teams' home and away runs get shorter and start hours more even, as Schedule > "
+         "Improve Schedule does; matches placed or moved by hand, playoff and played matches and matches "
+         "with "
+         "officials stay; the final message goes to standard output; the same --seed and --effort give the "
+         "same schedule",
+         {{"IN.tnd", "the database read"}},
+         AddImproveOptions,
+         Improve},
         {"report",
          "FILE.tnd [--json | --csv]",
          "print how fair the schedule is, as View > Schedule Report shows it: per league its first and last "

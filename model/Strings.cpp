@@ -360,6 +360,9 @@ constexpr cEntry kStrings[] = {
     {IDS_CLOSE_ALL_COURTS, "every court"},
     {IDS_REPLAN_STAYED, "%1 conflicting matches stay where they are: played and playoff matches, and matches "
                         "placed by hand or moved unless these are re-planned too."},
+    {IDS_IMPROVE_PROGRESS, "Improving the schedule"},
+    {IDS_IMPROVE_DONE, "%1 more matches are scheduled and %2 matches were moved.\n%3 out of %4 matches are "
+                       "scheduled!"},
     {IDS_SITE_WRITTEN, "%1 files written, %2 unchanged."},
     {IDS_SITE_NO_TITLE, "Please enter the title of the website!"},
     {IDS_SITE_NO_FOLDER, "Please choose the folder the website is written to!"},

@@ -290,6 +290,10 @@ enum : int
     IDS_CLOSE_ALL_COURTS = 1233,
     IDS_REPLAN_STAYED = 1234,
 
+    // Improving the schedule.
+    IDS_IMPROVE_PROGRESS = 1280,
+    IDS_IMPROVE_DONE = 1281,
+
     // Publishing the season as a website.
     IDS_SITE_WRITTEN = 1320,
     IDS_SITE_NO_TITLE = 1321,

@@ -399,6 +399,29 @@ void cPlacementIndex::Add(const cMatch& match)
     m_byDay[entry.day].push_back(entry);
 }
 
+void cPlacementIndex::Remove(const cMatch& match)
+{
+    if (match.IsPlayoff() || match.m_bHidden != 0) {
+        return;
+    }
+    const auto drop = [&match](std::vector<cEntry>& entries) {
+        // The order of the others is kept: the answers do not depend on it, but a search reads it.
+        const auto found = std::find_if(entries.begin(), entries.end(),
+                                        [&match](const cEntry& entry) { return entry.match == &match; });
+        if (found != entries.end()) {
+            entries.erase(found);
+        }
+    };
+    for (const int team : {match.m_nHomeTeam, match.m_nGuestTeam}) {
+        if (const auto list = m_byTeam.find({match.m_nLeague, team}); list != m_byTeam.end()) {
+            drop(list->second);
+        }
+    }
+    if (const auto today = m_byDay.find(m_zone.DayOf(match.m_tStart)); today != m_byDay.end()) {
+        drop(today->second);
+    }
+}
+
 const std::vector<cPlacementIndex::cEntry>& cPlacementIndex::TeamMatches(int league, int team) const
 {
     const auto found = m_byTeam.find({league, team});

@@ -59,6 +59,10 @@ public:
     explicit cPlacementIndex(const cDatabase& db);
 
     void Add(const cMatch& match);
+    // Takes out a match Add() took in, its league, teams and start still as
+    // they were then: the index answers as one built without it. Whoever
+    // moves a match removes it, changes its start and adds it again.
+    void Remove(const cMatch& match);
 
     // Days on which the rules about a team's rest and a pair's return refuse
     // the match at any time, as sorted, disjoint, inclusive ranges of day

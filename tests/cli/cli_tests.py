@@ -174,7 +174,7 @@ def test_usage():
     for command in ("new", "dump", "convert", "schedule", "assign", "table", "export", "write-dir", "ical",
                     "import", "changes", "rollover", "check", "close",
                     "replan",
-                    "report", "site"):
+                    "improve", "report", "site"):
         status, out, err = run(command, "--help")
         check(status == 0 and out.startswith("Usage: tournel-cli " + command + " "), command + " --help")
         for option in re.findall(r"^  (--?[a-z-]+)", out.split("\nOptions:\n")[1], re.M):
@@ -999,6 +999,44 @@ def test_site():
                      ["site", season, site, "--now", "tomorrow"]):
             code, out, err = run(*args)
             check(code == 2 and err.endswith("\nTry 'tournel-cli --help'.\n"), "%r: %d %r" % (args, code, err))
+
+def test_improve():
+    with tempfile.TemporaryDirectory() as folder:
+        # The example season with a third of its court time leaves matches behind.
+        db = tnd.parse(read(os.path.join(DATA, "..", "..", "examples", "season.tnd")))
+        db["courtTime"] = db["courtTime"][::3]
+        short = os.path.join(folder, "short.tnd")
+        with open(short, "wb") as f:
+            f.write(tnd.write(db))
+        scheduled = os.path.join(folder, "scheduled.tnd")
+        code, out, err = run("--seed", "7", "schedule", short, "-o", scheduled)
+        before = int(out.split()[0])
+        check(code == 0 and before < 131, "schedule: %r" % out)
+        outputs = []
+        for name in ("first.tnd", "second.tnd"):
+            target = os.path.join(folder, name)
+            code, out, err = run("--seed", "4", "improve", scheduled, "-o", target, "--effort", "2")
+            check(code == 0, "improve failed: " + err)
+            match = re.fullmatch(r"(\d+) more matches are scheduled and (\d+) matches were moved\.\n"
+                                 r"(\d+) out of 131 matches are scheduled!\n", out)
+            check(match is not None and int(match.group(1)) > 0 and
+                  int(match.group(3)) == before + int(match.group(1)), "final message: %r" % out)
+            check(run("check", target)[0] == 0, "a rule broken after improve")
+            outputs.append(tnd.parse(read(target)))
+        # The files differ only in the time they were written.
+        for parsed in outputs:
+            parsed["document"].pop("m_tModified", None)
+        check(outputs[0] == outputs[1], "the same seed gave different schedules")
+        numbers = {pairing(m): m["m_nNumber"] for m in outputs[0]["scheduled"]}
+        for old in tnd.parse(read(scheduled))["scheduled"]:
+            check(numbers.get(pairing(old)) == old["m_nNumber"], "a scheduled match lost its place or number")
+        for args in ([], ["-o", os.path.join(folder, "x.tnd"), "--effort", "0"],
+                     ["-o", os.path.join(folder, "x.tnd"), "--effort", "21"],
+                     ["-o", os.path.join(folder, "x.tnd"), "--effort", "two"]):
+            code, out, err = run("improve", scheduled, *args)
+            check(code == 2 and err.endswith("\nTry 'tournel-cli --help'.\n"), "usage %r: %d %r" % (args, code, err))
+        check(not os.path.exists(os.path.join(folder, "x.tnd")), "written after a usage error")
+
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("test_")}
 

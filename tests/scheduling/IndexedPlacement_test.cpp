@@ -259,6 +259,59 @@ TEST_P(IndexedPlacement, AllowsExactlyWhatTheWalkAllows)
     EXPECT_LT(allowed, compared);
 }
 
+TEST_P(IndexedPlacement, AfterRemovalsAndMovesItAnswersAsOneBuiltAfresh)
+{
+    const cCase c = GetParam();
+    std::unique_ptr<cDatabase> db = MakeSeason(c.seed, c.switchedOff, c.courtTime);
+    cQuietPrompt prompt;
+    db->SetPrompt(&prompt);
+    ScheduleAutomatically(*db);
+    cPlacementIndex kept(*db);
+    // Every third match taken out (and hidden, so that a fresh index leaves
+    // it out too), every fifth moved a week on (or, when it is a third too,
+    // taken out and added back where it was).
+    int i = 0;
+    for (cMatch& match : db->Scheduled().AllItems<cMatch>()) {
+        ++i;
+        if (i % 3 == 0) {
+            kept.Remove(match);
+            match.m_bHidden = 1;
+        }
+        if (i % 5 == 0) {
+            kept.Remove(match);
+            if (i % 3 != 0) {
+                match.m_tStart += 7 * 86400;
+                match.m_tEnd += 7 * 86400;
+            }
+            kept.Add(match);
+        }
+    }
+    const cPlacementIndex fresh(*db);
+    int compared = 0;
+    int allowed = 0;
+    int matchesTried = 0;
+    for (const cUnscheduledMatch& match : db->Unscheduled().Items<cUnscheduledMatch>()) {
+        if (++matchesTried > 8) {
+            break;
+        }
+        const TimePoint step = static_cast<TimePoint>(db->GetLeague(match.GetLeague())->m_nGameDuration) * 60;
+        for (const cUnusedTime& period : db->CourtTime().Items<cUnusedTime>()) {
+            for (TimePoint start = period.m_tStart; start + step <= period.m_tEnd; start += step) {
+                const bool answer = kept.Allows(*db, match, period, start, ePass::kAnyTime);
+                ++compared;
+                allowed += answer ? 1 : 0;
+                ASSERT_EQ(answer, fresh.Allows(*db, match, period, start, ePass::kAnyTime))
+                    << Name(c) << ": league " << match.GetLeague() << " " << match.GetHomeTeam() << "-"
+                    << match.GetGuestTeam() << " on court " << period.m_nCourt << " at " << start;
+            }
+        }
+    }
+    if (matchesTried > 0) {
+        EXPECT_GT(allowed, 0);
+        EXPECT_LT(allowed, compared);
+    }
+}
+
 TEST_P(IndexedPlacement, AutomaticRunsMakeTheSameSchedule)
 {
     const cCase c = GetParam();

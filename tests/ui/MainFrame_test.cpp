@@ -805,11 +805,11 @@ void tst_MainFrame::MenusStandInTheirOrder()
                           "&Find Item...\tCtrl+F", "&Select All\tCtrl+A"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 2)), (QStringList{"&Toolbar", "&Status Bar", "&View Filter...",
                                                               "&Conflicts", "Schedule &Report..."}));
-    QCOMPARE(
-        EntryTexts(*TopMenu(f.Frame(), 3)),
-        (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "&Check Schedule", "&Insert Playoff Match",
-                     "&Remove Automatically Scheduled Matches", "Remove &Selected Matches\tDel",
-                     "M&ove Match", "Re-&plan Conflicts...", "R&enumber Matches...\tF8"}));
+    QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 3)),
+             (QStringList{"&Automatically...\tF2", "&Manually...\tF3", "Impro&ve Schedule", "&Check Schedule",
+                          "&Insert Playoff Match", "&Remove Automatically Scheduled Matches",
+                          "Remove &Selected Matches\tDel", "M&ove Match", "Re-&plan Conflicts...",
+                          "R&enumber Matches...\tF8"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 4)),
              (QStringList{"&Automatically ...\tF4", "Manually...\tF5", "&Remove Officials"}));
     QCOMPARE(EntryTexts(*TopMenu(f.Frame(), 5)),

@@ -8,6 +8,7 @@
 #include "scheduling/AutoScheduler.h"
 #include "scheduling/CheckPlacements.h"
 #include "scheduling/ConflictReplanning.h"
+#include "scheduling/Improvement.h"
 #include "scheduling/ManualScheduling.h"
 #include "scheduling/ScheduleEditing.h"
 #include "ui/commands/cEditCommands.h"
@@ -34,6 +35,13 @@ void cScheduleCommands::OnScheduleAutomatically()
 {
     m_doc.BackupIfDue();
     ScheduleAutomatically(m_doc);
+    ShowScheduleChanged();
+}
+
+void cScheduleCommands::OnImproveSchedule()
+{
+    m_doc.BackupIfDue();
+    ImproveSchedule(m_doc);
     ShowScheduleChanged();
 }
 

@@ -21,6 +21,7 @@ public:
     // Shows the Conflicts panel checked afresh and tells how many conflicts it lists.
     void OnCheckSchedule();
     void OnReplanConflicts();
+    void OnImproveSchedule();
 
     // After matches left the schedule or came into it (and court time with
     // them): the list anew when it shows one of those, else the views.

@@ -466,6 +466,14 @@ std::vector<cCommandRow> MakeTable()
              [](const cCommandContext& c) { return c.directory == kDirUnscheduled && c.hasCurrentRow; },
          .undoName = "Schedule Manually",
          .run = [](CMainFrame& f) { f.Schedule().OnScheduleManually(); }},
+        {.id = ID_IMPROVE_SCHEDULE,
+         .text = "Impro&ve Schedule",
+         .prompt =
+             "Place unscheduled matches by moving the matches the scheduler placed, then make the schedule "
+             "fairer to the teams",
+         .menu = eMenu::kSchedule,
+         .enabled = HasScheduled,
+         .run = [](CMainFrame& f) { f.Schedule().OnImproveSchedule(); }},
         {.id = ID_CHECK_SCHEDULE,
          .text = "&Check Schedule",
          .prompt = "List the scheduled matches that break a placement or assignment rule",
