@@ -36,20 +36,7 @@ protected:
 
     cMatch& AddMatch(TimePoint start, int number)
     {
-        auto added = std::make_unique<cMatch>();
-        added->m_nLeague = league->m_nIndex;
-        added->m_nHomeTeam = marked->m_nIndex;
-        added->m_nGuestTeam = lions->m_nIndex;
-        added->m_nCourt = hall->m_nIndex;
-        added->m_tStart = start;
-        added->m_tEnd = start + 3600;
-        added->m_nNumber = number;
-        auto& scheduled = static_cast<cMatch&>(db.Scheduled().AddItem(std::move(added), true));
-        auto result = std::make_unique<cResult>();
-        result->CopyPairing(scheduled);
-        cResult::Link(*result, scheduled);
-        db.Results().AddItem(std::move(result), true);
-        return scheduled;
+        return BuildScheduledMatch(db, *league, marked->m_nIndex, lions->m_nIndex, *hall, start, number);
     }
 
     cScheduleExport Schedule() const { return cScheduleExport::FromDocument(db); }

@@ -133,20 +133,9 @@ protected:
 
     cMatch& AddMatch(TimePoint start, int number, const cCourt* court)
     {
-        auto added = std::make_unique<cMatch>();
-        added->m_nLeague = league->m_nIndex;
-        added->m_nHomeTeam = number % 2 == 1 ? marked->m_nIndex : lions->m_nIndex;
-        added->m_nGuestTeam = number % 2 == 1 ? lions->m_nIndex : marked->m_nIndex;
-        added->m_nCourt = court->m_nIndex;
-        added->m_tStart = start;
-        added->m_tEnd = start + 3600;
-        added->m_nNumber = number;
-        auto& scheduled = static_cast<cMatch&>(db.Scheduled().AddItem(std::move(added), true));
-        auto result = std::make_unique<cResult>();
-        result->CopyPairing(scheduled);
-        cResult::Link(*result, scheduled);
-        db.Results().AddItem(std::move(result), true);
-        return scheduled;
+        const bool markedAtHome = number % 2 == 1;
+        return BuildScheduledMatch(db, *league, markedAtHome ? marked->m_nIndex : lions->m_nIndex,
+                                   markedAtHome ? lions->m_nIndex : marked->m_nIndex, *court, start, number);
     }
 
     std::map<std::string, std::string> Files() { return WebsiteFiles(db, job); }

@@ -123,7 +123,7 @@ QString cPrintCommands::AskOutputName(const QString& suggested, int kind, bool s
     return AskOutputName(suggested, filter, types.empty() ? QString() : ToQString(types.front().suffix));
 }
 
-void cPrintCommands::SaveAsPdf(const PageLayout& layout, const QString& suggested)
+void cPrintCommands::SaveAsPdf(const QString& suggested, const std::function<void(QPrinter&)>& print)
 {
     QString path = AskOutputName(suggested, QStringLiteral("PDF file (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
@@ -136,9 +136,7 @@ void cPrintCommands::SaveAsPdf(const PageLayout& layout, const QString& suggeste
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageLayout(Printer().pageLayout());
     pdf.setOutputFileName(path);
-    if (!PrintPages(pdf, m_doc, layout)) {
-        m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
-    }
+    print(pdf);
 }
 
 cTournelDb* cPrintCommands::DirectoryToPrint()
@@ -188,8 +186,13 @@ void cPrintCommands::OnPrintPreview()
         QAction* pdf = bar->addAction(QStringLiteral("Save as PDF..."));
         pdf->setToolTip(QStringLiteral("Save the pages as a PDF file"));
         const QString name = Text(directory->m_nTitleId);
-        QObject::connect(pdf, &QAction::triggered, &preview,
-                         [this, &layout, name] { SaveAsPdf(layout, name); });
+        QObject::connect(pdf, &QAction::triggered, &preview, [this, &layout, name] {
+            SaveAsPdf(name, [this, &layout](QPrinter& pdf) {
+                if (!PrintPages(pdf, m_doc, layout)) {
+                    m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
+                }
+            });
+        });
     }
     m_frame.RunDialog(preview);
 }
@@ -338,21 +341,7 @@ void cPrintCommands::OnScheduleReport()
             m_doc.Prompt().ShowMessage(IDS_UNABLE_TO_OPEN_FILE);
         }
     };
-    const auto savePdf = [this, &print] {
-        QString path = AskOutputName(QStringLiteral("Schedule Report"), QStringLiteral("PDF file (*.pdf)"),
-                                     QStringLiteral("pdf"));
-        if (path.isEmpty()) {
-            return;
-        }
-        if (QFileInfo(path).suffix().isEmpty()) {
-            path += QStringLiteral(".pdf");
-        }
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setPageLayout(Printer().pageLayout());
-        pdf.setOutputFileName(path);
-        print(pdf);
-    };
+    const auto savePdf = [this, &print] { SaveAsPdf(QStringLiteral("Schedule Report"), print); };
     CScheduleReportDialog::cActions actions;
     actions.print = [this, &print] {
         if (ChoosePrinter(Printer())) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -49,7 +50,8 @@ private:
     // Asks where the print goes and prints the pages laid out for it.
     void PrintJob(const PageLayout& layout);
     bool ChoosePrinter(QPrinter& printer);
-    void SaveAsPdf(const PageLayout& layout, const QString& suggested);
+    // Asks for a PDF file's name and lets `print` draw into it.
+    void SaveAsPdf(const QString& suggested, const std::function<void(QPrinter&)>& print);
     // The same with the filter and default extension of the file writers' `kind`.
     // `spreadsheet`: a CSV file is offered besides the kind's own forms.
     QString AskOutputName(const QString& suggested, int kind, bool spreadsheet = true);
