@@ -89,6 +89,23 @@ bool InsertMerged(cDatabase& db, std::unique_ptr<cUnusedTime> period, cCourtTime
     return merged;
 }
 
+// The period now starts at `start`, later than before. What is left of a late
+// session that now starts after midnight belongs with the free time of that
+// date it touches, so it is merged with it.
+void MoveStart(cDatabase& db, cUnusedTime& period, TimePoint start, cCourtTimeOrder* order)
+{
+    const bool newDate = !SameLocalDate(period.m_tStart, start);
+    period.m_tStart = start;
+    if (!newDate) {
+        Resort(db, period, order);
+        return;
+    }
+    std::unique_ptr<cDbItem> removed = db.CourtTime().RemoveItem(period);
+    if (removed) {
+        InsertMerged(db, std::unique_ptr<cUnusedTime>(static_cast<cUnusedTime*>(removed.release())), order);
+    }
+}
+
 } // namespace
 
 bool HasMatchConflict(const cDatabase& db, const cUnusedTime& period, const cMatch* ignored,
@@ -227,8 +244,7 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
         return;
     }
     if (from == period.m_tStart) {
-        period.m_tStart = to;
-        Resort(db, period, order);
+        MoveStart(db, period, to, order);
         return;
     }
     if (to == period.m_tEnd) {
@@ -237,8 +253,7 @@ void TakeCourtTime(cDatabase& db, cUnusedTime& period, TimePoint from, TimePoint
         return;
     }
     auto before = std::make_unique<cUnusedTime>(period.m_nCourt, period.m_tStart, from);
-    period.m_tStart = to;
-    Resort(db, period, order);
+    MoveStart(db, period, to, order);
     AddCourtTime(db, std::move(before), nullptr, order);
 }
 

@@ -404,6 +404,31 @@ TEST_F(CourtTime, TakeCourtTimeShrinksFromEitherEndOrRemovesThePeriod)
     EXPECT_EQ(FreeTime(), Strings{"15/03-2024 1 1830-2000"});
 }
 
+TEST_F(CourtTime, WhatALateSessionLeavesAfterMidnightJoinsThatDatesTime)
+{
+    // The evening's session runs to 01:00 and the next date's own time starts
+    // there; a match at the start of the session leaves a rest that now
+    // starts after midnight and touches the next date's time.
+    struct cCase
+    {
+        TimePoint from, to;
+        Strings expected;
+    };
+    const cCase cases[] = {
+        {At(2024, 3, 15, 22), At(2024, 3, 16, 0, 30), {"16/03-2024 0 0030-0200"}},
+        {At(2024, 3, 15, 23), At(2024, 3, 16, 0, 30), {"15/03-2024 0 2200-2300", "16/03-2024 0 0030-0200"}},
+        {At(2024, 3, 15, 22), At(2024, 3, 15, 23), {"15/03-2024 0 2300-0100", "16/03-2024 0 0100-0200"}},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.to);
+        m_db.CourtTime().DeleteAll();
+        Free(0, At(2024, 3, 15, 22), At(2024, 3, 16, 1));
+        Free(0, At(2024, 3, 16, 1), At(2024, 3, 16, 2));
+        TakeCourtTime(m_db, static_cast<cUnusedTime&>(*m_db.CourtTime().GetFirst()), c.from, c.to);
+        EXPECT_EQ(FreeTime(), c.expected);
+    }
+}
+
 TEST_F(CourtTime, AMatchFillingAPeriodRemovesItAndDeletingItRestoresIt)
 {
     Free(0, At(2024, 3, 15, 18), At(2024, 3, 15, 19));
